@@ -1,0 +1,148 @@
+#include "common/Bedrag.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <string>
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// A decimal number in its parts: digits only, without sign or separator.
+struct Decimaal
+{
+    bool negatief = false;
+    QString geheel;
+    QString breuk;
+};
+
+// The strict form a person types: an optional sign, digits with at most one separator, and at
+// least one digit.
+std::optional<Decimaal> LeesDecimaal(QStringView tekst, QChar scheiding)
+{
+    Decimaal d;
+    qsizetype i = 0;
+    if (i < tekst.size() && (tekst[i] == u'-' || tekst[i] == u'+'))
+        d.negatief = tekst[i++] == u'-';
+    bool naScheiding = false;
+    for (; i < tekst.size(); ++i) {
+        const QChar c = tekst[i];
+        if (isDigit(c))
+            (naScheiding ? d.breuk : d.geheel).append(c);
+        else if (c == scheiding && !naScheiding)
+            naScheiding = true;
+        else
+            return std::nullopt;
+    }
+    if (d.geheel.isEmpty() && d.breuk.isEmpty())
+        return std::nullopt;
+    return d;
+}
+
+// Rounds to two decimals, half away from zero, on the digits themselves: what a person typed is
+// what gets rounded, however many digits it has.
+QString TweeDecimalen(const Decimaal &d)
+{
+    qsizetype eerste = 0;
+    while (eerste < d.geheel.size() && d.geheel.at(eerste) == u'0')
+        ++eerste;
+    QString cijfers = d.geheel.mid(eerste);
+    cijfers += (d.breuk + QStringLiteral("00")).left(2);
+
+    if (d.breuk.size() > 2 && d.breuk.at(2) >= u'5') {
+        qsizetype i = cijfers.size() - 1;
+        while (i >= 0 && cijfers.at(i) == u'9')
+            cijfers[i--] = u'0';
+        if (i >= 0)
+            cijfers[i] = QChar(cijfers.at(i).unicode() + 1);
+        else
+            cijfers.prepend(u'1');
+    }
+    while (cijfers.size() < 3)
+        cijfers.prepend(u'0');
+
+    const bool nul = std::all_of(cijfers.cbegin(), cijfers.cend(), [](QChar c) { return c == u'0'; });
+    const qsizetype komma = cijfers.size() - 2;
+    QString tekst = (d.negatief && !nul) ? QStringLiteral("-") : QString();
+    tekst += QStringView(cijfers).left(komma);
+    tekst += u',';
+    tekst += QStringView(cijfers).mid(komma);
+    return tekst;
+}
+
+} // namespace
+
+double BedragWaarde(QStringView tekst)
+{
+    qsizetype i = 0;
+    const qsizetype n = tekst.size();
+    while (i < n && isBlank(tekst[i]))
+        ++i;
+
+    // Collected as plain characters for from_chars; the sign goes in only when it is "-".
+    std::string getal;
+    if (i < n && (tekst[i] == u'-' || tekst[i] == u'+')) {
+        if (tekst[i] == u'-')
+            getal += '-';
+        ++i;
+    }
+    bool cijfers = false;
+    bool punt = false;
+    for (; i < n; ++i) {
+        const QChar c = tekst[i];
+        if (isDigit(c)) {
+            getal += static_cast<char>(c.unicode());
+            cijfers = true;
+        } else if ((c == u'.' || c == u',') && !punt) {
+            getal += '.';
+            punt = true;
+        } else {
+            break;
+        }
+    }
+    if (!cijfers)
+        return 0.0;
+
+    double waarde = 0.0;
+    const auto result = std::from_chars(getal.data(), getal.data() + getal.size(), waarde);
+    return result.ec == std::errc() ? waarde : 0.0;
+}
+
+QString BedragTekst(double waarde)
+{
+    if (!std::isfinite(waarde))
+        return QStringLiteral("Overloop");
+
+    // The shortest text that reads back as the same double is the decimal value a person meant.
+    std::array<char, 512> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), waarde,
+                                      std::chars_format::fixed);
+    const auto tekst = QLatin1StringView(buffer.data(), result.ptr - buffer.data());
+    return TweeDecimalen(*LeesDecimaal(QString(tekst), u'.'));
+}
+
+QString BedragOpgemaakt(const QString &invoer)
+{
+    QString tekst = invoer;
+    tekst.replace(u'.', u',');
+    if (const auto getal = LeesDecimaal(QStringView(tekst).trimmed(), u','))
+        return TweeDecimalen(*getal);
+    return tekst;
+}
+
+QString BedragOngeformatteerd(const QString &invoer)
+{
+    QString tekst = invoer;
+    return tekst.replace(u'.', u',');
+}

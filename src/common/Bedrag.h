@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// Amount texts. Every cell of the entry table is text; these are the one place where such a
+// text becomes a number and a number becomes the text "###0.00" with a decimal comma.
+
+// The numeric value of an amount text: every "," read as ".", leading blanks skipped, then the
+// longest leading decimal number (optional sign, digits, one point, digits). 0 when the text
+// does not begin with a number, or when that number is too large for a double.
+double BedragWaarde(QStringView tekst);
+
+// A value as "###0.00": no grouping, decimal comma, rounded half away from zero on its shortest
+// decimal form (2.675 gives 2,68), never "-0,00".
+QString BedragTekst(double waarde);
+
+// The form stored when an entry is added: "." becomes ","; a number (blanks around it, an
+// optional sign, digits with at most one comma) is rounded to "###0.00"; anything else is kept
+// as it then stands.
+QString BedragOpgemaakt(const QString &invoer);
+
+// The form stored when an entry is changed: "." becomes ",", nothing else.
+QString BedragOngeformatteerd(const QString &invoer);

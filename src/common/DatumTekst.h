@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// The date of an entry as text: year, "-", two-digit month, "-", day with at least two digits.
+// It is not checked against the calendar; 2026-02-31 is a date text like any other.
+
+// The month part is empty when `maand` is not a name of the month table (2026--07), and a day
+// of one character gets a "0" in front.
+QString DatumTekst(const QString &jaar, const QString &maand, const QString &dag);
+
+// A date text taken apart again for the inputs. A part that cannot be read stays empty, so the
+// input it belongs to keeps its value.
+struct DatumDelen
+{
+    QString jaar;      // the first four characters
+    QString maand;     // the month name for characters 6 and 7
+    QString dag;       // the last two characters as a number, without leading zero
+};
+
+DatumDelen LeesDatumTekst(const QString &datum);

@@ -1,0 +1,13 @@
+#include "common/Programma.h"
+
+Programma::Programma(QString programmaMap, MessageBoxes &berichten, Clock &klok)
+    : m_programmaMap(std::move(programmaMap))
+    , m_berichten(berichten)
+    , m_klok(klok)
+{
+}
+
+QString Programma::DataMap() const
+{
+    return m_programmaMap + QStringLiteral("/Data/");
+}

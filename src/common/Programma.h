@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+class Clock;
+class MessageBoxes;
+
+// The values the whole program shares, living from start to end.
+struct ProgrammaWaarden
+{
+    QString LijstNaam;         // name of the current list; empty until one is named
+    bool Gewijzigd = false;    // the current list has changes that were not saved
+    int KleurRood = 230;       // background colour of the main window
+    int KleurGroen = 230;
+    int KleurBlauw = 180;
+    double TotaalSaldo = 0.0;  // grand total of the balance overview
+};
+
+// The running program: its folder, its shared values and the services every window uses.
+// The application owns one; a test builds its own around a temporary folder.
+class Programma
+{
+public:
+    Programma(QString programmaMap, MessageBoxes &berichten, Clock &klok);
+
+    // The folder of the program; Geldlog.ini lies here.
+    const QString &ProgrammaMap() const { return m_programmaMap; }
+    // Its Data subfolder, with a trailing "/", where every list and data file lies.
+    QString DataMap() const;
+
+    ProgrammaWaarden &Waarden() { return m_waarden; }
+    const ProgrammaWaarden &Waarden() const { return m_waarden; }
+
+    MessageBoxes &Berichten() const { return m_berichten; }
+    Clock &Klok() const { return m_klok; }
+
+private:
+    QString m_programmaMap;
+    ProgrammaWaarden m_waarden;
+    MessageBoxes &m_berichten;
+    Clock &m_klok;
+};

@@ -1,0 +1,31 @@
+#include "common/Totalen.h"
+
+#include "common/Bedrag.h"
+#include "common/HoofdVenster.h"
+#include "common/ItemModel.h"
+
+#include <QLabel>
+
+Totalen BerekenTotalen(const ItemModel &items)
+{
+    Totalen totalen;
+    for (const Item &item : items.Items()) {
+        totalen.inkomsten += BedragWaarde(item.inkomsten);
+        totalen.uitgaven += BedragWaarde(item.uitgaven);
+    }
+    totalen.saldo = totalen.inkomsten - totalen.uitgaven;
+    return totalen;
+}
+
+void TotalenBerekenen(HoofdVenster &hoofd)
+{
+    const Totalen totalen = BerekenTotalen(hoofd.items());
+    hoofd.InkLabel().setText(QStringLiteral("€ ") + BedragTekst(totalen.inkomsten));
+    hoofd.UitLabel().setText(QStringLiteral("€ ") + BedragTekst(totalen.uitgaven));
+    hoofd.Label8().setText(QStringLiteral("Saldo..... : € ") + BedragTekst(totalen.saldo));
+}
+
+QString AantalItemsTekst(int aantal)
+{
+    return QStringLiteral("Aantal Items : ") + QString::number(aantal);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "common/ItemModel.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class Programma;
+class QIODevice;
+
+// A list file: five CR LF lines per entry (date, description, income, expense, a separator of
+// 28 hyphens) in Windows-1252, nothing else. The list's name is the file name without ".lst".
+
+// The stream forms, testable on a buffer.
+bool SchrijfLijst(QIODevice &uit, const std::vector<Item> &items, QString *fout);
+// Reads the complete groups; a group dated "-" is skipped; a group cut off ends the read.
+std::vector<Item> LeesLijst(QIODevice &in);
+// Income minus expenses over every complete group, "-" groups included; nothing when the
+// file ends inside a group.
+std::optional<double> LeesSaldo(QIODevice &in);
+
+// "" when `naam` can be a file name in the Data folder, else the Dutch reason why not.
+QString LijstNaamFout(const QString &naam);
+
+// Data/<naam>.lst of the program.
+QString LijstPad(const Programma &programma, const QString &naam);
+
+// Writes all rows to the list file of that name, replacing it only once the new content is
+// completely written. On failure the old file is untouched and `fout` says why, in Dutch.
+bool SaveLijst(const Programma &programma, const ItemModel &items, const QString &naam,
+               QString *fout);
+
+// Replaces the rows with the entries of the list file of that name; a missing file leaves
+// the table empty.
+void LaadLijst(const Programma &programma, ItemModel &items, const QString &naam);
+
+// The balance of one list file, named with its ".lst", for the overview; nothing when the
+// file is missing, unreadable or cut off.
+std::optional<double> OpenGeldlog(const Programma &programma, const QString &bestandsNaam);

@@ -1,0 +1,21 @@
+#include "platform/BusyCursor.h"
+
+#include <QGuiApplication>
+
+BusyCursor::BusyCursor()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+BusyCursor::~BusyCursor()
+{
+    release();
+}
+
+void BusyCursor::release()
+{
+    if (m_active) {
+        QGuiApplication::restoreOverrideCursor();
+        m_active = false;
+    }
+}

@@ -1,0 +1,35 @@
+#include "platform/MessageBoxes.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+void MessageBoxes::tell(QWidget *parent, const QString &text, const QString &title, Icon icon)
+{
+    show(parent, {text, title, icon, Buttons::Ok});
+}
+
+bool MessageBoxes::ask(QWidget *parent, const QString &text, const QString &title)
+{
+    return show(parent, {text, title, Icon::None, Buttons::YesNo}) == Answer::Yes;
+}
+
+MessageBoxes::Answer QtMessageBoxes::show(QWidget *parent, const Box &box)
+{
+    QMessageBox dialog(parent);
+    dialog.setWindowTitle(box.title);
+    dialog.setText(box.text);
+    dialog.setIcon(box.icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon);
+
+    if (box.buttons == Buttons::Ok) {
+        dialog.setDefaultButton(dialog.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+        dialog.exec();
+        return Answer::Ok;
+    }
+
+    QPushButton *yes = dialog.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton *no = dialog.addButton(QStringLiteral("Nee"), QMessageBox::NoRole);
+    dialog.setDefaultButton(yes);
+    dialog.setEscapeButton(no);
+    dialog.exec();
+    return dialog.clickedButton() == yes ? Answer::Yes : Answer::No;
+}

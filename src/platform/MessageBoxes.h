@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every message box of the program goes through this interface; the windows never call
+// QMessageBox themselves, so a test can script the answers and see every box that was shown.
+class MessageBoxes
+{
+public:
+    enum class Icon { None, Critical };
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
+
+    struct Box
+    {
+        QString text;
+        QString title;
+        Icon icon = Icon::None;
+        Buttons buttons = Buttons::Ok;
+    };
+
+    virtual ~MessageBoxes() = default;
+
+    virtual Answer show(QWidget *parent, const Box &box) = 0;
+
+    // An OK box.
+    void tell(QWidget *parent, const QString &text, const QString &title, Icon icon = Icon::None);
+    // A Yes/No box without icon; true when the answer is Yes.
+    bool ask(QWidget *parent, const QString &text, const QString &title);
+};
+
+// The real boxes, with the Dutch button texts "OK", "Ja" and "Nee".
+class QtMessageBoxes final : public MessageBoxes
+{
+public:
+    Answer show(QWidget *parent, const Box &box) override;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+// A clock that stands still until a test or a wait moves it on. A wait handles the pending
+// events, as the real one does, and then returns at once.
+class FakeClock final : public Clock
+{
+public:
+    explicit FakeClock(QDateTime now = QDateTime(QDate(2026, 12, 3), QTime(16, 38, 4)));
+
+    QDateTime now() const override { return m_now; }
+    void wait(int milliseconds) override;
+
+    void setNow(const QDateTime &now) { m_now = now; }
+    qint64 waitedMilliseconds() const { return m_waited; }
+    int waits() const { return m_waits; }
+
+private:
+    QDateTime m_now;
+    qint64 m_waited = 0;
+    int m_waits = 0;
+};
