@@ -1,5 +1,6 @@
 #include "platform/BusyCursor.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 
 BusyCursor::BusyCursor()

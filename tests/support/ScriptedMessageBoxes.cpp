@@ -33,7 +33,7 @@ char *toString(const MessageBoxes::Box &box)
 {
     const QString text = QStringLiteral("Box(\"%1\", title \"%2\", icon %3, buttons %4)")
                              .arg(box.text, box.title)
-                             .arg(box.icon == MessageBoxes::Icon::Critical ? "critical" : "none")
-                             .arg(box.buttons == MessageBoxes::Buttons::Ok ? "OK" : "Yes/No");
+                             .arg(box.icon == MessageBoxes::Icon::Critical ? u"critical" : u"none")
+                             .arg(box.buttons == MessageBoxes::Buttons::Ok ? u"OK" : u"Yes/No");
     return qstrdup(text.toUtf8().constData());
 }
