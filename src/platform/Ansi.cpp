@@ -1,0 +1,79 @@
+#include "platform/Ansi.h"
+
+#include <array>
+
+namespace {
+
+// The characters of the bytes 0x80 to 0x9F; every other byte is the character of its number.
+constexpr std::array<char16_t, 32> Hoog = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 0x88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 0x98
+};
+
+constexpr std::array<char16_t, 256> Tabel = [] {
+    std::array<char16_t, 256> tabel {};
+    for (unsigned byte = 0; byte < 256; ++byte)
+        tabel[byte] = static_cast<char16_t>(byte);
+    for (unsigned i = 0; i < Hoog.size(); ++i)
+        tabel[0x80 + i] = Hoog[i];
+    return tabel;
+}();
+
+char Byte(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    for (unsigned i = 0; i < Hoog.size(); ++i) {
+        if (Hoog[i] == c)
+            return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+} // namespace
+
+namespace Ansi {
+
+QString decode(QByteArrayView bytes)
+{
+    QString text;
+    decode(bytes, text);
+    return text;
+}
+
+void decode(QByteArrayView bytes, QString &text)
+{
+    text.resize(bytes.size());
+    char16_t *uit = reinterpret_cast<char16_t *>(text.data());
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        uit[i] = Tabel[in[i]];
+}
+
+QByteArray encode(QStringView text)
+{
+    QByteArray bytes;
+    appendEncoded(bytes, text);
+    return bytes;
+}
+
+void appendEncoded(QByteArray &bytes, QStringView text)
+{
+    const qsizetype begin = bytes.size();
+    bytes.resize(begin + text.size());
+    char *uit = bytes.data() + begin;
+    const char16_t *in = text.utf16();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = in[i];
+        // A character beyond the 16-bit range is one "?", not two.
+        if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(in[i + 1]))
+            ++i;
+        *uit++ = Byte(c);
+    }
+    bytes.resize(uit - bytes.constData());
+}
+
+} // namespace Ansi

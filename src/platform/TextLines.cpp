@@ -1,0 +1,116 @@
+#include "platform/TextLines.h"
+
+#include "platform/Ansi.h"
+
+#include <QIODevice>
+
+#include <algorithm>
+
+namespace {
+
+constexpr qint64 ChunkSize = 256 * 1024;
+
+const char *LineEnd(const char *begin, const char *end)
+{
+    for (const char *p = begin; p != end; ++p) {
+        if (*p == '\r' || *p == '\n')
+            return p;
+    }
+    return end;
+}
+
+} // namespace
+
+TextLines::TextLines(QIODevice &device, qsizetype maxLineLength)
+    : m_device(device)
+    , m_maxLineLength(std::max<qsizetype>(maxLineLength, 1))
+{
+}
+
+bool TextLines::atEnd()
+{
+    return !haveData();
+}
+
+QString TextLines::readLine()
+{
+    QString line;
+    readLine(line);
+    return line;
+}
+
+void TextLines::readLine(QString &line)
+{
+    Ansi::decode(nextLine(), line);
+}
+
+void TextLines::skipLine()
+{
+    nextLine();
+}
+
+bool TextLines::fill()
+{
+    m_chunk.resize(0);
+    m_pos = 0;
+    if (m_done)
+        return false;
+    m_chunk.resize(ChunkSize);
+    const qint64 read = m_device.read(m_chunk.data(), ChunkSize);
+    if (read <= 0) {
+        m_failed = read < 0;
+        m_done = true;
+        m_chunk.resize(0);
+        return false;
+    }
+    m_chunk.resize(read);
+    return true;
+}
+
+// Makes sure unread bytes are waiting, after passing the LF of a CR LF that a chunk split.
+bool TextLines::haveData()
+{
+    for (;;) {
+        if (m_pos == m_chunk.size() && !fill())
+            return false;
+        if (m_skipLf) {
+            m_skipLf = false;
+            if (m_chunk.at(m_pos) == '\n') {
+                ++m_pos;
+                continue;
+            }
+        }
+        return true;
+    }
+}
+
+void TextLines::keep(const char *begin, const char *end)
+{
+    const qsizetype room = m_maxLineLength - m_longLine.size();
+    m_longLine.append(begin, std::min<qsizetype>(end - begin, room));
+}
+
+// The bytes of the next line, valid until the next call.
+QByteArrayView TextLines::nextLine()
+{
+    m_longLine.resize(0);
+    bool split = false;
+    while (haveData()) {
+        const char *begin = m_chunk.constData() + m_pos;
+        const char *end = m_chunk.constData() + m_chunk.size();
+        const char *stop = LineEnd(begin, end);
+        if (stop == end) {
+            keep(begin, end);
+            split = true;
+            m_pos = m_chunk.size();
+            continue;
+        }
+        m_pos += stop - begin + 1;
+        m_skipLf = *stop == '\r';
+        if (!split)
+            return QByteArrayView(begin, std::min<qsizetype>(stop - begin, m_maxLineLength));
+        keep(begin, stop);
+        break;
+    }
+    return m_longLine;
+}
