@@ -81,6 +81,21 @@ QString TweeDecimalen(const Decimaal &d)
     return tekst;
 }
 
+// A double holds any decimal of up to fifteen significant digits exactly enough to give it back,
+// while a sum picks up noise beyond them: 4,859 + 4,736 adds up to 9.594999999999999, which
+// must still show as 9,60. From 1e15 on, fifteen digits would cut into the whole euros.
+double VijftienCijfers(double waarde)
+{
+    if (!(std::abs(waarde) < 1e15))
+        return waarde;
+    std::array<char, 32> buffer{};
+    const auto geschreven = std::to_chars(buffer.data(), buffer.data() + buffer.size(), waarde,
+                                          std::chars_format::general, 15);
+    double afgerond = waarde;
+    std::from_chars(buffer.data(), geschreven.ptr, afgerond);
+    return afgerond;
+}
+
 } // namespace
 
 double BedragWaarde(QStringView tekst)
@@ -124,10 +139,11 @@ QString BedragTekst(double waarde)
     if (!std::isfinite(waarde))
         return QStringLiteral("Overloop");
 
-    // The shortest text that reads back as the same double is the decimal value a person meant.
+    // Written out with no digit more than it takes to read back the same double: the decimal value
+    // a person meant. Fixed notation of the largest double takes 309 digits.
     std::array<char, 512> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), waarde,
-                                      std::chars_format::fixed);
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                      VijftienCijfers(waarde), std::chars_format::fixed);
     const auto tekst = QLatin1StringView(buffer.data(), result.ptr - buffer.data());
     return TweeDecimalen(*LeesDecimaal(QString(tekst), u'.'));
 }

@@ -11,8 +11,9 @@
 // does not begin with a number, or when that number is too large for a double.
 double BedragWaarde(QStringView tekst);
 
-// A value as "###0.00": no grouping, decimal comma, rounded half away from zero on its shortest
-// decimal form (2.675 gives 2,68), never "-0,00".
+// A value as "###0.00": no grouping, decimal comma, rounded half away from zero on its decimal
+// form of at most fifteen significant digits (2.675 gives 2,68; the sum 4.859 + 4.736 gives 9,60),
+// never "-0,00".
 QString BedragTekst(double waarde);
 
 // The form stored when an entry is added: "." becomes ","; a number (blanks around it, an

@@ -1,0 +1,183 @@
+#include "common/DatumTekst.h"
+#include "common/MaandNamen.h"
+
+#include <QTest>
+
+#include <limits>
+
+class TestDatumTekst : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void maandNamenInDeVolgordeVanHetJaar();
+    void maandNummerEnNaam_data();
+    void maandNummerEnNaam();
+    void geenMaandBuitenDeTabel();
+
+    void datumTekstUitDeInvoer_data();
+    void datumTekstUitDeInvoer();
+
+    void datumTekstTerugGelezen_data();
+    void datumTekstTerugGelezen();
+    void elkeDagVanElkeMaandKomtTerug();
+};
+
+void TestDatumTekst::maandNamenInDeVolgordeVanHetJaar()
+{
+    const QStringList verwacht {
+        QStringLiteral("Januari"),
+        QStringLiteral("Februari"),
+        QStringLiteral("Maart"),
+        QStringLiteral("April"),
+        QStringLiteral("Mei"),
+        QStringLiteral("Juni"),
+        QStringLiteral("Juli"),
+        QStringLiteral("Augustus"),
+        QStringLiteral("September"),
+        QStringLiteral("Oktober"),
+        QStringLiteral("November"),
+        QStringLiteral("December"),
+    };
+    QCOMPARE(MaandNamen(), verwacht);
+}
+
+void TestDatumTekst::maandNummerEnNaam_data()
+{
+    QTest::addColumn<QString>("naam");
+    QTest::addColumn<QString>("nummer");
+    QTest::addColumn<int>("getal");
+
+    QTest::newRow("first") << QStringLiteral("Januari") << QStringLiteral("01") << 1;
+    QTest::newRow("ninth") << QStringLiteral("September") << QStringLiteral("09") << 9;
+    QTest::newRow("tenth") << QStringLiteral("Oktober") << QStringLiteral("10") << 10;
+    QTest::newRow("last") << QStringLiteral("December") << QStringLiteral("12") << 12;
+}
+
+void TestDatumTekst::maandNummerEnNaam()
+{
+    QFETCH(QString, naam);
+    QFETCH(QString, nummer);
+    QFETCH(int, getal);
+    QCOMPARE(MaandNummer(naam), nummer);
+    QCOMPARE(MaandNaam(getal), naam);
+}
+
+void TestDatumTekst::geenMaandBuitenDeTabel()
+{
+    for (const int getal :
+        { 0, 13, -1, std::numeric_limits<int>::min(), std::numeric_limits<int>::max() })
+        QCOMPARE(MaandNaam(getal), QString());
+    for (const QString &naam : { QString(), QStringLiteral("januari"), QStringLiteral(" Mei"),
+             QStringLiteral("01"), QStringLiteral("Mei ") })
+        QCOMPARE(MaandNummer(naam), QString());
+}
+
+void TestDatumTekst::datumTekstUitDeInvoer_data()
+{
+    QTest::addColumn<QString>("jaar");
+    QTest::addColumn<QString>("maand");
+    QTest::addColumn<QString>("dag");
+    QTest::addColumn<QString>("datum");
+
+    const QString jaar = QStringLiteral("2026");
+    QTest::newRow("one-digit day gets a 0") << jaar << QStringLiteral("December")
+                                            << QStringLiteral("3") << QStringLiteral("2026-12-03");
+    QTest::newRow("7 gives 07") << jaar << QStringLiteral("Januari") << QStringLiteral("7")
+                                << QStringLiteral("2026-01-07");
+    QTest::newRow("17 stays") << jaar << QStringLiteral("Maart") << QStringLiteral("17")
+                              << QStringLiteral("2026-03-17");
+    QTest::newRow("not checked against the calendar")
+        << jaar << QStringLiteral("Februari") << QStringLiteral("31")
+        << QStringLiteral("2026-02-31");
+    QTest::newRow("07 stays") << jaar << QStringLiteral("Mei") << QStringLiteral("07")
+                              << QStringLiteral("2026-05-07");
+    QTest::newRow("unknown month")
+        << jaar << QStringLiteral("Foo") << QStringLiteral("7") << QStringLiteral("2026--07");
+    QTest::newRow("month names are compared exactly")
+        << jaar << QStringLiteral("december") << QStringLiteral("7") << QStringLiteral("2026--07");
+    QTest::newRow("no month") << jaar << QString() << QStringLiteral("7")
+                              << QStringLiteral("2026--07");
+    QTest::newRow("no day") << jaar << QStringLiteral("Juni") << QString()
+                            << QStringLiteral("2026-06-");
+    QTest::newRow("no year") << QString() << QStringLiteral("Juni") << QStringLiteral("1")
+                             << QStringLiteral("-06-01");
+    QTest::newRow("long day kept")
+        << jaar << QStringLiteral("Juli") << QStringLiteral("123") << QStringLiteral("2026-07-123");
+}
+
+void TestDatumTekst::datumTekstUitDeInvoer()
+{
+    QFETCH(QString, jaar);
+    QFETCH(QString, maand);
+    QFETCH(QString, dag);
+    QFETCH(QString, datum);
+    QCOMPARE(DatumTekst(jaar, maand, dag), datum);
+}
+
+void TestDatumTekst::datumTekstTerugGelezen_data()
+{
+    QTest::addColumn<QString>("datum");
+    QTest::addColumn<QString>("jaar");
+    QTest::addColumn<QString>("maand");
+    QTest::addColumn<QString>("dag");
+
+    QTest::newRow("ordinary") << QStringLiteral("2026-12-03") << QStringLiteral("2026")
+                              << QStringLiteral("December") << QStringLiteral("3");
+    QTest::newRow("two-digit day") << QStringLiteral("2026-01-17") << QStringLiteral("2026")
+                                   << QStringLiteral("Januari") << QStringLiteral("17");
+    QTest::newRow("not checked against the calendar")
+        << QStringLiteral("2026-02-31") << QStringLiteral("2026") << QStringLiteral("Februari")
+        << QStringLiteral("31");
+    QTest::newRow("no month") << QStringLiteral("2026--07") << QStringLiteral("2026") << QString()
+                              << QStringLiteral("7");
+    QTest::newRow("month 13") << QStringLiteral("2026-13-05") << QStringLiteral("2026") << QString()
+                              << QStringLiteral("5");
+    QTest::newRow("month 00") << QStringLiteral("2026-00-05") << QStringLiteral("2026") << QString()
+                              << QStringLiteral("5");
+    QTest::newRow("month not a number") << QStringLiteral("2026-x1-05") << QStringLiteral("2026")
+                                        << QString() << QStringLiteral("5");
+    QTest::newRow("negative day") << QStringLiteral("2026-12-3") << QStringLiteral("2026")
+                                  << QStringLiteral("December") << QString();
+    QTest::newRow("day not a number") << QStringLiteral("2026-12-ab") << QStringLiteral("2026")
+                                      << QStringLiteral("December") << QString();
+    // A fixed cost's date: nothing but the first characters as the year.
+    QTest::newRow("dash") << QStringLiteral("-") << QStringLiteral("-") << QString() << QString();
+    QTest::newRow("empty") << QString() << QString() << QString() << QString();
+    QTest::newRow("abc") << QStringLiteral("abc") << QStringLiteral("abc") << QString()
+                         << QString();
+    QTest::newRow("long text") << QString(10000, u'x') << QStringLiteral("xxxx") << QString()
+                               << QString();
+    QTest::newRow("NUL characters")
+        << QString(10, QChar(0)) << QString(4, QChar(0)) << QString() << QString();
+}
+
+void TestDatumTekst::datumTekstTerugGelezen()
+{
+    QFETCH(QString, datum);
+    QFETCH(QString, jaar);
+    QFETCH(QString, maand);
+    QFETCH(QString, dag);
+    const DatumDelen delen = LeesDatumTekst(datum);
+    QCOMPARE(delen.jaar, jaar);
+    QCOMPARE(delen.maand, maand);
+    QCOMPARE(delen.dag, dag);
+}
+
+void TestDatumTekst::elkeDagVanElkeMaandKomtTerug()
+{
+    const QString jaar = QStringLiteral("2026");
+    for (const QString &maand : MaandNamen()) {
+        for (int dag = 1; dag <= 31; ++dag) {
+            const QString dagTekst = QString::number(dag);
+            const QString datum = DatumTekst(jaar, maand, dagTekst);
+            QCOMPARE(datum.size(), 10);
+            const DatumDelen delen = LeesDatumTekst(datum);
+            QCOMPARE(delen.jaar, jaar);
+            QCOMPARE(delen.maand, maand);
+            QCOMPARE(delen.dag, dagTekst);
+        }
+    }
+}
+
+QTEST_APPLESS_MAIN(TestDatumTekst)
+#include "tst_datumtekst.moc"

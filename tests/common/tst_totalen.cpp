@@ -1,0 +1,173 @@
+#include "common/HoofdVenster.h"
+#include "common/ItemModel.h"
+#include "common/Totalen.h"
+
+#include "TestProgramma.h"
+
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+// The part of the main window that the totals write into.
+class Hoofd final : public HoofdVenster {
+public:
+    Programma &programma() override { return m_programma.programma(); }
+    ItemModel &items() override { return m_items; }
+    QLabel &Label6() override { return m_label6; }
+    QLabel &Label7() override { return m_label7; }
+    QLabel &Label8() override { return m_label8; }
+    QLabel &InkLabel() override { return m_inkLabel; }
+    QLabel &UitLabel() override { return m_uitLabel; }
+    void ToonTabel() override { }
+
+private:
+    TestProgramma m_programma;
+    ItemModel m_items;
+    QLabel m_label6 { QStringLiteral("Aantal Items : 0") };
+    QLabel m_label7 { QStringLiteral("Naam..... : ") };
+    QLabel m_label8 { QStringLiteral("Saldo..... : ") };
+    QLabel m_inkLabel { QStringLiteral("€ 00,00") };
+    QLabel m_uitLabel { QStringLiteral("€ 00,00") };
+};
+
+// Rows with only their amounts filled: the income and expense cells of row i.
+void VulBedragen(ItemModel &items, const QStringList &inkomsten, const QStringList &uitgaven)
+{
+    std::vector<Item> rijen;
+    for (qsizetype i = 0; i < std::max(inkomsten.size(), uitgaven.size()); ++i)
+        rijen.push_back({ QStringLiteral("2026-12-03"), QStringLiteral("Post"), inkomsten.value(i),
+            uitgaven.value(i) });
+    items.VoegToe(std::move(rijen));
+}
+
+} // namespace
+
+class TestTotalen : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void totalenInDeLabels_data();
+    void totalenInDeLabels();
+    void teGroteTotalenTonenGeenOnzin();
+    void telLabelBlijftStaan();
+    void aantalItems_data();
+    void aantalItems();
+};
+
+void TestTotalen::totalenInDeLabels_data()
+{
+    QTest::addColumn<QStringList>("inkomsten");
+    QTest::addColumn<QStringList>("uitgaven");
+    QTest::addColumn<QString>("ink");
+    QTest::addColumn<QString>("uit");
+    QTest::addColumn<QString>("saldo");
+
+    const auto lijst = [](std::initializer_list<const char16_t *> teksten) {
+        QStringList l;
+        for (const char16_t *t : teksten)
+            l << QString::fromUtf16(t);
+        return l;
+    };
+
+    QTest::newRow("empty table") << QStringList() << QStringList() << QStringLiteral("€ 0,00")
+                                 << QStringLiteral("€ 0,00")
+                                 << QStringLiteral("Saldo..... : € 0,00");
+    QTest::newRow("one income, one expense")
+        << lijst({ u"45,00", u"" }) << lijst({ u"", u"12,50" }) << QStringLiteral("€ 45,00")
+        << QStringLiteral("€ 12,50") << QStringLiteral("Saldo..... : € 32,50");
+    QTest::newRow("negative balance")
+        << lijst({ u"10,00" }) << lijst({ u"22,50" }) << QStringLiteral("€ 10,00")
+        << QStringLiteral("€ 22,50") << QStringLiteral("Saldo..... : € -12,50");
+    QTest::newRow("expense of seven digits keeps its cents")
+        << QStringList() << lijst({ u"1234567,89" }) << QStringLiteral("€ 0,00")
+        << QStringLiteral("€ 1234567,89") << QStringLiteral("Saldo..... : € -1234567,89");
+    QTest::newRow("expenses of seven digits add up to the cent")
+        << lijst({ u"5000000,00" }) << lijst({ u"1234567,89", u"1234567,01" })
+        << QStringLiteral("€ 5000000,00") << QStringLiteral("€ 2469134,90")
+        << QStringLiteral("Saldo..... : € 2530865,10");
+    QTest::newRow("text, text after a number, unformatted")
+        << lijst({ u"abc", u"12abc", u"7" }) << QStringList() << QStringLiteral("€ 19,00")
+        << QStringLiteral("€ 0,00") << QStringLiteral("Saldo..... : € 19,00");
+    QTest::newRow("point or comma")
+        << lijst({ u"12.5", u"2,5" }) << lijst({ u"1.25" }) << QStringLiteral("€ 15,00")
+        << QStringLiteral("€ 1,25") << QStringLiteral("Saldo..... : € 13,75");
+    QTest::newRow("0,1 + 0,2") << lijst({ u"0,1", u"0,2" }) << QStringList()
+                               << QStringLiteral("€ 0,30") << QStringLiteral("€ 0,00")
+                               << QStringLiteral("Saldo..... : € 0,30");
+    QTest::newRow("balance a hair below zero")
+        << lijst({ u"0,3" }) << lijst({ u"0,1", u"0,2" }) << QStringLiteral("€ 0,30")
+        << QStringLiteral("€ 0,30") << QStringLiteral("Saldo..... : € 0,00");
+    QTest::newRow("sum of unrounded halves")
+        << lijst({ u"4,859", u"4,736" }) << lijst({ u"2,675" }) << QStringLiteral("€ 9,60")
+        << QStringLiteral("€ 2,68") << QStringLiteral("Saldo..... : € 6,92");
+    QTest::newRow("negative amounts")
+        << lijst({ u"-5,00" }) << lijst({ u"-7,50" }) << QStringLiteral("€ -5,00")
+        << QStringLiteral("€ -7,50") << QStringLiteral("Saldo..... : € 2,50");
+    // A single-precision running sum drifts by more than a euro over these rows.
+    QTest::newRow("100,000 small expenses")
+        << QStringList() << QStringList(100000, QStringLiteral("0,10")) << QStringLiteral("€ 0,00")
+        << QStringLiteral("€ 10000,00") << QStringLiteral("Saldo..... : € -10000,00");
+}
+
+void TestTotalen::totalenInDeLabels()
+{
+    QFETCH(QStringList, inkomsten);
+    QFETCH(QStringList, uitgaven);
+    QFETCH(QString, ink);
+    QFETCH(QString, uit);
+    QFETCH(QString, saldo);
+
+    Hoofd hoofd;
+    VulBedragen(hoofd.items(), inkomsten, uitgaven);
+    TotalenBerekenen(hoofd);
+
+    QCOMPARE(hoofd.InkLabel().text(), ink);
+    QCOMPARE(hoofd.UitLabel().text(), uit);
+    QCOMPARE(hoofd.Label8().text(), saldo);
+}
+
+void TestTotalen::teGroteTotalenTonenGeenOnzin()
+{
+    // Two incomes near the largest double overflow the sum.
+    Hoofd hoofd;
+    const QString groot = QString(308, u'9');
+    VulBedragen(hoofd.items(), { groot, groot }, { groot, groot });
+    TotalenBerekenen(hoofd);
+
+    for (QLabel *label : { &hoofd.InkLabel(), &hoofd.UitLabel(), &hoofd.Label8() }) {
+        const QString tekst = label->text();
+        QVERIFY2(!tekst.contains(u"inf", Qt::CaseInsensitive), qPrintable(tekst));
+        QVERIFY2(!tekst.contains(u"nan", Qt::CaseInsensitive), qPrintable(tekst));
+    }
+}
+
+void TestTotalen::telLabelBlijftStaan()
+{
+    Hoofd hoofd;
+    VulBedragen(hoofd.items(), { QStringLiteral("1,00") }, {});
+    hoofd.Label6().setText(QStringLiteral("Aantal Items : 7"));
+    TotalenBerekenen(hoofd);
+    QCOMPARE(hoofd.Label6().text(), QStringLiteral("Aantal Items : 7"));
+    QCOMPARE(hoofd.Label7().text(), QStringLiteral("Naam..... : "));
+}
+
+void TestTotalen::aantalItems_data()
+{
+    QTest::addColumn<int>("aantal");
+    QTest::addColumn<QString>("tekst");
+
+    QTest::newRow("none") << 0 << QStringLiteral("Aantal Items : 0");
+    QTest::newRow("twelve") << 12 << QStringLiteral("Aantal Items : 12");
+    QTest::newRow("100,000 without grouping") << 100000 << QStringLiteral("Aantal Items : 100000");
+}
+
+void TestTotalen::aantalItems()
+{
+    QFETCH(int, aantal);
+    QFETCH(QString, tekst);
+    QCOMPARE(AantalItemsTekst(aantal), tekst);
+}
+
+QTEST_MAIN(TestTotalen)
+#include "tst_totalen.moc"
