@@ -1,0 +1,111 @@
+#include "lists/NieuwForm.h"
+
+#include "common/HoofdVenster.h"
+#include "common/ItemModel.h"
+#include "common/MaandNamen.h"
+#include "common/Programma.h"
+#include "common/Totalen.h"
+#include "controls/VistaButton.h"
+#include "lists/DialoogOpmaak.h"
+#include "platform/Clock.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr int EersteJaar = 2000;
+constexpr int LaatsteJaar = 2050;
+
+// An editable box that takes the typed text as it stands: no completion from the items and
+// no typed text added to them.
+QComboBox *Invoerlijst(QWidget *ouder, const QString &naam, const QRect &plaats,
+                       const QStringList &items, const QString &tekst)
+{
+    auto *combo = new QComboBox(ouder);
+    combo->setObjectName(naam);
+    combo->setEditable(true);
+    combo->setCompleter(nullptr);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setGeometry(plaats);
+    ZetInvoerKleuren(*combo, QColor(30, 0, 0), QColor(230, 230, 230));
+    ZetInvoerKleuren(*combo->lineEdit(), QColor(30, 0, 0), QColor(230, 230, 230));
+    combo->addItems(items);
+    // The text need not be one of the items: a year outside the list is shown all the same.
+    combo->setCurrentIndex(static_cast<int>(items.indexOf(tekst)));
+    combo->setEditText(tekst);
+    return combo;
+}
+
+QStringList Jaren()
+{
+    QStringList jaren;
+    for (int jaar = EersteJaar; jaar <= LaatsteJaar; ++jaar)
+        jaren << QString::number(jaar);
+    return jaren;
+}
+
+// Combo boxes keep their standard height of 315 twips.
+constexpr int ComboHoogte = 315;
+
+} // namespace
+
+NieuwForm::NieuwForm(HoofdVenster &hoofd, QWidget *parent)
+    : QDialog(parent)
+    , m_hoofd(hoofd)
+{
+    setObjectName(QStringLiteral("NieuwForm"));
+    setWindowTitle(QStringLiteral("Nieuw Geldlog"));
+    setFixedSize(DialoogBinnenMaat(6600, 2100));
+    setFont(DialoogLettertype());
+    ZetAchtergrond(*this, QColor(210, 230, 190));
+
+    const QDate vandaag = m_hoofd.programma().Klok().now().date();
+    Combo2 = Invoerlijst(this, QStringLiteral("Combo2"), twips::rect(180, 210, 930, ComboHoogte),
+                         Jaren(), QString::number(vandaag.year()));
+    Combo1 = Invoerlijst(this, QStringLiteral("Combo1"), twips::rect(1200, 210, 2100, ComboHoogte),
+                         MaandNamen(), MaandNaam(vandaag.month()));
+
+    Label1 = new QLabel(QStringLiteral("Jaar, Maand"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->move(twips::point(3390, 255));
+    Label1->adjustSize();
+
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(twips::rect(180, 750, 3150, 900));
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ZetTekstKleur(*Label2, QColor(0, 80, 80));
+    Label2->setText(
+        QStringLiteral("Selecteer het jaartal en de maand die je wilt aanmaken en bewerken, ")
+        + QStringLiteral("of vul een nieuwe naam in voor de maand."));
+
+    CancelKnop = new VistaButton(this);
+    CancelKnop->setObjectName(QStringLiteral("CancelKnop"));
+    CancelKnop->setGeometry(twips::rect(4260, 1110, 990, 360));
+    CancelKnop->setCaption(QStringLiteral("Annuleren"));
+    connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
+
+    OkKnop = new VistaButton(this);
+    OkKnop->setObjectName(QStringLiteral("OkKnop"));
+    OkKnop->setGeometry(twips::rect(5310, 1110, 990, 360));
+    OkKnop->setCaption(QStringLiteral("Ok"));
+    connect(OkKnop, &VistaButton::Click, this, &NieuwForm::OkKnopClick);
+}
+
+void NieuwForm::OkKnopClick()
+{
+    // The texts are taken as they stand; the save dialog checks the name when it is stored.
+    const QString naam = Combo2->currentText() + u' ' + Combo1->currentText();
+    m_hoofd.programma().Waarden().LijstNaam = naam;
+    m_hoofd.Label7().setText(QStringLiteral("Naam..... : ") + naam);
+    m_hoofd.items().MaakLeeg();
+    m_hoofd.InkLabel().setText(QStringLiteral("€ 00,00"));
+    m_hoofd.UitLabel().setText(QStringLiteral("€ 00,00"));
+    m_hoofd.Label8().setText(QStringLiteral("Saldo..... : "));
+    m_hoofd.Label6().setText(AantalItemsTekst(0));
+    m_hoofd.ToonTabel();
+    accept();
+}

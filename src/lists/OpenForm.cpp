@@ -1,0 +1,158 @@
+#include "lists/OpenForm.h"
+
+#include "common/HoofdVenster.h"
+#include "common/ItemModel.h"
+#include "common/Programma.h"
+#include "common/Totalen.h"
+#include "controls/VistaButton.h"
+#include "lists/DialoogOpmaak.h"
+#include "lists/LijstBestand.h"
+#include "platform/BusyCursor.h"
+#include "platform/FileList.h"
+#include "platform/MessageBoxes.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+
+#include <algorithm>
+
+namespace {
+
+const QString Extensie = QStringLiteral(".lst");
+
+// The names of the saved lists: the file names without ".lst", in alphabetical order without
+// regard to case. Sorted again after the extension is gone, since "a b" comes before "a" as
+// "a b.lst" does not before "a.lst".
+QStringList LijstNamen(const Programma &programma)
+{
+    QStringList namen = listFiles(programma.DataMap(), u'*' + Extensie);
+    for (QString &naam : namen)
+        naam.chop(Extensie.size());
+    std::stable_sort(namen.begin(), namen.end(), [](const QString &a, const QString &b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    return namen;
+}
+
+// The large euro sign; two of them, one offset, make it stand out with a shadow.
+QLabel *Euroteken(QWidget *ouder, const QString &naam, int links, int boven, const QColor &kleur)
+{
+    auto *label = new QLabel(QStringLiteral("€"), ouder);
+    label->setObjectName(naam);
+    label->setFont(twips::font(QStringLiteral("Arial"), 130, true, true));
+    ZetTekstKleur(*label, kleur);
+    label->move(twips::point(links, boven));
+    label->adjustSize();
+    return label;
+}
+
+VistaButton *Knop(QWidget *ouder, const QString &naam, const QString &opschrift, int links)
+{
+    auto *knop = new VistaButton(ouder);
+    knop->setObjectName(naam);
+    knop->setGeometry(twips::rect(links, 3550, 990, 360));
+    knop->setCaption(opschrift);
+    return knop;
+}
+
+} // namespace
+
+OpenForm::OpenForm(HoofdVenster &hoofd, QWidget *parent)
+    : QDialog(parent)
+    , m_hoofd(hoofd)
+    , List1(new QListWidget(this))
+    , Label2(new QLabel(this))
+    , Label1(Euroteken(this, QStringLiteral("Label1"), 3300, 600, QColor(100, 100, 100)))
+    , Label3(Euroteken(this, QStringLiteral("Label3"), 3360, 660, QColor(220, 240, 200)))
+    , DelKnop(Knop(this, QStringLiteral("DelKnop"), QStringLiteral("Delete"), 180))
+    , CancelKnop(Knop(this, QStringLiteral("CancelKnop"), QStringLiteral("Annuleren"), 3660))
+    , OkKnop(Knop(this, QStringLiteral("OkKnop"), QStringLiteral("Ok"), 4710))
+{
+    setObjectName(QStringLiteral("OpenForm"));
+    setWindowTitle(QStringLiteral("Geldlog Openen"));
+    setFixedSize(DialoogBinnenMaat(6000, 4500));
+    setFont(DialoogLettertype());
+    ZetAchtergrond(*this, QColor(210, 230, 190));
+
+    // The folder is listed directly; the file list box of old needs no widget of its own.
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(twips::rect(180, 180, 2400, 3210));
+    ZetInvoerKleuren(*List1, QColor(200, 220, 220), QColor(60, 60, 60));
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->addItems(LijstNamen(m_hoofd.programma()));
+
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(twips::rect(2700, 240, 2970, 2100));
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setText(QStringLiteral(
+        "Maak d.m.v. de linker lijst een keuze uit het geldlog dat je wilt openen."));
+    // The light sign lies over the grey one, which shows as its shadow.
+    Label3->raise();
+
+    DelKnop->setEnabled(false);
+    // A click on a name and a move of the selection by keyboard both make Delete possible.
+    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!List1->selectedItems().isEmpty())
+            DelKnop->setEnabled(true);
+    });
+    connect(List1, &QListWidget::itemDoubleClicked, this, &OpenForm::OkKnopClick);
+    connect(DelKnop, &VistaButton::Click, this, &OpenForm::DelKnopClick);
+    connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
+    connect(OkKnop, &VistaButton::Click, this, &OpenForm::OkKnopClick);
+}
+
+QString OpenForm::GekozenNaam() const
+{
+    const QList<QListWidgetItem *> gekozen = List1->selectedItems();
+    return gekozen.isEmpty() ? QString() : gekozen.first()->text();
+}
+
+void OpenForm::OkKnopClick()
+{
+    // Without a chosen name there is nothing to open; the main window stays as it is.
+    const QString naam = GekozenNaam();
+    if (naam.isEmpty())
+        return;
+
+    Programma &programma = m_hoofd.programma();
+    {
+        BusyCursor zandloper;
+        programma.Waarden().LijstNaam = naam;
+        LaadLijst(programma, m_hoofd.items(), naam);
+        m_hoofd.Label6().setText(AantalItemsTekst(m_hoofd.items().Aantal()));
+        m_hoofd.Label7().setText(QStringLiteral("Naam..... : ") + naam);
+        TotalenBerekenen(m_hoofd);
+    }
+    accept();
+}
+
+void OpenForm::DelKnopClick()
+{
+    const QString naam = GekozenNaam();
+    if (naam.isEmpty())
+        return;
+
+    MessageBoxes &berichten = m_hoofd.programma().Berichten();
+    if (!berichten.ask(this, QStringLiteral("Wilt je het geldlog '") + naam
+                                 + QStringLiteral("' verwijderen?"),
+                       QStringLiteral("Delete")))
+        return;
+
+    // A file that is already gone counts as deleted; one that stays is reported and keeps
+    // its name in the list.
+    QFile bestand(LijstPad(m_hoofd.programma(), naam));
+    if (!bestand.remove() && bestand.exists()) {
+        berichten.tell(this,
+                       QStringLiteral("Het geldlog '%1' kon niet worden verwijderd. Misschien is "
+                                      "het bestand in gebruik of mag de map Data niet worden "
+                                      "gewijzigd.")
+                           .arg(naam),
+                       QStringLiteral("Error"), MessageBoxes::Icon::Critical);
+        return;
+    }
+    delete List1->selectedItems().first();
+    List1->clearSelection();
+    List1->setCurrentItem(nullptr);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "common/HoofdVenster.h"
+#include "common/ItemModel.h"
+
+#include <QLabel>
+#include <QStringList>
+
+class Programma;
+
+// A main window of the test's own: real labels with the texts the program starts with, the
+// entry table's model, and whether the table is shown or hidden behind the help screen.
+class FakeHoofdVenster final : public HoofdVenster
+{
+public:
+    explicit FakeHoofdVenster(Programma &programma)
+        : m_programma(programma)
+    {
+    }
+
+    Programma &programma() override { return m_programma; }
+    ItemModel &items() override { return m_items; }
+    QLabel &Label6() override { return m_label6; }
+    QLabel &Label7() override { return m_label7; }
+    QLabel &Label8() override { return m_label8; }
+    QLabel &InkLabel() override { return m_inkLabel; }
+    QLabel &UitLabel() override { return m_uitLabel; }
+    void ToonTabel() override { m_tabelZichtbaar = true; }
+
+    bool tabelZichtbaar() const { return m_tabelZichtbaar; }
+    void verbergTabel() { m_tabelZichtbaar = false; }
+
+    // The five labels in one list, so one comparison shows what changed.
+    QStringList labels() const
+    {
+        return {m_label6.text(), m_label7.text(), m_label8.text(), m_inkLabel.text(),
+                m_uitLabel.text()};
+    }
+
+private:
+    Programma &m_programma;
+    ItemModel m_items;
+    QLabel m_label6{QStringLiteral("Aantal Items : 0")};
+    QLabel m_label7{QStringLiteral("Naam..... : ")};
+    QLabel m_label8{QStringLiteral("Saldo..... : ")};
+    QLabel m_inkLabel{QStringLiteral("€ 00,00")};
+    QLabel m_uitLabel{QStringLiteral("€ 00,00")};
+    bool m_tabelZichtbaar = true;
+};
