@@ -55,8 +55,12 @@ bool TextLines::fill()
     m_pos = 0;
     if (m_done)
         return false;
-    m_chunk.resize(ChunkSize);
-    const qint64 read = m_device.read(m_chunk.data(), ChunkSize);
+    // A small file needs no large buffer: the overview reads a thousand of them.
+    qint64 want = ChunkSize;
+    if (!m_device.isSequential())
+        want = std::clamp<qint64>(m_device.size() - m_device.pos(), 1, ChunkSize);
+    m_chunk.resize(want);
+    const qint64 read = m_device.read(m_chunk.data(), want);
     if (read <= 0) {
         m_failed = read < 0;
         m_done = true;
