@@ -1,0 +1,376 @@
+#include "app/Main.h"
+
+#include "app/HelpScherm.h"
+#include "app/KnopPlaatjes.h"
+#include "common/InvoerPaneel.h"
+#include "common/KlokTekst.h"
+#include "common/Omschrijvingen.h"
+#include "common/Programma.h"
+#include "common/Totalen.h"
+#include "controls/VistaButton.h"
+#include "lists/NieuwForm.h"
+#include "lists/OpenForm.h"
+#include "lists/SaveForm.h"
+#include "platform/Clock.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Twips.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTimer>
+#include <QTreeView>
+
+namespace {
+
+const QString Arial = QStringLiteral("Arial");
+const QColor StandaardAchtergrond(230, 230, 180);
+
+// The window is 16500 x 9930 twips from edge to edge, title bar and borders included; the
+// client area leaves 4 px for each border and 24 px for the title bar, which holds the whole
+// designed layout with a margin to spare.
+const QSize ClientGrootte = twips::size(16500, 9930) - QSize(2 * 4, 2 * 4 + 24);
+
+void ZetKleur(QWidget &widget, QPalette::ColorRole rol, const QColor &kleur)
+{
+    QPalette palet = widget.palette();
+    palet.setColor(rol, kleur);
+    widget.setPalette(palet);
+}
+
+QLabel *MaakLabel(QWidget *ouder, const char *naam, const QString &tekst, int links, int boven,
+                  double punten = 9, bool vet = true)
+{
+    auto *label = new QLabel(tekst, ouder);
+    label->setObjectName(QLatin1StringView(naam));
+    label->setFont(twips::font(Arial, punten, vet));
+    label->move(twips::point(links, boven));
+    label->adjustSize();
+    return label;
+}
+
+// A label whose right edge stays put whatever the length of its text.
+QLabel *MaakRechtsLabel(QWidget *ouder, const char *naam, const QString &tekst, int rechts,
+                        int boven, int breedte, const QColor &kleur)
+{
+    auto *label = MaakLabel(ouder, naam, tekst, 0, boven);
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    const int rechterRand = twips::toPixels(rechts);
+    label->setGeometry(rechterRand - breedte, label->y(), breedte, label->height());
+    ZetKleur(*label, QPalette::WindowText, kleur);
+    return label;
+}
+
+QFrame *MaakFrame(QWidget *ouder, const char *naam, int links, int boven, int breedte, int hoogte)
+{
+    auto *frame = new QFrame(ouder);
+    frame->setObjectName(QLatin1StringView(naam));
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setAutoFillBackground(true);
+    frame->setGeometry(twips::rect(links, boven, breedte, hoogte));
+    return frame;
+}
+
+VistaButton *MaakKnop(QWidget *ouder, const QString &naam, const QString &tekst,
+                      const QString &tip, const QRect &plaats)
+{
+    auto *knop = new VistaButton(ouder);
+    knop->setObjectName(naam);
+    knop->setCaption(tekst);
+    knop->setToolTip(tip);
+    knop->setGeometry(plaats);
+    return knop;
+}
+
+VistaButton *MaakPlaatjesKnop(QWidget *ouder, const QString &naam, KnopPlaatjeSoort soort,
+                              const QString &tip, int links, int boven)
+{
+    auto *knop = MaakKnop(ouder, naam, QString(), tip, twips::rect(links, boven, 840, 840));
+    knop->setPicture(KnopPlaatje(soort));
+    return knop;
+}
+
+QTreeView *MaakLijst(QWidget *ouder, const char *naam, const QRect &plaats, const QColor &achter)
+{
+    auto *lijst = new QTreeView(ouder);
+    lijst->setObjectName(QLatin1StringView(naam));
+    lijst->setGeometry(plaats);
+    lijst->setRootIsDecorated(false);
+    lijst->setItemsExpandable(false);
+    lijst->setUniformRowHeights(true);
+    lijst->setAllColumnsShowFocus(true);
+    lijst->setSelectionMode(QAbstractItemView::SingleSelection);
+    lijst->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lijst->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lijst->header()->setSectionsMovable(false);
+    lijst->header()->setStretchLastSection(false);
+    ZetKleur(*lijst, QPalette::Base, achter);
+    return lijst;
+}
+
+QString ArrayNaam(const char *naam, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1StringView(naam)).arg(index);
+}
+
+} // namespace
+
+Main::Main(Programma &programma, QWidget *parent)
+    : QWidget(parent)
+    , m_programma(programma)
+{
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("Mijn Geldlog"));
+    setFixedSize(ClientGrootte);
+    setAutoFillBackground(true);
+
+    BouwTabel();
+    BouwInvoer();
+    BouwMenu();
+    BouwNaamPaneel();
+    BouwSaldoPaneel();
+
+    // The description list, and its count without the empty first item.
+    LaadOmschrijvingen(*m_invoer->Combo4, m_programma);
+    m_invoer->Label5->setText(QStringLiteral("Omschrijving (%1)").arg(m_invoer->Combo4->count() - 1));
+    m_invoer->Label5->adjustSize();
+
+    ProgrammaWaarden &waarden = m_programma.Waarden();
+    waarden.LijstNaam.clear();
+    waarden.KleurRood = StandaardAchtergrond.red();
+    waarden.KleurGroen = StandaardAchtergrond.green();
+    waarden.KleurBlauw = StandaardAchtergrond.blue();
+    waarden.Gewijzigd = false;
+    ZetAchtergrond(StandaardAchtergrond);
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(1000);
+    connect(m_timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
+    m_timer1->start();
+}
+
+Main::~Main() = default;
+
+void Main::BouwTabel()
+{
+    m_listView1 = MaakLijst(this, "ListView1", twips::rect(225, 240, 10890, 6000),
+                            QColor(210, 210, 210));
+    m_listView1->setFont(twips::font(Arial, 9.75));
+    m_listView1->setModel(&m_items);
+    const int breedtes[] = {1290, 6210, 1500, 1500};
+    for (int kolom = 0; kolom < ItemModel::AantalKolommen; ++kolom)
+        m_listView1->setColumnWidth(kolom, twips::toPixels(breedtes[kolom]));
+    connect(m_listView1, &QTreeView::clicked, this, &Main::ListView1_ItemClick);
+
+    m_helpPic = new QLabel(this);
+    m_helpPic->setObjectName(QStringLiteral("HelpPic"));
+    m_helpPic->setGeometry(twips::rect(225, 240, 10890, 6000));
+    m_helpPic->setPixmap(TekenHelpScherm(m_helpPic->size()));
+    m_helpPic->hide();
+
+    m_label6 = MaakLabel(this, "Label6", AantalItemsTekst(0), 240, 6300);
+    m_label6->resize(twips::toPixels(6900 - 240), m_label6->height());
+    m_label1 = MaakLabel(this, "Label1", QStringLiteral("Totaal :"), 7170, 6300);
+    // The totals stand under the right edges of the income and expense columns.
+    m_inkLabel = MaakRechtsLabel(this, "InkLabel", QStringLiteral("€ 00,00"), 9225, 6300, 130,
+                                 QColor(0, 128, 0));
+    m_uitLabel = MaakRechtsLabel(this, "UitLabel", QStringLiteral("€ 00,00"), 10725, 6300, 130,
+                                 QColor(128, 0, 0));
+    m_klokLabel = MaakRechtsLabel(this, "KlokLabel", QStringLiteral("00:00"), 16185, 6300, 250,
+                                  QColor(128, 128, 128));
+}
+
+void Main::BouwInvoer()
+{
+    m_frame1 = MaakFrame(this, "Frame1", 210, 6600, 10920, 2700);
+    m_invoer = new InvoerPaneel(*m_frame1, m_programma.Klok().now().date(),
+                                InvoerPaneel::StartDag::Vandaag);
+
+    const QString knoppen[] = {QStringLiteral("Toevoegen"), QStringLiteral("Wijzigen"),
+                               QStringLiteral("Verwijderen")};
+    for (int index = 0; index < 3; ++index) {
+        m_knop[index] = MaakKnop(m_frame1, ArrayNaam("Knop", index), knoppen[index],
+                                 QStringLiteral(" Item %1 ").arg(knoppen[index]),
+                                 twips::rect(180 + 1260 * index, 2160, 1200, 360));
+        connect(m_knop[index], &VistaButton::Click, this, [this, index] { Knop_Click(index); });
+    }
+
+    m_label9 = MaakLabel(m_frame1, "Label9", QStringLiteral("Vaste lasten"), 8730, 2235);
+    m_vasteLastenKnop = MaakKnop(m_frame1, QStringLiteral("VasteLastenKnop"), QStringLiteral("Vast"),
+                                 QStringLiteral(" Vaste lasten invullen "),
+                                 twips::rect(9780, 2160, 990, 360));
+}
+
+void Main::BouwMenu()
+{
+    struct Menu
+    {
+        const char *label;
+        const char *tip;
+        KnopPlaatjeSoort plaatje;
+    };
+    static const Menu menu[6] = {
+        {"Nieuw Geldlog", " Nieuw lijst (Maand) aanmaken ", KnopPlaatjeSoort::NieuwGeldlog},
+        {"Geldlog Openen", " Lijst Openen ", KnopPlaatjeSoort::GeldlogOpenen},
+        {"Geldlog Opslaan", " Lijst Opslaan ", KnopPlaatjeSoort::GeldlogOpslaan},
+        {"Geldlog Afdrukken", " Lijst afdrukken ", KnopPlaatjeSoort::GeldlogAfdrukken},
+        {"Instellingen", " Wijzigingen aanbrengen ", KnopPlaatjeSoort::Instellingen},
+        {"Programma Info", " Copyright en Info ", KnopPlaatjeSoort::ProgrammaInfo},
+    };
+
+    m_frame2 = MaakFrame(this, "Frame2", 11340, 135, 4890, 6120);
+    for (int index = 0; index < 6; ++index) {
+        m_menuKnop[index] = MaakPlaatjesKnop(m_frame2, ArrayNaam("MenuKnop", index),
+                                             menu[index].plaatje,
+                                             QString::fromLatin1(menu[index].tip), 255,
+                                             375 + 930 * index);
+        connect(m_menuKnop[index], &VistaButton::Click, this,
+                [this, index] { MenuKnop_Click(index); });
+
+        auto *label = new QLabel(QString::fromLatin1(menu[index].label), m_frame2);
+        label->setObjectName(ArrayNaam("MenuLabel", index));
+        label->setFont(twips::font(Arial, 14.25, true));
+        ZetKleur(*label, QPalette::WindowText, QColor(90, 90, 70));
+        label->move(twips::point(1290, 675 + 930 * index));
+        label->adjustSize();
+        m_menuLabel[index] = label;
+    }
+}
+
+void Main::BouwNaamPaneel()
+{
+    m_frame3 = MaakFrame(this, "Frame3", 11340, 6600, 4890, 2700);
+    const int breedte = twips::toPixels(4890 - 210 - 60);
+    m_label7 = MaakLabel(m_frame3, "Label7", QStringLiteral("Naam..... : "), 210, 270, 12);
+    m_label7->resize(breedte, m_label7->height());
+    m_label8 = MaakLabel(m_frame3, "Label8", QStringLiteral("Saldo..... : "), 210, 600, 12);
+    m_label8->resize(breedte, m_label8->height());
+
+    m_helpKnop = MaakPlaatjesKnop(m_frame3, QStringLiteral("HelpKnop"), KnopPlaatjeSoort::Help,
+                                  QStringLiteral(" Beknopte Uitleg "), 180, 1680);
+    m_grafiekKnop = MaakPlaatjesKnop(m_frame3, QStringLiteral("GrafiekKnop"),
+                                     KnopPlaatjeSoort::Overzicht,
+                                     QStringLiteral(" Totaal Saldo berekenen "), 1110, 1680);
+    m_exitKnop = MaakPlaatjesKnop(m_frame3, QStringLiteral("ExitKnop"), KnopPlaatjeSoort::Afsluiten,
+                                  QStringLiteral(" Programma Stoppen "), 3870, 1680);
+    connect(m_helpKnop, &VistaButton::Click, this, &Main::HelpKnop_Click);
+    connect(m_grafiekKnop, &VistaButton::Click, this, &Main::GrafiekKnop_Click);
+    connect(m_exitKnop, &VistaButton::Click, this, &QWidget::close);
+}
+
+void Main::BouwSaldoPaneel()
+{
+    m_frame4 = MaakFrame(this, "Frame4", 11340, 135, 4890, 6120);
+    m_frame4->hide();
+
+    m_label10 = new QLabel(m_frame4);
+    m_label10->setObjectName(QStringLiteral("Label10"));
+    m_label10->setFont(twips::font(Arial, 9));
+    m_label10->setWordWrap(true);
+    m_label10->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_label10->setGeometry(twips::rect(150, 240, 4560, 1200));
+    m_label10->setText(
+        QStringLiteral("Met de button 'Show' kunt u in alle gemaakte bestanden het Saldo bekijken. ")
+        + QStringLiteral("Het Saldo wordt berekend door de uitgaven van de inkomsten af te trekken. ")
+        + QStringLiteral("Het Saldo is dan het bedrag dat u daarna overhoud of te kort komt."));
+
+    m_showKnop = MaakKnop(m_frame4, QStringLiteral("ShowKnop"), QStringLiteral("Show"),
+                          QStringLiteral(" Bekijk alle bestanden "),
+                          twips::rect(2400, 1500, 990, 360));
+    m_list1 = MaakLijst(m_frame4, "List1", twips::rect(195, 1500, 2100, 3885), QColor(210, 210, 150));
+    ZetKleur(*m_list1, QPalette::Text, QColor(30, 30, 30));
+    m_label12 = MaakLabel(m_frame4, "Label12", QStringLiteral("Bestand"), 2400, 5160, 9, false);
+    m_label11 = MaakLabel(m_frame4, "Label11", QStringLiteral("Totaal €"), 180, 5460);
+}
+
+void Main::ZetAchtergrond(const QColor &kleur)
+{
+    for (QWidget *vlak : {static_cast<QWidget *>(this), static_cast<QWidget *>(m_frame1),
+                          static_cast<QWidget *>(m_frame2), static_cast<QWidget *>(m_frame3),
+                          static_cast<QWidget *>(m_frame4)})
+        ZetKleur(*vlak, QPalette::Window, kleur);
+}
+
+void Main::Knop_Click(int index)
+{
+    switch (index) {
+    case 0:
+        ItemToevoegen();
+        break;
+    case 1:
+        ItemWijzigen();
+        break;
+    case 2:
+        ItemVerwijderen();
+        break;
+    }
+    // Every click counts as a change, also one whose input was refused.
+    m_programma.Waarden().Gewijzigd = true;
+    TotalenBerekenen(*this);
+}
+
+void Main::MenuKnop_Click(int index)
+{
+    switch (index) {
+    case 0: {
+        NieuwForm form(*this, this);
+        form.exec();
+        break;
+    }
+    case 1: {
+        OpenForm form(*this, this);
+        form.exec();
+        break;
+    }
+    case 2:
+        if (m_items.Aantal() > 0) {
+            SaveForm form(*this, this);
+            form.exec();
+        }
+        break;
+    default:
+        // Printing, the settings and the program information come with their own windows.
+        break;
+    }
+}
+
+void Main::HelpKnop_Click()
+{
+    const bool help = !m_listView1->isHidden();
+    m_listView1->setVisible(!help);
+    m_helpPic->setVisible(help);
+}
+
+void Main::ToonTabel()
+{
+    m_helpPic->hide();
+    m_listView1->show();
+}
+
+void Main::GrafiekKnop_Click()
+{
+    const bool overzicht = !m_frame2->isHidden();
+    m_frame2->setVisible(!overzicht);
+    m_frame4->setVisible(overzicht);
+}
+
+void Main::Timer1_Timer()
+{
+    m_klokLabel->setText(KlokTekst(m_programma.Klok().now()));
+}
+
+void Main::closeEvent(QCloseEvent *event)
+{
+    if (m_programma.Waarden().Gewijzigd
+        && !m_programma.Berichten().ask(this,
+                                        QStringLiteral("Geldlog is gewijzigd, wil je toch afsluiten?"),
+                                        QStringLiteral("Afsluiten"))) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}

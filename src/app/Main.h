@@ -1,0 +1,98 @@
+#pragma once
+
+#include "common/HoofdVenster.h"
+#include "common/ItemModel.h"
+
+#include <QWidget>
+
+#include <array>
+
+class InvoerPaneel;
+class QFrame;
+class QLabel;
+class QTimer;
+class QTreeView;
+class VistaButton;
+
+// The main window: the entry table of the current list, the inputs for one entry, the menu,
+// the list's name and balance, the help screen and the clock. It stays open for the whole run;
+// every other window is opened from here and writes its result back into it.
+class Main final : public QWidget, public HoofdVenster
+{
+    Q_OBJECT
+
+public:
+    explicit Main(Programma &programma, QWidget *parent = nullptr);
+    ~Main() override;
+
+    // HoofdVenster
+    Programma &programma() override { return m_programma; }
+    ItemModel &items() override { return m_items; }
+    QLabel &Label6() override { return *m_label6; }
+    QLabel &Label7() override { return *m_label7; }
+    QLabel &Label8() override { return *m_label8; }
+    QLabel &InkLabel() override { return *m_inkLabel; }
+    QLabel &UitLabel() override { return *m_uitLabel; }
+    void ToonTabel() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void BouwTabel();
+    void BouwInvoer();
+    void BouwMenu();
+    void BouwNaamPaneel();
+    void BouwSaldoPaneel();
+    void ZetAchtergrond(const QColor &kleur);
+
+    void Knop_Click(int index);
+    void MenuKnop_Click(int index);
+    void HelpKnop_Click();
+    void GrafiekKnop_Click();
+    void Timer1_Timer();
+
+    // Entry editing
+    void ItemToevoegen();
+    void ItemWijzigen();
+    void ItemVerwijderen();
+    void ListView1_ItemClick();
+    int GeselecteerdeRij() const;
+
+    Programma &m_programma;
+    ItemModel m_items;
+
+    QTreeView *m_listView1 = nullptr;
+    QLabel *m_helpPic = nullptr;
+    QLabel *m_label1 = nullptr;
+    QLabel *m_label6 = nullptr;
+    QLabel *m_inkLabel = nullptr;
+    QLabel *m_uitLabel = nullptr;
+    QLabel *m_klokLabel = nullptr;
+    QTimer *m_timer1 = nullptr;
+
+    QFrame *m_frame1 = nullptr;
+    QFrame *m_frame2 = nullptr;
+    QFrame *m_frame3 = nullptr;
+    QFrame *m_frame4 = nullptr;
+
+    InvoerPaneel *m_invoer = nullptr;
+    std::array<VistaButton *, 3> m_knop{};
+    QLabel *m_label9 = nullptr;
+    VistaButton *m_vasteLastenKnop = nullptr;
+
+    std::array<VistaButton *, 6> m_menuKnop{};
+    std::array<QLabel *, 6> m_menuLabel{};
+
+    QLabel *m_label7 = nullptr;
+    QLabel *m_label8 = nullptr;
+    VistaButton *m_helpKnop = nullptr;
+    VistaButton *m_grafiekKnop = nullptr;
+    VistaButton *m_exitKnop = nullptr;
+
+    QLabel *m_label10 = nullptr;
+    VistaButton *m_showKnop = nullptr;
+    QTreeView *m_list1 = nullptr;
+    QLabel *m_label11 = nullptr;
+    QLabel *m_label12 = nullptr;
+};

@@ -1,0 +1,85 @@
+// The main window's entry editing: adding, changing and deleting the rows of the current list
+// from the inputs of the input panel.
+#include "app/Main.h"
+
+#include "common/Bedrag.h"
+#include "common/InvoerPaneel.h"
+#include "common/Programma.h"
+#include "common/Totalen.h"
+#include "platform/MessageBoxes.h"
+
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeView>
+
+namespace {
+
+const QString ProgrammaTitel = QStringLiteral("Geldlog");
+
+} // namespace
+
+void Main::ItemToevoegen()
+{
+    if (const QString fout = m_invoer->InvoerFout(
+            QStringLiteral("Inkomsten of Uitgaven invullen, niet alle twee..."));
+        !fout.isEmpty()) {
+        m_programma.Berichten().tell(this, fout, ProgrammaTitel);
+        return;
+    }
+
+    m_invoer->VervangPunten();
+    m_items.VoegToe({m_invoer->Datum(), m_invoer->Combo4->currentText(),
+                     BedragOpgemaakt(m_invoer->Text2->text()),
+                     BedragOpgemaakt(m_invoer->Text3->text())});
+    // Date and description stay, ready for the next entry.
+    m_invoer->Text2->clear();
+    m_invoer->Text3->clear();
+    m_label6->setText(AantalItemsTekst(m_items.Aantal()));
+}
+
+void Main::ItemWijzigen()
+{
+    if (const QString fout = m_invoer->InvoerFout(
+            QStringLiteral("Inkomsten of Uitgaven invullen, niet allebij..."));
+        !fout.isEmpty()) {
+        m_programma.Berichten().tell(this, fout, ProgrammaTitel);
+        return;
+    }
+
+    m_invoer->VervangPunten();
+    const int rij = GeselecteerdeRij();
+    if (rij < 0)
+        return;
+    // A changed entry keeps its amounts as typed, without rounding or added decimals.
+    m_items.Wijzig(rij, {m_invoer->Datum(), m_invoer->Combo4->currentText(),
+                         m_invoer->Text2->text(), m_invoer->Text3->text()});
+}
+
+void Main::ItemVerwijderen()
+{
+    const int rij = GeselecteerdeRij();
+    if (rij < 0)
+        return;
+
+    const QString vraag = QStringLiteral("Wil je (") + m_items.Rij(rij).omschrijving
+                          + QStringLiteral(") verwijderen uit de lijst?");
+    if (!m_programma.Berichten().ask(this, vraag, QStringLiteral(" Delete")))
+        return;
+
+    m_items.Verwijder(rij);
+    m_label6->setText(AantalItemsTekst(m_items.Aantal()));
+}
+
+void Main::ListView1_ItemClick()
+{
+    if (const int rij = GeselecteerdeRij(); rij >= 0)
+        m_invoer->ToonItem(m_items.Rij(rij));
+}
+
+int Main::GeselecteerdeRij() const
+{
+    const QModelIndexList rijen = m_listView1->selectionModel()->selectedRows();
+    return rijen.isEmpty() ? -1 : rijen.first().row();
+}

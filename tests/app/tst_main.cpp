@@ -1,0 +1,351 @@
+// The main window as it starts, is laid out, shows its help and overview panels, keeps its
+// clock and closes.
+#include "MainFixture.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QFrame>
+#include <QHeaderView>
+#include <QTimer>
+#include <QTreeView>
+
+class TestMain : public QObject
+{
+    Q_OBJECT
+
+private:
+    MainFixture f;
+
+    bool closeMain() const
+    {
+        QCloseEvent event;
+        QApplication::sendEvent(f.main.get(), &event);
+        return event.isAccepted();
+    }
+
+private Q_SLOTS:
+    void cleanup()
+    {
+        f.main.reset();
+        f.omgeving.berichten().verifyDone();
+        f.omgeving.klok().setNow(QDateTime(QDate(2026, 12, 3), QTime(16, 38, 4)));
+    }
+
+    void startsWithTodayAndEmptyTotals()
+    {
+        f.start();
+        QCOMPARE(f.main->windowTitle(), QStringLiteral("Mijn Geldlog"));
+        QCOMPARE(f.combo(QStringLiteral("Combo1"))->currentText(), QStringLiteral("2026"));
+        QCOMPARE(f.combo(QStringLiteral("Combo2"))->currentText(), QStringLiteral("December"));
+        QCOMPARE(f.combo(QStringLiteral("Combo3"))->currentText(), QStringLiteral("3"));
+        QCOMPARE(f.combo(QStringLiteral("Combo4"))->currentText(), QString());
+        QCOMPARE(f.text(QStringLiteral("Label6")), QStringLiteral("Aantal Items : 0"));
+        QCOMPARE(f.text(QStringLiteral("InkLabel")), QStringLiteral("€ 00,00"));
+        QCOMPARE(f.text(QStringLiteral("UitLabel")), QStringLiteral("€ 00,00"));
+        QCOMPARE(f.text(QStringLiteral("Label7")), QStringLiteral("Naam..... : "));
+        QCOMPARE(f.text(QStringLiteral("Label8")), QStringLiteral("Saldo..... : "));
+        QCOMPARE(f.text(QStringLiteral("Label5")), QStringLiteral("Omschrijving (0)"));
+        QCOMPARE(f.text(QStringLiteral("KlokLabel")), QStringLiteral("00:00"));
+        QCOMPARE(f.main->items().Aantal(), 0);
+        QCOMPARE(f.omgeving.programma().Waarden().Gewijzigd, false);
+        QCOMPARE(f.omgeving.programma().Waarden().LijstNaam, QString());
+        QVERIFY(!f.find(QStringLiteral("ListView1"))->isHidden());
+        QVERIFY(f.find(QStringLiteral("HelpPic"))->isHidden());
+        QVERIFY(!f.find(QStringLiteral("Frame2"))->isHidden());
+        QVERIFY(f.find(QStringLiteral("Frame4"))->isHidden());
+    }
+
+    void startsInTheYearOfToday_data()
+    {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("day");
+
+        QTest::newRow("first year") << QDate(2000, 1, 1) << "2000" << "Januari" << "1";
+        QTest::newRow("last year") << QDate(2050, 12, 31) << "2050" << "December" << "31";
+        QTest::newRow("after the list") << QDate(2051, 5, 9) << "" << "Mei" << "9";
+        QTest::newRow("before the list") << QDate(1999, 2, 28) << "" << "Februari" << "28";
+    }
+
+    void startsInTheYearOfToday()
+    {
+        QFETCH(QDate, today);
+        QFETCH(QString, year);
+        QFETCH(QString, month);
+        QFETCH(QString, day);
+
+        f.omgeving.klok().setNow(QDateTime(today, QTime(8, 0)));
+        f.start();
+        QCOMPARE(f.combo(QStringLiteral("Combo1"))->currentText(), year);
+        QCOMPARE(f.combo(QStringLiteral("Combo2"))->currentText(), month);
+        QCOMPARE(f.combo(QStringLiteral("Combo3"))->currentText(), day);
+    }
+
+    void descriptionsComeSortedWithTheEmptyOneFirst()
+    {
+        f.omgeving.schrijfData(QStringLiteral("Omschrijving.txt"),
+                               "boodschappen\r\nHuur\r\n\r\nAuto\r\nzorgverzekering\r\n");
+        f.start();
+        QComboBox *combo = f.combo(QStringLiteral("Combo4"));
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
+        QCOMPARE(items, (QStringList{QString(), QString(), QStringLiteral("Auto"),
+                                     QStringLiteral("boodschappen"), QStringLiteral("Huur"),
+                                     QStringLiteral("zorgverzekering")}));
+        QCOMPARE(combo->currentIndex(), 0);
+        // The blank line counts as a description; the empty first item does not.
+        QCOMPARE(f.text(QStringLiteral("Label5")), QStringLiteral("Omschrijving (5)"));
+    }
+
+    void controlsStandAtTheirPlaces_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("place");
+
+        // Twips divided by 15.
+        QTest::newRow("table") << "ListView1" << QRect(15, 16, 726, 400);
+        QTest::newRow("help screen") << "HelpPic" << QRect(15, 16, 726, 400);
+        QTest::newRow("input panel") << "Frame1" << QRect(14, 440, 728, 180);
+        QTest::newRow("menu panel") << "Frame2" << QRect(756, 9, 326, 408);
+        QTest::newRow("overview panel") << "Frame4" << QRect(756, 9, 326, 408);
+        QTest::newRow("name panel") << "Frame3" << QRect(756, 440, 326, 180);
+        QTest::newRow("income") << "Text2" << QRect(12, 80, 80, 24);
+        QTest::newRow("expense") << "Text3" << QRect(12, 110, 80, 24);
+        QTest::newRow("add") << "Knop(0)" << QRect(12, 144, 80, 24);
+        QTest::newRow("change") << "Knop(1)" << QRect(96, 144, 80, 24);
+        QTest::newRow("delete") << "Knop(2)" << QRect(180, 144, 80, 24);
+        QTest::newRow("fixed costs") << "VasteLastenKnop" << QRect(652, 144, 66, 24);
+        QTest::newRow("first menu button") << "MenuKnop(0)" << QRect(17, 25, 56, 56);
+        QTest::newRow("last menu button") << "MenuKnop(5)" << QRect(17, 335, 56, 56);
+        QTest::newRow("help") << "HelpKnop" << QRect(12, 112, 56, 56);
+        QTest::newRow("overview") << "GrafiekKnop" << QRect(74, 112, 56, 56);
+        QTest::newRow("exit") << "ExitKnop" << QRect(258, 112, 56, 56);
+        QTest::newRow("show") << "ShowKnop" << QRect(160, 100, 66, 24);
+        QTest::newRow("balances") << "List1" << QRect(13, 100, 140, 259);
+    }
+
+    void controlsStandAtTheirPlaces()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, place);
+        f.start();
+        QCOMPARE(f.find(name)->geometry(), place);
+    }
+
+    void labelsStartAtTheirPlaces_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QPoint>("topLeft");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("count") << "Label6" << QPoint(16, 420) << "Aantal Items : 0";
+        QTest::newRow("total") << "Label1" << QPoint(478, 420) << "Totaal :";
+        QTest::newRow("date") << "Label2" << QPoint(284, 24) << "Jaar, Maand, Dag";
+        QTest::newRow("income") << "Label3" << QPoint(100, 84) << "Inkomsten (b.v. 123,78 of 45,00)";
+        QTest::newRow("expense") << "Label4" << QPoint(100, 114) << "Uitgaven";
+        QTest::newRow("fixed costs") << "Label9" << QPoint(582, 149) << "Vaste lasten";
+        QTest::newRow("name") << "Label7" << QPoint(14, 18) << "Naam..... : ";
+        QTest::newRow("saldo") << "Label8" << QPoint(14, 40) << "Saldo..... : ";
+        QTest::newRow("first menu") << "MenuLabel(0)" << QPoint(86, 45) << "Nieuw Geldlog";
+        QTest::newRow("last menu") << "MenuLabel(5)" << QPoint(86, 355) << "Programma Info";
+        QTest::newRow("file") << "Label12" << QPoint(160, 344) << "Bestand";
+        QTest::newRow("overview total") << "Label11" << QPoint(12, 364) << "Totaal €";
+    }
+
+    void labelsStartAtTheirPlaces()
+    {
+        QFETCH(QString, name);
+        QFETCH(QPoint, topLeft);
+        QFETCH(QString, text);
+        f.start();
+        auto *label = f.find<QLabel>(name);
+        QCOMPARE(label->pos(), topLeft);
+        QCOMPARE(label->text(), text);
+    }
+
+    void totalsKeepTheirRightEdgesUnderTheAmountColumns()
+    {
+        f.start();
+        auto *table = f.find<QTreeView>(QStringLiteral("ListView1"));
+        QCOMPARE(table->header()->sectionSize(0), 86);
+        QCOMPARE(table->header()->sectionSize(1), 414);
+        QCOMPARE(table->header()->sectionSize(2), 100);
+        QCOMPARE(table->header()->sectionSize(3), 100);
+
+        f.main->InkLabel().setText(QStringLiteral("€ 1234567,89"));
+        QCOMPARE(f.find(QStringLiteral("InkLabel"))->geometry().right() + 1, 615);
+        QCOMPARE(f.find(QStringLiteral("UitLabel"))->geometry().right() + 1, 715);
+        QCOMPARE(f.find(QStringLiteral("KlokLabel"))->geometry().right() + 1, 1079);
+        QCOMPARE(f.find<QLabel>(QStringLiteral("InkLabel"))->alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::AlignRight);
+    }
+
+    void tooltipsHaveABlankOnEitherSide_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("tip");
+
+        QTest::newRow("add") << "Knop(0)" << " Item Toevoegen ";
+        QTest::newRow("change") << "Knop(1)" << " Item Wijzigen ";
+        QTest::newRow("delete") << "Knop(2)" << " Item Verwijderen ";
+        QTest::newRow("fixed costs") << "VasteLastenKnop" << " Vaste lasten invullen ";
+        QTest::newRow("new") << "MenuKnop(0)" << " Nieuw lijst (Maand) aanmaken ";
+        QTest::newRow("open") << "MenuKnop(1)" << " Lijst Openen ";
+        QTest::newRow("save") << "MenuKnop(2)" << " Lijst Opslaan ";
+        QTest::newRow("print") << "MenuKnop(3)" << " Lijst afdrukken ";
+        QTest::newRow("settings") << "MenuKnop(4)" << " Wijzigingen aanbrengen ";
+        QTest::newRow("info") << "MenuKnop(5)" << " Copyright en Info ";
+        QTest::newRow("help") << "HelpKnop" << " Beknopte Uitleg ";
+        QTest::newRow("overview") << "GrafiekKnop" << " Totaal Saldo berekenen ";
+        QTest::newRow("exit") << "ExitKnop" << " Programma Stoppen ";
+        QTest::newRow("show") << "ShowKnop" << " Bekijk alle bestanden ";
+    }
+
+    void tooltipsHaveABlankOnEitherSide()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, tip);
+        f.start();
+        QCOMPARE(f.find(name)->toolTip(), tip);
+    }
+
+    void helpButtonSwapsTableAndHelpScreen()
+    {
+        f.start();
+        f.add(QStringLiteral("Huur"), QString(), QStringLiteral("500"));
+        QWidget *table = f.find(QStringLiteral("ListView1"));
+        QWidget *help = f.find(QStringLiteral("HelpPic"));
+
+        f.click(QStringLiteral("HelpKnop"));
+        QVERIFY(table->isHidden());
+        QVERIFY(!help->isHidden());
+
+        f.click(QStringLiteral("HelpKnop"));
+        QVERIFY(!table->isHidden());
+        QVERIFY(help->isHidden());
+        QCOMPARE(f.main->items().Aantal(), 1);
+    }
+
+    void helpScreenIsDrawnOnItsDarkBackground()
+    {
+        f.start();
+        const QImage help = f.find<QLabel>(QStringLiteral("HelpPic"))->pixmap().toImage();
+        QCOMPARE(help.size(), QSize(726, 400));
+        QCOMPARE(QColor(help.pixel(2, 2)), QColor(0, 20, 0));
+        // Somewhere in the first line of the title stands its light green.
+        bool title = false;
+        for (int x = 10; x < 200 && !title; ++x)
+            for (int y = 8; y < 24 && !title; ++y)
+                title = QColor(help.pixel(x, y)).green() > 150;
+        QVERIFY(title);
+    }
+
+    void overviewButtonSwapsMenuAndOverview()
+    {
+        f.start();
+        f.click(QStringLiteral("GrafiekKnop"));
+        QVERIFY(f.find(QStringLiteral("Frame2"))->isHidden());
+        QVERIFY(!f.find(QStringLiteral("Frame4"))->isHidden());
+        f.click(QStringLiteral("GrafiekKnop"));
+        QVERIFY(!f.find(QStringLiteral("Frame2"))->isHidden());
+        QVERIFY(f.find(QStringLiteral("Frame4"))->isHidden());
+    }
+
+    void clockShowsDutchDateAndTime()
+    {
+        f.start();
+        f.omgeving.klok().setNow(QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7)));
+        // The tick itself, as the timer raises it each second.
+        QVERIFY(QMetaObject::invokeMethod(f.find<QTimer>(QStringLiteral("Timer1")), "timeout"));
+        QCOMPARE(f.text(QStringLiteral("KlokLabel")), QStringLiteral("6-12-2026 / 9:05:07"));
+        QCOMPARE(f.find<QTimer>(QStringLiteral("Timer1"))->interval(), 1000);
+    }
+
+    void saveAndPrintOpenNothingForAnEmptyTable_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("save") << "MenuKnop(2)";
+        QTest::newRow("print") << "MenuKnop(3)";
+    }
+
+    void saveAndPrintOpenNothingForAnEmptyTable()
+    {
+        QFETCH(QString, button);
+        f.start();
+        bool opened = false;
+        QTimer::singleShot(0, [&opened] {
+            if (QWidget *dialog = QApplication::activeModalWidget()) {
+                opened = true;
+                dialog->close();
+            }
+        });
+        f.click(button);
+        QCoreApplication::processEvents();
+        QVERIFY(!opened);
+    }
+
+    void saveOpensItsDialogWhenTheTableHasRows()
+    {
+        f.start();
+        f.add(QStringLiteral("Huur"), QString(), QStringLiteral("500"));
+        QString opened;
+        QTimer::singleShot(0, [&opened] {
+            if (QWidget *dialog = QApplication::activeModalWidget()) {
+                opened = dialog->objectName();
+                dialog->close();
+            }
+        });
+        f.click(QStringLiteral("MenuKnop(2)"));
+        QCOMPARE(opened, QStringLiteral("SaveForm"));
+    }
+
+    void closingAsksOnlyAboutUnsavedChanges_data()
+    {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closes");
+
+        QTest::newRow("unchanged") << false << -1 << true;
+        QTest::newRow("changed, Ja") << true << int(MessageBoxes::Answer::Yes) << true;
+        QTest::newRow("changed, Nee") << true << int(MessageBoxes::Answer::No) << false;
+    }
+
+    void closingAsksOnlyAboutUnsavedChanges()
+    {
+        QFETCH(bool, changed);
+        QFETCH(int, answer);
+        QFETCH(bool, closes);
+
+        f.start();
+        if (changed)
+            f.add(QStringLiteral("Huur"), QString(), QStringLiteral("500"));
+        if (answer >= 0)
+            f.omgeving.berichten().queue(MessageBoxes::Answer(answer));
+
+        QCOMPARE(closeMain(), closes);
+        if (changed) {
+            const MessageBoxes::Box question{
+                QStringLiteral("Geldlog is gewijzigd, wil je toch afsluiten?"),
+                QStringLiteral("Afsluiten"), MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo};
+            QCOMPARE(f.omgeving.berichten().shown().value(0), question);
+            QCOMPARE(f.main->items().Aantal(), 1);
+        } else {
+            QVERIFY(f.omgeving.berichten().shown().isEmpty());
+        }
+    }
+
+    void exitButtonClosesTheWindow()
+    {
+        f.start();
+        f.main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.main.get()));
+        f.click(QStringLiteral("ExitKnop"));
+        QVERIFY(f.main->isHidden());
+    }
+};
+
+QTEST_MAIN(TestMain)
+#include "tst_main.moc"

@@ -1,0 +1,293 @@
+// Adding, changing and deleting entries in the main window, as a user does it: through the
+// inputs, the three buttons and a click on a row.
+#include "MainFixture.h"
+#include "ModelRows.h"
+
+#include "common/ItemModel.h"
+
+#include <QTreeView>
+
+class TestMainItems : public QObject
+{
+    Q_OBJECT
+
+private:
+    MainFixture f;
+
+    QTreeView *table() const { return f.find<QTreeView>(QStringLiteral("ListView1")); }
+
+    void selectRow(int row) const
+    {
+        QTreeView *view = table();
+        const QRect cell = view->visualRect(view->model()->index(row, 1));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+    QStringList rows() const { return ModelRows(f.main->items()); }
+
+    MessageBoxes::Box geldlogBox(const QString &text) const
+    {
+        return {text, QStringLiteral("Geldlog"), MessageBoxes::Icon::None, MessageBoxes::Buttons::Ok};
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        f.start();
+        f.main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.main.get()));
+    }
+
+    void cleanup()
+    {
+        f.main.reset();
+        f.omgeving.berichten().verifyDone();
+    }
+
+    void addStoresTheFormattedEntryAndKeepsDateAndDescription()
+    {
+        f.combo(QStringLiteral("Combo3"))->setCurrentText(QStringLiteral("3"));
+        f.add(QStringLiteral("Huur"), QString(), QStringLiteral("500"));
+
+        QCOMPARE(rows(), QStringList{QStringLiteral("2026-12-03 | Huur |  | 500,00")});
+        QCOMPARE(f.edit(QStringLiteral("Text2"))->text(), QString());
+        QCOMPARE(f.edit(QStringLiteral("Text3"))->text(), QString());
+        QCOMPARE(f.combo(QStringLiteral("Combo4"))->currentText(), QStringLiteral("Huur"));
+        QCOMPARE(f.combo(QStringLiteral("Combo2"))->currentText(), QStringLiteral("December"));
+        QCOMPARE(f.text(QStringLiteral("Label6")), QStringLiteral("Aantal Items : 1"));
+        QCOMPARE(f.text(QStringLiteral("UitLabel")), QStringLiteral("€ 500,00"));
+        QCOMPARE(f.text(QStringLiteral("Label8")), QStringLiteral("Saldo..... : € -500,00"));
+        QVERIFY(f.omgeving.programma().Waarden().Gewijzigd);
+    }
+
+    void addFormatsTheAmount_data()
+    {
+        QTest::addColumn<QString>("income");
+        QTest::addColumn<QString>("expense");
+        QTest::addColumn<QString>("row");
+
+        QTest::newRow("comma") << "123,78" << "" << "2026-12-03 | Loon | 123,78 | ";
+        QTest::newRow("point") << "45.00" << "" << "2026-12-03 | Loon | 45,00 | ";
+        QTest::newRow("whole") << "" << "7" << "2026-12-03 | Loon |  | 7,00";
+        QTest::newRow("only cents") << ",5" << "" << "2026-12-03 | Loon | 0,50 | ";
+        QTest::newRow("rounded half away from zero") << "2,675" << "" << "2026-12-03 | Loon | 2,68 | ";
+        QTest::newRow("negative") << "-3,456" << "" << "2026-12-03 | Loon | -3,46 | ";
+        QTest::newRow("no number") << "abc" << "" << "2026-12-03 | Loon | abc | ";
+        QTest::newRow("expense with point") << "" << "12.5" << "2026-12-03 | Loon |  | 12,50";
+    }
+
+    void addFormatsTheAmount()
+    {
+        QFETCH(QString, income);
+        QFETCH(QString, expense);
+        QFETCH(QString, row);
+        f.add(QStringLiteral("Loon"), income, expense);
+        QCOMPARE(rows(), QStringList{row});
+    }
+
+    void refusedInputShowsItsMessage_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("income");
+        QTest::addColumn<QString>("expense");
+        QTest::addColumn<QString>("message");
+
+        const QString noDescription = QStringLiteral("Omschrijving invullen a.u.b.");
+        const QString noAmount = QStringLiteral("Inkomsten of Uitgaven invullen a.u.b.");
+        for (int button : {0, 1}) {
+            const QByteArray op = button == 0 ? "add: " : "change: ";
+            QTest::newRow(op + "no description, no amount")
+                << button << "" << "" << "" << noDescription;
+            QTest::newRow(op + "blank description") << button << "   " << "5" << "" << noDescription;
+            QTest::newRow(op + "no amount") << button << "Huur" << "" << "" << noAmount;
+            QTest::newRow(op + "blank amounts") << button << "Huur" << "  " << " " << noAmount;
+        }
+        QTest::newRow("add: both amounts") << 0 << "Huur" << "5" << "6"
+                                           << "Inkomsten of Uitgaven invullen, niet alle twee...";
+        QTest::newRow("change: both amounts") << 1 << "Huur" << "5" << "6"
+                                              << "Inkomsten of Uitgaven invullen, niet allebij...";
+    }
+
+    void refusedInputShowsItsMessage()
+    {
+        QFETCH(int, button);
+        QFETCH(QString, description);
+        QFETCH(QString, income);
+        QFETCH(QString, expense);
+        QFETCH(QString, message);
+
+        f.add(QStringLiteral("Eerste"), QStringLiteral("1.5"), QString());
+        selectRow(0);
+        f.omgeving.programma().Waarden().Gewijzigd = false;
+
+        f.fill(description, income, expense);
+        f.omgeving.berichten().queue(MessageBoxes::Answer::Ok);
+        f.click(QStringLiteral("Knop(%1)").arg(button));
+
+        QCOMPARE(f.omgeving.berichten().shown().value(0), geldlogBox(message));
+        QCOMPARE(rows(), QStringList{QStringLiteral("2026-12-03 | Eerste | 1,50 | ")});
+        // The refused input stays in the boxes as typed, dots and all.
+        QCOMPARE(f.edit(QStringLiteral("Text2"))->text(), income);
+        QVERIFY(f.omgeving.programma().Waarden().Gewijzigd);
+        QCOMPARE(f.text(QStringLiteral("Label8")), QStringLiteral("Saldo..... : € 1,50"));
+    }
+
+    void changeKeepsTheAmountAsTyped()
+    {
+        f.add(QStringLiteral("Boodschappen"), QString(), QStringLiteral("12.5"));
+        f.add(QStringLiteral("Loon"), QStringLiteral("45"), QString());
+        selectRow(0);
+        QCOMPARE(f.edit(QStringLiteral("Text3"))->text(), QStringLiteral("12,50"));
+
+        f.combo(QStringLiteral("Combo3"))->setCurrentText(QStringLiteral("17"));
+        f.fill(QStringLiteral("Markt"), QString(), QStringLiteral("12.5"));
+        f.click(QStringLiteral("Knop(1)"));
+
+        QCOMPARE(rows(), (QStringList{QStringLiteral("2026-12-17 | Markt |  | 12,5"),
+                                      QStringLiteral("2026-12-03 | Loon | 45,00 | ")}));
+        QCOMPARE(f.edit(QStringLiteral("Text3"))->text(), QStringLiteral("12,5"));
+        QCOMPARE(f.text(QStringLiteral("Label6")), QStringLiteral("Aantal Items : 2"));
+        QCOMPARE(f.text(QStringLiteral("Label8")), QStringLiteral("Saldo..... : € 32,50"));
+    }
+
+    void changeWithoutSelectionOnlyTurnsDotsIntoCommas()
+    {
+        f.add(QStringLiteral("Loon"), QStringLiteral("45"), QString());
+        f.fill(QStringLiteral("Loon"), QStringLiteral("1.5"), QString());
+        f.click(QStringLiteral("Knop(1)"));
+
+        QCOMPARE(rows(), QStringList{QStringLiteral("2026-12-03 | Loon | 45,00 | ")});
+        QCOMPARE(f.edit(QStringLiteral("Text2"))->text(), QStringLiteral("1,5"));
+    }
+
+    void deleteAsksFirst_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<QString>("count");
+
+        QTest::newRow("Ja") << true << QStringList{QStringLiteral("2026-12-03 | Loon | 45,00 | ")}
+                            << "Aantal Items : 1";
+        QTest::newRow("Nee") << false
+                             << QStringList{QStringLiteral("2026-12-03 | Huur |  | 500,00"),
+                                            QStringLiteral("2026-12-03 | Loon | 45,00 | ")}
+                             << "Aantal Items : 2";
+    }
+
+    void deleteAsksFirst()
+    {
+        QFETCH(bool, yes);
+        QFETCH(QStringList, left);
+        QFETCH(QString, count);
+
+        f.add(QStringLiteral("Huur"), QString(), QStringLiteral("500"));
+        f.add(QStringLiteral("Loon"), QStringLiteral("45"), QString());
+        selectRow(0);
+        f.omgeving.berichten().queue(yes ? MessageBoxes::Answer::Yes : MessageBoxes::Answer::No);
+        f.click(QStringLiteral("Knop(2)"));
+
+        const MessageBoxes::Box question{QStringLiteral("Wil je (Huur) verwijderen uit de lijst?"),
+                                         QStringLiteral(" Delete"), MessageBoxes::Icon::None,
+                                         MessageBoxes::Buttons::YesNo};
+        QCOMPARE(f.omgeving.berichten().shown().value(0), question);
+        QCOMPARE(rows(), left);
+        QCOMPARE(f.text(QStringLiteral("Label6")), count);
+    }
+
+    void deleteWithoutSelectionDoesNothing()
+    {
+        f.click(QStringLiteral("Knop(2)"));
+        f.add(QStringLiteral("Huur"), QString(), QStringLiteral("500"));
+        f.click(QStringLiteral("Knop(2)"));
+        QCOMPARE(rows().size(), 1);
+        QVERIFY(f.omgeving.berichten().shown().isEmpty());
+    }
+
+    void clickedRowFillsTheInputs()
+    {
+        f.add(QStringLiteral("Huur"), QString(), QStringLiteral("500"));
+        f.main->items().VoegToe(Item{QStringLiteral("2025-07-09"), QStringLiteral(" Loon "),
+                                     QStringLiteral("12,5"), QString()});
+        selectRow(1);
+
+        QCOMPARE(f.combo(QStringLiteral("Combo1"))->currentText(), QStringLiteral("2025"));
+        QCOMPARE(f.combo(QStringLiteral("Combo2"))->currentText(), QStringLiteral("Juli"));
+        QCOMPARE(f.combo(QStringLiteral("Combo3"))->currentText(), QStringLiteral("9"));
+        QCOMPARE(f.combo(QStringLiteral("Combo4"))->currentText(), QStringLiteral(" Loon "));
+        QCOMPARE(f.edit(QStringLiteral("Text2"))->text(), QStringLiteral("12,5"));
+        QCOMPARE(f.edit(QStringLiteral("Text3"))->text(), QString());
+    }
+
+    void clickedRowOfOddDateKeepsWhatItCannotFill_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("day");
+
+        QTest::newRow("fixed cost") << "-" << "2026" << "December" << "3";
+        QTest::newRow("no month") << "2024--07" << "2024" << "December" << "7";
+        QTest::newRow("empty") << "" << "2026" << "December" << "3";
+        QTest::newRow("text") << "abc" << "2026" << "December" << "3";
+        QTest::newRow("month 13, year 1999") << "1999-13-05" << "2026" << "December" << "5";
+    }
+
+    void clickedRowOfOddDateKeepsWhatItCannotFill()
+    {
+        QFETCH(QString, date);
+        QFETCH(QString, year);
+        QFETCH(QString, month);
+        QFETCH(QString, day);
+
+        f.main->items().VoegToe(Item{date, QStringLiteral("Vast"), QString(), QStringLiteral("5")});
+        selectRow(0);
+        QCOMPARE(f.combo(QStringLiteral("Combo1"))->currentText(), year);
+        QCOMPARE(f.combo(QStringLiteral("Combo2"))->currentText(), month);
+        QCOMPARE(f.combo(QStringLiteral("Combo3"))->currentText(), day);
+        QCOMPARE(f.combo(QStringLiteral("Combo4"))->currentText(), QStringLiteral("Vast"));
+    }
+
+    void clickIntoOneAmountBoxEmptiesTheOther()
+    {
+        QLineEdit *income = f.edit(QStringLiteral("Text2"));
+        QLineEdit *expense = f.edit(QStringLiteral("Text3"));
+        income->setText(QStringLiteral("10"));
+        QTest::keyClicks(expense, QStringLiteral("20"));
+        QCOMPARE(income->text(), QStringLiteral("10"));
+
+        QTest::mouseClick(expense, Qt::LeftButton);
+        QCOMPARE(income->text(), QString());
+        QCOMPARE(expense->text(), QStringLiteral("20"));
+
+        QTest::mouseClick(income, Qt::LeftButton);
+        QCOMPARE(expense->text(), QString());
+    }
+
+    void badAmountsNeverBreakTheTotals_data()
+    {
+        QTest::addColumn<QString>("income");
+        QTest::addColumn<QString>("saldo");
+
+        // Beyond what a double holds, an amount counts as no number.
+        QTest::newRow("10,000 digits") << QString(10000, u'9') << "Saldo..... : € 0,00";
+        QTest::newRow("exponent") << "1e999" << "Saldo..... : € 1,00";
+        QTest::newRow("two signs") << "--5" << "Saldo..... : € 0,00";
+        QTest::newRow("control characters") << QStringLiteral("5\x01\t\x7f") << "Saldo..... : € 5,00";
+        QTest::newRow("NUL") << QString(QChar(0)) + QStringLiteral("7") << "Saldo..... : € 0,00";
+        QTest::newRow("other script") << QStringLiteral("五十") << "Saldo..... : € 0,00";
+    }
+
+    void badAmountsNeverBreakTheTotals()
+    {
+        QFETCH(QString, income);
+        QFETCH(QString, saldo);
+
+        f.add(QStringLiteral("Vreemd ✓ Ω"), income, QString());
+        QCOMPARE(rows().size(), 1);
+        QCOMPARE(f.text(QStringLiteral("Label8")), saldo);
+    }
+};
+
+QTEST_MAIN(TestMainItems)
+#include "tst_mainitems.moc"
