@@ -5,8 +5,7 @@
 
 // How long one paint of the button takes in each look, for a dialog-sized button and a large
 // one, caption and picture included.
-class VistaButtonBench : public QObject
-{
+class VistaButtonBench : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -19,11 +18,11 @@ void VistaButtonBench::drawButton_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("picture");
     QTest::addColumn<int>("state");
-    for (QSize size : {QSize(66, 24), QSize(400, 200)}) {
-        for (bool picture : {false, true}) {
+    for (QSize size : { QSize(66, 24), QSize(400, 200) }) {
+        for (bool picture : { false, true }) {
             for (int state = 0; state < 5; ++state)
                 QTest::addRow("%dx%d%s state %d", size.width(), size.height(),
-                              picture ? " picture" : "", state)
+                    picture ? " picture" : "", state)
                     << size << picture << state;
         }
     }
@@ -46,7 +45,8 @@ void VistaButtonBench::drawButton()
         button.setPicture(strip);
     }
     button.resize(size);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         button.DrawButton(state);
     }
 }

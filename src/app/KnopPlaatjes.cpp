@@ -54,14 +54,14 @@ QPainterPath Tandwiel(QPointF midden, double buiten, double binnen, int tanden, 
 
 void TekenNieuw(QPainter &p)
 {
-    const QPolygonF blad({{9, 4}, {25, 4}, {32, 11}, {32, 36}, {9, 36}});
+    const QPolygonF blad({ { 9, 4 }, { 25, 4 }, { 32, 11 }, { 32, 36 }, { 9, 36 } });
     p.setPen(Lijn(Kleur(90, 90, 90), 1.5));
     p.setBrush(Qt::white);
     p.drawPolygon(blad);
     p.setBrush(Kleur(205, 205, 205));
-    p.drawPolygon(QPolygonF({{25, 4}, {25, 11}, {32, 11}}));
+    p.drawPolygon(QPolygonF({ { 25, 4 }, { 25, 11 }, { 32, 11 } }));
     p.setPen(Lijn(Kleur(120, 150, 200), 1.5));
-    for (double y : {16.0, 20.0, 24.0})
+    for (double y : { 16.0, 20.0, 24.0 })
         p.drawLine(QPointF(13, y), QPointF(28, y));
     p.setPen(Lijn(Kleur(170, 95, 10), 1.2));
     p.setBrush(Kleur(245, 160, 30));
@@ -76,20 +76,21 @@ void TekenOpenen(QPainter &p)
     const QColor rand = Kleur(150, 105, 20);
     p.setPen(Lijn(rand, 1.5));
     p.setBrush(Kleur(225, 175, 55));
-    p.drawPolygon(QPolygonF({{4, 9}, {14, 9}, {17, 12}, {33, 12}, {33, 32}, {4, 32}}));
+    p.drawPolygon(
+        QPolygonF({ { 4, 9 }, { 14, 9 }, { 17, 12 }, { 33, 12 }, { 33, 32 }, { 4, 32 } }));
     p.setPen(Lijn(Kleur(140, 140, 140), 1.2));
     p.setBrush(Qt::white);
     p.drawRect(QRectF(10, 7, 19, 15));
     p.setPen(Lijn(rand, 1.5));
     p.setBrush(Kleur(250, 212, 95));
-    p.drawPolygon(QPolygonF({{4, 32}, {10, 18}, {37, 18}, {33, 32}}));
+    p.drawPolygon(QPolygonF({ { 4, 32 }, { 10, 18 }, { 37, 18 }, { 33, 32 } }));
 }
 
 void TekenOpslaan(QPainter &p)
 {
     p.setPen(Lijn(Kleur(25, 50, 110), 1.5));
     p.setBrush(Kleur(55, 95, 175));
-    p.drawPolygon(QPolygonF({{5, 5}, {31, 5}, {35, 9}, {35, 35}, {5, 35}}));
+    p.drawPolygon(QPolygonF({ { 5, 5 }, { 31, 5 }, { 35, 9 }, { 35, 35 }, { 5, 35 } }));
     p.setPen(Qt::NoPen);
     p.setBrush(Kleur(205, 210, 215));
     p.drawRect(QRectF(11, 5.5, 17, 10));
@@ -130,10 +131,10 @@ void TekenInstellingen(QPainter &p)
 {
     p.setPen(Lijn(Kleur(60, 62, 70), 1.3));
     p.setBrush(Kleur(125, 130, 140));
-    p.drawPath(Tandwiel({16, 16}, 13, 9.5, 8, 4));
+    p.drawPath(Tandwiel({ 16, 16 }, 13, 9.5, 8, 4));
     p.setPen(Lijn(Kleur(150, 95, 15), 1.2));
     p.setBrush(Kleur(235, 160, 45));
-    p.drawPath(Tandwiel({29, 29}, 9, 6.5, 7, 2.6));
+    p.drawPath(Tandwiel({ 29, 29 }, 9, 6.5, 7, 2.6));
 }
 
 void TekenRondje(QPainter &p, const QColor &vulling, const QColor &rand)
@@ -175,10 +176,8 @@ void TekenOverzicht(QPainter &p)
         double x, hoogte;
         QColor kleur;
     };
-    const Staaf staven[] = {{9, 11, Kleur(60, 120, 210)},
-                            {16, 20, Kleur(240, 160, 40)},
-                            {23, 15, Kleur(210, 60, 60)},
-                            {30, 26, Kleur(60, 165, 90)}};
+    const Staaf staven[] = { { 9, 11, Kleur(60, 120, 210) }, { 16, 20, Kleur(240, 160, 40) },
+        { 23, 15, Kleur(210, 60, 60) }, { 30, 26, Kleur(60, 165, 90) } };
     p.setPen(Lijn(Kleur(50, 50, 60), 1));
     for (const Staaf &s : staven) {
         p.setBrush(s.kleur);
@@ -240,8 +239,8 @@ QRgb OpOndergrond(QRgb premultiplied)
     const int rest = 255 - dekking;
     auto kanaal = [rest](int voor, int achter) { return voor + (rest * achter + 127) / 255; };
     return BuitenMasker(qRgb(kanaal(qRed(premultiplied), qRed(Ondergrond)),
-                             kanaal(qGreen(premultiplied), qGreen(Ondergrond)),
-                             kanaal(qBlue(premultiplied), qBlue(Ondergrond))));
+        kanaal(qGreen(premultiplied), qGreen(Ondergrond)),
+        kanaal(qBlue(premultiplied), qBlue(Ondergrond))));
 }
 
 // The disabled look: light, flat grey carrying only the brightness of the original.

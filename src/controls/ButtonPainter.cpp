@@ -21,9 +21,24 @@ struct CornerPixel {
 
 // The positions of frame colours 2 to 19, on the left side; the right side mirrors them.
 constexpr CornerPixel cornerPixels[18] = {
-    {1, 0, false}, {2, 0, false}, {0, 1, false}, {1, 1, false}, {2, 1, false}, {0, 2, false},
-    {1, 2, false}, {2, 2, false}, {0, 3, false}, {1, 3, false}, {1, 1, true},  {2, 1, true},
-    {0, 2, true},  {1, 2, true},  {2, 2, true},  {0, 3, true},  {1, 3, true},  {2, 3, true},
+    { 1, 0, false },
+    { 2, 0, false },
+    { 0, 1, false },
+    { 1, 1, false },
+    { 2, 1, false },
+    { 0, 2, false },
+    { 1, 2, false },
+    { 2, 2, false },
+    { 0, 3, false },
+    { 1, 3, false },
+    { 1, 1, true },
+    { 2, 1, true },
+    { 0, 2, true },
+    { 1, 2, true },
+    { 2, 2, true },
+    { 0, 3, true },
+    { 1, 3, true },
+    { 2, 3, true },
 };
 
 constexpr int normalState = 0;
@@ -93,7 +108,7 @@ void ButtonPainter::DrawButton(int state)
     } else if (state == focusedState) {
         m_surface.fillRect(run(3, w - 4, 2), focusedTopRow);
         m_surface.fillRect(run(3, w - 4, h - 3), focusedBottomRow);
-        for (int x : {2, w - 3}) {
+        for (int x : { 2, w - 3 }) {
             m_surface.gradientRect(x, 3, x + 1, middle, focusedUpperTop, focusedUpperBottom);
             m_surface.gradientRect(x, middle, x + 1, h - 3, focusedLowerTop, focusedLowerBottom);
         }
@@ -136,7 +151,7 @@ void ButtonPainter::DrawCaption(int state)
     const int top = nearest((h - measured.height()) / 2.0);
     const int bottom = nearest((h + measured.height()) / 2.0);
     m_surface.drawText(m_look.caption, QRect(QPoint(left, top), QPoint(w - 4, bottom - 1)),
-                       clip > 0 ? Surface::TextAlign::Left : Surface::TextAlign::Centre, colour);
+        clip > 0 ? Surface::TextAlign::Left : Surface::TextAlign::Centre, colour);
 }
 
 int ButtonPainter::DrawPicture(int state, int textWidth)
@@ -180,7 +195,7 @@ int ButtonPainter::DrawPicture(int state, int textWidth)
         frame = 2;
 
     const QRect from(nearest(frame * fw + leftClip), topClip,
-                     nearest(fw - leftClip + rightOverflow), ph - topClip + bottomOverflow);
+        nearest(fw - leftClip + rightOverflow), ph - topClip + bottomOverflow);
     const QPoint to(nearest(x), y);
     if (m_look.useMaskColour)
         m_surface.copyKeyed(m_look.strip, from, to, m_look.maskColour);
@@ -194,7 +209,8 @@ QRegion MakeRegion(QSize size)
     QRegion region(0, 0, size.width(), size.height());
     const int right = size.width() - 1;
     const int bottom = size.height() - 1;
-    for (QPoint corner : {QPoint(0, 0), QPoint(0, bottom), QPoint(right, 0), QPoint(right, bottom)})
+    for (QPoint corner :
+        { QPoint(0, 0), QPoint(0, bottom), QPoint(right, 0), QPoint(right, bottom) })
         region -= QRegion(corner.x(), corner.y(), 1, 1);
     return region;
 }

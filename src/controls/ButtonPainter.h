@@ -22,8 +22,7 @@ struct ButtonLook {
 
 // Paints a push button onto its surface in one of the five states: 0 normal, 1 hover,
 // 2 pressed, 3 focused, 4 disabled.
-class ButtonPainter
-{
+class ButtonPainter {
 public:
     ButtonPainter(Surface &surface, const ButtonLook &look);
 

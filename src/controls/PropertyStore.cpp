@@ -104,8 +104,8 @@ QVariant valueFromText(QStringView value)
         return {};
     }
     if (value.startsWith(pictureWord + u' ') && unquoted(value, pictureWord.size() + 1, &text)) {
-        const QByteArray png = QByteArray::fromBase64(text.toLatin1(),
-                                                      QByteArray::AbortOnBase64DecodingErrors);
+        const QByteArray png
+            = QByteArray::fromBase64(text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
         QImage picture;
         if (!png.isEmpty() && picture.loadFromData(png, "PNG"))
             return picture;

@@ -12,8 +12,7 @@
 // The stored design-time properties of one control: typed values under keys that match
 // without regard to case, kept in lower case in the order they were first written. The text
 // form is one "key = value" line per property and reads back to the same store.
-class PropertyStore
-{
+class PropertyStore {
 public:
     void write(const QString &key, const QString &text);
     void write(const QString &key, qint64 number);

@@ -88,7 +88,7 @@ Qt::DropAction qtDropAction(int effect, Qt::DropAction proposed, Qt::DropActions
 {
     if ((effect & int(proposed)) && (possible & proposed))
         return proposed;
-    for (Qt::DropAction action : {Qt::MoveAction, Qt::CopyAction, Qt::LinkAction}) {
+    for (Qt::DropAction action : { Qt::MoveAction, Qt::CopyAction, Qt::LinkAction }) {
         if ((effect & int(action)) && (possible & action))
             return action;
     }

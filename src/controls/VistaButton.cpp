@@ -294,13 +294,13 @@ void VistaButton::ReadProperties(const PropertyStore &store)
     m_pictures = shortOr(store.readNumber(QStringLiteral("pictures"), m_pictures), m_pictures);
     m_useMaskColor = store.readFlag(QStringLiteral("usemaskcolor"), m_useMaskColor);
     m_maskColor = colourOr(store.readNumber(QStringLiteral("maskcolor"), m_maskColor), m_maskColor);
-    const bool enabled = store.readFlag(QStringLiteral("enabled"),
-                                        !testAttribute(Qt::WA_ForceDisabled));
+    const bool enabled
+        = store.readFlag(QStringLiteral("enabled"), !testAttribute(Qt::WA_ForceDisabled));
     m_noBackground = store.readFlag(QStringLiteral("nobackground"), m_noBackground);
-    m_backColor = colourOr(store.readNumber(QStringLiteral("backcolor"), oleButtonFace),
-                           oleButtonFace);
-    m_pictureOffset = shortOr(store.readNumber(QStringLiteral("pictureoffset"), m_pictureOffset),
-                              m_pictureOffset);
+    m_backColor
+        = colourOr(store.readNumber(QStringLiteral("backcolor"), oleButtonFace), oleButtonFace);
+    m_pictureOffset = shortOr(
+        store.readNumber(QStringLiteral("pictureoffset"), m_pictureOffset), m_pictureOffset);
 
     PreparePicture();
     setEnabled(enabled);
@@ -405,8 +405,8 @@ void VistaButton::HandleMouseUp(int button, int shift, float x, float y)
 void VistaButton::mousePressEvent(QMouseEvent *event)
 {
     const QPointF at = event->position();
-    HandleMouseDown(vbButtons(event->button()), vbShift(event->modifiers()), float(at.x()),
-                    float(at.y()));
+    HandleMouseDown(
+        vbButtons(event->button()), vbShift(event->modifiers()), float(at.x()), float(at.y()));
     if (event->button() == Qt::LeftButton)
         m_clickArmed = m_pressed;
 }
@@ -414,8 +414,8 @@ void VistaButton::mousePressEvent(QMouseEvent *event)
 void VistaButton::mouseMoveEvent(QMouseEvent *event)
 {
     const QPointF at = event->position();
-    HandleMouseMove(vbButtons(event->buttons()), vbShift(event->modifiers()), float(at.x()),
-                    float(at.y()));
+    HandleMouseMove(
+        vbButtons(event->buttons()), vbShift(event->modifiers()), float(at.x()), float(at.y()));
 }
 
 void VistaButton::mouseReleaseEvent(QMouseEvent *event)
@@ -426,8 +426,8 @@ void VistaButton::mouseReleaseEvent(QMouseEvent *event)
     if (left)
         m_clickArmed = false;
     const QPointer<VistaButton> alive(this);
-    HandleMouseUp(vbButtons(event->button()), vbShift(event->modifiers()), float(at.x()),
-                  float(at.y()));
+    HandleMouseUp(
+        vbButtons(event->button()), vbShift(event->modifiers()), float(at.x()), float(at.y()));
     if (alive && armed && isEnabled() && IsInside(float(at.x()), float(at.y())))
         Q_EMIT Click();
 }
@@ -490,9 +490,9 @@ void VistaButton::PassDragOver(QDragMoveEvent *event, int dragState)
     int effect = vbDropEffect(event->possibleActions());
     const QPointF at = event->position();
     Q_EMIT OLEDragOver(event->mimeData(), effect, vbButtons(event->buttons()),
-                       vbShift(event->modifiers()), float(at.x()), float(at.y()), dragState);
-    const Qt::DropAction action = qtDropAction(effect, event->proposedAction(),
-                                               event->possibleActions());
+        vbShift(event->modifiers()), float(at.x()), float(at.y()), dragState);
+    const Qt::DropAction action
+        = qtDropAction(effect, event->proposedAction(), event->possibleActions());
     if (action == Qt::IgnoreAction)
         return event->ignore();
     event->setDropAction(action);
@@ -516,8 +516,7 @@ void VistaButton::dragLeaveEvent(QDragLeaveEvent *)
     int effect = 0;
     const QPointF at = mapFromGlobal(QCursor::pos());
     Q_EMIT OLEDragOver(nullptr, effect, vbButtons(QGuiApplication::mouseButtons()),
-                       vbShift(QGuiApplication::keyboardModifiers()), float(at.x()),
-                       float(at.y()), 1);
+        vbShift(QGuiApplication::keyboardModifiers()), float(at.x()), float(at.y()), 1);
 }
 
 void VistaButton::dropEvent(QDropEvent *event)
@@ -527,9 +526,9 @@ void VistaButton::dropEvent(QDropEvent *event)
     int effect = vbDropEffect(event->possibleActions());
     const QPointF at = event->position();
     Q_EMIT OLEDragDrop(event->mimeData(), effect, vbButtons(event->buttons()),
-                       vbShift(event->modifiers()), float(at.x()), float(at.y()));
-    const Qt::DropAction action = qtDropAction(effect, event->proposedAction(),
-                                               event->possibleActions());
+        vbShift(event->modifiers()), float(at.x()), float(at.y()));
+    const Qt::DropAction action
+        = qtDropAction(effect, event->proposedAction(), event->possibleActions());
     if (action == Qt::IgnoreAction)
         return event->ignore();
     event->setDropAction(action);

@@ -17,8 +17,7 @@ class QTimer;
 // and five looks (0 normal, 1 hover, 2 pressed, 3 focused, 4 disabled). It tracks the pointer
 // with a short timer so the hover look ends even when no move outside is reported, and the
 // space bar works it like the mouse. Enabled, font and tooltip are the widget's own.
-class VistaButton : public QWidget
-{
+class VistaButton : public QWidget {
     Q_OBJECT
 
 public:
@@ -82,8 +81,8 @@ Q_SIGNALS:
     // Raised for drags over the button once the host allows drops (setAcceptDrops). A handler
     // may change Effect: 0 refuses the drop. State: 0 enter, 1 leave, 2 over.
     void OLEDragDrop(const QMimeData *Data, int &Effect, int Button, int Shift, float X, float Y);
-    void OLEDragOver(const QMimeData *Data, int &Effect, int Button, int Shift, float X, float Y,
-                     int State);
+    void OLEDragOver(
+        const QMimeData *Data, int &Effect, int Button, int Shift, float X, float Y, int State);
     void KeyDown(int KeyCode, int Shift);
     void KeyPress(int KeyAscii);
     void KeyUp(int KeyCode, int Shift);

@@ -91,8 +91,7 @@ void Surface::gradientRect(int x1, int y1, int x2, int y2, QRgb top, QRgb bottom
     for (int y = first; y < last; ++y) {
         const int step = y - y1;
         const QRgb colour = qRgb(channel(qRed(top), qRed(bottom), step),
-                                 channel(qGreen(top), qGreen(bottom), step),
-                                 channel(qBlue(top), qBlue(bottom), step));
+            channel(qGreen(top), qGreen(bottom), step), channel(qBlue(top), qBlue(bottom), step));
         auto *row = reinterpret_cast<QRgb *>(m_image.scanLine(y));
         std::fill(row + left, row + right, colour);
     }
@@ -111,8 +110,8 @@ void Surface::copyPixels(const QImage &source, QRect from, QPoint to, Keep keep)
         return;
     const QPoint sourceStart = inSource.topLeft() + (target.topLeft() - to);
 
-    const QImage pixels = source.format() == QImage::Format_RGB32
-            || source.format() == QImage::Format_ARGB32
+    const QImage pixels
+        = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
         ? source
         : source.convertToFormat(QImage::Format_RGB32);
     for (int row = 0; row < target.height(); ++row) {
@@ -145,11 +144,11 @@ void Surface::setFont(const QFont &font)
 QRect Surface::measureText(const QString &text, const QRect &bounds) const
 {
     if (text.isEmpty())
-        return {bounds.topLeft(), QSize(0, 0)};
-    const QFontMetrics metrics = m_image.isNull() ? QFontMetrics(m_font)
-                                                  : QFontMetrics(m_font, &m_image);
+        return { bounds.topLeft(), QSize(0, 0) };
+    const QFontMetrics metrics
+        = m_image.isNull() ? QFontMetrics(m_font) : QFontMetrics(m_font, &m_image);
     const QRect used = metrics.boundingRect(bounds, textFlags(TextAlign::Centre), text);
-    return {bounds.topLeft(), used.size()};
+    return { bounds.topLeft(), used.size() };
 }
 
 void Surface::drawText(const QString &text, const QRect &rect, TextAlign align, QRgb colour)

@@ -8,8 +8,7 @@
 // A 32-bit memory drawing surface with the few operations a self-drawn control needs: clearing,
 // single pixels, filled and vertically graded rectangles, plain and key-colour copies, and
 // word-wrapped text. Every operation clips to the surface, so odd sizes never write outside it.
-class Surface
-{
+class Surface {
 public:
     enum class TextAlign { Centre, Left };
 
@@ -50,8 +49,7 @@ public:
     void drawText(const QString &text, const QRect &rect, TextAlign align, QRgb colour);
 
 private:
-    template<typename Keep>
-    void copyPixels(const QImage &source, QRect from, QPoint to, Keep keep);
+    template<typename Keep> void copyPixels(const QImage &source, QRect from, QPoint to, Keep keep);
 
     QImage m_image;
     QFont m_font;

@@ -26,9 +26,8 @@ int main(int argc, char **argv)
     window.setPalette(colours);
     window.resize(560, 330);
 
-    const QString names[] = {QStringLiteral("0 normaal"), QStringLiteral("1 hover"),
-                             QStringLiteral("2 ingedrukt"), QStringLiteral("3 focus"),
-                             QStringLiteral("4 uit")};
+    const QString names[] = { QStringLiteral("0 normaal"), QStringLiteral("1 hover"),
+        QStringLiteral("2 ingedrukt"), QStringLiteral("3 focus"), QStringLiteral("4 uit") };
     const QFont font = twips::font(QStringLiteral("Arial"), 8);
     std::vector<std::pair<VistaButton *, int>> looks;
     for (int state = 0; state < 5; ++state) {
@@ -71,7 +70,7 @@ int main(int argc, char **argv)
         bare->setCaption(QStringLiteral("Geen achtergrond"));
         bare->setGeometry(x, 268, 100, 40);
 
-        for (VistaButton *button : {plain, wrapped, picture, both, clipped, bare}) {
+        for (VistaButton *button : { plain, wrapped, picture, both, clipped, bare }) {
             button->setEnabled(state != 4);
             looks.emplace_back(button, state);
         }

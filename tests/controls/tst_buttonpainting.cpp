@@ -23,7 +23,7 @@ QRgb graded(QRgb top, QRgb bottom, int rows, int row)
 {
     auto channel = [&](int t, int b) { return (t * (rows - row) + b * row) / rows; };
     return qRgb(channel(qRed(top), qRed(bottom)), channel(qGreen(top), qGreen(bottom)),
-                channel(qBlue(top), qBlue(bottom)));
+        channel(qBlue(top), qBlue(bottom)));
 }
 
 QString colourText(QRgb colour)
@@ -41,7 +41,7 @@ QRgb pixelAt(const VistaButton &button, int x, int y)
 constexpr QRgb key = qRgb(0, 255, 0);
 QRgb frameColour(int k)
 {
-    constexpr QRgb colours[] = {qRgb(200, 0, 0), qRgb(0, 0, 200), qRgb(200, 200, 0)};
+    constexpr QRgb colours[] = { qRgb(200, 0, 0), qRgb(0, 0, 200), qRgb(200, 200, 0) };
     return colours[k];
 }
 
@@ -78,8 +78,7 @@ QRect area(const QImage &image, QRgb colour)
 
 } // namespace
 
-class ButtonPaintingTest : public QObject
-{
+class ButtonPaintingTest : public QObject {
     Q_OBJECT
 
 private:
@@ -135,33 +134,35 @@ void ButtonPaintingTest::paintsTheDesignColoursOfEachState_data()
         auto add = [state](const char *what, QPoint at, QRgb expected) {
             QTest::addRow("state %d, %s", state, what) << state << at << expected;
         };
-        add("upper body, first row", {cx, 2}, state == 3 ? focusTopRow : colour("G0"));
-        add("upper body, last row", {cx, middle - 1},
+        add("upper body, first row", { cx, 2 }, state == 3 ? focusTopRow : colour("G0"));
+        add("upper body, last row", { cx, middle - 1 },
             graded(colour("G0"), colour("G1"), upperRows, upperRows - 1));
-        add("lower body, first row", {cx, middle}, colour("G2"));
-        add("lower body, last row", {cx, H - 3},
-            state == 3 ? focusBottomRow : graded(colour("G2"), colour("G3"), lowerRows, lowerRows - 1));
-        for (int x : {1, W - 2}) {
+        add("lower body, first row", { cx, middle }, colour("G2"));
+        add("lower body, last row", { cx, H - 3 },
+            state == 3 ? focusBottomRow
+                       : graded(colour("G2"), colour("G3"), lowerRows, lowerRows - 1));
+        for (int x : { 1, W - 2 }) {
             const QString side = x == 1 ? QStringLiteral("left") : QStringLiteral("right");
             // Its first row (y 3) lies under a corner pixel.
-            add(qPrintable(side + QStringLiteral(" column, upper second")), {x, 4},
+            add(qPrintable(side + QStringLiteral(" column, upper second")), { x, 4 },
                 graded(colour("G4"), colour("G5"), sideUpperRows, 1));
-            add(qPrintable(side + QStringLiteral(" column, upper last")), {x, middle - 1},
+            add(qPrintable(side + QStringLiteral(" column, upper last")), { x, middle - 1 },
                 graded(colour("G4"), colour("G5"), sideUpperRows, sideUpperRows - 1));
-            add(qPrintable(side + QStringLiteral(" column, lower first")), {x, middle}, colour("G6"));
-            add(qPrintable(side + QStringLiteral(" column, lower last")), {x, H - 4},
+            add(qPrintable(side + QStringLiteral(" column, lower first")), { x, middle },
+                colour("G6"));
+            add(qPrintable(side + QStringLiteral(" column, lower last")), { x, H - 4 },
                 graded(colour("G6"), colour("G7"), sideLowerRows, sideLowerRows - 1));
         }
-        add("outer frame, top", {cx, 0}, colour("C0"));
-        add("outer frame, bottom", {cx, H - 1}, colour("C0"));
-        add("outer frame, left", {0, H / 2}, colour("C0"));
-        add("outer frame, right", {W - 1, H / 2}, colour("C0"));
-        add("top inner line, start", {3, 1}, colour("C1"));
-        add("top inner line, end", {W - 4, 1}, colour("C1"));
-        add("bottom inner line, start", {3, H - 2}, colour("C20"));
-        add("bottom inner line, end", {W - 4, H - 2}, colour("C20"));
+        add("outer frame, top", { cx, 0 }, colour("C0"));
+        add("outer frame, bottom", { cx, H - 1 }, colour("C0"));
+        add("outer frame, left", { 0, H / 2 }, colour("C0"));
+        add("outer frame, right", { W - 1, H / 2 }, colour("C0"));
+        add("top inner line, start", { 3, 1 }, colour("C1"));
+        add("top inner line, end", { W - 4, 1 }, colour("C1"));
+        add("bottom inner line, start", { 3, H - 2 }, colour("C20"));
+        add("bottom inner line, end", { W - 4, H - 2 }, colour("C20"));
         // Below the side columns the body starts at row 2 only in the columns 2 .. W - 3.
-        add("below the upper side column", {1, 2}, colour("C8"));
+        add("below the upper side column", { 1, 2 }, colour("C8"));
     }
 
     // The pressed look's highlight runs, and where they stop.
@@ -187,8 +188,9 @@ void ButtonPaintingTest::paintsTheDesignColoursOfEachState_data()
     QTest::newRow("focused, top row end") << 3 << QPoint(W - 4, 2) << focusTopRow;
     QTest::newRow("focused, bottom row start") << 3 << QPoint(3, H - 3) << focusBottomRow;
     QTest::newRow("focused, bottom row end") << 3 << QPoint(W - 4, H - 3) << focusBottomRow;
-    for (int x : {2, W - 3}) {
-        QTest::addRow("focused, column %d upper first", x) << 3 << QPoint(x, 3) << qRgb(165, 232, 251);
+    for (int x : { 2, W - 3 }) {
+        QTest::addRow("focused, column %d upper first", x)
+            << 3 << QPoint(x, 3) << qRgb(165, 232, 251);
         QTest::addRow("focused, column %d upper last", x)
             << 3 << QPoint(x, middle - 1)
             << graded(qRgb(165, 232, 251), qRgb(161, 230, 249), sideUpperRows, sideUpperRows - 1);
@@ -223,16 +225,30 @@ void ButtonPaintingTest::paintsTheCornerPixelsOnBothSides_data()
         int y;
     };
     const Corner corners[] = {
-        {"C2", 1, 0},      {"C3", 2, 0},      {"C4", 0, 1},      {"C5", 1, 1},
-        {"C6", 2, 1},      {"C7", 0, 2},      {"C8", 1, 2},      {"C9", 2, 2},
-        {"C10", 0, 3},     {"C11", 1, 3},     {"C12", 1, H - 1}, {"C13", 2, H - 1},
-        {"C14", 0, H - 2}, {"C15", 1, H - 2}, {"C16", 2, H - 2}, {"C17", 0, H - 3},
-        {"C18", 1, H - 3}, {"C19", 2, H - 3},
+        { "C2", 1, 0 },
+        { "C3", 2, 0 },
+        { "C4", 0, 1 },
+        { "C5", 1, 1 },
+        { "C6", 2, 1 },
+        { "C7", 0, 2 },
+        { "C8", 1, 2 },
+        { "C9", 2, 2 },
+        { "C10", 0, 3 },
+        { "C11", 1, 3 },
+        { "C12", 1, H - 1 },
+        { "C13", 2, H - 1 },
+        { "C14", 0, H - 2 },
+        { "C15", 1, H - 2 },
+        { "C16", 2, H - 2 },
+        { "C17", 0, H - 3 },
+        { "C18", 1, H - 3 },
+        { "C19", 2, H - 3 },
     };
     for (int state = 0; state < 5; ++state) {
         for (const Corner &c : corners) {
             const QRgb colour = designColour(c.name, state);
-            QTest::addRow("state %d, %s left", state, c.name) << state << QPoint(c.x, c.y) << colour;
+            QTest::addRow("state %d, %s left", state, c.name)
+                << state << QPoint(c.x, c.y) << colour;
             QTest::addRow("state %d, %s right", state, c.name)
                 << state << QPoint(W - 1 - c.x, c.y) << colour;
         }
@@ -312,7 +328,7 @@ void ButtonPaintingTest::enabledCaptionUsesTheForeColour()
     QVERIFY(area(b.Image(), qRgb(131, 131, 131)).isEmpty());
     // One line, vertically centred.
     QVERIFY2(std::abs((text.top() + text.bottom()) - (b.height() - 1)) <= 4,
-             qPrintable(QStringLiteral("text rows %1..%2").arg(text.top()).arg(text.bottom())));
+        qPrintable(QStringLiteral("text rows %1..%2").arg(text.top()).arg(text.bottom())));
 }
 
 void ButtonPaintingTest::showsThePictureFrameOfTheLook_data()
@@ -327,8 +343,10 @@ void ButtonPaintingTest::showsThePictureFrameOfTheLook_data()
     QTest::newRow("pressed, 2 frames") << 2 << false << QStringLiteral("pressed") << 0;
     QTest::newRow("disabled, 2 frames") << 2 << false << QStringLiteral("disabled") << 1;
     QTest::newRow("disabled, 1 frame") << 1 << false << QStringLiteral("disabled") << 0;
-    QTest::newRow("pressed, 3 frames from the store") << 3 << true << QStringLiteral("pressed") << 2;
-    QTest::newRow("disabled, 3 frames from the store") << 3 << true << QStringLiteral("disabled") << 1;
+    QTest::newRow("pressed, 3 frames from the store")
+        << 3 << true << QStringLiteral("pressed") << 2;
+    QTest::newRow("disabled, 3 frames from the store")
+        << 3 << true << QStringLiteral("disabled") << 1;
     QTest::newRow("hover, 3 frames from the store") << 3 << true << QStringLiteral("hover") << 0;
 }
 
@@ -354,9 +372,9 @@ void ButtonPaintingTest::showsThePictureFrameOfTheLook()
     }
 
     if (look == u"hover") {
-        sendMouse(b, QEvent::MouseMove, {20, 15}, Qt::NoButton);
+        sendMouse(b, QEvent::MouseMove, { 20, 15 }, Qt::NoButton);
     } else if (look == u"pressed") {
-        sendMouse(b, QEvent::MouseButtonPress, {20, 15}, Qt::LeftButton);
+        sendMouse(b, QEvent::MouseButtonPress, { 20, 15 }, Qt::LeftButton);
     } else if (look == u"disabled") {
         b.setEnabled(false);
     }
@@ -391,7 +409,7 @@ void ButtonPaintingTest::pressedPictureMovesByTheOffsetAtTheNextRepaint()
     VistaButton &b = plainButton();
     b.resize(40, 30);
     b.setPicture(strip(2));
-    sendMouse(b, QEvent::MouseButtonPress, {20, 15}, Qt::LeftButton);
+    sendMouse(b, QEvent::MouseButtonPress, { 20, 15 }, Qt::LeftButton);
     QCOMPARE(b.State(), 2);
     const QImage before = b.Image().copy();
     const QRect unmoved = area(before, frameColour(0));
@@ -403,7 +421,7 @@ void ButtonPaintingTest::pressedPictureMovesByTheOffsetAtTheNextRepaint()
     QCOMPARE(area(b.Image(), frameColour(0)), unmoved.translated(3, 3));
 
     // Only the pressed look moves the picture.
-    sendMouse(b, QEvent::MouseButtonRelease, {20, 15}, Qt::NoButton);
+    sendMouse(b, QEvent::MouseButtonRelease, { 20, 15 }, Qt::NoButton);
     QCOMPARE(b.State(), 1);
     QCOMPARE(area(b.Image(), frameColour(0)), unmoved);
 }
@@ -459,7 +477,7 @@ void ButtonPaintingTest::captionWithoutPictureIsCentred()
     const int leftSpace = text.left();
     const int rightSpace = 119 - text.right();
     QVERIFY2(std::abs(leftSpace - rightSpace) <= 2,
-             qPrintable(QStringLiteral("%1 / %2").arg(leftSpace).arg(rightSpace)));
+        qPrintable(QStringLiteral("%1 / %2").arg(leftSpace).arg(rightSpace)));
 }
 
 void ButtonPaintingTest::regionLeavesOutTheFourCornerPixels()
@@ -472,11 +490,13 @@ void ButtonPaintingTest::regionLeavesOutTheFourCornerPixels()
 
     const QRegion region = b->mask();
     QCOMPARE(region.boundingRect(), QRect(0, 0, W, H));
-    for (QPoint corner : {QPoint(0, 0), QPoint(W - 1, 0), QPoint(0, H - 1), QPoint(W - 1, H - 1)}) {
+    for (QPoint corner :
+        { QPoint(0, 0), QPoint(W - 1, 0), QPoint(0, H - 1), QPoint(W - 1, H - 1) }) {
         QVERIFY(!region.contains(corner));
         QCOMPARE(window.childAt(b->pos() + corner), nullptr);
     }
-    for (QPoint inside : {QPoint(1, 0), QPoint(0, 1), QPoint(W - 2, H - 1), QPoint(W - 1, H - 2)}) {
+    for (QPoint inside :
+        { QPoint(1, 0), QPoint(0, 1), QPoint(W - 2, H - 1), QPoint(W - 1, H - 2) }) {
         QVERIFY(region.contains(inside));
         QCOMPARE(window.childAt(b->pos() + inside), b);
     }
@@ -494,7 +514,7 @@ void ButtonPaintingTest::regionLeavesOutTheFourCornerPixels()
 void ButtonPaintingTest::tinyButtonsPaintWithoutFault_data()
 {
     QTest::addColumn<QSize>("size");
-    for (QSize s : {QSize(0, 0), QSize(1, 1), QSize(2, 3), QSize(3, 2), QSize(5, 5), QSize(7, 4)})
+    for (QSize s : { QSize(0, 0), QSize(1, 1), QSize(2, 3), QSize(3, 2), QSize(5, 5), QSize(7, 4) })
         QTest::addRow("%dx%d", s.width(), s.height()) << s;
 }
 
@@ -521,7 +541,7 @@ void ButtonPaintingTest::theScreenShowsTheDrawing()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     const QImage shown = b->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    for (QPoint at : {QPoint(W / 2, 0), QPoint(1, 0), QPoint(W / 2, middle), QPoint(2, H - 2)})
+    for (QPoint at : { QPoint(W / 2, 0), QPoint(1, 0), QPoint(W / 2, middle), QPoint(2, H - 2) })
         QCOMPARE(colourText(shown.pixel(at) & 0xffffff), colourText(pixelAt(*b, at.x(), at.y())));
 }
 

@@ -17,8 +17,7 @@ QImage twoFrames()
 
 } // namespace
 
-class ButtonPropertiesTest : public QObject
-{
+class ButtonPropertiesTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -37,12 +36,11 @@ void ButtonPropertiesTest::writesEveryKeyInItsOrder()
     VistaButton button;
     PropertyStore store;
     button.WriteProperties(store);
-    const QStringList expected = {
-        QStringLiteral("_extentx"),     QStringLiteral("_extenty"),     QStringLiteral("caption"),
-        QStringLiteral("forecolor"),    QStringLiteral("font"),         QStringLiteral("picture"),
-        QStringLiteral("pictures"),     QStringLiteral("usemaskcolor"), QStringLiteral("maskcolor"),
-        QStringLiteral("enabled"),      QStringLiteral("nobackground"), QStringLiteral("backcolor"),
-        QStringLiteral("pictureoffset")};
+    const QStringList expected = { QStringLiteral("_extentx"), QStringLiteral("_extenty"),
+        QStringLiteral("caption"), QStringLiteral("forecolor"), QStringLiteral("font"),
+        QStringLiteral("picture"), QStringLiteral("pictures"), QStringLiteral("usemaskcolor"),
+        QStringLiteral("maskcolor"), QStringLiteral("enabled"), QStringLiteral("nobackground"),
+        QStringLiteral("backcolor"), QStringLiteral("pictureoffset") };
     QCOMPARE(store.keys(), expected);
     // The button face is written as the system colour it is, not as today's shade of it.
     QCOMPARE(store.readNumber(QStringLiteral("backcolor"), 0), qint64(qint32(0x8000000F)));

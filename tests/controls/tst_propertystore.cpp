@@ -3,8 +3,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-class PropertyStoreTest : public QObject
-{
+class PropertyStoreTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -24,7 +23,8 @@ void PropertyStoreTest::textFormReadsBackEveryKindOfValue_data()
     QTest::newRow("empty text") << QStringLiteral("text") << QVariant(QString());
     QTest::newRow("text with quotes, backslashes and line breaks")
         << QStringLiteral("text") << QVariant(QStringLiteral("a \"b\" \\c\r\nd\te = f"));
-    QTest::newRow("text outside Latin-1") << QStringLiteral("text") << QVariant(QStringLiteral("€ ≠ ✓"));
+    QTest::newRow("text outside Latin-1")
+        << QStringLiteral("text") << QVariant(QStringLiteral("€ ≠ ✓"));
     QTest::newRow("negative number") << QStringLiteral("number") << QVariant(qint64(-2147483633));
     QTest::newRow("zero") << QStringLiteral("number") << QVariant(qint64(0));
     QTest::newRow("true") << QStringLiteral("flag") << QVariant(true);
@@ -94,22 +94,22 @@ void PropertyStoreTest::keysMatchWithoutRegardToCase()
     QCOMPARE(store.readText(QStringLiteral("CAPTION"), QString()), QStringLiteral("een"));
     QVERIFY(store.contains(QStringLiteral("caption")));
     store.write(QStringLiteral("cApTiOn"), QStringLiteral("twee"));
-    QCOMPARE(store.keys(), QStringList {QStringLiteral("caption")});
+    QCOMPARE(store.keys(), QStringList { QStringLiteral("caption") });
     QCOMPARE(store.readText(QStringLiteral("Caption"), QString()), QStringLiteral("twee"));
 
     const PropertyStore read = PropertyStore::fromText(QStringLiteral("ForeColor = 255\n"));
     QCOMPARE(read.readNumber(QStringLiteral("forecolor"), 0), 255);
-    QCOMPARE(read.keys(), QStringList {QStringLiteral("forecolor")});
+    QCOMPARE(read.keys(), QStringList { QStringLiteral("forecolor") });
 }
 
 void PropertyStoreTest::keysKeepTheOrderTheyWereFirstWritten()
 {
     PropertyStore store;
-    for (const char *key : {"zeta", "alfa", "midden"})
+    for (const char *key : { "zeta", "alfa", "midden" })
         store.write(QString::fromLatin1(key), qint64(1));
     store.write(QStringLiteral("alfa"), qint64(2));
-    QCOMPARE(store.keys(), QStringList({QStringLiteral("zeta"), QStringLiteral("alfa"),
-                                        QStringLiteral("midden")}));
+    QCOMPARE(store.keys(),
+        QStringList({ QStringLiteral("zeta"), QStringLiteral("alfa"), QStringLiteral("midden") }));
     QVERIFY(store.toText().startsWith(QStringLiteral("zeta = 1\nalfa = 2\n")));
 }
 
@@ -118,7 +118,8 @@ void PropertyStoreTest::missingOrOtherKindOfValueGivesTheFallback()
     PropertyStore store;
     store.write(QStringLiteral("getal"), qint64(5));
     store.write(QStringLiteral("tekst"), QStringLiteral("5"));
-    QCOMPARE(store.readText(QStringLiteral("getal"), QStringLiteral("terug")), QStringLiteral("terug"));
+    QCOMPARE(
+        store.readText(QStringLiteral("getal"), QStringLiteral("terug")), QStringLiteral("terug"));
     QCOMPARE(store.readNumber(QStringLiteral("tekst"), 9), 9);
     QCOMPARE(store.readFlag(QStringLiteral("getal"), true), true);
     QCOMPARE(store.readNumber(QStringLiteral("ontbreekt"), -4), -4);
@@ -126,7 +127,7 @@ void PropertyStoreTest::missingOrOtherKindOfValueGivesTheFallback()
     fallback.fill(Qt::red);
     QCOMPARE(store.readPicture(QStringLiteral("ontbreekt"), fallback), fallback);
     QCOMPARE(store.readFont(QStringLiteral("tekst"), QFont(QStringLiteral("Courier"))).family(),
-             QStringLiteral("Courier"));
+        QStringLiteral("Courier"));
 }
 
 void PropertyStoreTest::damagedLinesAreSkipped()
@@ -143,7 +144,7 @@ void PropertyStoreTest::damagedLinesAreSkipped()
                                         "enabled = false\n");
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("QFont::fromString")));
     const PropertyStore store = PropertyStore::fromText(text);
-    QCOMPARE(store.keys(), QStringList({QStringLiteral("caption"), QStringLiteral("enabled")}));
+    QCOMPARE(store.keys(), QStringList({ QStringLiteral("caption"), QStringLiteral("enabled") }));
     QCOMPARE(store.readText(QStringLiteral("caption"), QString()), QStringLiteral("goed"));
     QCOMPARE(store.readFlag(QStringLiteral("enabled"), true), false);
 }

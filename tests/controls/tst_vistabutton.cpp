@@ -11,8 +11,7 @@
 namespace {
 
 // Records the button's events by name, in the order they come.
-class EventLog
-{
+class EventLog {
 public:
     explicit EventLog(VistaButton &b)
     {
@@ -35,8 +34,7 @@ public:
 
 } // namespace
 
-class VistaButtonTest : public QObject
-{
+class VistaButtonTest : public QObject {
     Q_OBJECT
 
 private:
@@ -55,7 +53,7 @@ private:
         if (type == QEvent::MouseButtonRelease)
             heldButtons = {};
         QMouseEvent event(type, at, button->mapToGlobal(at),
-                          type == QEvent::MouseMove ? Qt::NoButton : which, held, Qt::NoModifier);
+            type == QEvent::MouseMove ? Qt::NoButton : which, held, Qt::NoModifier);
         QCoreApplication::sendEvent(button, &event);
     }
     Qt::MouseButtons heldButtons;
@@ -153,7 +151,7 @@ void VistaButtonTest::newButtonHasTheDesignDefaults()
 void VistaButtonTest::pressShowsThePressedLook()
 {
     QSignalSpy down(button, &VistaButton::MouseDown);
-    mouse(QEvent::MouseButtonPress, {10, 10});
+    mouse(QEvent::MouseButtonPress, { 10, 10 });
     QCOMPARE(button->State(), 2);
     QCOMPARE(down.size(), 1);
     QCOMPARE(down.at(0).at(0).toInt(), 1);
@@ -162,12 +160,12 @@ void VistaButtonTest::pressShowsThePressedLook()
 
 void VistaButtonTest::holdingAndMovingOutAndBackSwitchesHoverAndPressed()
 {
-    mouse(QEvent::MouseButtonPress, {10, 10});
-    mouse(QEvent::MouseMove, {-5, 10});
+    mouse(QEvent::MouseButtonPress, { 10, 10 });
+    mouse(QEvent::MouseMove, { -5, 10 });
     QCOMPARE(button->State(), 1);
-    mouse(QEvent::MouseMove, {66, 10});
+    mouse(QEvent::MouseMove, { 66, 10 });
     QCOMPARE(button->State(), 1);
-    mouse(QEvent::MouseMove, {65, 23});
+    mouse(QEvent::MouseMove, { 65, 23 });
     QCOMPARE(button->State(), 2);
 }
 
@@ -190,9 +188,9 @@ void VistaButtonTest::releaseOutsideGivesNoClick()
     QSignalSpy clicks(button, &VistaButton::Click);
     QSignalSpy ups(button, &VistaButton::MouseUp);
 
-    mouse(QEvent::MouseButtonPress, {10, 10});
-    mouse(QEvent::MouseMove, {10, 40});
-    mouse(QEvent::MouseButtonRelease, {10, 40});
+    mouse(QEvent::MouseButtonPress, { 10, 10 });
+    mouse(QEvent::MouseMove, { 10, 40 });
+    mouse(QEvent::MouseButtonRelease, { 10, 40 });
     QCOMPARE(button->State(), expectedState);
     QCOMPARE(ups.size(), 1);
     QCOMPARE(clicks.size(), 0);
@@ -201,10 +199,11 @@ void VistaButtonTest::releaseOutsideGivesNoClick()
 void VistaButtonTest::releaseInsideClicksOnce()
 {
     EventLog log(*button);
-    mouse(QEvent::MouseButtonPress, {10, 10});
-    mouse(QEvent::MouseButtonRelease, {10, 10});
-    QCOMPARE(log.names, QStringList({QStringLiteral("MouseDown"), QStringLiteral("MouseUp"),
-                                     QStringLiteral("Click")}));
+    mouse(QEvent::MouseButtonPress, { 10, 10 });
+    mouse(QEvent::MouseButtonRelease, { 10, 10 });
+    QCOMPARE(log.names,
+        QStringList(
+            { QStringLiteral("MouseDown"), QStringLiteral("MouseUp"), QStringLiteral("Click") }));
     QCOMPARE(button->State(), 1);
 }
 
@@ -212,9 +211,9 @@ void VistaButtonTest::otherMouseButtonsGiveNoClick()
 {
     QSignalSpy clicks(button, &VistaButton::Click);
     QSignalSpy downs(button, &VistaButton::MouseDown);
-    mouse(QEvent::MouseButtonPress, {10, 10}, Qt::RightButton);
+    mouse(QEvent::MouseButtonPress, { 10, 10 }, Qt::RightButton);
     QCOMPARE(button->State(), 2);
-    mouse(QEvent::MouseButtonRelease, {10, 10}, Qt::RightButton);
+    mouse(QEvent::MouseButtonRelease, { 10, 10 }, Qt::RightButton);
     QCOMPARE(downs.size(), 1);
     QCOMPARE(downs.at(0).at(0).toInt(), 2);
     QCOMPARE(clicks.size(), 0);
@@ -225,8 +224,8 @@ void VistaButtonTest::everyMoveInsideRaisesMouseIn()
     pointerOver = true;
     QSignalSpy in(button, &VistaButton::MouseIn);
     QSignalSpy moves(button, &VistaButton::MouseMove);
-    for (int x : {5, 6, 7})
-        mouse(QEvent::MouseMove, {double(x), 5});
+    for (int x : { 5, 6, 7 })
+        mouse(QEvent::MouseMove, { double(x), 5 });
     QCOMPARE(in.size(), 3);
     QCOMPARE(moves.size(), 3);
     QCOMPARE(button->State(), 1);
@@ -251,8 +250,8 @@ void VistaButtonTest::hoverEndsWhenThePointerIsElsewhere()
         giveFocusElsewhere();
     pointerOver = true;
     QSignalSpy out(button, &VistaButton::MouseOut);
-    mouse(QEvent::MouseMove, {5, 5});
-    mouse(QEvent::MouseMove, {6, 5});
+    mouse(QEvent::MouseMove, { 5, 5 });
+    mouse(QEvent::MouseMove, { 6, 5 });
     QCOMPARE(button->State(), 1);
 
     // The pointer leaves without any move being reported.
@@ -263,7 +262,7 @@ void VistaButtonTest::hoverEndsWhenThePointerIsElsewhere()
 
     // A new hover is a new MouseOut.
     pointerOver = true;
-    mouse(QEvent::MouseMove, {5, 5});
+    mouse(QEvent::MouseMove, { 5, 5 });
     pointerOver = false;
     QTRY_COMPARE(out.size(), 2);
 }
@@ -272,7 +271,7 @@ void VistaButtonTest::hoverStaysWhileThePointerIsOver()
 {
     pointerOver = true;
     QSignalSpy out(button, &VistaButton::MouseOut);
-    mouse(QEvent::MouseMove, {5, 5});
+    mouse(QEvent::MouseMove, { 5, 5 });
     int ticks = 0;
     connect(hoverTimer(), &QTimer::timeout, this, [&ticks] { ++ticks; });
     QTRY_VERIFY(ticks >= 3);
@@ -285,7 +284,7 @@ void VistaButtonTest::hoverBegunWhileEnabledEndsWithMouseOutAfterDisabling()
 {
     pointerOver = true;
     QSignalSpy out(button, &VistaButton::MouseOut);
-    mouse(QEvent::MouseMove, {5, 5});
+    mouse(QEvent::MouseMove, { 5, 5 });
     button->setEnabled(false);
     pointerOver = false;
     QTRY_COMPARE(out.size(), 1);
@@ -312,9 +311,9 @@ void VistaButtonTest::spaceBarWorksLikeAClick()
     QCOMPARE(button->State(), 2);
     QTest::keyRelease(button, Qt::Key_Space);
 
-    const QStringList expected = {QStringLiteral("MouseDown"), QStringLiteral("KeyDown"),
-                                  QStringLiteral("KeyPress"),  QStringLiteral("MouseUp"),
-                                  QStringLiteral("Click"),     QStringLiteral("KeyUp")};
+    const QStringList expected
+        = { QStringLiteral("MouseDown"), QStringLiteral("KeyDown"), QStringLiteral("KeyPress"),
+              QStringLiteral("MouseUp"), QStringLiteral("Click"), QStringLiteral("KeyUp") };
     QCOMPARE(log.names, expected);
     QCOMPARE(button->State(), expectedState);
 }
@@ -324,7 +323,7 @@ void VistaButtonTest::onlyTheSpaceBarClicks()
     focusButton();
     EventLog log(*button);
     QSignalSpy keyDowns(button, &VistaButton::KeyDown);
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_A, Qt::Key_Escape}) {
+    for (Qt::Key key : { Qt::Key_Return, Qt::Key_Enter, Qt::Key_A, Qt::Key_Escape }) {
         QTest::keyClick(button, key);
         QCOMPARE(button->State(), 3);
     }
@@ -345,8 +344,8 @@ void VistaButtonTest::heldSpaceBarClicksOnceOnRelease()
     QSignalSpy downs(button, &VistaButton::KeyDown);
     QTest::keyPress(button, Qt::Key_Space);
     for (int i = 0; i < 3; ++i) {
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "),
-                          true);
+        QKeyEvent release(
+            QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
         QCoreApplication::sendEvent(button, &release);
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
         QCoreApplication::sendEvent(button, &press);
@@ -366,9 +365,9 @@ void VistaButtonTest::disabledButtonRaisesNothing()
     EventLog log(*button);
     QTest::keyPress(button, Qt::Key_Space);
     QTest::keyRelease(button, Qt::Key_Space);
-    mouse(QEvent::MouseMove, {5, 5});
-    mouse(QEvent::MouseButtonPress, {5, 5});
-    mouse(QEvent::MouseButtonRelease, {5, 5});
+    mouse(QEvent::MouseMove, { 5, 5 });
+    mouse(QEvent::MouseButtonPress, { 5, 5 });
+    mouse(QEvent::MouseButtonRelease, { 5, 5 });
     QCOMPARE(log.names, QStringList());
     QCOMPARE(button->State(), 4);
     QVERIFY(!hoverTimer()->isActive());
@@ -390,7 +389,7 @@ void VistaButtonTest::focusShowsTheFocusedLookUnlessThePointerIsOver()
     QFETCH(int, unfocusedState);
     if (over) {
         pointerOver = true;
-        mouse(QEvent::MouseMove, {5, 5});
+        mouse(QEvent::MouseMove, { 5, 5 });
     }
     focusButton();
     QCOMPARE(button->State(), focusedState);
@@ -454,8 +453,8 @@ void VistaButtonTest::picturesIsKeptToOneOrTwo()
 void VistaButtonTest::propertyChangesRepaint_data()
 {
     QTest::addColumn<QString>("property");
-    for (const char *name : {"Caption", "ForeColor", "BackColor", "NoBackground", "Picture",
-                             "MaskColor", "UseMaskColor", "Pictures", "Font"})
+    for (const char *name : { "Caption", "ForeColor", "BackColor", "NoBackground", "Picture",
+             "MaskColor", "UseMaskColor", "Pictures", "Font" })
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -506,13 +505,13 @@ void VistaButtonTest::dropsArePassedOnWhenTheHostAllowsThem()
     int seenState = -1;
     const QMimeData *seenData = nullptr;
     connect(button, &VistaButton::OLEDragOver, this,
-            [&](const QMimeData *d, int &, int, int, float, float, int state) {
-                seenData = d;
-                seenState = state;
-            });
+        [&](const QMimeData *d, int &, int, int, float, float, int state) {
+            seenData = d;
+            seenState = state;
+        });
     int drops = 0;
     connect(button, &VistaButton::OLEDragDrop, this,
-            [&drops](const QMimeData *, int &, int, int, float, float) { ++drops; });
+        [&drops](const QMimeData *, int &, int, int, float, float) { ++drops; });
 
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(button, &enter);
@@ -536,7 +535,7 @@ void VistaButtonTest::aHandlerCanRefuseADrop()
     button->setAcceptDrops(true);
     QMimeData data;
     connect(button, &VistaButton::OLEDragOver, this,
-            [](const QMimeData *, int &effect, int, int, float, float, int) { effect = 0; });
+        [](const QMimeData *, int &effect, int, int, float, float, int) { effect = 0; });
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(button, &enter);
     QVERIFY(!enter.isAccepted());

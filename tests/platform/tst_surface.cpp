@@ -37,8 +37,7 @@ QRect inked(const Surface &surface, QRgb background)
 
 } // namespace
 
-class SurfaceTest : public QObject
-{
+class SurfaceTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -73,7 +72,7 @@ void SurfaceTest::pixelsOutsideAreIgnored()
 {
     Surface s(QSize(3, 3));
     s.clear(paper);
-    for (QPoint p : {QPoint(-1, 0), QPoint(3, 0), QPoint(0, -1), QPoint(0, 3)})
+    for (QPoint p : { QPoint(-1, 0), QPoint(3, 0), QPoint(0, -1), QPoint(0, 3) })
         s.setPixel(p.x(), p.y(), qRgb(255, 255, 255));
     s.fillRect(QRect(-5, -5, 4, 20), qRgb(255, 255, 255));
     QVERIFY(untouchedOutside(s, QRect(), paper));
@@ -86,15 +85,17 @@ void SurfaceTest::gradientRowsFollowTheRectangleGradient_data()
     QTest::addColumn<QRgb>("bottom");
     QTest::addColumn<QList<int>>("reds");
     // The first row has the top colour; the bottom colour would come on the row below.
-    QTest::newRow("two rows, 0 to 255") << qRgb(0, 0, 0) << qRgb(255, 0, 0) << QList<int>({0, 127});
+    QTest::newRow("two rows, 0 to 255")
+        << qRgb(0, 0, 0) << qRgb(255, 0, 0) << QList<int>({ 0, 127 });
     QTest::newRow("four rows, 0 to 255")
-        << qRgb(0, 0, 0) << qRgb(255, 0, 0) << QList<int>({0, 63, 127, 191});
+        << qRgb(0, 0, 0) << qRgb(255, 0, 0) << QList<int>({ 0, 63, 127, 191 });
     QTest::newRow("four rows, 255 down to 0")
-        << qRgb(255, 0, 0) << qRgb(0, 0, 0) << QList<int>({255, 191, 127, 63});
-    QTest::newRow("one row") << qRgb(200, 0, 0) << qRgb(0, 0, 0) << QList<int>({200});
+        << qRgb(255, 0, 0) << qRgb(0, 0, 0) << QList<int>({ 255, 191, 127, 63 });
+    QTest::newRow("one row") << qRgb(200, 0, 0) << qRgb(0, 0, 0) << QList<int>({ 200 });
     QTest::newRow("three rows, 242 to 235")
-        << qRgb(242, 0, 0) << qRgb(235, 0, 0) << QList<int>({242, 239, 237});
-    QTest::newRow("equal colours") << qRgb(77, 0, 0) << qRgb(77, 0, 0) << QList<int>({77, 77, 77});
+        << qRgb(242, 0, 0) << qRgb(235, 0, 0) << QList<int>({ 242, 239, 237 });
+    QTest::newRow("equal colours")
+        << qRgb(77, 0, 0) << qRgb(77, 0, 0) << QList<int>({ 77, 77, 77 });
 }
 
 void SurfaceTest::gradientRowsFollowTheRectangleGradient()
@@ -131,7 +132,8 @@ void SurfaceTest::gradientFillsOnlyItsRectangle()
     Surface s(QSize(8, 6));
     s.clear(paper);
     const QRgb colour = qRgb(200, 100, 50);
-    s.gradientRect(corners.left(), corners.top(), corners.right(), corners.bottom(), colour, colour);
+    s.gradientRect(
+        corners.left(), corners.top(), corners.right(), corners.bottom(), colour, colour);
     QCOMPARE(inked(s, paper), filled);
 }
 
@@ -162,14 +164,14 @@ void SurfaceTest::copiesAreClippedAtBothSurfaces_data()
     QTest::addColumn<QPoint>("to");
     QTest::addColumn<QRect>("expected");
     QTest::newRow("inside") << QRect(1, 1, 2, 2) << QPoint(0, 0) << QRect(0, 0, 2, 2);
-    QTest::newRow("target left and above") << QRect(0, 0, 4, 4) << QPoint(-2, -1)
-                                           << QRect(0, 0, 2, 3);
-    QTest::newRow("target right and below") << QRect(0, 0, 4, 4) << QPoint(4, 3)
-                                            << QRect(4, 3, 2, 2);
-    QTest::newRow("source beyond its image") << QRect(2, 2, 5, 5) << QPoint(1, 1)
-                                             << QRect(1, 1, 2, 2);
-    QTest::newRow("source before its image") << QRect(-1, 0, 3, 1) << QPoint(1, 1)
-                                             << QRect(2, 1, 2, 1);
+    QTest::newRow("target left and above")
+        << QRect(0, 0, 4, 4) << QPoint(-2, -1) << QRect(0, 0, 2, 3);
+    QTest::newRow("target right and below")
+        << QRect(0, 0, 4, 4) << QPoint(4, 3) << QRect(4, 3, 2, 2);
+    QTest::newRow("source beyond its image")
+        << QRect(2, 2, 5, 5) << QPoint(1, 1) << QRect(1, 1, 2, 2);
+    QTest::newRow("source before its image")
+        << QRect(-1, 0, 3, 1) << QPoint(1, 1) << QRect(2, 1, 2, 1);
     QTest::newRow("negative width") << QRect(0, 0, -2, 3) << QPoint(1, 1) << QRect();
     QTest::newRow("zero height") << QRect(0, 0, 2, 0) << QPoint(1, 1) << QRect();
 }
@@ -185,7 +187,7 @@ void SurfaceTest::copiesAreClippedAtBothSurfaces()
         for (int x = 0; x < 4; ++x)
             source.setPixel(x, y, qRgb(100 + x, 100 + y, 0));
 
-    for (bool keyedCopy : {false, true}) {
+    for (bool keyedCopy : { false, true }) {
         Surface s(QSize(6, 5));
         s.clear(paper);
         if (keyedCopy)
@@ -214,7 +216,8 @@ void SurfaceTest::measuredTextGivesWidestLineAndHeight()
     QVERIFY(wide.width() > one.width());
 
     // Too narrow for both words: two lines, as wide as the wider word.
-    const QRect wrapped = s.measureText(QStringLiteral("Vaste lasten"), QRect(0, 0, one.width() + 10, 100));
+    const QRect wrapped
+        = s.measureText(QStringLiteral("Vaste lasten"), QRect(0, 0, one.width() + 10, 100));
     const QRect second = s.measureText(QStringLiteral("lasten"), QRect(0, 0, 200, 100));
     QCOMPARE(wrapped.height(), 2 * one.height());
     QCOMPARE(wrapped.width(), std::max(one.width(), second.width()));
@@ -243,10 +246,16 @@ void SurfaceTest::textIsDrawnInsideItsRectangle()
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(14);
     s.setFont(font);
-    s.drawText(QStringLiteral("Opslaan als nieuwe lijst"), rect, Surface::TextAlign::Left, qRgb(0, 0, 0));
+    s.drawText(
+        QStringLiteral("Opslaan als nieuwe lijst"), rect, Surface::TextAlign::Left, qRgb(0, 0, 0));
     const QRect ink = inked(s, qRgb(255, 255, 255));
     QVERIFY(!ink.isEmpty());
-    QVERIFY2(rect.contains(ink), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
+    QVERIFY2(rect.contains(ink),
+        qPrintable(QStringLiteral("%1,%2 %3x%4")
+                       .arg(ink.x())
+                       .arg(ink.y())
+                       .arg(ink.width())
+                       .arg(ink.height())));
 }
 
 void SurfaceTest::centredAndLeftText()
