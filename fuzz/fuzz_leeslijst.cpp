@@ -20,8 +20,8 @@ std::vector<Item> Lees(const QByteArray &bytes)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const std::vector<Item> items = Lees(QByteArray(reinterpret_cast<const char *>(data),
-                                                    static_cast<qsizetype>(size)));
+    const std::vector<Item> items
+        = Lees(QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
 
     QBuffer uit;
     uit.open(QIODevice::WriteOnly);

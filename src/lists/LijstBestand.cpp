@@ -9,6 +9,11 @@
 #include <QFile>
 #include <QIODevice>
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <memory>
+
 namespace {
 
 const QByteArray Scheiding = QByteArrayLiteral("----------------------------\r\n");
@@ -26,15 +31,9 @@ QStringView ZonderSpaties(QStringView tekst)
     return tekst;
 }
 
-void VoegRegelToe(QByteArray &bytes, QStringView tekst)
+bool Schrijf(QIODevice &uit, const char *bytes, qsizetype aantal, QString *fout)
 {
-    Ansi::appendEncoded(bytes, tekst);
-    bytes.append("\r\n", 2);
-}
-
-bool Schrijf(QIODevice &uit, const QByteArray &bytes, QString *fout)
-{
-    if (uit.write(bytes) == bytes.size())
+    if (uit.write(bytes, aantal) == aantal)
         return true;
     if (fout) {
         *fout = uit.errorString().isEmpty() ? QStringLiteral("niet alles is geschreven")
@@ -42,6 +41,57 @@ bool Schrijf(QIODevice &uit, const QByteArray &bytes, QString *fout)
     }
     return false;
 }
+
+char *SchrijfRegel(char *uit, QStringView tekst)
+{
+    uit = Ansi::encode(tekst, uit);
+    *uit++ = '\r';
+    *uit++ = '\n';
+    return uit;
+}
+
+// A field of a list is nearly always short and often the same as one a few rows before (the
+// same date, amount or description); those share one string instead of each having a copy.
+class TekstCache {
+public:
+    void Lees(QByteArrayView bytes, QString &tekst)
+    {
+        if (bytes.size() > MaxLengte) {
+            Ansi::decode(bytes, tekst);
+            return;
+        }
+        Plek &plek = m_plekken[Hash(bytes) % m_plekken.size()];
+        if (plek.lengte != bytes.size()
+            || std::memcmp(plek.bytes, bytes.data(), bytes.size()) != 0) {
+            Ansi::decode(bytes, plek.tekst);
+            std::memcpy(plek.bytes, bytes.data(), bytes.size());
+            plek.lengte = bytes.size();
+        }
+        tekst = plek.tekst;
+    }
+
+private:
+    static constexpr qsizetype MaxLengte = 32;
+
+    // Cheap, and enough to tell dates and amounts apart: their ends and their length.
+    static size_t Hash(QByteArrayView bytes)
+    {
+        quint64 begin = 0;
+        quint64 eind = 0;
+        const qsizetype n = std::min<qsizetype>(bytes.size(), 8);
+        std::memcpy(&begin, bytes.data(), n);
+        std::memcpy(&eind, bytes.data() + bytes.size() - n, n);
+        const quint64 h = (begin * 0x9E3779B97F4A7C15 ^ eind) * 0xC2B2AE3D27D4EB4F + bytes.size();
+        return static_cast<size_t>(h >> 32);
+    }
+
+    struct Plek {
+        qsizetype lengte = -1;
+        char bytes[MaxLengte];
+        QString tekst;
+    };
+    std::array<Plek, 512> m_plekken;
+};
 
 // The next line of a group into `regel` (or passed over when it is null); false when the file
 // ends before it: the group is cut off.
@@ -56,41 +106,63 @@ bool VolgendeRegel(TextLines &bestand, QString *regel)
     return true;
 }
 
-bool LeesGroep(TextLines &bestand, Item &item)
+bool LeesRegel(TextLines &bestand, TekstCache &cache, QString &regel)
 {
-    return VolgendeRegel(bestand, &item.datum) && VolgendeRegel(bestand, &item.omschrijving)
-        && VolgendeRegel(bestand, &item.inkomsten) && VolgendeRegel(bestand, &item.uitgaven)
-        && VolgendeRegel(bestand, nullptr);
+    if (bestand.atEnd())
+        return false;
+    cache.Lees(bestand.readBytes(), regel);
+    return true;
+}
+
+bool LeesGroep(TextLines &bestand, std::array<TekstCache, 4> &caches, Item &item)
+{
+    return LeesRegel(bestand, caches[0], item.datum)
+        && LeesRegel(bestand, caches[1], item.omschrijving)
+        && LeesRegel(bestand, caches[2], item.inkomsten)
+        && LeesRegel(bestand, caches[3], item.uitgaven) && VolgendeRegel(bestand, nullptr);
 }
 
 } // namespace
 
 bool SchrijfLijst(QIODevice &uit, const std::vector<Item> &items, QString *fout)
 {
-    QByteArray bytes;
-    bytes.reserve(Blok + 4096);
+    QByteArray blok(Blok, Qt::Uninitialized);
+    char *begin = blok.data();
+    char *vrij = begin;
     for (const Item &item : items) {
-        VoegRegelToe(bytes, ZonderSpaties(item.datum));
-        VoegRegelToe(bytes, item.omschrijving);
-        VoegRegelToe(bytes, item.inkomsten);
-        VoegRegelToe(bytes, item.uitgaven);
-        bytes.append(Scheiding);
-        if (bytes.size() >= Blok) {
-            if (!Schrijf(uit, bytes, fout))
+        const QStringView datum = ZonderSpaties(item.datum);
+        const qsizetype nodig = datum.size() + item.omschrijving.size() + item.inkomsten.size()
+            + item.uitgaven.size() + 4 * 2 + Scheiding.size();
+        if (vrij - begin + nodig > blok.size()) {
+            if (!Schrijf(uit, begin, vrij - begin, fout))
                 return false;
-            bytes.resize(0);
+            if (nodig > blok.size())
+                blok.resize(nodig);
+            begin = blok.data();
+            vrij = begin;
         }
+        vrij = SchrijfRegel(vrij, datum);
+        vrij = SchrijfRegel(vrij, item.omschrijving);
+        vrij = SchrijfRegel(vrij, item.inkomsten);
+        vrij = SchrijfRegel(vrij, item.uitgaven);
+        vrij = std::copy(Scheiding.cbegin(), Scheiding.cend(), vrij);
     }
-    return bytes.isEmpty() || Schrijf(uit, bytes, fout);
+    return vrij == begin || Schrijf(uit, begin, vrij - begin, fout);
 }
 
 std::vector<Item> LeesLijst(QIODevice &in)
 {
     std::vector<Item> items;
+    // Room for the entries a file of this size usually holds, so a long list is not moved
+    // again and again while it grows; only address space is taken until it is used.
+    if (!in.isSequential())
+        items.reserve(
+            static_cast<size_t>(std::clamp<qint64>(in.size() - in.pos(), 0, 1 << 26) / 48));
     TextLines bestand(in);
+    auto caches = std::make_unique<std::array<TekstCache, 4>>();
     while (!bestand.atEnd()) {
         Item item;
-        if (!LeesGroep(bestand, item))
+        if (!LeesGroep(bestand, *caches, item))
             break;
         if (item.datum != u"-")
             items.push_back(std::move(item));

@@ -21,7 +21,7 @@ constexpr std::array<char16_t, 256> Tabel = [] {
     return tabel;
 }();
 
-char Byte(char16_t c)
+inline char Byte(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
@@ -45,7 +45,14 @@ QString decode(QByteArrayView bytes)
 
 void decode(QByteArrayView bytes, QString &text)
 {
-    text.resize(bytes.size());
+    // A new string is made at its size at once; resizing one that is shared or too small
+    // would first copy what it held.
+    if (text.isDetached() && text.capacity() >= bytes.size())
+        text.resize(bytes.size());
+    else if (bytes.isEmpty())
+        text = QString();
+    else
+        text = QString(bytes.size(), Qt::Uninitialized);
     char16_t *uit = reinterpret_cast<char16_t *>(text.data());
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
     for (qsizetype i = 0; i < bytes.size(); ++i)
@@ -63,7 +70,12 @@ void appendEncoded(QByteArray &bytes, QStringView text)
 {
     const qsizetype begin = bytes.size();
     bytes.resize(begin + text.size());
-    char *uit = bytes.data() + begin;
+    char *end = encode(text, bytes.data() + begin);
+    bytes.resize(end - bytes.constData());
+}
+
+char *encode(QStringView text, char *out)
+{
     const char16_t *in = text.utf16();
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
@@ -71,9 +83,9 @@ void appendEncoded(QByteArray &bytes, QStringView text)
         // A character beyond the 16-bit range is one "?", not two.
         if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(in[i + 1]))
             ++i;
-        *uit++ = Byte(c);
+        *out++ = Byte(c);
     }
-    bytes.resize(uit - bytes.constData());
+    return out;
 }
 
 } // namespace Ansi

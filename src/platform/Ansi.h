@@ -19,5 +19,7 @@ void decode(QByteArrayView bytes, QString &text);
 QByteArray encode(QStringView text);
 // The same appended to `bytes`, so a whole file is built without a copy per field.
 void appendEncoded(QByteArray &bytes, QStringView text);
+// The same written at `out`, which has room for text.size() bytes; returns the end.
+char *encode(QStringView text, char *out);
 
 } // namespace Ansi

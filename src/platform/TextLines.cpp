@@ -5,14 +5,35 @@
 #include <QIODevice>
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace {
 
 constexpr qint64 ChunkSize = 256 * 1024;
 
+// A high bit in every byte of `word` that equals the byte of `pattern`; a bit above the first
+// may be wrong, the first never is.
+quint64 Equal(quint64 word, quint64 pattern)
+{
+    constexpr quint64 Ones = 0x0101010101010101;
+    constexpr quint64 Highs = 0x8080808080808080;
+    const quint64 x = word ^ pattern;
+    return (x - Ones) & ~x & Highs;
+}
+
 const char *LineEnd(const char *begin, const char *end)
 {
-    for (const char *p = begin; p != end; ++p) {
+    const char *p = begin;
+    // Eight bytes at a time: lines are short and most bytes are neither CR nor LF.
+    for (; end - p >= 8; p += 8) {
+        quint64 word;
+        std::memcpy(&word, p, 8);
+        const quint64 found = Equal(word, 0x0D0D0D0D0D0D0D0D) | Equal(word, 0x0A0A0A0A0A0A0A0A);
+        if (found)
+            return p + std::countr_zero(found) / 8;
+    }
+    for (; p != end; ++p) {
         if (*p == '\r' || *p == '\n')
             return p;
     }
@@ -27,11 +48,6 @@ TextLines::TextLines(QIODevice &device, qsizetype maxLineLength)
 {
 }
 
-bool TextLines::atEnd()
-{
-    return !haveData();
-}
-
 QString TextLines::readLine()
 {
     QString line;
@@ -41,12 +57,12 @@ QString TextLines::readLine()
 
 void TextLines::readLine(QString &line)
 {
-    Ansi::decode(nextLine(), line);
+    Ansi::decode(readBytes(), line);
 }
 
 void TextLines::skipLine()
 {
-    nextLine();
+    readBytes();
 }
 
 bool TextLines::fill()
@@ -95,9 +111,10 @@ void TextLines::keep(const char *begin, const char *end)
 }
 
 // The bytes of the next line, valid until the next call.
-QByteArrayView TextLines::nextLine()
+QByteArrayView TextLines::readBytes()
 {
-    m_longLine.resize(0);
+    if (!m_longLine.isEmpty())
+        m_longLine.resize(0);
     bool split = false;
     while (haveData()) {
         const char *begin = m_chunk.constData() + m_pos;

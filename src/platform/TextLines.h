@@ -17,13 +17,15 @@ public:
     explicit TextLines(QIODevice &device, qsizetype maxLineLength = DefaultMaxLineLength);
 
     // True once every byte has been read (or reading failed); readers test it before each group.
-    bool atEnd();
+    bool atEnd() { return (m_pos < m_chunk.size() && !m_skipLf) ? false : !haveData(); }
 
     // The next line without its terminator; "" at the end.
     QString readLine();
     void readLine(QString &line);
     // Passes over the next line without decoding it.
     void skipLine();
+    // The next line's bytes, undecoded; valid until the next call.
+    QByteArrayView readBytes();
 
     // Reading the device failed; the lines read so far were sound.
     bool failed() const { return m_failed; }
@@ -31,7 +33,6 @@ public:
 private:
     bool haveData();
     bool fill();
-    QByteArrayView nextLine();
     void keep(const char *begin, const char *end);
 
     QIODevice &m_device;

@@ -1,0 +1,131 @@
+// Saving, loading and the balance of a list of 100,000 entries, each beside the time it takes
+// merely to write or read the same bytes, so the figures mean the same on any machine.
+#include "lists/LijstBestand.h"
+
+#include "common/Programma.h"
+#include "platform/Clock.h"
+#include "platform/MessageBoxes.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHeaderView>
+#include <QTemporaryDir>
+#include <QTreeView>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr int Aantal = 100000;
+constexpr int Herhalingen = 7;
+
+// The fastest of a few runs: the least disturbed by whatever else the machine does.
+double Milliseconden(const std::function<void()> &werk)
+{
+    double beste = 1e300;
+    for (int i = 0; i < Herhalingen; ++i) {
+        QElapsedTimer klok;
+        klok.start();
+        werk();
+        beste = std::min(beste, klok.nsecsElapsed() / 1e6);
+    }
+    return beste;
+}
+
+std::vector<Item> Lijst()
+{
+    std::vector<Item> items;
+    items.reserve(Aantal);
+    for (int i = 0; i < Aantal; ++i) {
+        items.push_back({ QStringLiteral("2018-%1-%2")
+                              .arg(i % 12 + 1, 2, 10, QLatin1Char('0'))
+                              .arg(i % 28 + 1, 2, 10, QLatin1Char('0')),
+            QStringLiteral("Boodschappen Café %1").arg(i),
+            i % 3 == 0 ? QStringLiteral("123,45") : QString(),
+            i % 3 == 0 ? QString() : QStringLiteral("67,89") });
+    }
+    return items;
+}
+
+QByteArray LeesBytes(const QString &pad)
+{
+    QFile bestand(pad);
+    if (!bestand.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(pad));
+    return bestand.readAll();
+}
+
+void SchrijfBytes(const QString &pad, const QByteArray &bytes)
+{
+    QFile bestand(pad);
+    if (!bestand.open(QIODevice::WriteOnly) || bestand.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(pad));
+}
+
+void Regel(const char *wat, double ms, double basis, double doel)
+{
+    const double verhouding = ms / basis;
+    std::printf("%-44s %8.2f ms  %5.1fx  (doel %4.0fx) %s\n", wat, ms, verhouding, doel,
+        verhouding <= doel ? "ok" : "TE TRAAG");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir map;
+    QDir(map.path()).mkdir(QStringLiteral("Data"));
+    QtMessageBoxes berichten;
+    SystemClock klok;
+    Programma programma(map.path(), berichten, klok);
+
+    ItemModel model;
+    model.VoegToe(Lijst());
+    const QString naam = QStringLiteral("Groot");
+    const QString pad = LijstPad(programma, naam);
+    QString fout;
+    if (!SaveLijst(programma, model, naam, &fout))
+        qFatal("%s", qPrintable(fout));
+    const QByteArray bytes = LeesBytes(pad);
+    std::printf(
+        "Lijst van %d regels, %lld bytes\n\n", Aantal, static_cast<long long>(bytes.size()));
+
+    const QString kopie = programma.DataMap() + QStringLiteral("kopie.lst");
+    const double schrijven = Milliseconden([&] { SchrijfBytes(kopie, bytes); });
+    const double lezen = Milliseconden([&] { LeesBytes(pad); });
+    std::printf("%-44s %8.2f ms\n", "bytes schrijven", schrijven);
+    std::printf("%-44s %8.2f ms\n\n", "bytes lezen", lezen);
+
+    Regel("SaveLijst", Milliseconden([&] { SaveLijst(programma, model, naam, nullptr); }),
+        schrijven, 10);
+
+    ItemModel los;
+    Regel("LaadLijst in het model", Milliseconden([&] { LaadLijst(programma, los, naam); }), lezen,
+        25);
+
+    // As in the main window: a shown table whose rows all have the same height.
+    QTreeView tabel;
+    tabel.setUniformRowHeights(true);
+    tabel.setRootIsDecorated(false);
+    tabel.setModel(&model);
+    tabel.resize(800, 600);
+    tabel.show();
+    QApplication::processEvents();
+    Regel("LaadLijst in de getoonde tabel", Milliseconden([&] {
+        LaadLijst(programma, model, naam);
+        QApplication::processEvents();
+        tabel.viewport()->repaint();
+    }),
+        lezen, 25);
+    if (model.Aantal() != Aantal)
+        qFatal("loaded %d rows", model.Aantal());
+
+    const QString bestandsNaam = naam + QStringLiteral(".lst");
+    Regel("OpenGeldlog", Milliseconden([&] { OpenGeldlog(programma, bestandsNaam); }), lezen, 15);
+    return 0;
+}
