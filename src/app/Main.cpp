@@ -70,6 +70,7 @@ QFrame *MaakFrame(QWidget *ouder, const char *naam, int links, int boven, int br
     frame->setFrameShape(QFrame::Box);
     frame->setFrameShadow(QFrame::Sunken);
     frame->setAutoFillBackground(true);
+    ZetKleur(*frame, QPalette::Window, StandaardAchtergrond);
     frame->setGeometry(twips::rect(links, boven, breedte, hoogte));
     return frame;
 }
@@ -126,6 +127,7 @@ Main::Main(Programma &programma, QWidget *parent)
     setWindowTitle(QStringLiteral("Mijn Geldlog"));
     setFixedSize(ClientGrootte);
     setAutoFillBackground(true);
+    ZetKleur(*this, QPalette::Window, StandaardAchtergrond);
 
     BouwTabel();
     BouwInvoer();
@@ -144,7 +146,6 @@ Main::Main(Programma &programma, QWidget *parent)
     waarden.KleurGroen = StandaardAchtergrond.green();
     waarden.KleurBlauw = StandaardAchtergrond.blue();
     waarden.Gewijzigd = false;
-    ZetAchtergrond(StandaardAchtergrond);
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -169,7 +170,6 @@ void Main::BouwTabel()
     m_helpPic = new QLabel(this);
     m_helpPic->setObjectName(QStringLiteral("HelpPic"));
     m_helpPic->setGeometry(twips::rect(225, 240, 10890, 6000));
-    m_helpPic->setPixmap(TekenHelpScherm(m_helpPic->size()));
     m_helpPic->hide();
 
     m_label6 = MaakLabel(this, "Label6", AantalItemsTekst(0), 240, 6300);
@@ -287,14 +287,6 @@ void Main::BouwSaldoPaneel()
     m_label11 = MaakLabel(m_frame4, "Label11", QStringLiteral("Totaal €"), 180, 5460);
 }
 
-void Main::ZetAchtergrond(const QColor &kleur)
-{
-    for (QWidget *vlak : {static_cast<QWidget *>(this), static_cast<QWidget *>(m_frame1),
-                          static_cast<QWidget *>(m_frame2), static_cast<QWidget *>(m_frame3),
-                          static_cast<QWidget *>(m_frame4)})
-        ZetKleur(*vlak, QPalette::Window, kleur);
-}
-
 void Main::Knop_Click(int index)
 {
     switch (index) {
@@ -341,6 +333,9 @@ void Main::MenuKnop_Click(int index)
 void Main::HelpKnop_Click()
 {
     const bool help = !m_listView1->isHidden();
+    // Drawn once, the first time it is needed, so the start-up does not wait for it.
+    if (help && m_helpPic->pixmap().isNull())
+        m_helpPic->setPixmap(TekenHelpScherm(m_helpPic->size()));
     m_listView1->setVisible(!help);
     m_helpPic->setVisible(help);
 }

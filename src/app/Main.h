@@ -44,7 +44,6 @@ private:
     void BouwMenu();
     void BouwNaamPaneel();
     void BouwSaldoPaneel();
-    void ZetAchtergrond(const QColor &kleur);
 
     void Knop_Click(int index);
     void MenuKnop_Click(int index);

@@ -24,6 +24,12 @@ public:
     // Builds the inputs into `frame` at their designed places, set to `vandaag`.
     InvoerPaneel(QWidget &frame, const QDate &vandaag, StartDag startDag);
 
+private:
+    // The frame gets the inputs' colours and font before the inputs are made (so this member
+    // comes first): each input then takes them over at birth, which keeps the start-up quick.
+    QWidget &m_frame;
+
+public:
     QComboBox *const Combo1;  // year, "2000" to "2050"
     QComboBox *const Combo2;  // month name
     QComboBox *const Combo3;  // day, editable

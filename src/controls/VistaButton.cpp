@@ -168,14 +168,27 @@ ButtonLook VistaButton::Look() const
 
 void VistaButton::DrawButton(int state)
 {
+    Paint(state);
+}
+
+void VistaButton::Paint(int state) const
+{
     m_surface.resize(size());
     const ButtonLook look = Look();
     ButtonPainter(m_surface, look).DrawButton(state);
+    m_drawn = true;
+}
+
+const QImage &VistaButton::Image() const
+{
+    if (!m_drawn)
+        Paint(m_state);
+    return m_surface.image();
 }
 
 void VistaButton::Redraw()
 {
-    DrawButton(m_state);
+    m_drawn = false;
     if (size() != m_lastSize) {
         setMask(MakeRegion(size()));
         m_lastSize = size();
@@ -312,11 +325,12 @@ void VistaButton::ReadProperties(const PropertyStore &store)
 
 void VistaButton::paintEvent(QPaintEvent *event)
 {
-    if (m_surface.image().isNull())
+    const QImage &drawing = Image();
+    if (drawing.isNull())
         return;
     QPainter painter(this);
     const QRect area = event->rect();
-    painter.drawImage(area, m_surface.image(), area);
+    painter.drawImage(area, drawing, area);
 }
 
 void VistaButton::resizeEvent(QResizeEvent *)
@@ -434,8 +448,12 @@ void VistaButton::mouseReleaseEvent(QMouseEvent *event)
 
 void VistaButton::keyPressEvent(QKeyEvent *event)
 {
-    // Every key stays with the button, as it did with the original control.
-    event->accept();
+    // The space bar works the button; every other key is reported and then goes on to the
+    // window, so Escape still closes a dialog whose button has the focus.
+    if (event->key() == Qt::Key_Space)
+        event->accept();
+    else
+        event->ignore();
     const int keyCode = vbKeyCode(event->key());
     const int shift = vbShift(event->modifiers());
     const QPointer<VistaButton> alive(this);
@@ -452,7 +470,10 @@ void VistaButton::keyPressEvent(QKeyEvent *event)
 
 void VistaButton::keyReleaseEvent(QKeyEvent *event)
 {
-    event->accept();
+    if (event->key() == Qt::Key_Space)
+        event->accept();
+    else
+        event->ignore();
     // A held key repeats its presses only; the button works once, on the real release.
     if (event->isAutoRepeat())
         return;

@@ -55,7 +55,7 @@ public:
 
     int State() const { return m_state; }
     // The button's persistent drawing, as the screen shows it.
-    const QImage &Image() const { return m_surface.image(); }
+    const QImage &Image() const;
     // Paints the whole button in `state` onto its drawing, without showing it.
     void DrawButton(int state);
 
@@ -111,6 +111,7 @@ protected:
 
 private:
     void Redraw();
+    void Paint(int state) const;
     bool SetState(int state);
     bool IsMouseOver() const;
     bool IsInside(float x, float y) const;
@@ -144,6 +145,9 @@ private:
     // A left press on the button that its release may turn into a Click.
     bool m_clickArmed = false;
     QSize m_lastSize;
-    Surface m_surface;
+    // The drawing is made when it is first looked at after a change, not at every change:
+    // a window sets several properties of each button while it is built, and paints once.
+    mutable Surface m_surface;
+    mutable bool m_drawn = false;
     WidgetUnderPointer m_widgetUnderPointer;
 };

@@ -232,6 +232,7 @@ private Q_SLOTS:
     void helpScreenIsDrawnOnItsDarkBackground()
     {
         f.start();
+        f.click(QStringLiteral("HelpKnop"));
         const QImage help = f.find<QLabel>(QStringLiteral("HelpPic"))->pixmap().toImage();
         QCOMPARE(help.size(), QSize(726, 400));
         QCOMPARE(QColor(help.pixel(2, 2)), QColor(0, 20, 0));
