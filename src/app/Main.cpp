@@ -5,6 +5,7 @@
 #include "common/InvoerPaneel.h"
 #include "common/KlokTekst.h"
 #include "common/Omschrijvingen.h"
+#include "common/Opmaak.h"
 #include "common/Programma.h"
 #include "common/Totalen.h"
 #include "controls/VistaButton.h"
@@ -28,17 +29,6 @@ namespace {
 const QString Arial = QStringLiteral("Arial");
 const QColor StandaardAchtergrond(230, 230, 180);
 
-// The window is 16500 x 9930 twips from edge to edge, title bar and borders included; the
-// client area leaves 4 px for each border and 24 px for the title bar, which holds the whole
-// designed layout with a margin to spare.
-const QSize ClientGrootte = twips::size(16500, 9930) - QSize(2 * 4, 2 * 4 + 24);
-
-void ZetKleur(QWidget &widget, QPalette::ColorRole rol, const QColor &kleur)
-{
-    QPalette palet = widget.palette();
-    palet.setColor(rol, kleur);
-    widget.setPalette(palet);
-}
 
 QLabel *MaakLabel(QWidget *ouder, const char *naam, const QString &tekst, int links, int boven,
                   double punten = 9, bool vet = true)
@@ -69,8 +59,7 @@ QFrame *MaakFrame(QWidget *ouder, const char *naam, int links, int boven, int br
     frame->setObjectName(QLatin1StringView(naam));
     frame->setFrameShape(QFrame::Box);
     frame->setFrameShadow(QFrame::Sunken);
-    frame->setAutoFillBackground(true);
-    ZetKleur(*frame, QPalette::Window, StandaardAchtergrond);
+    ZetAchtergrond(*frame, StandaardAchtergrond);
     frame->setGeometry(twips::rect(links, boven, breedte, hoogte));
     return frame;
 }
@@ -112,11 +101,6 @@ QTreeView *MaakLijst(QWidget *ouder, const char *naam, const QRect &plaats, cons
     return lijst;
 }
 
-QString ArrayNaam(const char *naam, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1StringView(naam)).arg(index);
-}
-
 } // namespace
 
 Main::Main(Programma &programma, QWidget *parent)
@@ -125,9 +109,9 @@ Main::Main(Programma &programma, QWidget *parent)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Mijn Geldlog"));
-    setFixedSize(ClientGrootte);
-    setAutoFillBackground(true);
-    ZetKleur(*this, QPalette::Window, StandaardAchtergrond);
+    // 16500 x 9930 twips from edge to edge leaves room for the whole layout with a margin.
+    setFixedSize(BinnenMaat(16500, 9930));
+    ZetAchtergrond(*this, StandaardAchtergrond);
 
     BouwTabel();
     BouwInvoer();

@@ -2,6 +2,7 @@
 
 #include "common/Bedrag.h"
 #include "common/DatumTekst.h"
+#include "common/Jaartallen.h"
 #include "common/MaandNamen.h"
 #include "platform/Twips.h"
 
@@ -83,8 +84,7 @@ InvoerPaneel::InvoerPaneel(QWidget &frame, const QDate &vandaag, StartDag startD
         combo->move(combo->x(), twips::toPixels(300));
     Combo4->move(Combo4->x(), twips::toPixels(750));
 
-    for (int jaar = 2000; jaar <= 2050; ++jaar)
-        Combo1->addItem(QString::number(jaar));
+    Combo1->addItems(Jaartallen());
     Combo1->setCurrentIndex(Combo1->findText(QString::number(vandaag.year())));
 
     Combo2->addItems(MaandNamen());
@@ -94,9 +94,12 @@ InvoerPaneel::InvoerPaneel(QWidget &frame, const QDate &vandaag, StartDag startD
         Combo3->addItem(QString::number(dag));
     Combo3->setCurrentIndex(startDag == StartDag::Vandaag ? vandaag.day() - 1 : 0);
 
-    // Typing a description takes it for this entry only; the list itself is kept in the settings.
-    for (QComboBox *combo : {Combo3, Combo4})
+    // What is typed is taken as it stands: not completed from the items (typing "Hu" must not
+    // store "Huur"), and not added to them; the description list is kept in the settings.
+    for (QComboBox *combo : {Combo3, Combo4}) {
+        combo->setCompleter(nullptr);
         combo->setInsertPolicy(QComboBox::NoInsert);
+    }
 
     Text2->installEventFilter(this);
     Text3->installEventFilter(this);

@@ -2,21 +2,20 @@
 
 #include "common/HoofdVenster.h"
 #include "common/ItemModel.h"
+#include "common/Jaartallen.h"
 #include "common/MaandNamen.h"
+#include "common/Opmaak.h"
 #include "common/Programma.h"
 #include "common/Totalen.h"
 #include "controls/VistaButton.h"
-#include "lists/DialoogOpmaak.h"
 #include "platform/Clock.h"
+#include "platform/Twips.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace {
-
-constexpr int EersteJaar = 2000;
-constexpr int LaatsteJaar = 2050;
 
 // An editable box that takes the typed text as it stands: no completion from the items and
 // no typed text added to them.
@@ -38,14 +37,6 @@ QComboBox *Invoerlijst(QWidget *ouder, const QString &naam, const QRect &plaats,
     return combo;
 }
 
-QStringList Jaren()
-{
-    QStringList jaren;
-    for (int jaar = EersteJaar; jaar <= LaatsteJaar; ++jaar)
-        jaren << QString::number(jaar);
-    return jaren;
-}
-
 // Combo boxes keep their standard height of 315 twips.
 constexpr int ComboHoogte = 315;
 
@@ -57,13 +48,13 @@ NieuwForm::NieuwForm(HoofdVenster &hoofd, QWidget *parent)
 {
     setObjectName(QStringLiteral("NieuwForm"));
     setWindowTitle(QStringLiteral("Nieuw Geldlog"));
-    setFixedSize(DialoogBinnenMaat(6600, 2100));
+    setFixedSize(BinnenMaat(6600, 2100));
     setFont(DialoogLettertype());
     ZetAchtergrond(*this, QColor(210, 230, 190));
 
     const QDate vandaag = m_hoofd.programma().Klok().now().date();
     Combo2 = Invoerlijst(this, QStringLiteral("Combo2"), twips::rect(180, 210, 930, ComboHoogte),
-                         Jaren(), QString::number(vandaag.year()));
+                         Jaartallen(), QString::number(vandaag.year()));
     Combo1 = Invoerlijst(this, QStringLiteral("Combo1"), twips::rect(1200, 210, 2100, ComboHoogte),
                          MaandNamen(), MaandNaam(vandaag.month()));
 
@@ -77,7 +68,7 @@ NieuwForm::NieuwForm(HoofdVenster &hoofd, QWidget *parent)
     Label2->setGeometry(twips::rect(180, 750, 3150, 900));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ZetTekstKleur(*Label2, QColor(0, 80, 80));
+    ZetKleur(*Label2, QPalette::WindowText, QColor(0, 80, 80));
     Label2->setText(
         QStringLiteral("Selecteer het jaartal en de maand die je wilt aanmaken en bewerken, ")
         + QStringLiteral("of vul een nieuwe naam in voor de maand."));

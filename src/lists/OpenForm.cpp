@@ -2,14 +2,15 @@
 
 #include "common/HoofdVenster.h"
 #include "common/ItemModel.h"
+#include "common/Opmaak.h"
 #include "common/Programma.h"
 #include "common/Totalen.h"
 #include "controls/VistaButton.h"
-#include "lists/DialoogOpmaak.h"
 #include "lists/LijstBestand.h"
 #include "platform/BusyCursor.h"
 #include "platform/FileList.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Twips.h"
 
 #include <QFile>
 #include <QLabel>
@@ -41,7 +42,7 @@ QLabel *Euroteken(QWidget *ouder, const QString &naam, int links, int boven, con
     auto *label = new QLabel(QStringLiteral("€"), ouder);
     label->setObjectName(naam);
     label->setFont(twips::font(QStringLiteral("Arial"), 130, true, true));
-    ZetTekstKleur(*label, kleur);
+    ZetKleur(*label, QPalette::WindowText, kleur);
     label->move(twips::point(links, boven));
     label->adjustSize();
     return label;
@@ -71,7 +72,7 @@ OpenForm::OpenForm(HoofdVenster &hoofd, QWidget *parent)
 {
     setObjectName(QStringLiteral("OpenForm"));
     setWindowTitle(QStringLiteral("Geldlog Openen"));
-    setFixedSize(DialoogBinnenMaat(6000, 4500));
+    setFixedSize(BinnenMaat(6000, 4500));
     setFont(DialoogLettertype());
     ZetAchtergrond(*this, QColor(210, 230, 190));
 

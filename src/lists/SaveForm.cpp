@@ -1,13 +1,14 @@
 #include "lists/SaveForm.h"
 
 #include "common/HoofdVenster.h"
+#include "common/Opmaak.h"
 #include "common/Programma.h"
 #include "common/Wacht.h"
 #include "controls/VistaButton.h"
-#include "lists/DialoogOpmaak.h"
 #include "lists/LijstBestand.h"
 #include "platform/BusyCursor.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -44,7 +45,7 @@ SaveForm::SaveForm(HoofdVenster &hoofd, QWidget *parent)
 {
     setObjectName(QStringLiteral("SaveForm"));
     setWindowTitle(QStringLiteral("Geldlog opslaan"));
-    setFixedSize(DialoogBinnenMaat(4800, 1560));
+    setFixedSize(BinnenMaat(4800, 1560));
     setFont(DialoogLettertype());
     ZetAchtergrond(*this, QColor(170, 240, 240));
 

@@ -133,6 +133,23 @@ private Q_SLOTS:
         QCOMPARE(f.text(QStringLiteral("Label8")), QStringLiteral("Saldo..... : € 1,50"));
     }
 
+    void typedDescriptionIsTakenAsTyped()
+    {
+        f.omgeving.schrijfData(QStringLiteral("Omschrijving.txt"), "Huur\r\nHuis\r\n");
+        f.start();
+        f.main->show();
+        f.main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+        QComboBox *description = f.combo(QStringLiteral("Combo4"));
+        description->setFocus();
+        QTest::keyClicks(description->lineEdit(), QStringLiteral("Hu"));
+        f.edit(QStringLiteral("Text3"))->setText(QStringLiteral("5"));
+        f.click(QStringLiteral("Knop(0)"));
+
+        QCOMPARE(rows(), QStringList{QStringLiteral("2026-12-03 | Hu |  | 5,00")});
+        QCOMPARE(description->count(), 3);
+    }
+
     void changeKeepsTheAmountAsTyped()
     {
         f.add(QStringLiteral("Boodschappen"), QString(), QStringLiteral("12.5"));

@@ -1,35 +1,13 @@
-#include "common/HoofdVenster.h"
+#include "FakeHoofdVenster.h"
+#include "TestProgramma.h"
+
 #include "common/ItemModel.h"
 #include "common/Totalen.h"
-
-#include "TestProgramma.h"
 
 #include <QLabel>
 #include <QTest>
 
 namespace {
-
-// The part of the main window that the totals write into.
-class Hoofd final : public HoofdVenster {
-public:
-    Programma &programma() override { return m_programma.programma(); }
-    ItemModel &items() override { return m_items; }
-    QLabel &Label6() override { return m_label6; }
-    QLabel &Label7() override { return m_label7; }
-    QLabel &Label8() override { return m_label8; }
-    QLabel &InkLabel() override { return m_inkLabel; }
-    QLabel &UitLabel() override { return m_uitLabel; }
-    void ToonTabel() override { }
-
-private:
-    TestProgramma m_programma;
-    ItemModel m_items;
-    QLabel m_label6 { QStringLiteral("Aantal Items : 0") };
-    QLabel m_label7 { QStringLiteral("Naam..... : ") };
-    QLabel m_label8 { QStringLiteral("Saldo..... : ") };
-    QLabel m_inkLabel { QStringLiteral("€ 00,00") };
-    QLabel m_uitLabel { QStringLiteral("€ 00,00") };
-};
 
 // Rows with only their amounts filled: the income and expense cells of row i.
 void VulBedragen(ItemModel &items, const QStringList &inkomsten, const QStringList &uitgaven)
@@ -118,7 +96,8 @@ void TestTotalen::totalenInDeLabels()
     QFETCH(QString, uit);
     QFETCH(QString, saldo);
 
-    Hoofd hoofd;
+    TestProgramma omgeving;
+    FakeHoofdVenster hoofd(omgeving.programma());
     VulBedragen(hoofd.items(), inkomsten, uitgaven);
     TotalenBerekenen(hoofd);
 
@@ -130,7 +109,8 @@ void TestTotalen::totalenInDeLabels()
 void TestTotalen::teGroteTotalenTonenGeenOnzin()
 {
     // Two incomes near the largest double overflow the sum.
-    Hoofd hoofd;
+    TestProgramma omgeving;
+    FakeHoofdVenster hoofd(omgeving.programma());
     const QString groot = QString(308, u'9');
     VulBedragen(hoofd.items(), { groot, groot }, { groot, groot });
     TotalenBerekenen(hoofd);
@@ -144,7 +124,8 @@ void TestTotalen::teGroteTotalenTonenGeenOnzin()
 
 void TestTotalen::telLabelBlijftStaan()
 {
-    Hoofd hoofd;
+    TestProgramma omgeving;
+    FakeHoofdVenster hoofd(omgeving.programma());
     VulBedragen(hoofd.items(), { QStringLiteral("1,00") }, {});
     hoofd.Label6().setText(QStringLiteral("Aantal Items : 7"));
     TotalenBerekenen(hoofd);

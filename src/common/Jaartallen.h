@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QStringList>
+
+// The years every year input offers: "2000" to "2050".
+const QStringList &Jaartallen();

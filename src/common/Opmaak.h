@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+// What the windows share in their looks.
+
+// The windows are designed by their outer size in twips, title bar and borders included, while
+// Qt sizes the client area: we take off a frame of 3 pixels a side and a title bar of 19 pixels.
+QSize BinnenMaat(int breedte, int hoogte);
+
+// One colour of a widget's palette; its children made afterwards take it over.
+void ZetKleur(QWidget &widget, QPalette::ColorRole rol, const QColor &kleur);
+
+// A window, frame or label filled with its own background colour.
+void ZetAchtergrond(QWidget &widget, const QColor &kleur);
+
+// The colours of an input: its field and the text in it.
+void ZetInvoerKleuren(QWidget &widget, const QColor &achter, const QColor &tekst);
+
+// Every text of the dialogs is Arial, at the usual dialog size of 8 points.
+QFont DialoogLettertype();
+
+// The objectName of an element of a control array: "Knop(2)".
+QString ArrayNaam(const char *naam, int index);
