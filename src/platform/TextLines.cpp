@@ -127,7 +127,14 @@ QByteArrayView TextLines::readBytes()
             continue;
         }
         m_pos += stop - begin + 1;
-        m_skipLf = *stop == '\r';
+        // The LF of a CR LF is passed at once; only when the chunk ends at the CR must the
+        // next chunk tell.
+        if (*stop == '\r') {
+            if (m_pos == m_chunk.size())
+                m_skipLf = true;
+            else if (m_chunk.at(m_pos) == '\n')
+                ++m_pos;
+        }
         if (!split)
             return QByteArrayView(begin, std::min<qsizetype>(stop - begin, m_maxLineLength));
         keep(begin, stop);
