@@ -1,0 +1,196 @@
+# Helpers for one end-to-end scenario, sourced by each scenario script.
+# The runner sets: DISPLAY, GELDLOG (the binary), E2E_NAME, E2E_TMP (a fresh folder),
+# E2E_SHOTS (where the screenshot and the program's output go) and E2E_REASON (a file that
+# receives the reason of a failure).
+# shellcheck shell=bash
+set -eEuo pipefail
+
+PROGRAM_DIR=$E2E_TMP/program
+DATA=$PROGRAM_DIR/Data
+SEPARATOR=----------------------------
+GELDLOG_PID=
+TODAY=
+
+# Pixel places inside the main window: twips / 15, frame offset plus control offset.
+MAIN_TITLE="Mijn Geldlog"
+COMBO4=(126 500)  # description, Frame1 (14,440) + (12,50)
+TEXT2=(66 532)    # income, Frame1 + (12,80,80,24)
+TEXT3=(66 562)    # expense, Frame1 + (12,110,80,24)
+TOEVOEGEN=(66 596)
+MENU_OPEN=(801 124) # Frame2 (756,9) + MenuKnop(1) (17,87,56,56)
+MENU_SAVE=(801 186) # Frame2 + MenuKnop(2) (17,149,56,56)
+EXIT_KNOP=(1042 580) # Frame3 (756,440) + (258,112,56,56)
+# In "Geldlog opslaan": Text1 (8,10,298,22), CancelKnop (180,40,64,24), SaveKnop (248,40,56,24).
+SAVE_TITLE="Geldlog opslaan"
+SAVE_TEXT1=(150 21)
+SAVE_CANCEL=(212 52)
+SAVE_OPSLAAN=(276 52)
+# In "Geldlog Openen": List1 (12,12,160,214), OkKnop (314,237,66,24).
+OPEN_TITLE="Geldlog Openen"
+OPEN_FIRST_NAME=(60 22)
+OPEN_OK=(347 249)
+
+fail() {
+    # Only the first reason counts; later ones are consequences.
+    [[ -s $E2E_REASON ]] || printf '%s\n' "$*" >"$E2E_REASON"
+    exit 1
+}
+
+shot() {
+    import -window root "$E2E_SHOTS/$E2E_NAME.png" 2>/dev/null || true
+}
+
+on_error() {
+    fail "command failed (line $1): $2"
+}
+
+finish() {
+    local status=$?
+    # The end state is the one worth seeing, the failing one above all.
+    if ((status != 0)); then
+        shot
+    fi
+    if [[ -n $GELDLOG_PID ]] && kill -0 "$GELDLOG_PID" 2>/dev/null; then
+        kill "$GELDLOG_PID" 2>/dev/null || true
+        wait "$GELDLOG_PID" 2>/dev/null || true
+    fi
+}
+
+trap 'on_error "$LINENO" "$BASH_COMMAND"' ERR
+trap finish EXIT
+trap 'fail "stopped by a signal"' INT TERM
+
+# A program folder like the one the program is installed in: the binary with Data/ beside it.
+make_program_folder() {
+    mkdir -p "$PROGRAM_DIR"
+    cp "$GELDLOG" "$PROGRAM_DIR/geldlog"
+    if [[ ${1:-} != --without-data ]]; then
+        mkdir "$DATA"
+    fi
+}
+
+start_geldlog() {
+    TODAY=$(date +%F)
+    (cd "$PROGRAM_DIR" && exec ./geldlog) >"$E2E_SHOTS/$E2E_NAME.log" 2>&1 &
+    GELDLOG_PID=$!
+    MAIN=$(wait_window "$MAIN_TITLE")
+    [[ -n $MAIN ]] || fail "the main window did not appear"
+}
+
+# Prints the id of the visible window with exactly this title, waiting up to $2 seconds;
+# prints nothing when none appears.
+wait_window() {
+    timeout "${2:-15}" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null \
+        | head -n 1 || true
+}
+
+window_shown() {
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
+}
+
+wait_window_gone() {
+    local deadline=$((SECONDS + ${2:-15}))
+    while window_shown "$1"; do
+        ((SECONDS < deadline)) || fail "window \"$1\" still open after ${2:-15} s"
+        sleep 0.1
+    done
+}
+
+# Waits for the program to end by itself; fails when it asks "Afsluiten" on the way.
+wait_geldlog_ended() {
+    local deadline=$((SECONDS + ${1:-10})) status=0
+    while kill -0 "$GELDLOG_PID" 2>/dev/null; do
+        if window_shown Afsluiten; then
+            fail "the program asked \"Afsluiten\""
+        fi
+        ((SECONDS < deadline)) || fail "the program still runs after ${1:-10} s"
+        sleep 0.1
+    done
+    wait "$GELDLOG_PID" || status=$?
+    GELDLOG_PID=
+    ((status == 0)) || fail "the program ended with status $status"
+}
+
+geldlog_running() {
+    kill -0 "$GELDLOG_PID" 2>/dev/null
+}
+
+# click WINDOW X Y: a left click at a place inside the window.
+click() {
+    xdotool mousemove --sync --window "$1" "$2" "$3" click 1
+}
+
+# type_into WINDOW X Y TEXT: click into a text box, replace all its text by TEXT.
+type_into() {
+    click "$1" "$2" "$3"
+    xdotool key ctrl+a
+    xdotool type --delay 20 -- "$4"
+    # Let the last key events land before the next click.
+    sleep 0.2
+}
+
+# answer TITLE KEY: gives the message box with this title the keyboard and presses KEY.
+answer() {
+    local box
+    box=$(wait_window "$1")
+    [[ -n $box ]] || fail "no box \"$1\" appeared"
+    xdotool windowfocus --sync "$box"
+    xdotool key "$2"
+    wait_window_gone "$1" 5
+}
+
+# add_entry DESCRIPTION INCOME EXPENSE: one entry through the input panel and "Toevoegen".
+add_entry() {
+    type_into "$MAIN" "${COMBO4[@]}" "$1"
+    if [[ -n $2 ]]; then
+        type_into "$MAIN" "${TEXT2[@]}" "$2"
+    else
+        type_into "$MAIN" "${TEXT3[@]}" "$3"
+    fi
+    click "$MAIN" "${TOEVOEGEN[@]}"
+}
+
+# open_save_dialog: clicks MenuKnop(2) and sets SAVE to the dialog's window.
+open_save_dialog() {
+    click "$MAIN" "${MENU_SAVE[@]}"
+    SAVE=$(wait_window "$SAVE_TITLE")
+    [[ -n $SAVE ]] || fail "the save dialog did not open"
+}
+
+# save_as NAME: types the name into the open save dialog and clicks "Opslaan".
+save_as() {
+    type_into "$SAVE" "${SAVE_TEXT1[@]}" "$1"
+    click "$SAVE" "${SAVE_OPSLAAN[@]}"
+}
+
+# save_list NAME: the whole save, waiting until the animation has closed the dialog.
+save_list() {
+    open_save_dialog
+    save_as "$1"
+    wait_window_gone "$SAVE_TITLE" 15
+}
+
+# two_entries_list DATE: the file of the list "Huur" with 500 expense and "Salaris" with
+# 2345.5 income, both on DATE (yyyy-MM-dd).
+two_entries_list() {
+    printf '%s\r\n' \
+        "$1" Huur "" "500,00" "$SEPARATOR" \
+        "$1" Salaris "2345,50" "" "$SEPARATOR"
+}
+
+# expect_file PATH: the file holds exactly the bytes on standard input.
+expect_file() {
+    [[ -f $1 ]] || fail "no file ${1#"$PROGRAM_DIR"/}"
+    local difference
+    if ! difference=$(cmp -- - "$1" 2>&1); then
+        fail "${1#"$PROGRAM_DIR"/} is not as expected: $difference"
+    fi
+}
+
+# expect_only_program: nothing was written anywhere in the scenario's folder but the
+# settings file beside the program.
+expect_only_program() {
+    local found
+    found=$(cd "$E2E_TMP" && find . -type f ! -path ./program/geldlog ! -path ./program/Geldlog.ini)
+    [[ -z $found ]] || fail "unexpected files: ${found//$'\n'/ }"
+}
