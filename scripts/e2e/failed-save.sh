@@ -3,7 +3,8 @@
 # marked as changed.
 source "$(dirname "$0")/lib.sh"
 
-make_program_folder --without-data
+make_program_folder
+rmdir "$DATA"
 start_geldlog
 add_entry Huur "" 500
 open_save_dialog

@@ -1,8 +1,8 @@
 # Helpers for one end-to-end scenario, sourced by each scenario script.
 # The runner sets: DISPLAY, GELDLOG (the binary), E2E_NAME, E2E_TMP (a fresh folder),
-# E2E_SHOTS (where the screenshot and the program's output go) and E2E_REASON (a file that
+# E2E_SHOTS (where the screenshot and the log $E2E_NAME.log go) and E2E_REASON (a file that
 # receives the reason of a failure).
-# shellcheck shell=bash
+# shellcheck shell=bash disable=SC2034 # the places below are used by the scenarios
 set -eEuo pipefail
 
 PROGRAM_DIR=$E2E_TMP/program
@@ -49,6 +49,8 @@ finish() {
     # The end state is the one worth seeing, the failing one above all.
     if ((status != 0)); then
         shot
+        echo "Files at the end:" >&2
+        (cd "$E2E_TMP" && find . -printf '%p %s\n' >&2)
     fi
     if [[ -n $GELDLOG_PID ]] && kill -0 "$GELDLOG_PID" 2>/dev/null; then
         kill "$GELDLOG_PID" 2>/dev/null || true
@@ -62,16 +64,13 @@ trap 'fail "stopped by a signal"' INT TERM
 
 # A program folder like the one the program is installed in: the binary with Data/ beside it.
 make_program_folder() {
-    mkdir -p "$PROGRAM_DIR"
+    mkdir -p "$DATA"
     cp "$GELDLOG" "$PROGRAM_DIR/geldlog"
-    if [[ ${1:-} != --without-data ]]; then
-        mkdir "$DATA"
-    fi
 }
 
 start_geldlog() {
     TODAY=$(date +%F)
-    (cd "$PROGRAM_DIR" && exec ./geldlog) >"$E2E_SHOTS/$E2E_NAME.log" 2>&1 &
+    (cd "$PROGRAM_DIR" && exec ./geldlog) >>"$E2E_SHOTS/$E2E_NAME.log" 2>&1 &
     GELDLOG_PID=$!
     MAIN=$(wait_window "$MAIN_TITLE")
     [[ -n $MAIN ]] || fail "the main window did not appear"
@@ -178,12 +177,16 @@ two_entries_list() {
         "$1" Salaris "2345,50" "" "$SEPARATOR"
 }
 
-# expect_file PATH: the file holds exactly the bytes on standard input.
+# expect_file PATH: the file holds exactly the bytes on standard input. On a difference both
+# go into the log as character dumps.
 expect_file() {
-    [[ -f $1 ]] || fail "no file ${1#"$PROGRAM_DIR"/}"
-    local difference
-    if ! difference=$(cmp -- - "$1" 2>&1); then
-        fail "${1#"$PROGRAM_DIR"/} is not as expected: $difference"
+    local name=${1#"$PROGRAM_DIR"/} expected=$E2E_TMP/expected difference
+    cat >"$expected"
+    [[ -f $1 ]] || fail "no file $name"
+    if ! difference=$(cmp -- "$expected" "$1" 2>&1); then
+        { echo "Expected $name:"; od -c "$expected"; echo "Found:"; od -c "$1"; } >&2
+        difference=${difference//"$expected"/expected}
+        fail "$name is not as expected (${difference//"$1"/file})"
     fi
 }
 
@@ -191,6 +194,7 @@ expect_file() {
 # settings file beside the program.
 expect_only_program() {
     local found
-    found=$(cd "$E2E_TMP" && find . -type f ! -path ./program/geldlog ! -path ./program/Geldlog.ini)
+    found=$(cd "$E2E_TMP" && find . -type f ! -path ./program/geldlog ! -path ./program/Geldlog.ini \
+        ! -path ./expected)
     [[ -z $found ]] || fail "unexpected files: ${found//$'\n'/ }"
 }

@@ -8,7 +8,9 @@ add_entry Boodschappen "" 42.10
 
 click "$MAIN" "${EXIT_KNOP[@]}"
 answer Afsluiten Escape
-window_shown "$MAIN_TITLE" && geldlog_running || fail "Nee did not keep the program open"
+if ! geldlog_running || ! window_shown "$MAIN_TITLE"; then
+    fail "Nee did not keep the program open"
+fi
 
 shot
 click "$MAIN" "${EXIT_KNOP[@]}"
