@@ -11,7 +11,8 @@ SEPARATOR=----------------------------
 GELDLOG_PID=
 TODAY=
 
-# Pixel places inside the main window: twips / 15, frame offset plus control offset.
+# Click points, the centre of each control, in pixels inside its window (without a window
+# manager the window is its client area): twips / 15, frame offset plus control offset.
 MAIN_TITLE="Mijn Geldlog"
 COMBO4=(126 500)  # description, Frame1 (14,440) + (12,50)
 TEXT2=(66 532)    # income, Frame1 + (12,80,80,24)
