@@ -8,7 +8,7 @@
 
 namespace {
 
-std::vector<Item> Lees(const QByteArray &bytes)
+ItemRijen Lees(const QByteArray &bytes)
 {
     QBuffer in;
     in.setData(bytes);
@@ -20,7 +20,7 @@ std::vector<Item> Lees(const QByteArray &bytes)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const std::vector<Item> items
+    const ItemRijen items
         = Lees(QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
 
     QBuffer uit;
@@ -28,14 +28,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!SchrijfLijst(uit, items, nullptr))
         std::abort();
 
-    std::vector<Item> verwacht;
-    for (Item item : items) {
+    ItemRijen verwacht;
+    for (int rij = 0; rij < items.Aantal(); ++rij) {
+        Item item = items.Rij(rij);
         while (item.datum.startsWith(u' '))
             item.datum.remove(0, 1);
         while (item.datum.endsWith(u' '))
             item.datum.chop(1);
         if (item.datum != u"-")
-            verwacht.push_back(item);
+            verwacht.Voeg(item);
     }
     if (Lees(uit.data()) != verwacht)
         std::abort();

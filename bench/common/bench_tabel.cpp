@@ -45,7 +45,7 @@ private Q_SLOTS:
     void leegmaken();
 
 private:
-    std::vector<Item> m_rijen;
+    ItemRijen m_rijen;
 };
 
 void BenchTabel::initTestCase()
@@ -64,7 +64,7 @@ void BenchTabel::toevoegenEnTonen()
     QBENCHMARK
     {
         items.MaakLeeg();
-        std::vector<Item> rijen = m_rijen;
+        ItemRijen rijen = m_rijen;
         items.VoegToe(std::move(rijen));
         TotGetekend(*view);
     }
@@ -82,7 +82,7 @@ void BenchTabel::toevoegenEnTonenGemeten()
     for (int keer = 0; keer < 10; ++keer) {
         items.MaakLeeg();
         TotGetekend(*view);
-        std::vector<Item> rijen = m_rijen;
+        ItemRijen rijen = m_rijen;
 
         QElapsedTimer timer;
         timer.start();

@@ -77,8 +77,11 @@ void BenchTotalen::groeitLineair()
 void BenchTotalen::bedragWaarde()
 {
     std::vector<QString> teksten;
-    for (const Item &item : TypischeRijen(1000))
+    const ItemRijen rijen = TypischeRijen(1000);
+    for (int rij = 0; rij < rijen.Aantal(); ++rij) {
+        const Item item = rijen.Rij(rij);
         teksten.push_back(item.inkomsten.isEmpty() ? item.uitgaven : item.inkomsten);
+    }
     double som = 0;
     QBENCHMARK
     {

@@ -36,14 +36,13 @@ double Milliseconden(const std::function<void()> &werk)
     return beste;
 }
 
-std::vector<Item> Lijst()
+ItemRijen Lijst()
 {
-    std::vector<Item> items;
-    items.reserve(Aantal);
+    ItemRijen items;
     for (int i = 0; i < Aantal; ++i) {
-        items.push_back({ QStringLiteral("2018-%1-%2")
-                              .arg(i % 12 + 1, 2, 10, QLatin1Char('0'))
-                              .arg(i % 28 + 1, 2, 10, QLatin1Char('0')),
+        items.Voeg({ QStringLiteral("2018-%1-%2")
+                         .arg(i % 12 + 1, 2, 10, QLatin1Char('0'))
+                         .arg(i % 28 + 1, 2, 10, QLatin1Char('0')),
             QStringLiteral("Boodschappen Café %1").arg(i),
             i % 3 == 0 ? QStringLiteral("123,45") : QString(),
             i % 3 == 0 ? QString() : QStringLiteral("67,89") });

@@ -1,20 +1,10 @@
 #include "common/ItemModel.h"
 
-namespace {
+#include <functional>
+#include <limits>
+#include <numeric>
 
-const QString &Cel(const Item &item, int kolom)
-{
-    switch (kolom) {
-    case ItemModel::Datum:
-        return item.datum;
-    case ItemModel::Omschrijving:
-        return item.omschrijving;
-    case ItemModel::Inkomsten:
-        return item.inkomsten;
-    default:
-        return item.uitgaven;
-    }
-}
+namespace {
 
 // The amounts stand right-aligned under their heads.
 QVariant Uitlijning(int kolom)
@@ -25,36 +15,224 @@ QVariant Uitlijning(int kolom)
 
 } // namespace
 
+qsizetype ItemRijen::Plek::Totaal() const
+{
+    return std::accumulate(lengte.begin(), lengte.end(), qsizetype(0));
+}
+
+QStringView ItemRijen::Cel(int rij, int kolom) const
+{
+    Q_ASSERT(rij >= 0 && rij < Aantal());
+    Q_ASSERT(kolom >= 0 && kolom < AantalCellen);
+    const Plek &plek = m_plekken[static_cast<size_t>(rij)];
+    qsizetype begin = plek.begin;
+    for (int k = 0; k < kolom; ++k)
+        begin += plek.lengte[k];
+    return QStringView(m_tekst.constData() + begin, plek.lengte[kolom]);
+}
+
+Item ItemRijen::Rij(int rij) const
+{
+    return { Cel(rij, 0).toString(), Cel(rij, 1).toString(), Cel(rij, 2).toString(),
+        Cel(rij, 3).toString() };
+}
+
+// Writes the texts of a row at the end and says in `plek` where they lie.
+void ItemRijen::Schrijf(QStringView datum, QStringView omschrijving, QStringView inkomsten,
+    QStringView uitgaven, Plek &plek)
+{
+    Q_ASSERT(m_openCellen == 0);
+    const std::array<QStringView, AantalCellen> cellen
+        = { datum, omschrijving, inkomsten, uitgaven };
+    qsizetype totaal = 0;
+    bool eigen = false;
+    const std::less_equal<const QChar *> voor;
+    for (const QStringView cel : cellen) {
+        Q_ASSERT(cel.size() <= qsizetype(std::numeric_limits<quint32>::max()));
+        totaal += cel.size();
+        eigen = eigen
+            || (!cel.isEmpty() && voor(m_tekst.constData(), cel.data())
+                && voor(cel.data() + cel.size(), m_tekst.constData() + m_tekst.size()));
+    }
+    // Texts of these very rows would move when the string grows: they are copied first.
+    if (eigen) {
+        QString kopie;
+        kopie.reserve(totaal);
+        for (const QStringView cel : cellen)
+            kopie.append(cel);
+        const QStringView k = kopie;
+        Schrijf(k.first(datum.size()), k.sliced(datum.size(), omschrijving.size()),
+            k.sliced(datum.size() + omschrijving.size(), inkomsten.size()), k.last(uitgaven.size()),
+            plek);
+        return;
+    }
+    plek.begin = m_tekst.size();
+    for (int kolom = 0; kolom < AantalCellen; ++kolom) {
+        plek.lengte[kolom] = static_cast<quint32>(cellen[kolom].size());
+        m_tekst.append(cellen[kolom]);
+    }
+}
+
+void ItemRijen::Voeg(
+    QStringView datum, QStringView omschrijving, QStringView inkomsten, QStringView uitgaven)
+{
+    Plek plek;
+    Schrijf(datum, omschrijving, inkomsten, uitgaven, plek);
+    m_plekken.push_back(plek);
+}
+
+void ItemRijen::Voeg(const Item &item)
+{
+    Voeg(item.datum, item.omschrijving, item.inkomsten, item.uitgaven);
+}
+
+// The new texts go at the end; the old ones stay behind as waste until there is much of it.
+void ItemRijen::Vervang(int rij, const Item &item)
+{
+    Plek &oud = m_plekken.at(static_cast<size_t>(rij));
+    Plek plek;
+    Schrijf(item.datum, item.omschrijving, item.inkomsten, item.uitgaven, plek);
+    m_afval += oud.Totaal();
+    oud = plek;
+    RuimOpAlsNodig();
+}
+
+void ItemRijen::Verwijder(int rij)
+{
+    Q_ASSERT(rij >= 0 && rij < Aantal());
+    const auto plek = m_plekken.begin() + rij;
+    m_afval += plek->Totaal();
+    m_plekken.erase(plek);
+    RuimOpAlsNodig();
+}
+
+void ItemRijen::VoegAchter(ItemRijen &&rijen)
+{
+    Q_ASSERT(&rijen != this && m_openCellen == 0);
+    rijen.Verwerp();
+    if (m_plekken.empty()) {
+        Wis();
+        std::swap(*this, rijen);
+        return;
+    }
+    const qsizetype verschuiving = m_tekst.size();
+    m_tekst.append(rijen.m_tekst);
+    const size_t eerste = m_plekken.size();
+    m_plekken.insert(m_plekken.end(), rijen.m_plekken.begin(), rijen.m_plekken.end());
+    for (size_t i = eerste; i < m_plekken.size(); ++i)
+        m_plekken[i].begin += verschuiving;
+    m_afval += rijen.m_afval;
+    rijen.Wis();
+    RuimOpAlsNodig();
+}
+
+void ItemRijen::Wis()
+{
+    m_tekst = QString();
+    std::vector<Plek>().swap(m_plekken);
+    m_afval = 0;
+    m_openCellen = 0;
+}
+
+void ItemRijen::Reserveer(qsizetype rijen, qsizetype tekens)
+{
+    m_plekken.reserve(m_plekken.size() + static_cast<size_t>(rijen));
+    m_tekst.reserve(m_tekst.size() + tekens);
+}
+
+void ItemRijen::Krimp()
+{
+    m_tekst.squeeze();
+    m_plekken.shrink_to_fit();
+}
+
+// Once more than half the string is waste, the texts in use are copied together; each change
+// has then paid for its share of the copy.
+void ItemRijen::RuimOpAlsNodig()
+{
+    if (m_afval <= m_tekst.size() / 2)
+        return;
+    QString tekst;
+    tekst.reserve(m_tekst.size() - m_afval);
+    for (Plek &plek : m_plekken) {
+        const qsizetype begin = tekst.size();
+        tekst.append(m_tekst.constData() + plek.begin, plek.Totaal());
+        plek.begin = begin;
+    }
+    m_tekst = std::move(tekst);
+    m_afval = 0;
+}
+
+void ItemRijen::BeginCel()
+{
+    Q_ASSERT(m_openCellen < AantalCellen);
+    if (m_openCellen == 0)
+        m_open.begin = m_tekst.size();
+    m_celBegin = m_tekst.size();
+}
+
+void ItemRijen::SluitCel()
+{
+    Q_ASSERT(m_tekst.size() >= m_celBegin);
+    m_open.lengte[m_openCellen++] = static_cast<quint32>(m_tekst.size() - m_celBegin);
+}
+
+void ItemRijen::SluitRij()
+{
+    Q_ASSERT(m_openCellen == AantalCellen);
+    m_plekken.push_back(m_open);
+    m_openCellen = 0;
+}
+
+void ItemRijen::Verwerp()
+{
+    if (m_openCellen == 0)
+        return;
+    m_tekst.truncate(m_open.begin);
+    m_openCellen = 0;
+}
+
+bool operator==(const ItemRijen &a, const ItemRijen &b)
+{
+    if (a.Aantal() != b.Aantal())
+        return false;
+    for (size_t rij = 0; rij < a.m_plekken.size(); ++rij) {
+        const ItemRijen::Plek &pa = a.m_plekken[rij];
+        const ItemRijen::Plek &pb = b.m_plekken[rij];
+        if (pa.lengte != pb.lengte
+            || QStringView(a.m_tekst).sliced(pa.begin, pa.Totaal())
+                != QStringView(b.m_tekst).sliced(pb.begin, pb.Totaal()))
+            return false;
+    }
+    return true;
+}
+
 ItemModel::ItemModel(QObject *parent)
     : QAbstractTableModel(parent)
 {
 }
 
-void ItemModel::VoegToe(Item item)
+void ItemModel::VoegToe(const Item &item)
 {
     const int rij = Aantal();
     beginInsertRows({}, rij, rij);
-    m_items.push_back(std::move(item));
+    m_rijen.Voeg(item);
     endInsertRows();
 }
 
-void ItemModel::VoegToe(std::vector<Item> items)
+void ItemModel::VoegToe(ItemRijen &&rijen)
 {
-    if (items.empty())
+    if (rijen.Aantal() == 0)
         return;
     const int eerste = Aantal();
-    beginInsertRows({}, eerste, eerste + static_cast<int>(items.size()) - 1);
-    if (m_items.empty())
-        m_items = std::move(items);
-    else
-        m_items.insert(m_items.end(), std::make_move_iterator(items.begin()),
-                       std::make_move_iterator(items.end()));
+    beginInsertRows({}, eerste, eerste + rijen.Aantal() - 1);
+    m_rijen.VoegAchter(std::move(rijen));
     endInsertRows();
 }
 
-void ItemModel::Wijzig(int rij, Item item)
+void ItemModel::Wijzig(int rij, const Item &item)
 {
-    m_items.at(static_cast<size_t>(rij)) = std::move(item);
+    m_rijen.Vervang(rij, item);
     Q_EMIT dataChanged(index(rij, 0), index(rij, AantalKolommen - 1));
 }
 
@@ -62,15 +240,14 @@ void ItemModel::Verwijder(int rij)
 {
     Q_ASSERT(rij >= 0 && rij < Aantal());
     beginRemoveRows({}, rij, rij);
-    m_items.erase(m_items.begin() + rij);
+    m_rijen.Verwijder(rij);
     endRemoveRows();
 }
 
 void ItemModel::MaakLeeg()
 {
     beginResetModel();
-    m_items.clear();
-    m_items.shrink_to_fit();
+    m_rijen.Wis();
     endResetModel();
 }
 
@@ -90,7 +267,7 @@ QVariant ItemModel::data(const QModelIndex &index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return Cel(Rij(index.row()), index.column());
+        return Cel(index.row(), index.column()).toString();
     case Qt::TextAlignmentRole:
         return Uitlijning(index.column());
     default:
@@ -103,9 +280,9 @@ QVariant ItemModel::headerData(int section, Qt::Orientation orientation, int rol
     if (orientation != Qt::Horizontal || section < 0 || section >= AantalKolommen)
         return {};
     if (role == Qt::DisplayRole) {
-        static const QString koppen[AantalKolommen] = {
-            QStringLiteral("Datum"), QStringLiteral("Omschrijving"), QStringLiteral("Inkomsten"),
-            QStringLiteral("Uitgaven")};
+        static const QString koppen[AantalKolommen]
+            = { QStringLiteral("Datum"), QStringLiteral("Omschrijving"),
+                  QStringLiteral("Inkomsten"), QStringLiteral("Uitgaven") };
         return koppen[section];
     }
     if (role == Qt::TextAlignmentRole)

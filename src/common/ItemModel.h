@@ -2,12 +2,14 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <QStringView>
 
+#include <array>
+#include <cstdint>
 #include <vector>
 
 // One entry of the current list, every cell text as the user sees it.
-struct Item
-{
+struct Item {
     QString datum;
     QString omschrijving;
     QString inkomsten;
@@ -16,10 +18,76 @@ struct Item
     friend bool operator==(const Item &, const Item &) = default;
 };
 
+// Rows of entries packed together: the texts of all cells one after another in one string, and
+// per row where its four texts lie. A list of 100,000 entries so takes a few blocks of memory
+// instead of one per cell. The entry table keeps its rows in this form, and the list reader
+// fills one that the table takes over whole.
+class ItemRijen {
+public:
+    static constexpr int AantalCellen = 4;
+
+    int Aantal() const { return static_cast<int>(m_plekken.size()); }
+    // The text of a cell, in the order of Item's members; valid until the rows change.
+    QStringView Cel(int rij, int kolom) const;
+    Item Rij(int rij) const;
+
+    void Voeg(
+        QStringView datum, QStringView omschrijving, QStringView inkomsten, QStringView uitgaven);
+    void Voeg(const Item &item);
+    void Vervang(int rij, const Item &item);
+    void Verwijder(int rij);
+    // Appends the rows of `rijen`; when this holds no rows, it takes theirs over without a copy.
+    void VoegAchter(ItemRijen &&rijen);
+    // Drops every row and gives the memory back.
+    void Wis();
+
+    // Room for a batch whose size a reader can estimate, and what it took too much given back.
+    void Reserveer(qsizetype rijen, qsizetype tekens);
+    void Krimp();
+
+    // A reader decodes each text straight to the end of the batch, with no string of its own:
+    // `schrijf(QString &tekst)` appends the next cell's text to `tekst`. After the fourth cell
+    // SluitRij() adds the row; Verwerp() drops the cells of a row that was not completed.
+    template<typename Schrijf> void VoegCel(Schrijf &&schrijf)
+    {
+        BeginCel();
+        schrijf(m_tekst);
+        SluitCel();
+    }
+    void SluitRij();
+    void Verwerp();
+
+    // The same rows with the same texts, however they are laid out.
+    friend bool operator==(const ItemRijen &a, const ItemRijen &b);
+
+private:
+    // Where a row's texts lie: one after another from `begin`. 24 bytes a row.
+    struct Plek {
+        qsizetype begin = 0;
+        std::array<quint32, AantalCellen> lengte {};
+
+        qsizetype Totaal() const;
+    };
+
+    void Schrijf(QStringView datum, QStringView omschrijving, QStringView inkomsten,
+        QStringView uitgaven, Plek &plek);
+    void RuimOpAlsNodig();
+    void BeginCel();
+    void SluitCel();
+
+    QString m_tekst;
+    std::vector<Plek> m_plekken;
+    // Characters of m_tekst that no row uses any more: texts changed or removed.
+    qsizetype m_afval = 0;
+    // The row a reader is building cell by cell.
+    Plek m_open;
+    int m_openCellen = 0;
+    qsizetype m_celBegin = 0;
+};
+
 // The rows of the entry table `ListView1`: the only copy of the current list. Every window that
 // reads or writes entries goes through this model.
-class ItemModel final : public QAbstractTableModel
-{
+class ItemModel final : public QAbstractTableModel {
     Q_OBJECT
 
 public:
@@ -27,22 +95,24 @@ public:
 
     explicit ItemModel(QObject *parent = nullptr);
 
-    int Aantal() const { return static_cast<int>(m_items.size()); }
-    const Item &Rij(int rij) const { return m_items.at(static_cast<size_t>(rij)); }
-    const std::vector<Item> &Items() const { return m_items; }
+    int Aantal() const { return m_rijen.Aantal(); }
+    // A cell without a copy, valid until the rows change; for whoever goes through all rows.
+    QStringView Cel(int rij, int kolom) const { return m_rijen.Cel(rij, kolom); }
+    Item Rij(int rij) const { return m_rijen.Rij(rij); }
+    const ItemRijen &Rijen() const { return m_rijen; }
 
-    void VoegToe(Item item);
-    void VoegToe(std::vector<Item> items);
-    void Wijzig(int rij, Item item);
+    void VoegToe(const Item &item);
+    void VoegToe(ItemRijen &&rijen);
+    void Wijzig(int rij, const Item &item);
     void Verwijder(int rij);
     void MaakLeeg();
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
+    QVariant headerData(
+        int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-    std::vector<Item> m_items;
+    ItemRijen m_rijen;
 };

@@ -9,9 +9,9 @@
 Totalen BerekenTotalen(const ItemModel &items)
 {
     Totalen totalen;
-    for (const Item &item : items.Items()) {
-        totalen.inkomsten += BedragWaarde(item.inkomsten);
-        totalen.uitgaven += BedragWaarde(item.uitgaven);
+    for (int rij = 0; rij < items.Aantal(); ++rij) {
+        totalen.inkomsten += BedragWaarde(items.Cel(rij, ItemModel::Inkomsten));
+        totalen.uitgaven += BedragWaarde(items.Cel(rij, ItemModel::Uitgaven));
     }
     totalen.saldo = totalen.inkomsten - totalen.uitgaven;
     return totalen;

@@ -10,9 +10,6 @@
 #include <QIODevice>
 
 #include <algorithm>
-#include <array>
-#include <cstring>
-#include <memory>
 
 namespace {
 
@@ -50,89 +47,54 @@ char *SchrijfRegel(char *uit, QStringView tekst)
     return uit;
 }
 
-// A field of a list is nearly always short and often the same as one a few rows before (the
-// same date, amount or description); those share one string instead of each having a copy.
-class TekstCache {
-public:
-    void Lees(QByteArrayView bytes, QString &tekst)
-    {
-        if (bytes.size() > MaxLengte) {
-            Ansi::decode(bytes, tekst);
-            return;
-        }
-        Plek &plek = m_plekken[Hash(bytes) % m_plekken.size()];
-        if (plek.lengte != bytes.size()
-            || std::memcmp(plek.bytes, bytes.data(), bytes.size()) != 0) {
-            Ansi::decode(bytes, plek.tekst);
-            std::memcpy(plek.bytes, bytes.data(), bytes.size());
-            plek.lengte = bytes.size();
-        }
-        tekst = plek.tekst;
-    }
-
-private:
-    static constexpr qsizetype MaxLengte = 32;
-
-    // Cheap, and enough to tell dates and amounts apart: their ends and their length.
-    static size_t Hash(QByteArrayView bytes)
-    {
-        quint64 begin = 0;
-        quint64 eind = 0;
-        const qsizetype n = std::min<qsizetype>(bytes.size(), 8);
-        std::memcpy(&begin, bytes.data(), n);
-        std::memcpy(&eind, bytes.data() + bytes.size() - n, n);
-        const quint64 h = (begin * 0x9E3779B97F4A7C15 ^ eind) * 0xC2B2AE3D27D4EB4F + bytes.size();
-        return static_cast<size_t>(h >> 32);
-    }
-
-    struct Plek {
-        qsizetype lengte = -1;
-        char bytes[MaxLengte];
-        QString tekst;
-    };
-    std::array<Plek, 512> m_plekken;
-};
-
-// The next line of a group into `regel` (or passed over when it is null); false when the file
-// ends before it: the group is cut off.
-bool VolgendeRegel(TextLines &bestand, QString *regel)
+// Passes over the next `aantal` lines; false when the file ends before: the group is cut off.
+bool SlaOver(TextLines &bestand, int aantal)
 {
-    if (bestand.atEnd())
-        return false;
-    if (regel)
-        bestand.readLine(*regel);
-    else
+    for (int i = 0; i < aantal; ++i) {
+        if (bestand.atEnd())
+            return false;
         bestand.skipLine();
+    }
     return true;
 }
 
-bool LeesRegel(TextLines &bestand, TekstCache &cache, QString &regel)
+// The next line of a group into `regel`; false when the file ends before it.
+bool VolgendeRegel(TextLines &bestand, QString &regel)
 {
     if (bestand.atEnd())
         return false;
-    cache.Lees(bestand.readBytes(), regel);
+    bestand.readLine(regel);
     return true;
 }
 
-bool LeesGroep(TextLines &bestand, std::array<TekstCache, 4> &caches, Item &item)
+// A group's cells are decoded straight into the rows, one after another; true when the group is
+// complete, separator and all.
+bool LeesGroep(TextLines &bestand, QByteArrayView datum, ItemRijen &rijen)
 {
-    return LeesRegel(bestand, caches[0], item.datum)
-        && LeesRegel(bestand, caches[1], item.omschrijving)
-        && LeesRegel(bestand, caches[2], item.inkomsten)
-        && LeesRegel(bestand, caches[3], item.uitgaven) && VolgendeRegel(bestand, nullptr);
+    rijen.VoegCel([datum](QString &tekst) { Ansi::appendDecoded(tekst, datum); });
+    for (int kolom = 1; kolom < ItemRijen::AantalCellen; ++kolom) {
+        if (bestand.atEnd())
+            return false;
+        rijen.VoegCel(
+            [&bestand](QString &tekst) { Ansi::appendDecoded(tekst, bestand.readBytes()); });
+    }
+    return SlaOver(bestand, 1);
 }
 
 } // namespace
 
-bool SchrijfLijst(QIODevice &uit, const std::vector<Item> &items, QString *fout)
+bool SchrijfLijst(QIODevice &uit, const ItemRijen &rijen, QString *fout)
 {
     QByteArray blok(Blok, Qt::Uninitialized);
     char *begin = blok.data();
     char *vrij = begin;
-    for (const Item &item : items) {
-        const QStringView datum = ZonderSpaties(item.datum);
-        const qsizetype nodig = datum.size() + item.omschrijving.size() + item.inkomsten.size()
-            + item.uitgaven.size() + 4 * 2 + Scheiding.size();
+    for (int rij = 0; rij < rijen.Aantal(); ++rij) {
+        const QStringView datum = ZonderSpaties(rijen.Cel(rij, ItemModel::Datum));
+        const QStringView omschrijving = rijen.Cel(rij, ItemModel::Omschrijving);
+        const QStringView inkomsten = rijen.Cel(rij, ItemModel::Inkomsten);
+        const QStringView uitgaven = rijen.Cel(rij, ItemModel::Uitgaven);
+        const qsizetype nodig = datum.size() + omschrijving.size() + inkomsten.size()
+            + uitgaven.size() + 4 * 2 + Scheiding.size();
         if (vrij - begin + nodig > blok.size()) {
             if (!Schrijf(uit, begin, vrij - begin, fout))
                 return false;
@@ -142,32 +104,38 @@ bool SchrijfLijst(QIODevice &uit, const std::vector<Item> &items, QString *fout)
             vrij = begin;
         }
         vrij = SchrijfRegel(vrij, datum);
-        vrij = SchrijfRegel(vrij, item.omschrijving);
-        vrij = SchrijfRegel(vrij, item.inkomsten);
-        vrij = SchrijfRegel(vrij, item.uitgaven);
+        vrij = SchrijfRegel(vrij, omschrijving);
+        vrij = SchrijfRegel(vrij, inkomsten);
+        vrij = SchrijfRegel(vrij, uitgaven);
         vrij = std::copy(Scheiding.cbegin(), Scheiding.cend(), vrij);
     }
     return vrij == begin || Schrijf(uit, begin, vrij - begin, fout);
 }
 
-std::vector<Item> LeesLijst(QIODevice &in)
+ItemRijen LeesLijst(QIODevice &in)
 {
-    std::vector<Item> items;
-    // Room for the entries a file of this size usually holds, so a long list is not moved
-    // again and again while it grows; only address space is taken until it is used.
-    if (!in.isSequential())
-        items.reserve(
-            static_cast<size_t>(std::clamp<qint64>(in.size() - in.pos(), 0, 1 << 26) / 48));
-    TextLines bestand(in);
-    auto caches = std::make_unique<std::array<TekstCache, 4>>();
-    while (!bestand.atEnd()) {
-        Item item;
-        if (!LeesGroep(bestand, *caches, item))
-            break;
-        if (item.datum != u"-")
-            items.push_back(std::move(item));
+    ItemRijen rijen;
+    // Every character comes from one byte, so the file's size bounds the texts; the rows are
+    // estimated. Only address space is taken until it is used, and the rest is given back.
+    if (!in.isSequential()) {
+        const qint64 grootte = std::clamp<qint64>(in.size() - in.pos(), 0, 1 << 26);
+        rijen.Reserveer(grootte / 48, grootte);
     }
-    return items;
+    TextLines bestand(in);
+    while (!bestand.atEnd()) {
+        const QByteArrayView datum = bestand.readBytes();
+        // A group dated "-" is passed over without decoding it.
+        const bool overslaan = datum == QByteArrayView("-");
+        if (overslaan ? !SlaOver(bestand, ItemRijen::AantalCellen)
+                      : !LeesGroep(bestand, datum, rijen)) {
+            rijen.Verwerp();
+            break;
+        }
+        if (!overslaan)
+            rijen.SluitRij();
+    }
+    rijen.Krimp();
+    return rijen;
 }
 
 std::optional<double> LeesSaldo(QIODevice &in)
@@ -177,14 +145,13 @@ std::optional<double> LeesSaldo(QIODevice &in)
     double uitgaven = 0.0;
     QString regel;
     while (!bestand.atEnd()) {
-        if (!VolgendeRegel(bestand, nullptr) || !VolgendeRegel(bestand, nullptr)
-            || !VolgendeRegel(bestand, &regel))
+        if (!SlaOver(bestand, 2) || !VolgendeRegel(bestand, regel))
             return std::nullopt;
         inkomsten += BedragWaarde(regel);
-        if (!VolgendeRegel(bestand, &regel))
+        if (!VolgendeRegel(bestand, regel))
             return std::nullopt;
         uitgaven += BedragWaarde(regel);
-        if (!VolgendeRegel(bestand, nullptr))
+        if (!SlaOver(bestand, 1))
             return std::nullopt;
     }
     if (bestand.failed())
@@ -224,7 +191,7 @@ bool SaveLijst(
     return writeFileSafely(
         LijstPad(programma, naam),
         [&items](
-            QIODevice &uit, QString *reden) { return SchrijfLijst(uit, items.Items(), reden); },
+            QIODevice &uit, QString *reden) { return SchrijfLijst(uit, items.Rijen(), reden); },
         fout);
 }
 

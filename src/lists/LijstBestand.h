@@ -5,7 +5,6 @@
 #include <QString>
 
 #include <optional>
-#include <vector>
 
 class Programma;
 class QIODevice;
@@ -14,9 +13,9 @@ class QIODevice;
 // 28 hyphens) in Windows-1252, nothing else. The list's name is the file name without ".lst".
 
 // The stream forms, testable on a buffer.
-bool SchrijfLijst(QIODevice &uit, const std::vector<Item> &items, QString *fout);
+bool SchrijfLijst(QIODevice &uit, const ItemRijen &rijen, QString *fout);
 // Reads the complete groups; a group dated "-" is skipped; a group cut off ends the read.
-std::vector<Item> LeesLijst(QIODevice &in);
+ItemRijen LeesLijst(QIODevice &in);
 // Income minus expenses over every complete group, "-" groups included; nothing when the
 // file ends inside a group.
 std::optional<double> LeesSaldo(QIODevice &in);
@@ -29,8 +28,8 @@ QString LijstPad(const Programma &programma, const QString &naam);
 
 // Writes all rows to the list file of that name, replacing it only once the new content is
 // completely written. On failure the old file is untouched and `fout` says why, in Dutch.
-bool SaveLijst(const Programma &programma, const ItemModel &items, const QString &naam,
-               QString *fout);
+bool SaveLijst(
+    const Programma &programma, const ItemModel &items, const QString &naam, QString *fout);
 
 // Replaces the rows with the entries of the list file of that name; a missing file leaves
 // the table empty.

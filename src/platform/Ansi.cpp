@@ -32,6 +32,13 @@ inline char Byte(char16_t c)
     return '?';
 }
 
+void Decode(QByteArrayView bytes, char16_t *uit)
+{
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        uit[i] = Tabel[in[i]];
+}
+
 } // namespace
 
 namespace Ansi {
@@ -53,10 +60,16 @@ void decode(QByteArrayView bytes, QString &text)
         text = QString();
     else
         text = QString(bytes.size(), Qt::Uninitialized);
-    char16_t *uit = reinterpret_cast<char16_t *>(text.data());
-    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        uit[i] = Tabel[in[i]];
+    Decode(bytes, reinterpret_cast<char16_t *>(text.data()));
+}
+
+void appendDecoded(QString &text, QByteArrayView bytes)
+{
+    if (bytes.isEmpty())
+        return;
+    const qsizetype begin = text.size();
+    text.resize(begin + bytes.size());
+    Decode(bytes, reinterpret_cast<char16_t *>(text.data()) + begin);
 }
 
 QByteArray encode(QStringView text)

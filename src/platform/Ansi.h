@@ -14,6 +14,8 @@ namespace Ansi {
 QString decode(QByteArrayView bytes);
 // The same into `text`, reusing its storage when a reader decodes line after line.
 void decode(QByteArrayView bytes, QString &text);
+// The same appended to `text`, so many lines are decoded into one string without one per line.
+void appendDecoded(QString &text, QByteArrayView bytes);
 
 // One byte per character; a character outside the code page becomes "?".
 QByteArray encode(QStringView text);

@@ -3,6 +3,7 @@
 #include "ModelRows.h"
 
 #include <QAbstractItemModelTester>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -29,6 +30,52 @@ QStringList RijTeksten(std::initializer_list<int> nummers)
     return rijen;
 }
 
+std::vector<Item> Alle(const ItemModel &model)
+{
+    std::vector<Item> items;
+    for (int rij = 0; rij < model.Aantal(); ++rij)
+        items.push_back(model.Rij(rij));
+    return items;
+}
+
+ItemRijen Reeks(const std::vector<Item> &items)
+{
+    ItemRijen rijen;
+    for (const Item &item : items)
+        rijen.Voeg(item);
+    return rijen;
+}
+
+// Every cell read three ways, so a cell that runs into its neighbour shows in at least one.
+void VergelijkAlles(const ItemModel &model, const std::vector<Item> &verwacht)
+{
+    QCOMPARE(model.Aantal(), static_cast<int>(verwacht.size()));
+    QCOMPARE(Alle(model), verwacht);
+    for (int rij = 0; rij < model.Aantal(); ++rij) {
+        const Item &item = verwacht[static_cast<size_t>(rij)];
+        const QString cellen[] = { item.datum, item.omschrijving, item.inkomsten, item.uitgaven };
+        for (int kolom = 0; kolom < ItemModel::AantalKolommen; ++kolom) {
+            QCOMPARE(model.Cel(rij, kolom), cellen[kolom]);
+            QCOMPARE(model.index(rij, kolom).data().toString(), cellen[kolom]);
+        }
+    }
+}
+
+// Texts of 0 to 12 characters, any 16-bit value included, drawn from a fixed seed.
+QString Willekeurig(QRandomGenerator &toeval)
+{
+    QString tekst(toeval.bounded(13), Qt::Uninitialized);
+    for (QChar &c : tekst)
+        c = QChar(static_cast<char16_t>(
+            toeval.bounded(4) == 0 ? toeval.bounded(0x10000) : 'a' + toeval.bounded(26)));
+    return tekst;
+}
+
+Item WillekeurigItem(QRandomGenerator &toeval)
+{
+    return { Willekeurig(toeval), Willekeurig(toeval), Willekeurig(toeval), Willekeurig(toeval) };
+}
+
 } // namespace
 
 class TestItemModel : public QObject {
@@ -51,6 +98,14 @@ private Q_SLOTS:
     void verwijderenSchuiftDeRestOp();
     void leegMaken();
     void cellenZoalsIngevoerd();
+    void cellenBlijvenGescheiden_data();
+    void cellenBlijvenGescheiden();
+    void vaakWijzigenHoudtElkeRijExact();
+    void wijzigenMetTekstenUitDeTabel();
+    void reeksNaWijzigingen_data();
+    void reeksNaWijzigingen();
+    void leegGemaakteTabelNeemtReeksOver();
+    void onvolledigeRijVervalt();
 
 private:
     std::unique_ptr<ItemModel> m_model;
@@ -134,9 +189,9 @@ void TestItemModel::reeksToevoegen()
         m_model->VoegToe(Rij(n));
         verwacht << RijTekst(n);
     }
-    std::vector<Item> reeks;
+    ItemRijen reeks;
     for (int n = vooraf + 1; n <= vooraf + erbij; ++n) {
-        reeks.push_back(Rij(n));
+        reeks.Voeg(Rij(n));
         verwacht << RijTekst(n);
     }
 
@@ -153,7 +208,7 @@ void TestItemModel::legeReeksVerandertNiets()
 {
     m_model->VoegToe(Rij(1));
     QSignalSpy ingevoegd(m_model.get(), &QAbstractItemModel::rowsInserted);
-    m_model->VoegToe(std::vector<Item>());
+    m_model->VoegToe(ItemRijen());
     QCOMPARE(ingevoegd.size(), 0);
     QCOMPARE(ModelRows(*m_model), RijTeksten({ 1 }));
 }
@@ -210,7 +265,7 @@ void TestItemModel::leegMaken()
 
     QCOMPARE(gereset.size(), 1);
     QCOMPARE(m_model->rowCount(), 0);
-    QVERIFY(m_model->Items().empty());
+    QCOMPARE(m_model->Aantal(), 0);
 
     // A cleared table takes new rows as before.
     m_model->VoegToe(Rij(4));
@@ -226,7 +281,166 @@ void TestItemModel::cellenZoalsIngevoerd()
     m_model->VoegToe(Item {});
     QCOMPARE(ModelRows(*m_model),
         QStringList({ QStringLiteral("- |   Huur   | abc | 12.5"), QStringLiteral(" |  |  | ") }));
-    QCOMPARE(m_model->Items(), std::vector<Item>({ vreemd, Item {} }));
+    QCOMPARE(Alle(*m_model), std::vector<Item>({ vreemd, Item {} }));
+}
+
+// All rows lie in one string: an empty cell, or any character in a cell, must neither take
+// from nor give to the cells beside it, in the same row or the next.
+void TestItemModel::cellenBlijvenGescheiden_data()
+{
+    QTest::addColumn<std::vector<Item>>("items");
+
+    const QString vreemd = QString::fromUtf16(u"\0\r\n\t|\U0001F600\xFFFF\xD800 ") + QChar(0);
+    QTest::newRow("all cells empty") << std::vector<Item>(3);
+    QTest::newRow("empty cells between full ones")
+        << std::vector<Item> { { {}, QStringLiteral("a"), {}, QStringLiteral("b") },
+               { QStringLiteral("c"), {}, QStringLiteral("d"), {} }, {},
+               { {}, {}, {}, QStringLiteral("e") } };
+    QTest::newRow("any characters") << std::vector<Item> { { vreemd, vreemd, vreemd, vreemd },
+        { {}, vreemd, {}, vreemd }, { vreemd, {}, vreemd, {} } };
+    QTest::newRow("one long cell") << std::vector<Item> { { QString(100000, u'x'), {}, {}, {} },
+        { {}, {}, {}, QString(70000, u'y') }, Rij(1) };
+}
+
+void TestItemModel::cellenBlijvenGescheiden()
+{
+    QFETCH(std::vector<Item>, items);
+    for (const Item &item : items)
+        m_model->VoegToe(item);
+    m_model->VoegToe(Reeks(items));
+
+    std::vector<Item> verwacht = items;
+    verwacht.insert(verwacht.end(), items.begin(), items.end());
+    VergelijkAlles(*m_model, verwacht);
+}
+
+// Changes, removals and additions in a fixed random order, checked against a plain list after
+// each step; the changed texts pile up until the table clears them away, many times over.
+void TestItemModel::vaakWijzigenHoudtElkeRijExact()
+{
+    QRandomGenerator toeval(20260512);
+    std::vector<Item> verwacht;
+    for (int n = 0; n < 40; ++n) {
+        verwacht.push_back(WillekeurigItem(toeval));
+        m_model->VoegToe(verwacht.back());
+    }
+    for (int stap = 0; stap < 2000; ++stap) {
+        const int keuze = toeval.bounded(10);
+        const int rij = verwacht.empty() ? 0 : toeval.bounded(static_cast<int>(verwacht.size()));
+        if (keuze < 7 && !verwacht.empty()) {
+            verwacht[static_cast<size_t>(rij)] = WillekeurigItem(toeval);
+            m_model->Wijzig(rij, verwacht[static_cast<size_t>(rij)]);
+        } else if (keuze < 9 && !verwacht.empty()) {
+            verwacht.erase(verwacht.begin() + rij);
+            m_model->Verwijder(rij);
+        } else {
+            verwacht.push_back(WillekeurigItem(toeval));
+            m_model->VoegToe(verwacht.back());
+        }
+        QCOMPARE(Alle(*m_model), verwacht);
+    }
+    VergelijkAlles(*m_model, verwacht);
+}
+
+// A row changed to the texts of another row, or of itself, gets them whole.
+void TestItemModel::wijzigenMetTekstenUitDeTabel()
+{
+    for (const int n : { 1, 2, 3 })
+        m_model->VoegToe(Rij(n));
+    for (int keer = 0; keer < 100; ++keer) {
+        m_model->Wijzig(0, m_model->Rij(2));
+        m_model->Wijzig(2, m_model->Rij(2));
+    }
+    VergelijkAlles(*m_model, { Rij(3), Rij(2), Rij(3) });
+
+    ItemRijen rijen = Reeks({ Rij(4), Rij(5) });
+    for (int keer = 0; keer < 100; ++keer)
+        rijen.Voeg(rijen.Cel(0, 0), rijen.Cel(1, 1), rijen.Cel(keer + 1, 2), rijen.Cel(0, 3));
+    QCOMPARE(rijen.Rij(101),
+        (Item {
+            QStringLiteral("2026-12-04"), QStringLiteral("Post 5"), QStringLiteral("5,00"), {} }));
+}
+
+void TestItemModel::reeksNaWijzigingen_data()
+{
+    QTest::addColumn<int>("vooraf");
+    QTest::addColumn<bool>("reeksGewijzigd");
+
+    QTest::newRow("changed table, plain batch") << 6 << false;
+    QTest::newRow("changed table, changed batch") << 6 << true;
+    QTest::newRow("one row, changed batch") << 1 << true;
+}
+
+// A batch after rows whose old texts still lie about, from a batch that has some of its own.
+void TestItemModel::reeksNaWijzigingen()
+{
+    QFETCH(int, vooraf);
+    QFETCH(bool, reeksGewijzigd);
+    std::vector<Item> verwacht;
+    for (int n = 1; n <= vooraf; ++n) {
+        m_model->VoegToe(Rij(n));
+        verwacht.push_back(Rij(n + 20));
+    }
+    for (int rij = 0; rij < vooraf; ++rij)
+        m_model->Wijzig(rij, Rij(rij + 21));
+
+    ItemRijen reeks = Reeks({ Rij(40), Rij(41), Rij(42) });
+    if (reeksGewijzigd)
+        reeks.Vervang(1, Item { QStringLiteral("x"), {}, {}, QStringLiteral("y") });
+    verwacht.push_back(Rij(40));
+    verwacht.push_back(
+        reeksGewijzigd ? Item { QStringLiteral("x"), {}, {}, QStringLiteral("y") } : Rij(41));
+    verwacht.push_back(Rij(42));
+
+    QSignalSpy ingevoegd(m_model.get(), &QAbstractItemModel::rowsInserted);
+    m_model->VoegToe(std::move(reeks));
+    QCOMPARE(ingevoegd.size(), 1);
+    VergelijkAlles(*m_model, verwacht);
+
+    // And the table goes on after it.
+    m_model->Verwijder(0);
+    m_model->Wijzig(vooraf, Rij(7));
+    verwacht.erase(verwacht.begin());
+    verwacht[static_cast<size_t>(vooraf)] = Rij(7);
+    VergelijkAlles(*m_model, verwacht);
+}
+
+void TestItemModel::leegGemaakteTabelNeemtReeksOver()
+{
+    for (const int n : { 1, 2, 3 })
+        m_model->VoegToe(Rij(n));
+    m_model->Wijzig(1, Rij(8));
+    m_model->MaakLeeg();
+
+    m_model->VoegToe(Reeks({ Rij(5), Rij(6) }));
+    VergelijkAlles(*m_model, { Rij(5), Rij(6) });
+
+    // Removing every row leaves a table that takes a batch as if new.
+    m_model->Verwijder(1);
+    m_model->Verwijder(0);
+    QCOMPARE(m_model->rowCount(), 0);
+    m_model->VoegToe(Reeks({ Rij(7) }));
+    VergelijkAlles(*m_model, { Rij(7) });
+}
+
+// A reader that gives up halfway through a row leaves the rows before it as they were.
+void TestItemModel::onvolledigeRijVervalt()
+{
+    ItemRijen rijen = Reeks({ Rij(1) });
+    const auto cel = [&rijen](const QString &tekst) {
+        rijen.VoegCel([&tekst](QString &naar) { naar.append(tekst); });
+    };
+    cel(QStringLiteral("half"));
+    cel(QStringLiteral("af"));
+    rijen.Verwerp();
+    for (const QString &tekst :
+        { QStringLiteral("d"), QString(), QStringLiteral("i"), QStringLiteral("u") })
+        cel(tekst);
+    rijen.SluitRij();
+
+    m_model->VoegToe(std::move(rijen));
+    VergelijkAlles(*m_model,
+        { Rij(1), { QStringLiteral("d"), {}, QStringLiteral("i"), QStringLiteral("u") } });
 }
 
 QTEST_MAIN(TestItemModel)

@@ -12,10 +12,10 @@ namespace {
 // Rows with only their amounts filled: the income and expense cells of row i.
 void VulBedragen(ItemModel &items, const QStringList &inkomsten, const QStringList &uitgaven)
 {
-    std::vector<Item> rijen;
+    ItemRijen rijen;
     for (qsizetype i = 0; i < std::max(inkomsten.size(), uitgaven.size()); ++i)
-        rijen.push_back({ QStringLiteral("2026-12-03"), QStringLiteral("Post"), inkomsten.value(i),
-            uitgaven.value(i) });
+        rijen.Voeg(QStringLiteral("2026-12-03"), QStringLiteral("Post"), inkomsten.value(i),
+            uitgaven.value(i));
     items.VoegToe(std::move(rijen));
 }
 
@@ -29,6 +29,7 @@ private Q_SLOTS:
     void totalenInDeLabels();
     void teGroteTotalenTonenGeenOnzin();
     void telLabelBlijftStaan();
+    void totalenVolgenGewijzigdeRijen();
     void aantalItems_data();
     void aantalItems();
 };
@@ -131,6 +132,26 @@ void TestTotalen::telLabelBlijftStaan()
     TotalenBerekenen(hoofd);
     QCOMPARE(hoofd.Label6().text(), QStringLiteral("Aantal Items : 7"));
     QCOMPARE(hoofd.Label7().text(), QStringLiteral("Naam..... : "));
+}
+
+// The sums read the rows where they lie now, after changes moved their texts.
+void TestTotalen::totalenVolgenGewijzigdeRijen()
+{
+    TestProgramma omgeving;
+    FakeHoofdVenster hoofd(omgeving.programma());
+    ItemModel &items = hoofd.items();
+    VulBedragen(items, { QStringLiteral("1,00"), QStringLiteral("2,00"), {} },
+        { {}, {}, QStringLiteral("4,00") });
+    for (int keer = 1; keer <= 50; ++keer)
+        items.Wijzig(1,
+            { QStringLiteral("2026-12-04"), QStringLiteral("Post"),
+                QString::number(keer) + QStringLiteral(",00"), QString() });
+    items.Verwijder(0);
+    TotalenBerekenen(hoofd);
+
+    QCOMPARE(hoofd.InkLabel().text(), QStringLiteral("€ 50,00"));
+    QCOMPARE(hoofd.UitLabel().text(), QStringLiteral("€ 4,00"));
+    QCOMPARE(hoofd.Label8().text(), QStringLiteral("Saldo..... : € 46,00"));
 }
 
 void TestTotalen::aantalItems_data()

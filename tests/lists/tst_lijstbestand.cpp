@@ -21,6 +21,14 @@ Item Rij(const QString &datum, const QString &omschrijving, const QString &inkom
     return { datum, omschrijving, inkomsten, uitgaven };
 }
 
+ItemRijen Reeks(std::initializer_list<Item> items)
+{
+    ItemRijen rijen;
+    for (const Item &item : items)
+        rijen.Voeg(item);
+    return rijen;
+}
+
 const QByteArray Scheiding = "----------------------------\r\n";
 
 QByteArray Groep(const QByteArray &datum, const QByteArray &omschrijving,
@@ -135,7 +143,7 @@ private Q_SLOTS:
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         QString fout;
-        QVERIFY(SchrijfLijst(buffer, { item }, &fout));
+        QVERIFY(SchrijfLijst(buffer, Reeks({ item }), &fout));
         QCOMPARE(buffer.data(), bestand);
     }
 
@@ -411,9 +419,40 @@ private Q_SLOTS:
             QStringList { u"juni.lst"_qs });
     }
 
+    // Every row back exactly as written: texts of every length and every character of the code
+    // page, empty cells, and a file of many read chunks.
+    void hundredThousandRowsComeBackExactly()
+    {
+        QString tekens;
+        for (int byte = 0; byte < 256; ++byte) {
+            if (byte != '\r' && byte != '\n')
+                tekens += Ansi::decode(QByteArray(1, static_cast<char>(byte)));
+        }
+        ItemRijen rijen;
+        for (int i = 0; i < 100000; ++i) {
+            const QStringView t = tekens;
+            const QString datum = u"2018-%1"_qs.arg(i);
+            rijen.Voeg(datum, t.sliced(i % 200, i % 47),
+                i % 3 ? t.sliced(i % 150, i % 5) : QStringView(),
+                i % 7 ? QStringView() : t.sliced(i % 100, 1 + i % 40));
+        }
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(SchrijfLijst(buffer, rijen, nullptr));
+        buffer.close();
+        buffer.open(QIODevice::ReadOnly);
+        const ItemRijen gelezen = LeesLijst(buffer);
+        QCOMPARE(gelezen.Aantal(), rijen.Aantal());
+        for (const int rij : { 0, 1, 46, 99999 })
+            QCOMPARE(gelezen.Rij(rij), rijen.Rij(rij));
+        QVERIFY(gelezen == rijen);
+    }
+
     void failingDeviceIsReported()
     {
-        std::vector<Item> items(5000, Rij(u"2018-06-02"_qs, u"nieuw"_qs, u"2"_qs, QString()));
+        ItemRijen items;
+        for (int i = 0; i < 5000; ++i)
+            items.Voeg(Rij(u"2018-06-02"_qs, u"nieuw"_qs, u"2"_qs, QString()));
         VolleBuffer buffer(1000);
         QString fout;
         QVERIFY(!SchrijfLijst(buffer, items, &fout));

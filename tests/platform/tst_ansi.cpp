@@ -74,6 +74,17 @@ private Q_SLOTS:
         QCOMPARE(bytes, QByteArray("begin \x80 5"));
     }
 
+    void decodingAppendsAfterWhatWasThere()
+    {
+        QString text = QStringLiteral("begin ");
+        const QString copy = text; // shares its characters: appending must not change it
+        Ansi::appendDecoded(text, "\x80 5");
+        Ansi::appendDecoded(text, "");
+        Ansi::appendDecoded(text, "\xe9");
+        QCOMPARE(text, QString::fromUtf16(u"begin € 5é"));
+        QCOMPARE(copy, QStringLiteral("begin "));
+    }
+
     void decodingReusesNoOldCharacters()
     {
         QString text = QStringLiteral("a much longer text than what follows");
