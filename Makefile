@@ -1,5 +1,6 @@
-# The two commands of the README: `make run` and `make test`. Each installs what is missing first.
-.PHONY: run test deps build build-asan unit asan fuzz e2e bench screenshots clean
+# The two commands of the README are `make run` and `make test`; each installs what is missing
+# first. The other targets are the steps they are made of.
+.PHONY: run test deps build unit build-asan asan fuzz e2e bench gallery clean
 
 deps:
 	@scripts/install-deps
@@ -11,6 +12,7 @@ build: deps
 run: build
 	build/dev/bin/geldlog
 
+# The unit and window tests of the optimised build.
 unit: build
 	ctest --preset dev
 
@@ -18,13 +20,26 @@ build-asan: deps
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan
 
+# The same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: build-asan
 	ctest --preset asan
 
-test: unit asan
+# The file readers and the amount parser under libFuzzer, a short while each.
+fuzz: deps
+	scripts/run-fuzzers
+
+# The real program under Xvfb, driven by xdotool.
+e2e: build
+	scripts/e2e/run build/dev/bin/geldlog
+
+test: unit asan fuzz e2e
 
 bench: build
 	scripts/run-benchmarks
+
+# A picture of the push button in each of its looks: build/button-gallery.png.
+gallery: build
+	QT_QPA_PLATFORM=offscreen build/dev/bin/button-gallery build/button-gallery.png
 
 clean:
 	rm -rf build
