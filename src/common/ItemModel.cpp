@@ -140,10 +140,10 @@ void ItemRijen::Reserveer(qsizetype rijen, qsizetype tekens)
     m_tekst.reserve(m_tekst.size() + tekens);
 }
 
+// Only the texts: their string shrinks where it lies, while the records would be copied.
 void ItemRijen::Krimp()
 {
     m_tekst.squeeze();
-    m_plekken.shrink_to_fit();
 }
 
 // Once more than half the string is waste, the texts in use are copied together; each change
@@ -249,6 +249,20 @@ void ItemModel::MaakLeeg()
     beginResetModel();
     m_rijen.Wis();
     endResetModel();
+}
+
+QModelIndex ItemModel::index(int row, int column, const QModelIndex &parent) const
+{
+    if (parent.isValid() || row < 0 || row >= Aantal() || column < 0 || column >= AantalKolommen)
+        return {};
+    return createIndex(row, column);
+}
+
+Qt::ItemFlags ItemModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
 }
 
 int ItemModel::rowCount(const QModelIndex &parent) const

@@ -41,7 +41,8 @@ public:
     // Drops every row and gives the memory back.
     void Wis();
 
-    // Room for a batch whose size a reader can estimate, and what it took too much given back.
+    // Room for a batch whose size a reader can estimate, and the room its texts did not use
+    // given back.
     void Reserveer(qsizetype rijen, qsizetype tekens);
     void Krimp();
 
@@ -107,6 +108,9 @@ public:
     void Verwijder(int rij);
     void MaakLeeg();
 
+    // Straight answers without the general checks: the view asks them for every row it lays out.
+    QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

@@ -8,6 +8,10 @@
 #include <bit>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 constexpr qint64 ChunkSize = 256 * 1024;
@@ -25,6 +29,18 @@ quint64 Equal(quint64 word, quint64 pattern)
 const char *LineEnd(const char *begin, const char *end)
 {
     const char *p = begin;
+#if defined(__SSE2__)
+    // Sixteen bytes at a time where the processor can: most lines then take one step.
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; end - p >= 16; p += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+        const unsigned found = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf))));
+        if (found)
+            return p + std::countr_zero(found);
+    }
+#endif
     // Eight bytes at a time: lines are short and most bytes are neither CR nor LF.
     for (; end - p >= 8; p += 8) {
         quint64 word;
