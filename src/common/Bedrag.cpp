@@ -9,6 +9,9 @@
 
 namespace {
 
+// From a thousand billion on, a text is not taken as an amount.
+constexpr double GrootsteBedrag = 1e15;
+
 bool isBlank(QChar c)
 {
     return c == u' ' || c == u'\t';
@@ -131,13 +134,18 @@ double BedragWaarde(QStringView tekst)
 
     double waarde = 0.0;
     const auto result = std::from_chars(getal.data(), getal.data() + getal.size(), waarde);
-    return result.ec == std::errc() ? waarde : 0.0;
+    if (result.ec != std::errc() || std::abs(waarde) >= GrootsteBedrag)
+        return 0.0;
+    return waarde;
 }
 
 QString BedragTekst(double waarde)
 {
+    // Sums of amounts below GrootsteBedrag stay far from infinity; should one get there all the
+    // same, it shows as nothing rather than as a made-up text.
+    Q_ASSERT(std::isfinite(waarde));
     if (!std::isfinite(waarde))
-        return QStringLiteral("Overloop");
+        waarde = 0.0;
 
     // Written out with no digit more than it takes to read back the same double: the decimal value
     // a person meant. Fixed notation of the largest double takes 309 digits.

@@ -8,7 +8,8 @@
 
 // The numeric value of an amount text: every "," read as ".", leading blanks skipped, then the
 // longest leading decimal number (optional sign, digits, one point, digits). 0 when the text
-// does not begin with a number, or when that number is too large for a double.
+// does not begin with a number, or when that number is not an amount at all: a thousand billion
+// or more, where a double no longer holds the cents and any total of them could overflow.
 double BedragWaarde(QStringView tekst);
 
 // A value as "###0.00": no grouping, decimal comma, rounded half away from zero on its decimal

@@ -95,9 +95,13 @@ void TestBedrag::waardeVanEenZeerLangBedragBlijftEindig_data()
     QTest::addColumn<double>("waarde");
 
     const double onbepaald = std::numeric_limits<double>::quiet_NaN();
-    QTest::newRow("10,000 nines") << QString(10000, u'9') << onbepaald;
-    QTest::newRow("10,000 nines, negative") << u'-' + QString(10000, u'9') << onbepaald;
-    QTest::newRow("309 digits, beyond the largest double") << QString(309, u'9') << onbepaald;
+    // From a thousand billion on, a text is no amount.
+    QTest::newRow("10,000 nines") << QString(10000, u'9') << 0.0;
+    QTest::newRow("10,000 nines, negative") << u'-' + QString(10000, u'9') << 0.0;
+    QTest::newRow("309 digits, beyond the largest double") << QString(309, u'9') << 0.0;
+    QTest::newRow("a thousand billion") << QStringLiteral("1000000000000000") << 0.0;
+    QTest::newRow("just below a thousand billion")
+        << QStringLiteral("999999999999999") << 999999999999999.0;
     QTest::newRow("9,999 zeros and a 5") << QString(9999, u'0') + u'5' << 5.0;
     QTest::newRow("a 1 after 10,000 decimal zeros")
         << QStringLiteral("0,") + QString(10000, u'0') + u'1' << onbepaald;
