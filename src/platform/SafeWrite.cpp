@@ -18,6 +18,22 @@ QString CannotWrite(const QString &path, const QString &reason)
     return QStringLiteral("Kan %1 niet schrijven: %2").arg(QDir::toNativeSeparators(path), reason);
 }
 
+// The reason in the user's language; the system's own text is English.
+QString Reason(const QFileDevice &file)
+{
+    switch (file.error()) {
+    case QFileDevice::OpenError:
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("geen toestemming om in deze map te schrijven.");
+    case QFileDevice::ResourceError:
+        return QStringLiteral("de schijf is vol.");
+    case QFileDevice::WriteError:
+        return QStringLiteral("het schrijven is mislukt; misschien is de schijf vol.");
+    default:
+        return QStringLiteral("het besturingssysteem weigerde het bestand.");
+    }
+}
+
 } // namespace
 
 bool writeFileSafely(const QString &path, const FileWriter &writer, QString *error)
@@ -31,14 +47,24 @@ bool writeFileSafely(const QString &path, const FileWriter &writer, QString *err
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return Fail(error, CannotWrite(path, file.errorString()));
+        return Fail(error, CannotWrite(path, Reason(file)));
 
     QString reason;
     if (!writer(file, &reason)) {
+        // A failing file says why in Dutch; a writer that stopped on its own gives its reason.
+        const QString why = file.error() != QFileDevice::NoError || reason.isEmpty()
+            ? Reason(file)
+            : reason;
         file.cancelWriting();
-        return Fail(error, CannotWrite(path, reason.isEmpty() ? file.errorString() : reason));
+        return Fail(error, CannotWrite(path, why));
     }
-    if (!file.commit())
-        return Fail(error, CannotWrite(path, file.errorString()));
+    // Everything is in the temporary file; what fails now is putting it in the old one's place.
+    if (!file.commit()) {
+        return Fail(error,
+            CannotWrite(path,
+                file.error() == QFileDevice::ResourceError
+                    ? Reason(file)
+                    : QStringLiteral("het nieuwe bestand kon niet op de plaats van het oude komen.")));
+    }
     return true;
 }
