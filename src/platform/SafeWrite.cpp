@@ -24,7 +24,7 @@ QString Reason(const QFileDevice &file)
     switch (file.error()) {
     case QFileDevice::OpenError:
     case QFileDevice::PermissionsError:
-        return QStringLiteral("geen toestemming om in deze map te schrijven.");
+        return QStringLiteral("geen toestemming om dit bestand te schrijven.");
     case QFileDevice::ResourceError:
         return QStringLiteral("de schijf is vol.");
     case QFileDevice::WriteError:
@@ -45,9 +45,14 @@ bool writeFileSafely(const QString &path, const FileWriter &writer, QString *err
                 .arg(QDir::toNativeSeparators(info.absolutePath())));
     }
 
+    if (info.isDir())
+        return Fail(error, CannotWrite(path, QStringLiteral("er staat een map met die naam.")));
+
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Fail(error, CannotWrite(path, Reason(file)));
+    if (!file.open(QIODevice::WriteOnly)) {
+        return Fail(error,
+            CannotWrite(path, QStringLiteral("geen toestemming om in deze map te schrijven.")));
+    }
 
     QString reason;
     if (!writer(file, &reason)) {

@@ -107,7 +107,7 @@ private Q_SLOTS:
         QVERIFY(!writeFileSafely(path, Writes("x"), &error));
         // The reason is told in Dutch, not in the system's English.
         QCOMPARE(error,
-            u"Kan %1 niet schrijven: het nieuwe bestand kon niet op de plaats van het oude komen."_qs
+            u"Kan %1 niet schrijven: er staat een map met die naam."_qs
                 .arg(QDir::toNativeSeparators(path)));
         QVERIFY(QFileInfo(path).isDir());
     }
