@@ -9,9 +9,6 @@ class QComboBox;
 // A missing or unreadable file gives none.
 QStringList LeesOmschrijvingBestand(const Programma &programma);
 
-// Sorts as the program's sorted lists do: alphabetically, without regard to case.
-void SorteerAlfabetisch(QStringList &teksten);
-
 // Fills a description combo: an empty item first, then the descriptions in alphabetical order,
 // with the empty item selected.
 void LaadOmschrijvingen(QComboBox &combo, const Programma &programma);

@@ -1,5 +1,7 @@
 #include "platform/FileList.h"
 
+#include "platform/SortedList.h"
+
 #include <QDir>
 
 #include <algorithm>
@@ -10,9 +12,8 @@ QStringList listFiles(const QString &folder, const QString &pattern)
     // by adding the extension of the pattern.
     QStringList names = QDir(folder).entryList(
         { pattern }, QDir::Files | QDir::Hidden | QDir::CaseSensitive, QDir::NoSort);
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        const int order = a.compare(b, Qt::CaseInsensitive);
-        return order != 0 ? order < 0 : a < b;
-    });
+    // Names equal but for case keep the file system's byte order, so the list is always the same.
+    std::sort(names.begin(), names.end());
+    sortAlphabetically(names);
     return names;
 }
