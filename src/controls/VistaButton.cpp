@@ -349,6 +349,7 @@ void VistaButton::changeEvent(QEvent *event)
             m_state = disabledState;
             m_pressed = false;
             m_clickArmed = false;
+            m_spaceDown = false;
         }
         UpdateTabStop();
         Redraw();
@@ -457,8 +458,11 @@ void VistaButton::keyPressEvent(QKeyEvent *event)
     const int keyCode = vbKeyCode(event->key());
     const int shift = vbShift(event->modifiers());
     const QPointer<VistaButton> alive(this);
-    if (keyCode == spaceBar)
+    if (keyCode == spaceBar) {
         HandleMouseDown(0, 0, 0, 0);
+        if (alive && m_pressed)
+            m_spaceDown = true;
+    }
     if (!alive || !isEnabled())
         return;
     Q_EMIT KeyDown(keyCode, shift);
@@ -480,7 +484,9 @@ void VistaButton::keyReleaseEvent(QKeyEvent *event)
     const int keyCode = vbKeyCode(event->key());
     const int shift = vbShift(event->modifiers());
     const QPointer<VistaButton> alive(this);
-    if (keyCode == spaceBar) {
+    // A space bar held down elsewhere and let go here is no click.
+    if (keyCode == spaceBar && m_spaceDown) {
+        m_spaceDown = false;
         HandleMouseUp(0, 0, IsMouseOver() ? 0 : -1, 0);
         if (!alive || !isEnabled())
             return;
@@ -500,6 +506,15 @@ void VistaButton::focusInEvent(QFocusEvent *)
 void VistaButton::focusOutEvent(QFocusEvent *)
 {
     m_hasFocus = false;
+    // The release of the space bar now goes to another widget, so its press ends here.
+    if (m_spaceDown) {
+        m_spaceDown = false;
+        if (!m_clickArmed) {
+            m_pressed = false;
+            if (isEnabled() && IsMouseOver())
+                SetState(hoverState);
+        }
+    }
     if (!IsMouseOver() && isEnabled())
         SetState(normalState);
 }

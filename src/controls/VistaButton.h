@@ -144,6 +144,8 @@ private:
     bool m_pressed = false;
     // A left press on the button that its release may turn into a Click.
     bool m_clickArmed = false;
+    // A space bar press on the button: only its own release clicks.
+    bool m_spaceDown = false;
     QSize m_lastSize;
     // The drawing is made when it is first looked at after a change, not at every change:
     // a window sets several properties of each button while it is built, and paints once.

@@ -92,6 +92,10 @@ private Q_SLOTS:
     void spaceBarWorksLikeAClick();
     void onlyTheSpaceBarClicks();
     void heldSpaceBarClicksOnceOnRelease();
+    void spaceBarReleaseWithoutItsPressHereGivesNoClick_data();
+    void spaceBarReleaseWithoutItsPressHereGivesNoClick();
+    void focusLossEndsASpaceBarPress_data();
+    void focusLossEndsASpaceBarPress();
     void disabledButtonRaisesNothing();
     void focusShowsTheFocusedLookUnlessThePointerIsOver_data();
     void focusShowsTheFocusedLookUnlessThePointerIsOver();
@@ -355,6 +359,62 @@ void VistaButtonTest::heldSpaceBarClicksOnceOnRelease()
     QTest::keyRelease(button, Qt::Key_Space);
     QCOMPARE(clicks.size(), 1);
     QCOMPARE(downs.size(), 4);
+}
+
+void VistaButtonTest::spaceBarReleaseWithoutItsPressHereGivesNoClick_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("pressed elsewhere, then tabbed here") << QStringLiteral("elsewhere");
+    QTest::newRow("pressed here, focus away and back") << QStringLiteral("focus");
+    QTest::newRow("pressed here, disabled and enabled") << QStringLiteral("disabled");
+}
+
+void VistaButtonTest::spaceBarReleaseWithoutItsPressHereGivesNoClick()
+{
+    QFETCH(QString, how);
+    if (how == u"elsewhere") {
+        giveFocusElsewhere();
+        QTest::keyPress(window.get(), Qt::Key_Space);
+    } else {
+        focusButton();
+        QTest::keyPress(button, Qt::Key_Space);
+        QCOMPARE(button->State(), 2);
+        if (how == u"focus") {
+            giveFocusElsewhere();
+        } else {
+            button->setEnabled(false);
+            button->setEnabled(true);
+        }
+    }
+    focusButton();
+    EventLog log(*button);
+    QTest::keyRelease(button, Qt::Key_Space);
+    QCOMPARE(log.names, QStringList { QStringLiteral("KeyUp") });
+    QCOMPARE(button->State(), 3);
+}
+
+void VistaButtonTest::focusLossEndsASpaceBarPress_data()
+{
+    QTest::addColumn<bool>("over");
+    QTest::addColumn<int>("expectedState");
+    QTest::newRow("pointer elsewhere") << false << 0;
+    QTest::newRow("pointer over the button") << true << 1;
+}
+
+void VistaButtonTest::focusLossEndsASpaceBarPress()
+{
+    QFETCH(bool, over);
+    QFETCH(int, expectedState);
+    focusButton();
+    pointerOver = over;
+    QTest::keyPress(button, Qt::Key_Space);
+    QCOMPARE(button->State(), 2);
+    giveFocusElsewhere();
+    QCOMPARE(button->State(), expectedState);
+    // The pointer comes over the button with nothing held: the hover look, not the pressed one.
+    pointerOver = true;
+    mouse(QEvent::MouseMove, { 5, 5 });
+    QCOMPARE(button->State(), 1);
 }
 
 void VistaButtonTest::disabledButtonRaisesNothing()
