@@ -165,7 +165,7 @@ int ButtonPainter::DrawPicture(int state, int textWidth)
 
     double x = m_look.caption.isEmpty() ? (w - fw) / 2.0 : (w - textWidth - fw - 5) / 2.0;
     int y = nearest((h - ph) / 2.0);
-    if (state == pressedState) {
+    if (m_look.pressed) {
         x += m_look.pictureOffset;
         y += m_look.pictureOffset;
     }
@@ -191,7 +191,7 @@ int ButtonPainter::DrawPicture(int state, int textWidth)
     int frame = 0;
     if (m_look.pictures >= 2 && state == disabledState)
         frame = 1;
-    else if (m_look.pictures == 3 && state == pressedState)
+    else if (m_look.pictures == 3 && m_look.pressed)
         frame = 2;
 
     const QRect from(nearest(frame * fw + leftClip), topClip,

@@ -16,6 +16,10 @@ struct ButtonLook {
     QImage strip;
     int pictures = 1;
     int pictureOffset = 0;
+    // A mouse button or the space bar is down on the button. This, not the look, moves the
+    // picture by the offset and shows the pressed frame: held and dragged off the button, it
+    // keeps both in the hover look.
+    bool pressed = false;
     bool useMaskColour = false;
     QRgb maskColour = 0;
 };

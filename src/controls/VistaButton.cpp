@@ -161,6 +161,7 @@ ButtonLook VistaButton::Look() const
         .strip = m_strip,
         .pictures = m_pictures,
         .pictureOffset = m_pictureOffset,
+        .pressed = m_pressed,
         .useMaskColour = m_useMaskColor,
         .maskColour = resolveOleColour(m_maskColor, colours),
     };
@@ -203,6 +204,15 @@ bool VistaButton::SetState(int state)
     m_state = state;
     Redraw();
     return true;
+}
+
+// The pressed flag moves the picture, so a change shows even when the look stays the same.
+void VistaButton::SetPressed(bool pressed)
+{
+    if (pressed == m_pressed)
+        return;
+    m_pressed = pressed;
+    Redraw();
 }
 
 bool VistaButton::IsMouseOver() const
@@ -375,7 +385,7 @@ void VistaButton::HandleMouseDown(int button, int shift, float x, float y)
     Q_EMIT MouseDown(button, shift, x, y);
     if (!alive || !isEnabled())
         return;
-    m_pressed = true;
+    SetPressed(true);
     SetState(pressedState);
 }
 
@@ -408,7 +418,7 @@ void VistaButton::HandleMouseUp(int button, int shift, float x, float y)
     Q_EMIT MouseUp(button, shift, x, y);
     if (!alive || !isEnabled())
         return;
-    m_pressed = false;
+    SetPressed(false);
     if (IsInside(x, y)) {
         SetState(hoverState);
         HoverStart();
@@ -510,7 +520,7 @@ void VistaButton::focusOutEvent(QFocusEvent *)
     if (m_spaceDown) {
         m_spaceDown = false;
         if (!m_clickArmed) {
-            m_pressed = false;
+            SetPressed(false);
             if (isEnabled() && IsMouseOver())
                 SetState(hoverState);
         }

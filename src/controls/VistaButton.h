@@ -56,7 +56,8 @@ public:
     int State() const { return m_state; }
     // The button's persistent drawing, as the screen shows it.
     const QImage &Image() const;
-    // Paints the whole button in `state` onto its drawing, without showing it.
+    // Paints the whole button in `state` onto its drawing, without showing it. The picture
+    // moves and takes its pressed frame only while the button is really pressed.
     void DrawButton(int state);
 
     // The defaults of a button placed for the first time, captioned with its name.
@@ -113,6 +114,7 @@ private:
     void Redraw();
     void Paint(int state) const;
     bool SetState(int state);
+    void SetPressed(bool pressed);
     bool IsMouseOver() const;
     bool IsInside(float x, float y) const;
     void HoverStart();

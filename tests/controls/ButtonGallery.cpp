@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTextStream>
 
 #include <utility>
@@ -78,7 +79,15 @@ int main(int argc, char **argv)
     window.show();
     QApplication::processEvents();
     // Hover, pressed and focused need a pointer and a keyboard; paint those looks directly.
-    for (auto [button, state] : looks)
+    // The pressed ones get a real press too, since only that moves their pictures.
+    for (auto [button, state] : looks) {
+        if (state == 2) {
+            const QPointF middle(button->width() / 2.0, button->height() / 2.0);
+            QMouseEvent press(QEvent::MouseButtonPress, middle, button->mapToGlobal(middle),
+                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(button, &press);
+        }
         button->DrawButton(state);
+    }
     return window.grab().save(QString::fromLocal8Bit(argv[1]), "PNG") ? 0 : 1;
 }

@@ -107,6 +107,8 @@ private Q_SLOTS:
     void maskColourLeavesPixelsOut_data();
     void maskColourLeavesPixelsOut();
     void pressedPictureMovesByTheOffsetAtTheNextRepaint();
+    void aHeldPressMovesThePictureAlsoInTheHoverLook_data();
+    void aHeldPressMovesThePictureAlsoInTheHoverLook();
     void aWidePictureIsCutAtTheMarginAndTheCaptionFollowsIt();
     void captionWithoutPictureIsCentred();
     void regionLeavesOutTheFourCornerPixels();
@@ -424,6 +426,51 @@ void ButtonPaintingTest::pressedPictureMovesByTheOffsetAtTheNextRepaint()
     sendMouse(b, QEvent::MouseButtonRelease, { 20, 15 }, Qt::NoButton);
     QCOMPARE(b.State(), 1);
     QCOMPARE(area(b.Image(), frameColour(0)), unmoved);
+}
+
+void ButtonPaintingTest::aHeldPressMovesThePictureAlsoInTheHoverLook_data()
+{
+    QTest::addColumn<int>("frames");
+    QTest::addColumn<bool>("held");
+    QTest::addColumn<QPointF>("pointer");
+    QTest::addColumn<int>("expectedState");
+    QTest::addColumn<int>("expectedFrame");
+    QTest::addColumn<int>("shift");
+
+    const QPointF inside(20, 15);
+    const QPointF below(20, 45);
+    QTest::newRow("2 frames, held, pointer on the button") << 2 << true << inside << 2 << 0 << 3;
+    QTest::newRow("2 frames, held, pointer moved off") << 2 << true << below << 1 << 0 << 3;
+    QTest::newRow("3 frames, held, pointer on the button") << 3 << true << inside << 2 << 2 << 3;
+    QTest::newRow("3 frames, held, pointer moved off") << 3 << true << below << 1 << 2 << 3;
+    QTest::newRow("3 frames, hover without a press") << 3 << false << inside << 1 << 0 << 0;
+}
+
+void ButtonPaintingTest::aHeldPressMovesThePictureAlsoInTheHoverLook()
+{
+    QFETCH(int, frames);
+    QFETCH(bool, held);
+    QFETCH(QPointF, pointer);
+    QFETCH(int, expectedState);
+    QFETCH(int, expectedFrame);
+    QFETCH(int, shift);
+
+    VistaButton &b = plainButton();
+    b.resize(40, 30);
+    b.setWidgetUnderPointer([&b] { return &b; });
+    PropertyStore store;
+    b.WriteProperties(store);
+    store.write(QStringLiteral("picture"), strip(frames));
+    store.write(QStringLiteral("pictures"), qint64(frames));
+    store.write(QStringLiteral("pictureoffset"), qint64(3));
+    b.ReadProperties(store);
+
+    if (held)
+        sendMouse(b, QEvent::MouseButtonPress, { 20, 15 }, Qt::LeftButton);
+    sendMouse(b, QEvent::MouseMove, pointer, held ? Qt::LeftButton : Qt::NoButton);
+    QCOMPARE(b.State(), expectedState);
+    // Unpressed, the frame sits centred at (15, 11).
+    QCOMPARE(area(b.Image(), frameColour(expectedFrame)), QRect(15 + shift, 11 + shift, 10, 8));
 }
 
 void ButtonPaintingTest::aWidePictureIsCutAtTheMarginAndTheCaptionFollowsIt()
