@@ -1,8 +1,12 @@
 #include "common/ItemModel.h"
 
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <limits>
+#include <new>
 #include <numeric>
+#include <utility>
 
 namespace {
 
@@ -14,6 +18,72 @@ QVariant Uitlijning(int kolom)
 }
 
 } // namespace
+
+TekenBlok::TekenBlok(const TekenBlok &ander)
+{
+    Voeg(QStringView(ander.m_data, ander.m_grootte));
+}
+
+TekenBlok::TekenBlok(TekenBlok &&ander) noexcept
+    : m_data(std::exchange(ander.m_data, nullptr))
+    , m_grootte(std::exchange(ander.m_grootte, 0))
+    , m_capaciteit(std::exchange(ander.m_capaciteit, 0))
+{
+}
+
+TekenBlok &TekenBlok::operator=(TekenBlok ander) noexcept
+{
+    std::swap(m_data, ander.m_data);
+    std::swap(m_grootte, ander.m_grootte);
+    std::swap(m_capaciteit, ander.m_capaciteit);
+    return *this;
+}
+
+TekenBlok::~TekenBlok()
+{
+    std::free(m_data);
+}
+
+void TekenBlok::Voeg(QStringView tekst)
+{
+    if (tekst.isEmpty())
+        return;
+    std::memcpy(Einde(tekst.size()), tekst.utf16(), static_cast<size_t>(tekst.size()) * 2);
+    m_grootte += tekst.size();
+}
+
+void TekenBlok::Reserveer(qsizetype capaciteit)
+{
+    if (capaciteit > m_capaciteit)
+        Herplaats(capaciteit);
+}
+
+void TekenBlok::Krimp()
+{
+    if (m_capaciteit > m_grootte)
+        Herplaats(m_grootte);
+}
+
+// Half as much again as needed, so appending row after row moves the block only now and then.
+void TekenBlok::Groter(qsizetype ruimte)
+{
+    Herplaats(std::max(m_grootte + ruimte, m_capaciteit + m_capaciteit / 2 + 64));
+}
+
+// realloc keeps the characters and, for a large block, moves its pages rather than copying them.
+void TekenBlok::Herplaats(qsizetype capaciteit)
+{
+    if (capaciteit == 0) {
+        std::free(std::exchange(m_data, nullptr));
+        m_capaciteit = 0;
+        return;
+    }
+    void *nieuw = std::realloc(m_data, static_cast<size_t>(capaciteit) * sizeof(char16_t));
+    if (!nieuw)
+        throw std::bad_alloc();
+    m_data = static_cast<char16_t *>(nieuw);
+    m_capaciteit = capaciteit;
+}
 
 qsizetype ItemRijen::Plek::Totaal() const
 {
@@ -28,7 +98,7 @@ QStringView ItemRijen::Cel(int rij, int kolom) const
     qsizetype begin = plek.begin;
     for (int k = 0; k < kolom; ++k)
         begin += plek.lengte[k];
-    return QStringView(m_tekst.constData() + begin, plek.lengte[kolom]);
+    return QStringView(m_tekst.Data() + begin, plek.lengte[kolom]);
 }
 
 Item ItemRijen::Rij(int rij) const
@@ -46,13 +116,14 @@ void ItemRijen::Schrijf(QStringView datum, QStringView omschrijving, QStringView
         = { datum, omschrijving, inkomsten, uitgaven };
     qsizetype totaal = 0;
     bool eigen = false;
-    const std::less_equal<const QChar *> voor;
+    const std::less_equal<const char16_t *> voor;
+    const char16_t *tekst = m_tekst.Data();
     for (const QStringView cel : cellen) {
         Q_ASSERT(cel.size() <= qsizetype(std::numeric_limits<quint32>::max()));
         totaal += cel.size();
         eigen = eigen
-            || (!cel.isEmpty() && voor(m_tekst.constData(), cel.data())
-                && voor(cel.data() + cel.size(), m_tekst.constData() + m_tekst.size()));
+            || (!cel.isEmpty() && voor(tekst, cel.utf16())
+                && voor(cel.utf16() + cel.size(), tekst + m_tekst.Grootte()));
     }
     // Texts of these very rows would move when the string grows: they are copied first.
     if (eigen) {
@@ -66,10 +137,11 @@ void ItemRijen::Schrijf(QStringView datum, QStringView omschrijving, QStringView
             plek);
         return;
     }
-    plek.begin = m_tekst.size();
+    plek.begin = m_tekst.Grootte();
+    m_tekst.Einde(totaal);
     for (int kolom = 0; kolom < AantalCellen; ++kolom) {
         plek.lengte[kolom] = static_cast<quint32>(cellen[kolom].size());
-        m_tekst.append(cellen[kolom]);
+        m_tekst.Voeg(cellen[kolom]);
     }
 }
 
@@ -115,8 +187,8 @@ void ItemRijen::VoegAchter(ItemRijen &&rijen)
         std::swap(*this, rijen);
         return;
     }
-    const qsizetype verschuiving = m_tekst.size();
-    m_tekst.append(rijen.m_tekst);
+    const qsizetype verschuiving = m_tekst.Grootte();
+    m_tekst.Voeg(QStringView(rijen.m_tekst.Data(), rijen.m_tekst.Grootte()));
     const size_t eerste = m_plekken.size();
     m_plekken.insert(m_plekken.end(), rijen.m_plekken.begin(), rijen.m_plekken.end());
     for (size_t i = eerste; i < m_plekken.size(); ++i)
@@ -128,7 +200,7 @@ void ItemRijen::VoegAchter(ItemRijen &&rijen)
 
 void ItemRijen::Wis()
 {
-    m_tekst = QString();
+    m_tekst = TekenBlok();
     std::vector<Plek>().swap(m_plekken);
     m_afval = 0;
     m_openCellen = 0;
@@ -137,44 +209,45 @@ void ItemRijen::Wis()
 void ItemRijen::Reserveer(qsizetype rijen, qsizetype tekens)
 {
     m_plekken.reserve(m_plekken.size() + static_cast<size_t>(rijen));
-    m_tekst.reserve(m_tekst.size() + tekens);
+    m_tekst.Reserveer(m_tekst.Grootte() + tekens);
 }
 
 // Only the texts: their string shrinks where it lies, while the records would be copied.
 void ItemRijen::Krimp()
 {
-    m_tekst.squeeze();
+    m_tekst.Krimp();
 }
 
 // Once more than half the string is waste, the texts in use are copied together; each change
 // has then paid for its share of the copy.
 void ItemRijen::RuimOpAlsNodig()
 {
-    if (m_afval <= m_tekst.size() / 2)
+    if (m_afval <= m_tekst.Grootte() / 2)
         return;
-    QString tekst;
-    tekst.reserve(m_tekst.size() - m_afval);
+    TekenBlok tekst;
+    tekst.Reserveer(m_tekst.Grootte() - m_afval);
     for (Plek &plek : m_plekken) {
-        const qsizetype begin = tekst.size();
-        tekst.append(m_tekst.constData() + plek.begin, plek.Totaal());
+        const qsizetype begin = tekst.Grootte();
+        tekst.Voeg(QStringView(m_tekst.Data() + plek.begin, plek.Totaal()));
         plek.begin = begin;
     }
     m_tekst = std::move(tekst);
     m_afval = 0;
 }
 
-void ItemRijen::BeginCel()
+char16_t *ItemRijen::BeginCel(qsizetype hoogstens)
 {
     Q_ASSERT(m_openCellen < AantalCellen);
+    Q_ASSERT(hoogstens <= qsizetype(std::numeric_limits<quint32>::max()));
     if (m_openCellen == 0)
-        m_open.begin = m_tekst.size();
-    m_celBegin = m_tekst.size();
+        m_open.begin = m_tekst.Grootte();
+    return m_tekst.Einde(hoogstens);
 }
 
-void ItemRijen::SluitCel()
+void ItemRijen::SluitCel(qsizetype lengte)
 {
-    Q_ASSERT(m_tekst.size() >= m_celBegin);
-    m_open.lengte[m_openCellen++] = static_cast<quint32>(m_tekst.size() - m_celBegin);
+    m_tekst.Groei(lengte);
+    m_open.lengte[m_openCellen++] = static_cast<quint32>(lengte);
 }
 
 void ItemRijen::SluitRij()
@@ -188,7 +261,7 @@ void ItemRijen::Verwerp()
 {
     if (m_openCellen == 0)
         return;
-    m_tekst.truncate(m_open.begin);
+    m_tekst.Kap(m_open.begin);
     m_openCellen = 0;
 }
 
@@ -200,8 +273,8 @@ bool operator==(const ItemRijen &a, const ItemRijen &b)
         const ItemRijen::Plek &pa = a.m_plekken[rij];
         const ItemRijen::Plek &pb = b.m_plekken[rij];
         if (pa.lengte != pb.lengte
-            || QStringView(a.m_tekst).sliced(pa.begin, pa.Totaal())
-                != QStringView(b.m_tekst).sliced(pb.begin, pb.Totaal()))
+            || QStringView(a.m_tekst.Data() + pa.begin, pa.Totaal())
+                != QStringView(b.m_tekst.Data() + pb.begin, pb.Totaal()))
             return false;
     }
     return true;

@@ -18,7 +18,42 @@ struct Item {
     friend bool operator==(const Item &, const Item &) = default;
 };
 
-// Rows of entries packed together: the texts of all cells one after another in one string, and
+// Characters in one block of memory that grows and shrinks in place where it can, so a batch
+// read into it is never copied to make it larger or smaller.
+class TekenBlok {
+public:
+    TekenBlok() = default;
+    TekenBlok(const TekenBlok &ander);
+    TekenBlok(TekenBlok &&ander) noexcept;
+    TekenBlok &operator=(TekenBlok ander) noexcept;
+    ~TekenBlok();
+
+    const char16_t *Data() const { return m_data; }
+    qsizetype Grootte() const { return m_grootte; }
+
+    // Room for `ruimte` characters at the end; they count once Groei() says how many were written.
+    char16_t *Einde(qsizetype ruimte)
+    {
+        if (m_capaciteit - m_grootte < ruimte)
+            Groter(ruimte);
+        return m_data + m_grootte;
+    }
+    void Groei(qsizetype aantal) { m_grootte += aantal; }
+    void Kap(qsizetype grootte) { m_grootte = grootte; }
+    void Voeg(QStringView tekst);
+    void Reserveer(qsizetype capaciteit);
+    void Krimp();
+
+private:
+    void Groter(qsizetype ruimte);
+    void Herplaats(qsizetype capaciteit);
+
+    char16_t *m_data = nullptr;
+    qsizetype m_grootte = 0;
+    qsizetype m_capaciteit = 0;
+};
+
+// Rows of entries packed together: the texts of all cells one after another in one block, and
 // per row where its four texts lie. A list of 100,000 entries so takes a few blocks of memory
 // instead of one per cell. The entry table keeps its rows in this form, and the list reader
 // fills one that the table takes over whole.
@@ -47,13 +82,13 @@ public:
     void Krimp();
 
     // A reader decodes each text straight to the end of the batch, with no string of its own:
-    // `schrijf(QString &tekst)` appends the next cell's text to `tekst`. After the fourth cell
-    // SluitRij() adds the row; Verwerp() drops the cells of a row that was not completed.
-    template<typename Schrijf> void VoegCel(Schrijf &&schrijf)
+    // `schrijf(char16_t *uit)` writes the next cell's text of at most `hoogstens` characters at
+    // `uit` and returns its end. After the fourth cell SluitRij() adds the row; Verwerp() drops
+    // the cells of a row that was not completed.
+    template<typename Schrijf> void VoegCel(qsizetype hoogstens, Schrijf &&schrijf)
     {
-        BeginCel();
-        schrijf(m_tekst);
-        SluitCel();
+        char16_t *begin = BeginCel(hoogstens);
+        SluitCel(schrijf(begin) - begin);
     }
     void SluitRij();
     void Verwerp();
@@ -73,17 +108,16 @@ private:
     void Schrijf(QStringView datum, QStringView omschrijving, QStringView inkomsten,
         QStringView uitgaven, Plek &plek);
     void RuimOpAlsNodig();
-    void BeginCel();
-    void SluitCel();
+    char16_t *BeginCel(qsizetype hoogstens);
+    void SluitCel(qsizetype lengte);
 
-    QString m_tekst;
+    TekenBlok m_tekst;
     std::vector<Plek> m_plekken;
     // Characters of m_tekst that no row uses any more: texts changed or removed.
     qsizetype m_afval = 0;
     // The row a reader is building cell by cell.
     Plek m_open;
     int m_openCellen = 0;
-    qsizetype m_celBegin = 0;
 };
 
 // The rows of the entry table `ListView1`: the only copy of the current list. Every window that

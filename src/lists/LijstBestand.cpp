@@ -71,12 +71,12 @@ bool VolgendeRegel(TextLines &bestand, QString &regel)
 // complete, separator and all.
 bool LeesGroep(TextLines &bestand, QByteArrayView datum, ItemRijen &rijen)
 {
-    rijen.VoegCel([datum](QString &tekst) { Ansi::appendDecoded(tekst, datum); });
+    rijen.VoegCel(datum.size(), [datum](char16_t *uit) { return Ansi::decode(datum, uit); });
     for (int kolom = 1; kolom < ItemRijen::AantalCellen; ++kolom) {
         if (bestand.atEnd())
             return false;
-        rijen.VoegCel(
-            [&bestand](QString &tekst) { Ansi::appendDecoded(tekst, bestand.readBytes()); });
+        const QByteArrayView regel = bestand.readBytes();
+        rijen.VoegCel(regel.size(), [regel](char16_t *uit) { return Ansi::decode(regel, uit); });
     }
     return SlaOver(bestand, 1);
 }

@@ -14,8 +14,9 @@ namespace Ansi {
 QString decode(QByteArrayView bytes);
 // The same into `text`, reusing its storage when a reader decodes line after line.
 void decode(QByteArrayView bytes, QString &text);
-// The same appended to `text`, so many lines are decoded into one string without one per line.
-void appendDecoded(QString &text, QByteArrayView bytes);
+// The same written at `out`, which has room for bytes.size() characters; returns the end. So
+// many lines are decoded into one block without a string for each.
+char16_t *decode(QByteArrayView bytes, char16_t *out);
 
 // One byte per character; a character outside the code page becomes "?".
 QByteArray encode(QStringView text);

@@ -428,7 +428,9 @@ void TestItemModel::onvolledigeRijVervalt()
 {
     ItemRijen rijen = Reeks({ Rij(1) });
     const auto cel = [&rijen](const QString &tekst) {
-        rijen.VoegCel([&tekst](QString &naar) { naar.append(tekst); });
+        rijen.VoegCel(tekst.size(), [&tekst](char16_t *uit) {
+            return std::copy(tekst.utf16(), tekst.utf16() + tekst.size(), uit);
+        });
     };
     cel(QStringLiteral("half"));
     cel(QStringLiteral("af"));

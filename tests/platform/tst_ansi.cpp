@@ -74,15 +74,36 @@ private Q_SLOTS:
         QCOMPARE(bytes, QByteArray("begin \x80 5"));
     }
 
-    void decodingAppendsAfterWhatWasThere()
+    // Plain bytes go sixteen at a time: a byte above 0x7F anywhere in or after such a stretch
+    // must still get its own character.
+    void decodingAtAPlace_data()
     {
-        QString text = QStringLiteral("begin ");
-        const QString copy = text; // shares its characters: appending must not change it
-        Ansi::appendDecoded(text, "\x80 5");
-        Ansi::appendDecoded(text, "");
-        Ansi::appendDecoded(text, "\xe9");
-        QCOMPARE(text, QString::fromUtf16(u"begin € 5é"));
-        QCOMPARE(copy, QStringLiteral("begin "));
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("euro");
+        for (const int length : { 0, 1, 15, 16, 17, 31, 32, 33, 100 }) {
+            QTest::addRow("%d plain", length) << length << -1;
+            for (const int euro : { 0, 7, 15, 16, 31, 32, 99 }) {
+                if (euro < length)
+                    QTest::addRow("%d, euro at %d", length, euro) << length << euro;
+            }
+        }
+    }
+
+    void decodingAtAPlace()
+    {
+        QFETCH(int, length);
+        QFETCH(int, euro);
+        QByteArray bytes;
+        QString expected;
+        for (int i = 0; i < length; ++i) {
+            bytes.append(i == euro ? '\x80' : static_cast<char>('a' + i % 26));
+            expected.append(i == euro ? QChar(0x20AC) : QChar(u'a' + i % 26));
+        }
+        std::vector<char16_t> out(static_cast<size_t>(length) + 1, u'#');
+        char16_t *end = Ansi::decode(bytes, out.data());
+        QCOMPARE(end - out.data(), length);
+        QCOMPARE(QStringView(out.data(), length), expected);
+        QCOMPARE(out.back(), u'#');
     }
 
     void decodingReusesNoOldCharacters()
