@@ -1,3 +1,4 @@
+#include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
 
 #include <QApplication>
@@ -77,6 +78,7 @@ private Q_SLOTS:
     void cleanup();
 
     void newButtonHasTheDesignDefaults();
+    void maakKnopPutsANamedCaptionedButtonInItsPlace();
     void pressShowsThePressedLook();
     void holdingAndMovingOutAndBackSwitchesHoverAndPressed();
     void releaseOutsideGivesNoClick_data();
@@ -150,6 +152,18 @@ void VistaButtonTest::newButtonHasTheDesignDefaults()
 
     fresh.InitProperties(QStringLiteral("VistaButton1"));
     QCOMPARE(fresh.Caption(), QStringLiteral("VistaButton1"));
+}
+
+void VistaButtonTest::maakKnopPutsANamedCaptionedButtonInItsPlace()
+{
+    VistaButton *made = MaakKnop(
+        window.get(), QStringLiteral("OkKnop"), QStringLiteral("Ok"), QRect(12, 40, 66, 24));
+    QCOMPARE(window->findChild<VistaButton *>(QStringLiteral("OkKnop")), made);
+    QCOMPARE(made->parentWidget(), window.get());
+    QCOMPARE(made->Caption(), QStringLiteral("Ok"));
+    QCOMPARE(made->geometry(), QRect(12, 40, 66, 24));
+    QCOMPARE(made->Image().size(), QSize(66, 24));
+    QVERIFY(made->isEnabled());
 }
 
 void VistaButtonTest::pressShowsThePressedLook()
