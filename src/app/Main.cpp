@@ -1,7 +1,9 @@
 #include "app/Main.h"
 
 #include "app/HelpScherm.h"
+#include "app/Instellingen.h"
 #include "app/KnopPlaatjes.h"
+#include "common/Achtergrondkleur.h"
 #include "common/InvoerPaneel.h"
 #include "common/KlokTekst.h"
 #include "common/Omschrijvingen.h"
@@ -130,6 +132,13 @@ Main::Main(Programma &programma, QWidget *parent)
     waarden.KleurGroen = StandaardAchtergrond.green();
     waarden.KleurBlauw = StandaardAchtergrond.blue();
     waarden.Gewijzigd = false;
+
+    // The stored background colour. A file that is missing or cannot be read is written anew
+    // from the values as they stand, without a word; the window then keeps the default colour.
+    if (LeesInstellingen(InstellingenPad(), waarden))
+        ZetAchtergrondkleur(*this, waarden.KleurRood, waarden.KleurGroen, waarden.KleurBlauw);
+    else
+        SchrijfInstellingen(InstellingenPad(), waarden, nullptr);
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -342,6 +351,16 @@ void Main::Timer1_Timer()
     m_klokLabel->setText(KlokTekst(m_programma.Klok().now()));
 }
 
+QList<QWidget *> Main::AchtergrondVlakken()
+{
+    return {this, m_frame1, m_frame2, m_frame3, m_frame4};
+}
+
+QString Main::InstellingenPad() const
+{
+    return m_programma.ProgrammaMap() + QStringLiteral("/Geldlog.ini");
+}
+
 void Main::closeEvent(QCloseEvent *event)
 {
     if (m_programma.Waarden().Gewijzigd
@@ -350,6 +369,12 @@ void Main::closeEvent(QCloseEvent *event)
                                         QStringLiteral("Afsluiten"))) {
         event->ignore();
         return;
+    }
+    // The program ends all the same; the user learns that the colour was not kept.
+    if (QString fout; !SchrijfInstellingen(InstellingenPad(), m_programma.Waarden(), &fout)) {
+        m_programma.Berichten().tell(
+            this, QStringLiteral("De instellingen zijn niet bewaard.\n") + fout,
+            QStringLiteral("Geldlog"), MessageBoxes::Icon::Critical);
     }
     event->accept();
 }

@@ -34,6 +34,7 @@ public:
     QLabel &InkLabel() override { return *m_inkLabel; }
     QLabel &UitLabel() override { return *m_uitLabel; }
     void ToonTabel() override;
+    QList<QWidget *> AchtergrondVlakken() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -44,6 +45,7 @@ private:
     void BouwMenu();
     void BouwNaamPaneel();
     void BouwSaldoPaneel();
+    QString InstellingenPad() const;
 
     void Knop_Click(int index);
     void MenuKnop_Click(int index);

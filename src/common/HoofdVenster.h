@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QList>
+
 class ItemModel;
 class Programma;
 class QLabel;
+class QWidget;
 
 // What a dialog may reach of the main window: the entry table, the labels it writes, and the
 // program it belongs to. `Main` implements it; a test hands a dialog a main window of its own.
@@ -22,4 +25,7 @@ public:
 
     // Brings the entry table back when the help screen stands in its place.
     virtual void ToonTabel() = 0;
+
+    // The window and its four panels, which carry the user's background colour.
+    virtual QList<QWidget *> AchtergrondVlakken() = 0;
 };

@@ -4,6 +4,7 @@
 #include "common/ItemModel.h"
 
 #include <QLabel>
+#include <QWidget>
 #include <QStringList>
 
 class Programma;
@@ -26,6 +27,7 @@ public:
     QLabel &InkLabel() override { return m_inkLabel; }
     QLabel &UitLabel() override { return m_uitLabel; }
     void ToonTabel() override { m_tabelZichtbaar = true; }
+    QList<QWidget *> AchtergrondVlakken() override { return {&m_venster}; }
 
     bool tabelZichtbaar() const { return m_tabelZichtbaar; }
     void verbergTabel() { m_tabelZichtbaar = false; }
@@ -46,4 +48,5 @@ private:
     QLabel m_inkLabel{QStringLiteral("€ 00,00")};
     QLabel m_uitLabel{QStringLiteral("€ 00,00")};
     bool m_tabelZichtbaar = true;
+    QWidget m_venster;
 };
