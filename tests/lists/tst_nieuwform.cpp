@@ -1,6 +1,7 @@
 #include "DialoogBesturing.h"
 #include "FakeHoofdVenster.h"
 #include "TestProgramma.h"
+#include "common/Opmaak.h"
 #include "lists/NieuwForm.h"
 #include "lists/SaveForm.h"
 
@@ -85,6 +86,46 @@ private Q_SLOTS:
         m_test->berichten().verifyDone();
         m_hoofd.reset();
         m_test.reset();
+    }
+
+    void venster()
+    {
+        NieuwForm form(*m_hoofd);
+        form.show();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Nieuw Geldlog"));
+        QCOMPARE(form.size(), BinnenMaat(6600, 2100));
+        QCOMPARE(KleurTekst(Achtergrond(form, { 2, 2 })), KleurTekst(QColor(210, 230, 190)));
+    }
+
+    // The combo boxes keep a height of their own; the day is 15 May 2018.
+    void besturing_data()
+    {
+        BesturingKolommen();
+        const QColor geen;
+        QTest::newRow("Combo2") << QStringLiteral("Combo2") << QRect(12, 14, 62, -1)
+                                << QColor(30, 0, 0) << QColor(230, 230, 230)
+                                << QStringLiteral("2018");
+        QTest::newRow("Combo1") << QStringLiteral("Combo1") << QRect(80, 14, 140, -1)
+                                << QColor(30, 0, 0) << QColor(230, 230, 230)
+                                << QStringLiteral("Mei");
+        QTest::newRow("Label1") << QStringLiteral("Label1") << QRect(226, 17, -1, -1) << geen
+                                << geen << QStringLiteral("Jaar, Maand");
+        QTest::newRow("Label2") << QStringLiteral("Label2") << QRect(12, 50, 210, 60) << geen
+                                << QColor(0, 80, 80)
+                                << QStringLiteral("Selecteer het jaartal en de maand die je wilt "
+                                                  "aanmaken en bewerken, of vul een nieuwe naam "
+                                                  "in voor de maand.");
+        QTest::newRow("CancelKnop") << QStringLiteral("CancelKnop") << QRect(284, 74, 66, 24)
+                                    << geen << geen << QStringLiteral("Annuleren");
+        QTest::newRow("OkKnop") << QStringLiteral("OkKnop") << QRect(354, 74, 66, 24) << geen
+                                << geen << QStringLiteral("Ok");
+    }
+
+    void besturing()
+    {
+        NieuwForm form(*m_hoofd);
+        form.show();
+        ControleerBesturing(form);
     }
 
     void keuzes()

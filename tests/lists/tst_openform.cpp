@@ -2,6 +2,7 @@
 #include "FakeHoofdVenster.h"
 #include "ModelRows.h"
 #include "TestProgramma.h"
+#include "common/Opmaak.h"
 #include "lists/OpenForm.h"
 
 #include <QDir>
@@ -122,6 +123,63 @@ private Q_SLOTS:
         QCOMPARE(Namen(*List1(form)), namen);
         QVERIFY(List1(form)->selectedItems().isEmpty());
         QVERIFY(!Kind<VistaButton>(form, QStringLiteral("DelKnop"))->isEnabled());
+    }
+
+    void venster()
+    {
+        OpenForm form(*m_hoofd);
+        form.show();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Geldlog Openen"));
+        QCOMPARE(form.size(), BinnenMaat(6000, 4500));
+        QCOMPARE(KleurTekst(Achtergrond(form, { 2, 2 })), KleurTekst(QColor(210, 230, 190)));
+    }
+
+    void besturing_data()
+    {
+        BesturingKolommen();
+        const QColor geen;
+        QTest::newRow("List1") << QStringLiteral("List1") << QRect(12, 12, 160, 214)
+                               << QColor(200, 220, 220) << QColor(60, 60, 60) << QString();
+        QTest::newRow("Label2")
+            << QStringLiteral("Label2") << QRect(180, 16, 198, 140) << geen << geen
+            << QStringLiteral(
+                   "Maak d.m.v. de linker lijst een keuze uit het geldlog dat je wilt openen.");
+        QTest::newRow("Label1") << QStringLiteral("Label1") << QRect(220, 40, -1, -1) << geen
+                                << QColor(100, 100, 100) << QStringLiteral("€");
+        QTest::newRow("Label3") << QStringLiteral("Label3") << QRect(224, 44, -1, -1) << geen
+                                << QColor(220, 240, 200) << QStringLiteral("€");
+        QTest::newRow("DelKnop") << QStringLiteral("DelKnop") << QRect(12, 237, 66, 24) << geen
+                                 << geen << QStringLiteral("Delete");
+        QTest::newRow("CancelKnop") << QStringLiteral("CancelKnop") << QRect(244, 237, 66, 24)
+                                    << geen << geen << QStringLiteral("Annuleren");
+        QTest::newRow("OkKnop") << QStringLiteral("OkKnop") << QRect(314, 237, 66, 24) << geen
+                                << geen << QStringLiteral("Ok");
+    }
+
+    void besturing()
+    {
+        OpenForm form(*m_hoofd);
+        form.show();
+        ControleerBesturing(form);
+    }
+
+    void euroTekenGrootVetSchuin_data()
+    {
+        QTest::addColumn<QString>("naam");
+        QTest::newRow("Label1") << QStringLiteral("Label1");
+        QTest::newRow("Label3") << QStringLiteral("Label3");
+    }
+
+    void euroTekenGrootVetSchuin()
+    {
+        QFETCH(QString, naam);
+        OpenForm form(*m_hoofd);
+        const QFont letter = Kind<QLabel>(form, naam)->font();
+        QCOMPARE(letter.family(), QStringLiteral("Arial"));
+        // 130 points at 96 dpi.
+        QCOMPARE(letter.pixelSize(), 173);
+        QVERIFY(letter.bold());
+        QVERIFY(letter.italic());
     }
 
     void zonderDataMapGeenNamen()

@@ -1,6 +1,7 @@
 #include "DialoogBesturing.h"
 #include "FakeHoofdVenster.h"
 #include "TestProgramma.h"
+#include "common/Opmaak.h"
 #include "common/Programma.h"
 #include "lists/LijstBestand.h"
 #include "lists/SaveForm.h"
@@ -171,6 +172,40 @@ private Q_SLOTS:
         m->test.berichten().verifyDone();
         QVERIFY(!Zandloper());
         m.reset();
+    }
+
+    void venster()
+    {
+        SaveForm form(m->hoofd);
+        form.show();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Geldlog opslaan"));
+        QCOMPARE(form.size(), BinnenMaat(4800, 1560));
+        QCOMPARE(KleurTekst(Achtergrond(form, { 2, 2 })), KleurTekst(QColor(170, 240, 240)));
+    }
+
+    void besturing_data()
+    {
+        BesturingKolommen();
+        const QColor geen;
+        QTest::newRow("Text1") << QStringLiteral("Text1") << QRect(8, 10, 298, 22)
+                               << QColor(40, 0, 0) << QColor(220, 220, 220)
+                               << QStringLiteral("oud");
+        // Exactly over the name box.
+        QTest::newRow("Bar") << QStringLiteral("Bar") << QRect(8, 10, 298, 22) << geen << geen
+                             << QString();
+        QTest::newRow("Label1") << QStringLiteral("Label1") << QRect(10, 36, -1, -1) << geen
+                                << geen << QStringLiteral("0%");
+        QTest::newRow("CancelKnop") << QStringLiteral("CancelKnop") << QRect(180, 40, 64, 24)
+                                    << geen << geen << QStringLiteral("Annuleren");
+        QTest::newRow("SaveKnop") << QStringLiteral("SaveKnop") << QRect(248, 40, 56, 24) << geen
+                                  << geen << QStringLiteral("Opslaan");
+    }
+
+    void besturing()
+    {
+        SaveForm form(m->hoofd);
+        form.show();
+        ControleerBesturing(form);
     }
 
     void steltDeHuidigeNaamVoor()
