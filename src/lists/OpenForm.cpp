@@ -45,6 +45,9 @@ QLabel *Euroteken(QWidget *ouder, const QString &naam, int links, int boven, con
     ZetKleur(*label, QPalette::WindowText, kleur);
     label->move(twips::point(links, boven));
     label->adjustSize();
+    // Only a picture: the pointer goes through it to whatever lies below, such as the buttons
+    // its lower edge reaches.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
 }
 
@@ -89,8 +92,8 @@ OpenForm::OpenForm(HoofdVenster &hoofd, QWidget *parent)
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setText(QStringLiteral(
         "Maak d.m.v. de linker lijst een keuze uit het geldlog dat je wilt openen."));
-    // The light sign lies over the grey one, which shows as its shadow.
-    Label3->raise();
+    // Made after Label1, the light sign lies over the grey one, which shows as its shadow; the
+    // buttons, made later still, lie over both.
 
     DelKnop->setEnabled(false);
     // A click on a name and a move of the selection by keyboard both make Delete possible.

@@ -182,6 +182,42 @@ private Q_SLOTS:
         QVERIFY(letter.italic());
     }
 
+    // The large euro signs reach down to the buttons; they must not cover them nor take the
+    // pointer from anything.
+    void euroTekenBedektGeenKnop_data()
+    {
+        QTest::addColumn<QString>("knop");
+        QTest::newRow("DelKnop") << QStringLiteral("DelKnop");
+        QTest::newRow("CancelKnop") << QStringLiteral("CancelKnop");
+        QTest::newRow("OkKnop") << QStringLiteral("OkKnop");
+    }
+
+    void euroTekenBedektGeenKnop()
+    {
+        QFETCH(QString, knop);
+        OpenForm form(*m_hoofd);
+        form.show();
+        auto *besturing = Kind<VistaButton>(form, knop);
+        // The outermost corner pixels are cut off every button.
+        for (int x = 1; x < besturing->width() - 1; ++x) {
+            for (int y : { 0, 1 }) {
+                const QPoint waar = besturing->pos() + QPoint(x, y);
+                QWidget *daar = form.childAt(waar);
+                QVERIFY2(daar == besturing,
+                    qPrintable(QStringLiteral("(%1, %2): %3")
+                                   .arg(waar.x())
+                                   .arg(waar.y())
+                                   .arg(daar ? daar->objectName() : QStringLiteral("niets"))));
+            }
+        }
+        for (const char *euro : { "Label1", "Label3" }) {
+            auto *label = Kind<QLabel>(form, QString::fromLatin1(euro));
+            const QPoint midden = label->geometry().center();
+            QWidget *daar = form.childAt(midden);
+            QVERIFY2(daar != label, euro);
+        }
+    }
+
     void zonderDataMapGeenNamen()
     {
         QVERIFY(QDir(m_test->dataMap()).removeRecursively());
