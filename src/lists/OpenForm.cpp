@@ -24,12 +24,16 @@ const QString Extensie = QStringLiteral(".lst");
 
 // The names of the saved lists: the file names without ".lst", in alphabetical order without
 // regard to case. Sorted again after the extension is gone, since "a b" comes before "a" as
-// "a b.lst" does not before "a.lst".
+// "a b.lst" does not before "a.lst". A file whose name no list can have (one copied in from
+// elsewhere, say "Kas: 2018.lst") is left out: it could be neither opened nor saved again.
 QStringList LijstNamen(const Programma &programma)
 {
-    QStringList namen = listFiles(programma.DataMap(), u'*' + Extensie);
-    for (QString &naam : namen)
+    QStringList namen;
+    for (QString naam : listFiles(programma.DataMap(), u'*' + Extensie)) {
         naam.chop(Extensie.size());
+        if (LijstNaamFout(naam).isEmpty())
+            namen.append(naam);
+    }
     std::stable_sort(namen.begin(), namen.end(), [](const QString &a, const QString &b) {
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });
