@@ -24,8 +24,6 @@ constexpr int BalkEinde = 300;
 constexpr int BalkStap = 2;
 constexpr int BalkHoogte = 20;
 const QColor BalkGroen(0, 240, 0);
-// The bar is a picture box without a colour of its own: the system's button face.
-const QColor BalkAchtergrond(240, 240, 240);
 
 QString Procent(int waarde)
 {
@@ -60,7 +58,8 @@ SaveForm::SaveForm(HoofdVenster &hoofd, QWidget *parent)
     Bar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_balk = QImage(std::max(Bar->width(), BalkEinde), std::max(Bar->height(), BalkHoogte),
                     QImage::Format_RGB32);
-    m_balk.fill(BalkAchtergrond);
+    // The bar has no colour of its own: behind the green it shows the system's button colour.
+    m_balk.fill(Bar->palette().color(QPalette::Button));
     Bar->setPixmap(QPixmap::fromImage(m_balk));
     Bar->hide();
 

@@ -7,6 +7,7 @@
 #include "lists/SaveForm.h"
 
 #include <QDir>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -206,6 +207,21 @@ private Q_SLOTS:
         SaveForm form(m->hoofd);
         form.show();
         ControleerBesturing(form);
+    }
+
+    // The bar has no colour of its own; it shows the system's button colour behind the green.
+    void balkAchtergrondIsDeKnopkleur()
+    {
+        const QPalette systeem = QApplication::palette();
+        QPalette anders = systeem;
+        anders.setColor(QPalette::Button, QColor(90, 100, 110));
+        QApplication::setPalette(anders);
+        SaveForm form(m->hoofd);
+        QApplication::setPalette(systeem);
+
+        const QImage beeld = BalkBeeld(form);
+        for (QPoint waar : { QPoint(0, 0), QPoint(299, 19), QPoint(beeld.width() - 1, 0) })
+            QCOMPARE(KleurTekst(beeld.pixelColor(waar)), KleurTekst(QColor(90, 100, 110)));
     }
 
     void steltDeHuidigeNaamVoor()
