@@ -3,7 +3,6 @@
 #include "TestProgramma.h"
 #include "common/Opmaak.h"
 #include "common/Programma.h"
-#include "lists/LijstBestand.h"
 #include "lists/SaveForm.h"
 
 #include <QDir>
@@ -427,19 +426,27 @@ private Q_SLOTS:
     void onveiligeNaamGeweigerd_data()
     {
         QTest::addColumn<QString>("naam");
-        QTest::newRow("schuine streep") << QStringLiteral("2026/Mei");
-        QTest::newRow("terug naar boven") << QStringLiteral("../Geldlog");
-        QTest::newRow("backslash") << QStringLiteral("a\\b");
-        QTest::newRow("vraagteken") << QStringLiteral("Mei?");
-        QTest::newRow("sterretje") << QStringLiteral("*");
-        QTest::newRow("dubbele punt") << QStringLiteral("C:Mei");
-        QTest::newRow("aanhalingsteken") << QStringLiteral("\"Mei\"");
-        QTest::newRow("twee punten") << QStringLiteral("..");
+        QTest::addColumn<QString>("melding");
+        const QString tekens
+            = QStringLiteral("De naam mag geen \\ / : * ? \" < > | of stuurtekens bevatten.");
+        const QString punten = QStringLiteral("De naam mag niet \".\" of \"..\" zijn.");
+        QTest::newRow("schuine streep") << QStringLiteral("2026/Mei") << tekens;
+        QTest::newRow("terug naar boven") << QStringLiteral("../Geldlog") << tekens;
+        QTest::newRow("backslash") << QStringLiteral("a\\b") << tekens;
+        QTest::newRow("vraagteken") << QStringLiteral("Mei?") << tekens;
+        QTest::newRow("sterretje") << QStringLiteral("*") << tekens;
+        QTest::newRow("dubbele punt") << QStringLiteral("C:Mei") << tekens;
+        QTest::newRow("aanhalingsteken") << QStringLiteral("\"Mei\"") << tekens;
+        QTest::newRow("punt") << QStringLiteral(".") << punten;
+        QTest::newRow("twee punten") << QStringLiteral("..") << punten;
+        // With ".lst" one byte more than a file name can hold.
+        QTest::newRow("te lang") << QString(252, u'x') << QStringLiteral("De naam is te lang.");
     }
 
     void onveiligeNaamGeweigerd()
     {
         QFETCH(QString, naam);
+        QFETCH(QString, melding);
         m->test.schrijfData(QStringLiteral("Mei.lst"), TweeItemsBestand);
         SaveForm form(m->hoofd);
         form.show();
@@ -447,9 +454,8 @@ private Q_SLOTS:
         typNaam(form, naam);
         Klik(form, QStringLiteral("SaveKnop"));
 
-        const MessageBoxes::Box verwacht{LijstNaamFout(naam), QStringLiteral("Error"),
-                                         MessageBoxes::Icon::Critical, MessageBoxes::Buttons::Ok};
-        QVERIFY(!verwacht.text.isEmpty());
+        const MessageBoxes::Box verwacht { melding, QStringLiteral("Error"),
+            MessageBoxes::Icon::Critical, MessageBoxes::Buttons::Ok };
         QCOMPARE(m->test.berichten().shown(), QList<MessageBoxes::Box>{verwacht});
         QCOMPARE(dataBestanden(), QStringList{QStringLiteral("Mei.lst")});
         QCOMPARE(m->test.leesData(QStringLiteral("Mei.lst")), TweeItemsBestand);
