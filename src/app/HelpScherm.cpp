@@ -1,5 +1,6 @@
 #include "app/HelpScherm.h"
 
+#include "common/Opmaak.h"
 #include "platform/Twips.h"
 
 #include <QPainter>
@@ -27,15 +28,14 @@ QPixmap TekenHelpScherm(const QSize &grootte)
         const QPoint hoek = twips::point(links, boven);
         painter.drawText(QRect(hoek, QSize(100000, 100000)), Qt::AlignLeft | Qt::AlignTop, tekst);
     };
-    const QString arial = QStringLiteral("Arial");
 
-    painter.setFont(twips::font(arial, 120, true, true));
+    painter.setFont(Arial(120, true, true));
     painter.setPen(QColor(200, 200, 200));
     schrijf(9000, 2100, QStringLiteral("€"));
     painter.setPen(QColor(100, 100, 100));
     schrijf(9030, 2130, QStringLiteral("€"));
 
-    painter.setFont(twips::font(arial, 12, true, true));
+    painter.setFont(Arial(12, true, true));
     painter.setPen(QColor(130, 230, 130));
     schrijf(150, 120, QStringLiteral("Beknopte uitleg Mijn Geldlog"));
 
@@ -62,7 +62,7 @@ QPixmap TekenHelpScherm(const QSize &grootte)
          {QStringLiteral("Klik nogmaals op de Helpknop voor het verlaten van dit scherm...")}},
     };
 
-    painter.setFont(twips::font(arial, 10, false, true));
+    painter.setFont(Arial(10, false, true));
     for (const Regels &regels : alinea) {
         painter.setPen(regels.kleur);
         int boven = regels.eersteBoven;

@@ -10,6 +10,7 @@
 #include "common/Opmaak.h"
 #include "common/Programma.h"
 #include "common/Totalen.h"
+#include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
 #include "lists/NieuwForm.h"
 #include "lists/OpenForm.h"
@@ -28,59 +29,52 @@
 
 namespace {
 
-const QString Arial = QStringLiteral("Arial");
 const QColor StandaardAchtergrond(230, 230, 180);
 
-
-QLabel *MaakLabel(QWidget *ouder, const char *naam, const QString &tekst, int links, int boven,
-                  double punten = 9, bool vet = true)
-{
-    auto *label = new QLabel(tekst, ouder);
-    label->setObjectName(QLatin1StringView(naam));
-    label->setFont(twips::font(Arial, punten, vet));
-    label->move(twips::point(links, boven));
-    label->adjustSize();
-    return label;
-}
-
-// A label whose right edge stays put whatever the length of its text.
+// A label whose right edge stays at `rechts` whatever the length of its text: it reaches to the
+// window's left edge and lets the mouse through to what lies under it.
 QLabel *MaakRechtsLabel(QWidget *ouder, const char *naam, const QString &tekst, int rechts,
-                        int boven, int breedte, const QColor &kleur)
+                        int boven, const QColor &kleur)
 {
-    auto *label = MaakLabel(ouder, naam, tekst, 0, boven);
+    QLabel *label = MaakLabel(ouder, naam, tekst, twips::point(0, boven));
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    const int rechterRand = twips::toPixels(rechts);
-    label->setGeometry(rechterRand - breedte, label->y(), breedte, label->height());
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->resize(twips::toPixels(rechts), label->height());
     ZetKleur(*label, QPalette::WindowText, kleur);
     return label;
 }
 
-QFrame *MaakFrame(QWidget *ouder, const char *naam, int links, int boven, int breedte, int hoogte)
+// A label that takes the width from its place to the right edge of its panel, so longer texts
+// written into it later still show.
+QLabel *MaakBreedLabel(QWidget *ouder, const char *naam, const QString &tekst, int links,
+                       int boven, int rechts, const QFont &lettertype = Arial(9, true))
 {
-    auto *frame = new QFrame(ouder);
-    frame->setObjectName(QLatin1StringView(naam));
-    frame->setFrameShape(QFrame::Box);
-    frame->setFrameShadow(QFrame::Sunken);
-    ZetAchtergrond(*frame, StandaardAchtergrond);
-    frame->setGeometry(twips::rect(links, boven, breedte, hoogte));
-    return frame;
+    QLabel *label = MaakLabel(ouder, naam, tekst, twips::point(links, boven), lettertype);
+    label->resize(twips::toPixels(rechts - links), label->height());
+    return label;
+}
+
+QFrame *MaakPaneel(QWidget *ouder, const char *naam, const QRect &plaats)
+{
+    auto *paneel = new QFrame(ouder);
+    paneel->setObjectName(QLatin1StringView(naam));
+    ZetPaneelOpmaak(*paneel, StandaardAchtergrond);
+    paneel->setGeometry(plaats);
+    return paneel;
 }
 
 VistaButton *MaakKnop(QWidget *ouder, const QString &naam, const QString &tekst,
                       const QString &tip, const QRect &plaats)
 {
-    auto *knop = new VistaButton(ouder);
-    knop->setObjectName(naam);
-    knop->setCaption(tekst);
+    VistaButton *knop = MaakKnop(ouder, naam, tekst, plaats);
     knop->setToolTip(tip);
-    knop->setGeometry(plaats);
     return knop;
 }
 
 VistaButton *MaakPlaatjesKnop(QWidget *ouder, const QString &naam, KnopPlaatjeSoort soort,
                               const QString &tip, int links, int boven)
 {
-    auto *knop = MaakKnop(ouder, naam, QString(), tip, twips::rect(links, boven, 840, 840));
+    VistaButton *knop = MaakKnop(ouder, naam, QString(), tip, twips::rect(links, boven, 840, 840));
     knop->setPicture(KnopPlaatje(soort));
     return knop;
 }
@@ -114,6 +108,8 @@ Main::Main(Programma &programma, QWidget *parent)
     // 16500 x 9930 twips from edge to edge leaves room for the whole layout with a margin.
     setFixedSize(BinnenMaat(16500, 9930));
     ZetAchtergrond(*this, StandaardAchtergrond);
+    // All text is Arial; controls made from here on take it over.
+    setFont(Arial(9));
 
     BouwTabel();
     BouwInvoer();
@@ -122,9 +118,10 @@ Main::Main(Programma &programma, QWidget *parent)
     BouwSaldoPaneel();
 
     // The description list, and its count without the empty first item.
-    LaadOmschrijvingen(*m_invoer->Combo4, m_programma);
-    m_invoer->Label5->setText(QStringLiteral("Omschrijving (%1)").arg(m_invoer->Combo4->count() - 1));
-    m_invoer->Label5->adjustSize();
+    LaadOmschrijvingen(*m_invoer->Combo4(), m_programma);
+    m_invoer->Label5()->setText(
+        QStringLiteral("Omschrijving (%1)").arg(m_invoer->Combo4()->count() - 1));
+    m_invoer->Label5()->adjustSize();
 
     ProgrammaWaarden &waarden = m_programma.Waarden();
     waarden.LijstNaam.clear();
@@ -153,47 +150,52 @@ void Main::BouwTabel()
 {
     m_listView1 = MaakLijst(this, "ListView1", twips::rect(225, 240, 10890, 6000),
                             QColor(210, 210, 210));
-    m_listView1->setFont(twips::font(Arial, 9.75));
+    m_listView1->setFont(Arial(9.75));
     m_listView1->setModel(&m_items);
     const int breedtes[] = {1290, 6210, 1500, 1500};
     for (int kolom = 0; kolom < ItemModel::AantalKolommen; ++kolom)
         m_listView1->setColumnWidth(kolom, twips::toPixels(breedtes[kolom]));
+    // A row chosen with the mouse or the arrow keys comes back into the inputs; a click on the
+    // row already chosen brings it back again.
     connect(m_listView1, &QTreeView::clicked, this, &Main::ListView1_ItemClick);
+    connect(m_listView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection &gekozen) {
+                if (!gekozen.isEmpty())
+                    ListView1_ItemClick();
+            });
 
     m_helpPic = new QLabel(this);
     m_helpPic->setObjectName(QStringLiteral("HelpPic"));
     m_helpPic->setGeometry(twips::rect(225, 240, 10890, 6000));
     m_helpPic->hide();
 
-    m_label6 = MaakLabel(this, "Label6", AantalItemsTekst(0), 240, 6300);
-    m_label6->resize(twips::toPixels(6900 - 240), m_label6->height());
-    m_label1 = MaakLabel(this, "Label1", QStringLiteral("Totaal :"), 7170, 6300);
+    m_label6 = MaakBreedLabel(this, "Label6", AantalItemsTekst(0), 240, 6300, 6900);
+    m_label1 = MaakLabel(this, "Label1", QStringLiteral("Totaal :"), twips::point(7170, 6300));
     // The totals stand under the right edges of the income and expense columns.
-    m_inkLabel = MaakRechtsLabel(this, "InkLabel", QStringLiteral("€ 00,00"), 9225, 6300, 130,
+    m_inkLabel = MaakRechtsLabel(this, "InkLabel", QStringLiteral("€ 00,00"), 9225, 6300,
                                  QColor(0, 128, 0));
-    m_uitLabel = MaakRechtsLabel(this, "UitLabel", QStringLiteral("€ 00,00"), 10725, 6300, 130,
+    m_uitLabel = MaakRechtsLabel(this, "UitLabel", QStringLiteral("€ 00,00"), 10725, 6300,
                                  QColor(128, 0, 0));
-    m_klokLabel = MaakRechtsLabel(this, "KlokLabel", QStringLiteral("00:00"), 16185, 6300, 250,
+    m_klokLabel = MaakRechtsLabel(this, "KlokLabel", QStringLiteral("00:00"), 16185, 6300,
                                   QColor(128, 128, 128));
 }
 
 void Main::BouwInvoer()
 {
-    m_frame1 = MaakFrame(this, "Frame1", 210, 6600, 10920, 2700);
-    m_invoer = new InvoerPaneel(*m_frame1, m_programma.Klok().now().date(),
-                                InvoerPaneel::StartDag::Vandaag);
+    m_invoer = new InvoerPaneel(this, twips::rect(210, 6600, 10920, 2700), StandaardAchtergrond,
+                                m_programma.Klok().now().date());
 
     const QString knoppen[] = {QStringLiteral("Toevoegen"), QStringLiteral("Wijzigen"),
                                QStringLiteral("Verwijderen")};
     for (int index = 0; index < 3; ++index) {
-        m_knop[index] = MaakKnop(m_frame1, ArrayNaam("Knop", index), knoppen[index],
+        m_knop[index] = MaakKnop(m_invoer, ArrayNaam("Knop", index), knoppen[index],
                                  QStringLiteral(" Item %1 ").arg(knoppen[index]),
                                  twips::rect(180 + 1260 * index, 2160, 1200, 360));
         connect(m_knop[index], &VistaButton::Click, this, [this, index] { Knop_Click(index); });
     }
 
-    m_label9 = MaakLabel(m_frame1, "Label9", QStringLiteral("Vaste lasten"), 8730, 2235);
-    m_vasteLastenKnop = MaakKnop(m_frame1, QStringLiteral("VasteLastenKnop"), QStringLiteral("Vast"),
+    m_label9 = MaakLabel(m_invoer, "Label9", QStringLiteral("Vaste lasten"), twips::point(8730, 2235));
+    m_vasteLastenKnop = MaakKnop(m_invoer, QStringLiteral("VasteLastenKnop"), QStringLiteral("Vast"),
                                  QStringLiteral(" Vaste lasten invullen "),
                                  twips::rect(9780, 2160, 990, 360));
 }
@@ -215,7 +217,7 @@ void Main::BouwMenu()
         {"Programma Info", " Copyright en Info ", KnopPlaatjeSoort::ProgrammaInfo},
     };
 
-    m_frame2 = MaakFrame(this, "Frame2", 11340, 135, 4890, 6120);
+    m_frame2 = MaakPaneel(this, "Frame2", twips::rect(11340, 135, 4890, 6120));
     for (int index = 0; index < 6; ++index) {
         m_menuKnop[index] = MaakPlaatjesKnop(m_frame2, ArrayNaam("MenuKnop", index),
                                              menu[index].plaatje,
@@ -224,24 +226,21 @@ void Main::BouwMenu()
         connect(m_menuKnop[index], &VistaButton::Click, this,
                 [this, index] { MenuKnop_Click(index); });
 
-        auto *label = new QLabel(QString::fromLatin1(menu[index].label), m_frame2);
-        label->setObjectName(ArrayNaam("MenuLabel", index));
-        label->setFont(twips::font(Arial, 14.25, true));
-        ZetKleur(*label, QPalette::WindowText, QColor(90, 90, 70));
-        label->move(twips::point(1290, 675 + 930 * index));
-        label->adjustSize();
-        m_menuLabel[index] = label;
+        const QString naam = ArrayNaam("MenuLabel", index);
+        m_menuLabel[index] = MaakLabel(m_frame2, qPrintable(naam),
+                                       QString::fromLatin1(menu[index].label),
+                                       twips::point(1290, 675 + 930 * index), Arial(14.25, true));
+        ZetKleur(*m_menuLabel[index], QPalette::WindowText, QColor(90, 90, 70));
     }
 }
 
 void Main::BouwNaamPaneel()
 {
-    m_frame3 = MaakFrame(this, "Frame3", 11340, 6600, 4890, 2700);
-    const int breedte = twips::toPixels(4890 - 210 - 60);
-    m_label7 = MaakLabel(m_frame3, "Label7", QStringLiteral("Naam..... : "), 210, 270, 12);
-    m_label7->resize(breedte, m_label7->height());
-    m_label8 = MaakLabel(m_frame3, "Label8", QStringLiteral("Saldo..... : "), 210, 600, 12);
-    m_label8->resize(breedte, m_label8->height());
+    m_frame3 = MaakPaneel(this, "Frame3", twips::rect(11340, 6600, 4890, 2700));
+    m_label7 = MaakBreedLabel(m_frame3, "Label7", QStringLiteral("Naam..... : "), 210, 270, 4830,
+                              Arial(12, true));
+    m_label8 = MaakBreedLabel(m_frame3, "Label8", QStringLiteral("Saldo..... : "), 210, 600, 4830,
+                              Arial(12, true));
 
     m_helpKnop = MaakPlaatjesKnop(m_frame3, QStringLiteral("HelpKnop"), KnopPlaatjeSoort::Help,
                                   QStringLiteral(" Beknopte Uitleg "), 180, 1680);
@@ -257,12 +256,11 @@ void Main::BouwNaamPaneel()
 
 void Main::BouwSaldoPaneel()
 {
-    m_frame4 = MaakFrame(this, "Frame4", 11340, 135, 4890, 6120);
+    m_frame4 = MaakPaneel(this, "Frame4", twips::rect(11340, 135, 4890, 6120));
     m_frame4->hide();
 
     m_label10 = new QLabel(m_frame4);
     m_label10->setObjectName(QStringLiteral("Label10"));
-    m_label10->setFont(twips::font(Arial, 9));
     m_label10->setWordWrap(true);
     m_label10->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_label10->setGeometry(twips::rect(150, 240, 4560, 1200));
@@ -276,8 +274,9 @@ void Main::BouwSaldoPaneel()
                           twips::rect(2400, 1500, 990, 360));
     m_list1 = MaakLijst(m_frame4, "List1", twips::rect(195, 1500, 2100, 3885), QColor(210, 210, 150));
     ZetKleur(*m_list1, QPalette::Text, QColor(30, 30, 30));
-    m_label12 = MaakLabel(m_frame4, "Label12", QStringLiteral("Bestand"), 2400, 5160, 9, false);
-    m_label11 = MaakLabel(m_frame4, "Label11", QStringLiteral("Totaal €"), 180, 5460);
+    m_label12 = MaakLabel(m_frame4, "Label12", QStringLiteral("Bestand"), twips::point(2400, 5160),
+                          Arial(9));
+    m_label11 = MaakLabel(m_frame4, "Label11", QStringLiteral("Totaal €"), twips::point(180, 5460));
 }
 
 void Main::Knop_Click(int index)
@@ -353,7 +352,7 @@ void Main::Timer1_Timer()
 
 QList<QWidget *> Main::AchtergrondVlakken()
 {
-    return {this, m_frame1, m_frame2, m_frame3, m_frame4};
+    return {this, m_invoer, m_frame2, m_frame3, m_frame4};
 }
 
 QString Main::InstellingenPad() const

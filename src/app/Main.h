@@ -72,12 +72,11 @@ private:
     QLabel *m_klokLabel = nullptr;
     QTimer *m_timer1 = nullptr;
 
-    QFrame *m_frame1 = nullptr;
     QFrame *m_frame2 = nullptr;
     QFrame *m_frame3 = nullptr;
     QFrame *m_frame4 = nullptr;
 
-    InvoerPaneel *m_invoer = nullptr;
+    InvoerPaneel *m_invoer = nullptr;  // Frame1
     std::array<VistaButton *, 3> m_knop{};
     QLabel *m_label9 = nullptr;
     VistaButton *m_vasteLastenKnop = nullptr;

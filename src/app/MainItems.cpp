@@ -30,12 +30,12 @@ void Main::ItemToevoegen()
     }
 
     m_invoer->VervangPunten();
-    m_items.VoegToe({m_invoer->Datum(), m_invoer->Combo4->currentText(),
-                     BedragOpgemaakt(m_invoer->Text2->text()),
-                     BedragOpgemaakt(m_invoer->Text3->text())});
+    Item item = m_invoer->InvoerItem();
+    item.inkomsten = BedragOpgemaakt(item.inkomsten);
+    item.uitgaven = BedragOpgemaakt(item.uitgaven);
+    m_items.VoegToe(std::move(item));
     // Date and description stay, ready for the next entry.
-    m_invoer->Text2->clear();
-    m_invoer->Text3->clear();
+    m_invoer->MaakBedragenLeeg();
     m_label6->setText(AantalItemsTekst(m_items.Aantal()));
 }
 
@@ -53,8 +53,7 @@ void Main::ItemWijzigen()
     if (rij < 0)
         return;
     // A changed entry keeps its amounts as typed, without rounding or added decimals.
-    m_items.Wijzig(rij, {m_invoer->Datum(), m_invoer->Combo4->currentText(),
-                         m_invoer->Text2->text(), m_invoer->Text3->text()});
+    m_items.Wijzig(rij, m_invoer->InvoerItem());
 }
 
 void Main::ItemVerwijderen()

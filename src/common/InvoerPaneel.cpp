@@ -4,6 +4,7 @@
 #include "common/DatumTekst.h"
 #include "common/Jaartallen.h"
 #include "common/MaandNamen.h"
+#include "common/Opmaak.h"
 #include "platform/Twips.h"
 
 #include <QComboBox>
@@ -14,115 +15,101 @@
 
 namespace {
 
-const QString Arial = QStringLiteral("Arial");
-
-// All four combos and both amount boxes are dark with light text. The frame carries these
-// colours and the combos' font, so every input takes them over when it is made; setting them
-// on each input afterwards costs a noticeable part of the start-up.
-QWidget &OpgemaaktFrame(QWidget &frame)
+QComboBox *MaakCombo(QWidget *paneel, const char *naam, const QPoint &plaats, int breedte,
+                     bool bewerkbaar)
 {
-    QPalette palet = frame.palette();
-    const QColor achter(30, 0, 0);
-    const QColor tekst(230, 230, 230);
-    for (const auto rol : {QPalette::Base, QPalette::Button})
-        palet.setColor(rol, achter);
-    for (const auto rol : {QPalette::Text, QPalette::ButtonText})
-        palet.setColor(rol, tekst);
-    frame.setPalette(palet);
-    frame.setFont(twips::font(Arial, 9));
-    return frame;
-}
-
-QComboBox *MaakCombo(QWidget &frame, const char *naam, int links, int breedte, bool bewerkbaar)
-{
-    auto *combo = new QComboBox(&frame);
+    auto *combo = new QComboBox(paneel);
     combo->setObjectName(QLatin1StringView(naam));
     combo->setEditable(bewerkbaar);
+    if (bewerkbaar) {
+        // What is typed is taken as it stands: not completed from the items (typing "Hu" must
+        // not store "Huur"), and not added to them; the description list is kept in the settings.
+        combo->setCompleter(nullptr);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+    }
     combo->setMaxVisibleItems(12);
-    combo->move(twips::point(links, 0));
+    combo->move(plaats);
     combo->resize(twips::toPixels(breedte), combo->sizeHint().height());
     return combo;
 }
 
-QLineEdit *MaakTekstvak(QWidget &frame, const char *naam, int boven)
+QLineEdit *MaakTekstvak(QWidget *paneel, const char *naam, int boven)
 {
-    auto *tekst = new QLineEdit(&frame);
+    auto *tekst = new QLineEdit(paneel);
     tekst->setObjectName(QLatin1StringView(naam));
-    tekst->setFont(twips::font(Arial, 9.75));
+    tekst->setFont(Arial(9.75));
     tekst->setGeometry(twips::rect(180, boven, 1200, 360));
     return tekst;
 }
 
-QLabel *MaakLabel(QWidget &frame, const char *naam, const QString &tekst, int links, int boven)
+QString EenRegel(QString tekst)
 {
-    auto *label = new QLabel(tekst, &frame);
-    label->setObjectName(QLatin1StringView(naam));
-    label->setFont(twips::font(Arial, 9, true));
-    label->move(twips::point(links, boven));
-    label->adjustSize();
-    return label;
+    return tekst.replace(u'\r', u' ').replace(u'\n', u' ');
 }
 
 } // namespace
 
-InvoerPaneel::InvoerPaneel(QWidget &frame, const QDate &vandaag, StartDag startDag)
-    : QObject(&frame)
-    , m_frame(OpgemaaktFrame(frame))
-    , Combo1(MaakCombo(frame, "Combo1", 180, 930, false))
-    , Combo2(MaakCombo(frame, "Combo2", 1200, 2100, false))
-    , Combo3(MaakCombo(frame, "Combo3", 3390, 750, true))
-    , Combo4(MaakCombo(frame, "Combo4", 180, 6000, true))
-    , Text2(MaakTekstvak(frame, "Text2", 1200))
-    , Text3(MaakTekstvak(frame, "Text3", 1650))
-    , Label2(MaakLabel(frame, "Label2", QStringLiteral("Jaar, Maand, Dag"), 4260, 360))
-    , Label3(MaakLabel(frame, "Label3", QStringLiteral("Inkomsten (b.v. 123,78 of 45,00)"), 1500,
-                       1260))
-    , Label4(MaakLabel(frame, "Label4", QStringLiteral("Uitgaven"), 1500, 1710))
-    , Label5(MaakLabel(frame, "Label5", QStringLiteral("Omschrijving"), 6300, 810))
+InvoerPaneel::InvoerPaneel(QWidget *ouder, const QRect &plaats, const QColor &achtergrond,
+                           const QDate &vandaag)
+    : QFrame(ouder)
 {
-    for (QComboBox *combo : {Combo1, Combo2, Combo3})
-        combo->move(combo->x(), twips::toPixels(300));
-    Combo4->move(Combo4->x(), twips::toPixels(750));
+    setObjectName(QStringLiteral("Frame1"));
+    ZetPaneelOpmaak(*this, achtergrond);
+    setGeometry(plaats);
 
-    Combo1->addItems(Jaartallen());
-    Combo1->setCurrentIndex(Combo1->findText(QString::number(vandaag.year())));
+    // All four combos and both amount boxes are dark with light text. The panel carries these
+    // colours and the combos' font before the inputs are made, so each takes them over at
+    // birth; setting them on every input afterwards costs a noticeable part of the start-up.
+    QPalette palet = palette();
+    for (const auto rol : {QPalette::Base, QPalette::Button})
+        palet.setColor(rol, QColor(30, 0, 0));
+    for (const auto rol : {QPalette::Text, QPalette::ButtonText})
+        palet.setColor(rol, QColor(230, 230, 230));
+    setPalette(palet);
+    setFont(Arial(9));
 
-    Combo2->addItems(MaandNamen());
-    Combo2->setCurrentIndex(vandaag.month() - 1);
+    m_combo1 = MaakCombo(this, "Combo1", twips::point(180, 300), 930, false);
+    m_combo2 = MaakCombo(this, "Combo2", twips::point(1200, 300), 2100, false);
+    m_combo3 = MaakCombo(this, "Combo3", twips::point(3390, 300), 750, true);
+    MaakLabel(this, "Label2", QStringLiteral("Jaar, Maand, Dag"), twips::point(4260, 360));
+    m_combo4 = MaakCombo(this, "Combo4", twips::point(180, 750), 6000, true);
+    m_label5 = MaakLabel(this, "Label5", QStringLiteral("Omschrijving"), twips::point(6300, 810));
+    m_text2 = MaakTekstvak(this, "Text2", 1200);
+    MaakLabel(this, "Label3", QStringLiteral("Inkomsten (b.v. 123,78 of 45,00)"),
+              twips::point(1500, 1260));
+    m_text3 = MaakTekstvak(this, "Text3", 1650);
+    MaakLabel(this, "Label4", QStringLiteral("Uitgaven"), twips::point(1500, 1710));
 
+    m_combo1->addItems(Jaartallen());
+    m_combo1->setCurrentIndex(m_combo1->findText(QString::number(vandaag.year())));
+    m_combo2->addItems(MaandNamen());
+    m_combo2->setCurrentIndex(vandaag.month() - 1);
     for (int dag = 1; dag <= 31; ++dag)
-        Combo3->addItem(QString::number(dag));
-    Combo3->setCurrentIndex(startDag == StartDag::Vandaag ? vandaag.day() - 1 : 0);
+        m_combo3->addItem(QString::number(dag));
+    m_combo3->setCurrentIndex(vandaag.day() - 1);
 
-    // What is typed is taken as it stands: not completed from the items (typing "Hu" must not
-    // store "Huur"), and not added to them; the description list is kept in the settings.
-    for (QComboBox *combo : {Combo3, Combo4}) {
-        combo->setCompleter(nullptr);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-    }
-
-    Text2->installEventFilter(this);
-    Text3->installEventFilter(this);
+    m_text2->installEventFilter(this);
+    m_text3->installEventFilter(this);
 }
 
 bool InvoerPaneel::eventFilter(QObject *watched, QEvent *event)
 {
     // A mouse click into one amount box empties the other; typing does not.
     if (event->type() == QEvent::MouseButtonPress) {
-        if (watched == Text2)
-            Text3->clear();
-        else if (watched == Text3)
-            Text2->clear();
+        if (watched == m_text2)
+            m_text3->clear();
+        else if (watched == m_text3)
+            m_text2->clear();
     }
-    return QObject::eventFilter(watched, event);
+    return QFrame::eventFilter(watched, event);
 }
 
 QString InvoerPaneel::InvoerFout(const QString &beideMelding) const
 {
-    if (Combo4->currentText().trimmed().isEmpty())
+    if (m_combo4->currentText().trimmed().isEmpty())
         return QStringLiteral("Omschrijving invullen a.u.b.");
-    const bool inkomsten = !Text2->text().trimmed().isEmpty();
-    const bool uitgaven = !Text3->text().trimmed().isEmpty();
+    const bool inkomsten = !m_text2->text().trimmed().isEmpty();
+    const bool uitgaven = !m_text3->text().trimmed().isEmpty();
     if (!inkomsten && !uitgaven)
         return QStringLiteral("Inkomsten of Uitgaven invullen a.u.b.");
     if (inkomsten && uitgaven)
@@ -130,15 +117,23 @@ QString InvoerPaneel::InvoerFout(const QString &beideMelding) const
     return {};
 }
 
-QString InvoerPaneel::Datum() const
-{
-    return DatumTekst(Combo1->currentText(), Combo2->currentText(), Combo3->currentText());
-}
-
 void InvoerPaneel::VervangPunten()
 {
-    Text2->setText(BedragOngeformatteerd(Text2->text()));
-    Text3->setText(BedragOngeformatteerd(Text3->text()));
+    m_text2->setText(BedragOngeformatteerd(m_text2->text()));
+    m_text3->setText(BedragOngeformatteerd(m_text3->text()));
+}
+
+Item InvoerPaneel::InvoerItem() const
+{
+    return {DatumTekst(m_combo1->currentText(), m_combo2->currentText(), m_combo3->currentText()),
+            EenRegel(m_combo4->currentText()), EenRegel(m_text2->text()),
+            EenRegel(m_text3->text())};
+}
+
+void InvoerPaneel::MaakBedragenLeeg()
+{
+    m_text2->clear();
+    m_text3->clear();
 }
 
 void InvoerPaneel::ToonItem(const Item &item)
@@ -147,20 +142,20 @@ void InvoerPaneel::ToonItem(const Item &item)
     KiesJaar(datum.jaar);
     KiesMaand(datum.maand);
     if (!datum.dag.isEmpty())
-        Combo3->setCurrentText(datum.dag);
-    Combo4->setCurrentText(item.omschrijving);
-    Text2->setText(item.inkomsten);
-    Text3->setText(item.uitgaven);
+        m_combo3->setCurrentText(datum.dag);
+    m_combo4->setCurrentText(item.omschrijving);
+    m_text2->setText(item.inkomsten);
+    m_text3->setText(item.uitgaven);
 }
 
 void InvoerPaneel::KiesJaar(const QString &jaar)
 {
-    if (const int index = Combo1->findText(jaar, Qt::MatchExactly); index >= 0)
-        Combo1->setCurrentIndex(index);
+    if (const int index = m_combo1->findText(jaar, Qt::MatchExactly); index >= 0)
+        m_combo1->setCurrentIndex(index);
 }
 
 void InvoerPaneel::KiesMaand(const QString &maand)
 {
-    if (const int index = Combo2->findText(maand, Qt::MatchExactly); index >= 0)
-        Combo2->setCurrentIndex(index);
+    if (const int index = m_combo2->findText(maand, Qt::MatchExactly); index >= 0)
+        m_combo2->setCurrentIndex(index);
 }

@@ -2,6 +2,8 @@
 
 #include "platform/Twips.h"
 
+#include <QFrame>
+#include <QLabel>
 #include <QWidget>
 
 QSize BinnenMaat(int breedte, int hoogte)
@@ -30,9 +32,32 @@ void ZetInvoerKleuren(QWidget &widget, const QColor &achter, const QColor &tekst
     widget.setPalette(palet);
 }
 
+QFont Arial(double punten, bool vet, bool cursief)
+{
+    return twips::font(QStringLiteral("Arial"), punten, vet, cursief);
+}
+
 QFont DialoogLettertype()
 {
-    return twips::font(QStringLiteral("Arial"), 8);
+    return Arial(8);
+}
+
+QLabel *MaakLabel(QWidget *ouder, const char *naam, const QString &tekst, const QPoint &plaats,
+                  const QFont &lettertype)
+{
+    auto *label = new QLabel(tekst, ouder);
+    label->setObjectName(QLatin1StringView(naam));
+    label->setFont(lettertype);
+    label->move(plaats);
+    label->adjustSize();
+    return label;
+}
+
+void ZetPaneelOpmaak(QFrame &paneel, const QColor &achtergrond)
+{
+    paneel.setFrameShape(QFrame::Box);
+    paneel.setFrameShadow(QFrame::Sunken);
+    ZetAchtergrond(paneel, achtergrond);
 }
 
 QString ArrayNaam(const char *naam, int index)

@@ -6,6 +6,9 @@
 #include <QSize>
 #include <QString>
 
+class QFrame;
+class QLabel;
+class QPoint;
 class QWidget;
 
 // What the windows share in their looks.
@@ -23,8 +26,18 @@ void ZetAchtergrond(QWidget &widget, const QColor &kleur);
 // The colours of an input: its field and the text in it.
 void ZetInvoerKleuren(QWidget &widget, const QColor &achter, const QColor &tekst);
 
+// All text is Arial; its height follows the point size at 96 dpi.
+QFont Arial(double punten, bool vet = false, bool cursief = false);
+
 // Every text of the dialogs is Arial, at the usual dialog size of 8 points.
 QFont DialoogLettertype();
+
+// A label sized to its text, top left at `plaats`; labels are 9 point bold unless said otherwise.
+QLabel *MaakLabel(QWidget *ouder, const char *naam, const QString &tekst, const QPoint &plaats,
+                  const QFont &lettertype = Arial(9, true));
+
+// A panel of a window: a sunken frame filled with its background colour.
+void ZetPaneelOpmaak(QFrame &paneel, const QColor &achtergrond);
 
 // The objectName of an element of a control array: "Knop(2)".
 QString ArrayNaam(const char *naam, int index);

@@ -212,13 +212,59 @@ private Q_SLOTS:
         QCOMPARE(f.text(QStringLiteral("Label6")), count);
     }
 
-    void deleteWithoutSelectionDoesNothing()
+    void deleteWithoutSelectionDoesNothingButCountsAsAChange()
     {
         f.click(QStringLiteral("Knop(2)"));
+        QVERIFY(f.omgeving.programma().Waarden().Gewijzigd);
+        QCOMPARE(f.text(QStringLiteral("Label8")), QStringLiteral("Saldo..... : € 0,00"));
+
         f.add(QStringLiteral("Huur"), QString(), QStringLiteral("500"));
+        f.omgeving.programma().Waarden().Gewijzigd = false;
         f.click(QStringLiteral("Knop(2)"));
         QCOMPARE(rows().size(), 1);
         QVERIFY(f.omgeving.berichten().shown().isEmpty());
+        QVERIFY(f.omgeving.programma().Waarden().Gewijzigd);
+    }
+
+    void deleteAnsweredNeeStillCountsAsAChange()
+    {
+        f.add(QStringLiteral("Huur"), QString(), QStringLiteral("500"));
+        selectRow(0);
+        f.omgeving.programma().Waarden().Gewijzigd = false;
+        f.omgeving.berichten().queue(MessageBoxes::Answer::No);
+        f.click(QStringLiteral("Knop(2)"));
+        QCOMPARE(rows().size(), 1);
+        QVERIFY(f.omgeving.programma().Waarden().Gewijzigd);
+    }
+
+    void rowChosenWithTheArrowKeysFillsTheInputs()
+    {
+        f.add(QStringLiteral("Huur"), QString(), QStringLiteral("500"));
+        f.add(QStringLiteral("Loon"), QStringLiteral("45"), QString());
+        selectRow(0);
+        QTest::keyClick(table(), Qt::Key_Down);
+        QCOMPARE(f.combo(QStringLiteral("Combo4"))->currentText(), QStringLiteral("Loon"));
+        QCOMPARE(f.edit(QStringLiteral("Text2"))->text(), QStringLiteral("45,00"));
+    }
+
+    void pastedLineBreaksBecomeBlanks_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::newRow("add") << 0;
+        QTest::newRow("change") << 1;
+    }
+
+    void pastedLineBreaksBecomeBlanks()
+    {
+        // A cell is one line of the list file; a line break in it would shift every entry after it.
+        QFETCH(int, button);
+        f.add(QStringLiteral("Eerste"), QStringLiteral("1"), QString());
+        selectRow(0);
+        f.fill(QStringLiteral("Huur\r\nmaart\ren april"), QString(), QStringLiteral("5\n0"));
+        f.click(QStringLiteral("Knop(%1)").arg(button));
+        const Item item = f.main->items().Rij(f.main->items().Aantal() - 1);
+        QCOMPARE(item.omschrijving, QStringLiteral("Huur  maart en april"));
+        QCOMPARE(item.uitgaven, QStringLiteral("5 0"));
     }
 
     void clickedRowFillsTheInputs()
