@@ -7,6 +7,7 @@
 #include "common/Opmaak.h"
 #include "common/Programma.h"
 #include "common/Totalen.h"
+#include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
 #include "platform/Clock.h"
 #include "platform/Twips.h"
@@ -73,16 +74,12 @@ NieuwForm::NieuwForm(HoofdVenster &hoofd, QWidget *parent)
         QStringLiteral("Selecteer het jaartal en de maand die je wilt aanmaken en bewerken, ")
         + QStringLiteral("of vul een nieuwe naam in voor de maand."));
 
-    CancelKnop = new VistaButton(this);
-    CancelKnop->setObjectName(QStringLiteral("CancelKnop"));
-    CancelKnop->setGeometry(twips::rect(4260, 1110, 990, 360));
-    CancelKnop->setCaption(QStringLiteral("Annuleren"));
+    CancelKnop = MaakKnop(this, QStringLiteral("CancelKnop"), QStringLiteral("Annuleren"),
+        twips::rect(4260, 1110, 990, 360));
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
 
-    OkKnop = new VistaButton(this);
-    OkKnop->setObjectName(QStringLiteral("OkKnop"));
-    OkKnop->setGeometry(twips::rect(5310, 1110, 990, 360));
-    OkKnop->setCaption(QStringLiteral("Ok"));
+    OkKnop = MaakKnop(
+        this, QStringLiteral("OkKnop"), QStringLiteral("Ok"), twips::rect(5310, 1110, 990, 360));
     connect(OkKnop, &VistaButton::Click, this, &NieuwForm::OkKnopClick);
 }
 

@@ -5,6 +5,7 @@
 #include "common/Opmaak.h"
 #include "common/Programma.h"
 #include "common/Totalen.h"
+#include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
 #include "lists/LijstBestand.h"
 #include "platform/BusyCursor.h"
@@ -55,13 +56,10 @@ QLabel *Euroteken(QWidget *ouder, const QString &naam, int links, int boven, con
     return label;
 }
 
+// The three buttons share a row and a size.
 VistaButton *Knop(QWidget *ouder, const QString &naam, const QString &opschrift, int links)
 {
-    auto *knop = new VistaButton(ouder);
-    knop->setObjectName(naam);
-    knop->setGeometry(twips::rect(links, 3550, 990, 360));
-    knop->setCaption(opschrift);
-    return knop;
+    return MaakKnop(ouder, naam, opschrift, twips::rect(links, 3550, 990, 360));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "common/Opmaak.h"
 #include "common/Programma.h"
 #include "common/Wacht.h"
+#include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
 #include "lists/LijstBestand.h"
 #include "platform/BusyCursor.h"
@@ -38,8 +39,10 @@ SaveForm::SaveForm(HoofdVenster &hoofd, QWidget *parent)
     , Text1(new QLineEdit(this))
     , Bar(new QLabel(this))
     , Label1(new QLabel(this))
-    , CancelKnop(new VistaButton(this))
-    , SaveKnop(new VistaButton(this))
+    , CancelKnop(MaakKnop(this, QStringLiteral("CancelKnop"), QStringLiteral("Annuleren"),
+          twips::rect(2700, 600, 960, 360)))
+    , SaveKnop(MaakKnop(this, QStringLiteral("SaveKnop"), QStringLiteral("Opslaan"),
+          twips::rect(3720, 600, 840, 360)))
 {
     setObjectName(QStringLiteral("SaveForm"));
     setWindowTitle(QStringLiteral("Geldlog opslaan"));
@@ -68,14 +71,7 @@ SaveForm::SaveForm(HoofdVenster &hoofd, QWidget *parent)
     Label1->setText(Procent(0));
     Label1->adjustSize();
 
-    CancelKnop->setObjectName(QStringLiteral("CancelKnop"));
-    CancelKnop->setGeometry(twips::rect(2700, 600, 960, 360));
-    CancelKnop->setCaption(QStringLiteral("Annuleren"));
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
-
-    SaveKnop->setObjectName(QStringLiteral("SaveKnop"));
-    SaveKnop->setGeometry(twips::rect(3720, 600, 840, 360));
-    SaveKnop->setCaption(QStringLiteral("Opslaan"));
     connect(SaveKnop, &VistaButton::Click, this, &SaveForm::SaveKnopClick);
 }
 
