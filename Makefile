@@ -1,6 +1,6 @@
 # The two commands of the README are `make run` and `make test`; each installs what is missing
 # first. The other targets are the steps they are made of.
-.PHONY: run test deps build unit build-asan asan fuzz e2e bench gallery clean
+.PHONY: run test deps build unit build-asan asan fuzz e2e bench pictures clean
 
 deps:
 	@scripts/install-deps
@@ -37,9 +37,11 @@ test: unit asan fuzz e2e
 bench: build
 	scripts/run-benchmarks
 
-# A picture of the push button in each of its looks: build/button-gallery.png.
-gallery: build
-	QT_QPA_PLATFORM=offscreen build/dev/bin/button-gallery build/button-gallery.png
+# The pictures of the README, taken of the real program under Xvfb.
+pictures: build
+	E2E_SHOTS=docs scripts/e2e/run build/dev/bin/geldlog pictures
+	rm -f docs/pictures.log
+	QT_QPA_PLATFORM=offscreen build/dev/bin/button-gallery docs/button-gallery.png
 
 clean:
 	rm -rf build

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Not a check: the pictures of the README, taken of the real program with a month of entries.
+#   E2E_SHOTS=docs scripts/e2e/run build/dev/bin/geldlog pictures
+source "$(dirname "$0")/lib.sh"
+
+window_shot() {
+    import -window "$1" "$E2E_SHOTS/$2.png"
+}
+
+make_program_folder
+printf '%s\r\n' Boodschappen Energie Huur Kinderbijslag Salaris Zorgverzekering \
+    >"$DATA/Omschrijving.txt"
+printf '%s\r\n' \
+    2026-12-01 Salaris "2345,50" "" "$SEPARATOR" \
+    2026-12-01 Huur "" "825,00" "$SEPARATOR" \
+    2026-12-02 Boodschappen "" "64,35" "$SEPARATOR" \
+    2026-12-03 Zorgverzekering "" "138,20" "$SEPARATOR" \
+    2026-12-05 Kinderbijslag "287,40" "" "$SEPARATOR" \
+    2026-12-06 Energie "" "112,00" "$SEPARATOR" \
+    >"$DATA/2026 December.lst"
+printf '%s\r\n' 2026-11-01 Salaris "2345,50" "" "$SEPARATOR" >"$DATA/2026 November.lst"
+
+start_geldlog
+click "$MAIN" "${MENU_OPEN[@]}"
+OPEN=$(wait_window "$OPEN_TITLE")
+[[ -n $OPEN ]] || fail "the open dialog did not open"
+click "$OPEN" "${OPEN_FIRST_NAME[@]}"
+sleep 0.3
+window_shot "$OPEN" open-dialog
+click "$OPEN" "${OPEN_OK[@]}"
+wait_window_gone "$OPEN_TITLE"
+
+add_entry Boodschappen "" 23.8
+sleep 0.5
+window_shot "$MAIN" main-window
+
+click "$MAIN" 801 580 # HelpKnop: Frame3 (756,440) + (12,112,56,56)
+sleep 0.5
+window_shot "$MAIN" help-screen
