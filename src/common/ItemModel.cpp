@@ -206,13 +206,12 @@ void ItemRijen::Wis()
     m_openCellen = 0;
 }
 
-void ItemRijen::Reserveer(qsizetype rijen, qsizetype tekens)
+void ItemRijen::Reserveer(qsizetype rijen)
 {
     m_plekken.reserve(m_plekken.size() + static_cast<size_t>(rijen));
-    m_tekst.Reserveer(m_tekst.Grootte() + tekens);
 }
 
-// Only the texts: their string shrinks where it lies, while the records would be copied.
+// Only the texts: their block shrinks where it lies, while the records would be copied.
 void ItemRijen::Krimp()
 {
     m_tekst.Krimp();

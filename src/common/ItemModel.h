@@ -76,9 +76,8 @@ public:
     // Drops every row and gives the memory back.
     void Wis();
 
-    // Room for a batch whose size a reader can estimate, and the room its texts did not use
-    // given back.
-    void Reserveer(qsizetype rijen, qsizetype tekens);
+    // Room for as many rows as a reader expects, and the room the texts did not use given back.
+    void Reserveer(qsizetype rijen);
     void Krimp();
 
     // A reader decodes each text straight to the end of the batch, with no string of its own:

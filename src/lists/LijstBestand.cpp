@@ -115,12 +115,10 @@ bool SchrijfLijst(QIODevice &uit, const ItemRijen &rijen, QString *fout)
 ItemRijen LeesLijst(QIODevice &in)
 {
     ItemRijen rijen;
-    // Every character comes from one byte, so the file's size bounds the texts; the rows are
-    // estimated. Only address space is taken until it is used, and the rest is given back.
-    if (!in.isSequential()) {
-        const qint64 grootte = std::clamp<qint64>(in.size() - in.pos(), 0, 1 << 26);
-        rijen.Reserveer(grootte / 48, grootte);
-    }
+    // Room for the rows a file of this size usually holds, so their records are not copied again
+    // and again while they grow. The texts need no such guess: their block grows in place.
+    if (!in.isSequential())
+        rijen.Reserveer(std::clamp<qint64>(in.size() - in.pos(), 0, 1 << 26) / 48);
     TextLines bestand(in);
     while (!bestand.atEnd()) {
         const QByteArrayView datum = bestand.readBytes();
