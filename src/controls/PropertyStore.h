@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-// The stored design-time properties of one control: typed values under keys that match
+// The properties a window stores for one of its controls: typed values under keys that match
 // without regard to case, kept in lower case in the order they were first written. The text
 // form is one "key = value" line per property and reads back to the same store.
 class PropertyStore {

@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QSize>
 
-// The windows are laid out in twips, as designed: 1440 to the inch, 15 to a pixel at 96 dpi.
+// The windows are laid out in twips: 1440 to the inch, 15 to a pixel at 96 dpi.
 namespace twips {
 
 inline constexpr int perPixel = 15;
@@ -18,8 +18,8 @@ QPoint point(int left, int top);
 QSize size(int width, int height);
 QRect rect(int left, int top, int width, int height);
 
-// A font whose height follows the design's point size at 96 dpi, whatever the screen reports,
-// so the measured layout holds on every display.
+// A font sized in pixels for its points at 96 dpi, whatever the screen reports, so the
+// measured layout holds on every display.
 QFont font(const QString &family, double points, bool bold = false, bool italic = false);
 
 } // namespace twips

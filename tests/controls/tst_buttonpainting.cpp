@@ -1,4 +1,4 @@
-#include "DesignColours.h"
+#include "ExpectedColours.h"
 #include "controls/PropertyStore.h"
 #include "controls/VistaButton.h"
 
@@ -94,8 +94,8 @@ private:
     }
 
 private Q_SLOTS:
-    void paintsTheDesignColoursOfEachState_data();
-    void paintsTheDesignColoursOfEachState();
+    void paintsTheColoursOfEachState_data();
+    void paintsTheColoursOfEachState();
     void paintsTheCornerPixelsOnBothSides_data();
     void paintsTheCornerPixelsOnBothSides();
     void noBackgroundShowsTheBodyOnlyWhenHoveredOrPressed_data();
@@ -117,7 +117,7 @@ private Q_SLOTS:
     void theScreenShowsTheDrawing();
 };
 
-void ButtonPaintingTest::paintsTheDesignColoursOfEachState_data()
+void ButtonPaintingTest::paintsTheColoursOfEachState_data()
 {
     QTest::addColumn<int>("state");
     QTest::addColumn<QPoint>("at");
@@ -132,7 +132,7 @@ void ButtonPaintingTest::paintsTheDesignColoursOfEachState_data()
     const int cx = W / 2;
 
     for (int state = 0; state < 5; ++state) {
-        auto colour = [state](const char *name) { return designColour(name, state); };
+        auto colour = [state](const char *name) { return expectedColour(name, state); };
         auto add = [state](const char *what, QPoint at, QRgb expected) {
             QTest::addRow("state %d, %s", state, what) << state << at << expected;
         };
@@ -174,14 +174,14 @@ void ButtonPaintingTest::paintsTheDesignColoursOfEachState_data()
     QTest::newRow("pressed, top run left start") << 2 << QPoint(3, 2) << pressedTop;
     QTest::newRow("pressed, top run left end") << 2 << QPoint(6, 2) << pressedTop;
     QTest::newRow("pressed, top row after the left run")
-        << 2 << QPoint(7, 2) << designColour("G0", 2);
+        << 2 << QPoint(7, 2) << expectedColour("G0", 2);
     QTest::newRow("pressed, top run right start") << 2 << QPoint(W - 7, 2) << pressedTop;
     QTest::newRow("pressed, top run right end") << 2 << QPoint(W - 4, 2) << pressedTop;
     QTest::newRow("pressed, bottom run start") << 2 << QPoint(3, H - 3) << pressedBottom;
     QTest::newRow("pressed, bottom run end") << 2 << QPoint(6, H - 3) << pressedBottom;
     QTest::newRow("pressed, no bottom run on the right")
         << 2 << QPoint(W - 4, H - 3)
-        << graded(designColour("G2", 2), designColour("G3", 2), lowerRows, lowerRows - 1);
+        << graded(expectedColour("G2", 2), expectedColour("G3", 2), lowerRows, lowerRows - 1);
     QTest::newRow("pressed, left side pixel") << 2 << QPoint(2, 3) << pressedSide;
     QTest::newRow("pressed, right side pixel") << 2 << QPoint(W - 3, 3) << pressedSide;
 
@@ -204,7 +204,7 @@ void ButtonPaintingTest::paintsTheDesignColoursOfEachState_data()
     }
 }
 
-void ButtonPaintingTest::paintsTheDesignColoursOfEachState()
+void ButtonPaintingTest::paintsTheColoursOfEachState()
 {
     QFETCH(int, state);
     QFETCH(QPoint, at);
@@ -248,7 +248,7 @@ void ButtonPaintingTest::paintsTheCornerPixelsOnBothSides_data()
     };
     for (int state = 0; state < 5; ++state) {
         for (const Corner &c : corners) {
-            const QRgb colour = designColour(c.name, state);
+            const QRgb colour = expectedColour(c.name, state);
             QTest::addRow("state %d, %s left", state, c.name)
                 << state << QPoint(c.x, c.y) << colour;
             QTest::addRow("state %d, %s right", state, c.name)
@@ -288,8 +288,8 @@ void ButtonPaintingTest::noBackgroundShowsTheBodyOnlyWhenHoveredOrPressed()
     b.setNoBackground(true);
     b.DrawButton(state);
     if (body) {
-        QCOMPARE(colourText(pixelAt(b, W / 2, 0)), colourText(designColour("C0", state)));
-        QCOMPARE(colourText(pixelAt(b, W / 2, middle)), colourText(designColour("G2", state)));
+        QCOMPARE(colourText(pixelAt(b, W / 2, 0)), colourText(expectedColour("C0", state)));
+        QCOMPARE(colourText(pixelAt(b, W / 2, middle)), colourText(expectedColour("G2", state)));
     } else {
         QCOMPARE(area(b.Image(), back), QRect(0, 0, W, H));
     }

@@ -77,7 +77,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void newButtonHasTheDesignDefaults();
+    void newButtonHasItsDefaults();
     void maakKnopPutsANamedCaptionedButtonInItsPlace();
     void pressShowsThePressedLook();
     void holdingAndMovingOutAndBackSwitchesHoverAndPressed();
@@ -133,7 +133,7 @@ void VistaButtonTest::cleanup()
     window.reset();
 }
 
-void VistaButtonTest::newButtonHasTheDesignDefaults()
+void VistaButtonTest::newButtonHasItsDefaults()
 {
     VistaButton fresh;
     QCOMPARE(fresh.Caption(), QString());

@@ -4,14 +4,14 @@
 
 #include <string_view>
 
-// The button colours as the design table gives them, state by state, kept apart from the
+// The colours every look of the button must show, state by state, written out apart from the
 // program's own table so that a slip in either shows up as a failing test.
-struct DesignColour {
+struct ExpectedColour {
     const char *name;
     QRgb perState[5];
 };
 
-inline constexpr DesignColour designColours[] = {
+inline constexpr ExpectedColour expectedColours[] = {
     { "G0",
         { qRgb(242, 242, 242), qRgb(234, 246, 253), qRgb(228, 243, 251), qRgb(236, 245, 250),
             qRgb(244, 244, 244) } },
@@ -102,9 +102,9 @@ inline constexpr DesignColour designColours[] = {
 };
 
 // The colour named "G3", "C17" ... for one state.
-inline QRgb designColour(std::string_view name, int state)
+inline QRgb expectedColour(std::string_view name, int state)
 {
-    for (const DesignColour &colour : designColours) {
+    for (const ExpectedColour &colour : expectedColours) {
         if (name == colour.name)
             return colour.perState[state];
     }
