@@ -112,13 +112,12 @@ private Q_SLOTS:
                            QStringLiteral("Mei.lst"), QStringLiteral("Mei.lst.bak")}
             << QStringList{QStringLiteral("Mei")};
         // Such files come from elsewhere: this program cannot open or save them by that name.
-        QTest::newRow("alleen namen die een lijst kan hebben")
-            << QStringList { QStringLiteral("Kas: 2018.lst"), QStringLiteral("a\\b.lst"),
-                   QStringLiteral("Mei?.lst"), QStringLiteral("\"Mei\".lst"),
-                   QStringLiteral("<a>.lst"), QStringLiteral("a|b.lst"), QStringLiteral("a*.lst"),
-                   QStringLiteral("tab\tin.lst"), QStringLiteral("..lst"),
-                   QStringLiteral("...lst"), QStringLiteral("Juni.lst") }
-            << QStringList { QStringLiteral("Juni") };
+        QTest::newRow("alleen namen die een lijst kan hebben") << QStringList {
+            QStringLiteral("Kas: 2018.lst"), QStringLiteral("a\\b.lst"), QStringLiteral("Mei?.lst"),
+            QStringLiteral("\"Mei\".lst"), QStringLiteral("<a>.lst"), QStringLiteral("a|b.lst"),
+            QStringLiteral("a*.lst"), QStringLiteral("tab\tin.lst"), QStringLiteral("..lst"),
+            QStringLiteral("...lst"), QStringLiteral("Juni.lst")
+        } << QStringList { QStringLiteral("Juni") };
     }
 
     void namenLijst()

@@ -5,8 +5,8 @@
 #include "common/Programma.h"
 #include "lists/SaveForm.h"
 
-#include <QDir>
 #include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -193,8 +193,8 @@ private Q_SLOTS:
         // Exactly over the name box.
         QTest::newRow("Bar") << QStringLiteral("Bar") << QRect(8, 10, 298, 22) << geen << geen
                              << QString();
-        QTest::newRow("Label1") << QStringLiteral("Label1") << QRect(10, 36, -1, -1) << geen
-                                << geen << QStringLiteral("0%");
+        QTest::newRow("Label1") << QStringLiteral("Label1") << QRect(10, 36, -1, -1) << geen << geen
+                                << QStringLiteral("0%");
         QTest::newRow("CancelKnop") << QStringLiteral("CancelKnop") << QRect(180, 40, 64, 24)
                                     << geen << geen << QStringLiteral("Annuleren");
         QTest::newRow("SaveKnop") << QStringLiteral("SaveKnop") << QRect(248, 40, 56, 24) << geen
