@@ -106,6 +106,50 @@ private Q_SLOTS:
         QCOMPARE(out.back(), u'#');
     }
 
+    // The same for encoding, eight characters at a time: a character that is not ASCII, or
+    // not in the code page at all, anywhere among them keeps its own byte.
+    void encodingAtAPlace_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("special");
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<QByteArray>("byte");
+        for (const int length : { 0, 1, 7, 8, 9, 15, 16, 17, 40 }) {
+            QTest::addRow("%d plain", length) << length << -1 << QString() << QByteArray();
+            for (const int special : { 0, 3, 7, 8, 15, 16, 39 }) {
+                if (special >= length)
+                    continue;
+                QTest::addRow("%d, euro at %d", length, special)
+                    << length << special << QString(QChar(0x20AC)) << QByteArray("\x80");
+                QTest::addRow("%d, e acute at %d", length, special)
+                    << length << special << QString(QChar(0xE9)) << QByteArray("\xe9");
+                QTest::addRow("%d, CJK at %d", length, special)
+                    << length << special << QString(QChar(0x4E2D)) << QByteArray("?");
+                QTest::addRow("%d, DEL at %d", length, special)
+                    << length << special << QString(QChar(0x7F)) << QByteArray("\x7f");
+            }
+        }
+    }
+
+    void encodingAtAPlace()
+    {
+        QFETCH(int, length);
+        QFETCH(int, special);
+        QFETCH(QString, character);
+        QFETCH(QByteArray, byte);
+        QString text;
+        QByteArray expected;
+        for (int i = 0; i < length; ++i) {
+            text.append(i == special ? character : QString(QChar(u'A' + i % 26)));
+            expected.append(i == special ? byte : QByteArray(1, static_cast<char>('A' + i % 26)));
+        }
+        QByteArray out(length + 1, '#');
+        char *end = Ansi::encode(text, out.data());
+        QCOMPARE(end - out.data(), length);
+        QCOMPARE(out.left(length), expected);
+        QCOMPARE(out.back(), '#');
+    }
+
     void decodingReusesNoOldCharacters()
     {
         QString text = QStringLiteral("a much longer text than what follows");
