@@ -53,7 +53,7 @@ void BenchTabel::initTestCase()
     m_rijen = TypischeRijen(100000);
 }
 
-// The rows are copied per run (sharing their texts); the copy belongs to the loading, not to this.
+// The rows are copied per run; the copy belongs to the loading, not to this.
 void BenchTabel::toevoegenEnTonen()
 {
     ItemModel items;

@@ -125,7 +125,7 @@ void ItemRijen::Schrijf(QStringView datum, QStringView omschrijving, QStringView
             || (!cel.isEmpty() && voor(tekst, cel.utf16())
                 && voor(cel.utf16() + cel.size(), tekst + m_tekst.Grootte()));
     }
-    // Texts of these very rows would move when the string grows: they are copied first.
+    // Texts of these very rows would move when the block grows: they are copied first.
     if (eigen) {
         QString kopie;
         kopie.reserve(totaal);
@@ -217,7 +217,7 @@ void ItemRijen::Krimp()
     m_tekst.Krimp();
 }
 
-// Once more than half the string is waste, the texts in use are copied together; each change
+// Once more than half the block is waste, the texts in use are copied together; each change
 // has then paid for its share of the copy.
 void ItemRijen::RuimOpAlsNodig()
 {
