@@ -134,6 +134,9 @@ private Q_SLOTS:
                                              << Groep("d", "a", " 12,50", "3,00 ");
         QTest::newRow("empty texts")
             << Rij(u" "_qs, QString(), QString(), QString()) << Groep("", "", "", "");
+        // A line break in a cell would shift every later entry; it is written as a blank.
+        QTest::newRow("line breaks in cells") << Rij(u"2018-02-01"_qs, u"Huur\r\nmaart\rapril"_qs,
+            u"1\n"_qs, u"2"_qs) << Groep("2018-02-01", "Huur  maart april", "1 ", "2");
     }
 
     void onlyTheDateLosesItsBlanks()
