@@ -24,8 +24,7 @@
 namespace {
 
 // Waits for the first paint event of a top-level window.
-class PaintWatch : public QObject
-{
+class PaintWatch : public QObject {
 public:
     bool painted = false;
 
@@ -68,7 +67,7 @@ double ProgramStart(const QString &self, const QString &kind)
     QElapsedTimer timer;
     timer.start();
     QProcess process;
-    process.start(self, {QStringLiteral("--once"), kind});
+    process.start(self, { QStringLiteral("--once"), kind });
     process.waitForFinished(30000);
     return timer.nsecsElapsed() / 1e6;
 }
@@ -91,9 +90,8 @@ int main(int argc, char *argv[])
         window->resize(1092, 630);
         return window;
     };
-    const WindowFactory main = [&programma]() -> std::unique_ptr<QWidget> {
-        return std::make_unique<Main>(programma);
-    };
+    const WindowFactory main
+        = [&programma]() -> std::unique_ptr<QWidget> { return std::make_unique<Main>(programma); };
 
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.value(1) == QStringLiteral("--once")) {
@@ -110,7 +108,7 @@ int main(int argc, char *argv[])
     }
     std::printf("program start to painted window, median of 9: empty %.1f ms, main %.1f ms, "
                 "ratio %.2f (target <= 1.5)\n",
-                Median(emptyStarts), Median(mainStarts), Median(mainStarts) / Median(emptyStarts));
+        Median(emptyStarts), Median(mainStarts), Median(mainStarts) / Median(emptyStarts));
 
     // The first of each pays for loading fonts and styles; the repeated runs leave that out.
     ShowAndPaint(empty);
@@ -122,8 +120,7 @@ int main(int argc, char *argv[])
         emptyTimes.push_back(ShowAndPaint(empty));
         mainTimes.push_back(ShowAndPaint(main));
     }
-    std::printf("inside one program, median of %d: empty %.2f ms, main %.2f ms, ratio %.2f\n",
-                runs, Median(emptyTimes), Median(mainTimes),
-                Median(mainTimes) / Median(emptyTimes));
+    std::printf("inside one program, median of %d: empty %.2f ms, main %.2f ms, ratio %.2f\n", runs,
+        Median(emptyTimes), Median(mainTimes), Median(mainTimes) / Median(emptyTimes));
     return 0;
 }

@@ -12,8 +12,7 @@ namespace {
 
 // The fields of the file: separated by commas or line ends, blanks before a field skipped,
 // a text field between double quotes (which may hold commas).
-class Velden
-{
+class Velden {
 public:
     explicit Velden(QString tekst)
         : m_tekst(std::move(tekst))
@@ -39,7 +38,7 @@ public:
         // Up to the next comma or line end; after a quoted field that is all that is left.
         const qsizetype begin = m_plaats;
         while (m_plaats < m_tekst.size() && m_tekst.at(m_plaats) != u','
-               && !IsRegeleinde(m_tekst.at(m_plaats)))
+            && !IsRegeleinde(m_tekst.at(m_plaats)))
             ++m_plaats;
         if (veld.isNull())
             veld = m_tekst.mid(begin, m_plaats - begin).trimmed();
@@ -79,7 +78,7 @@ bool LeesInstellingen(const QString &pad, ProgrammaWaarden &waarden)
     // The header and the separator are read but not looked at.
     if (!velden.Volgende() || !velden.Volgende())
         return false;
-    for (int *component : {&waarden.KleurRood, &waarden.KleurGroen, &waarden.KleurBlauw}) {
+    for (int *component : { &waarden.KleurRood, &waarden.KleurGroen, &waarden.KleurBlauw }) {
         const std::optional<int> waarde = Component(velden.Volgende());
         if (!waarde)
             return false;
@@ -98,7 +97,6 @@ bool SchrijfInstellingen(const QString &pad, const ProgrammaWaarden &waarden, QS
                                .arg(waarden.KleurBlauw);
     const QByteArray bytes = Ansi::encode(inhoud);
     return writeFileSafely(
-        pad,
-        [&bytes](QIODevice &uit, QString *) { return uit.write(bytes) == bytes.size(); },
+        pad, [&bytes](QIODevice &uit, QString *) { return uit.write(bytes) == bytes.size(); },
         fout);
 }

@@ -34,7 +34,7 @@ const QColor StandaardAchtergrond(230, 230, 180);
 // A label whose right edge stays at `rechts` whatever the length of its text: it reaches to the
 // window's left edge and lets the mouse through to what lies under it.
 QLabel *MaakRechtsLabel(QWidget *ouder, const char *naam, const QString &tekst, int rechts,
-                        int boven, const QColor &kleur)
+    int boven, const QColor &kleur)
 {
     QLabel *label = MaakLabel(ouder, naam, tekst, twips::point(0, boven));
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -46,8 +46,8 @@ QLabel *MaakRechtsLabel(QWidget *ouder, const char *naam, const QString &tekst, 
 
 // A label that takes the width from its place to the right edge of its panel, so longer texts
 // written into it later still show.
-QLabel *MaakBreedLabel(QWidget *ouder, const char *naam, const QString &tekst, int links,
-                       int boven, int rechts, const QFont &lettertype = Arial(9, true))
+QLabel *MaakBreedLabel(QWidget *ouder, const char *naam, const QString &tekst, int links, int boven,
+    int rechts, const QFont &lettertype = Arial(9, true))
 {
     QLabel *label = MaakLabel(ouder, naam, tekst, twips::point(links, boven), lettertype);
     label->resize(twips::toPixels(rechts - links), label->height());
@@ -63,8 +63,8 @@ QFrame *MaakPaneel(QWidget *ouder, const char *naam, const QRect &plaats)
     return paneel;
 }
 
-VistaButton *MaakKnop(QWidget *ouder, const QString &naam, const QString &tekst,
-                      const QString &tip, const QRect &plaats)
+VistaButton *MaakKnop(QWidget *ouder, const QString &naam, const QString &tekst, const QString &tip,
+    const QRect &plaats)
 {
     VistaButton *knop = MaakKnop(ouder, naam, tekst, plaats);
     knop->setToolTip(tip);
@@ -72,7 +72,7 @@ VistaButton *MaakKnop(QWidget *ouder, const QString &naam, const QString &tekst,
 }
 
 VistaButton *MaakPlaatjesKnop(QWidget *ouder, const QString &naam, KnopPlaatjeSoort soort,
-                              const QString &tip, int links, int boven)
+    const QString &tip, int links, int boven)
 {
     VistaButton *knop = MaakKnop(ouder, naam, QString(), tip, twips::rect(links, boven, 840, 840));
     knop->setPicture(KnopPlaatje(soort));
@@ -148,21 +148,21 @@ Main::~Main() = default;
 
 void Main::BouwTabel()
 {
-    m_listView1 = MaakLijst(this, "ListView1", twips::rect(225, 240, 10890, 6000),
-                            QColor(210, 210, 210));
+    m_listView1
+        = MaakLijst(this, "ListView1", twips::rect(225, 240, 10890, 6000), QColor(210, 210, 210));
     m_listView1->setFont(Arial(9.75));
     m_listView1->setModel(&m_items);
-    const int breedtes[] = {1290, 6210, 1500, 1500};
+    const int breedtes[] = { 1290, 6210, 1500, 1500 };
     for (int kolom = 0; kolom < ItemModel::AantalKolommen; ++kolom)
         m_listView1->setColumnWidth(kolom, twips::toPixels(breedtes[kolom]));
     // A row chosen with the mouse or the arrow keys comes back into the inputs; a click on the
     // row already chosen brings it back again.
     connect(m_listView1, &QTreeView::clicked, this, &Main::ListView1_ItemClick);
     connect(m_listView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this](const QItemSelection &gekozen) {
-                if (!gekozen.isEmpty())
-                    ListView1_ItemClick();
-            });
+        [this](const QItemSelection &gekozen) {
+            if (!gekozen.isEmpty())
+                ListView1_ItemClick();
+        });
 
     m_helpPic = new QLabel(this);
     m_helpPic->setObjectName(QStringLiteral("HelpPic"));
@@ -172,64 +172,62 @@ void Main::BouwTabel()
     m_label6 = MaakBreedLabel(this, "Label6", AantalItemsTekst(0), 240, 6300, 6900);
     m_label1 = MaakLabel(this, "Label1", QStringLiteral("Totaal :"), twips::point(7170, 6300));
     // The totals stand under the right edges of the income and expense columns.
-    m_inkLabel = MaakRechtsLabel(this, "InkLabel", QStringLiteral("€ 00,00"), 9225, 6300,
-                                 QColor(0, 128, 0));
-    m_uitLabel = MaakRechtsLabel(this, "UitLabel", QStringLiteral("€ 00,00"), 10725, 6300,
-                                 QColor(128, 0, 0));
-    m_klokLabel = MaakRechtsLabel(this, "KlokLabel", QStringLiteral("00:00"), 16185, 6300,
-                                  QColor(128, 128, 128));
+    m_inkLabel = MaakRechtsLabel(
+        this, "InkLabel", QStringLiteral("€ 00,00"), 9225, 6300, QColor(0, 128, 0));
+    m_uitLabel = MaakRechtsLabel(
+        this, "UitLabel", QStringLiteral("€ 00,00"), 10725, 6300, QColor(128, 0, 0));
+    m_klokLabel = MaakRechtsLabel(
+        this, "KlokLabel", QStringLiteral("00:00"), 16185, 6300, QColor(128, 128, 128));
 }
 
 void Main::BouwInvoer()
 {
     m_invoer = new InvoerPaneel(this, twips::rect(210, 6600, 10920, 2700), StandaardAchtergrond,
-                                m_programma.Klok().now().date());
+        m_programma.Klok().now().date());
 
-    const QString knoppen[] = {QStringLiteral("Toevoegen"), QStringLiteral("Wijzigen"),
-                               QStringLiteral("Verwijderen")};
+    const QString knoppen[] = { QStringLiteral("Toevoegen"), QStringLiteral("Wijzigen"),
+        QStringLiteral("Verwijderen") };
     for (int index = 0; index < 3; ++index) {
         m_knop[index] = MaakKnop(m_invoer, ArrayNaam("Knop", index), knoppen[index],
-                                 QStringLiteral(" Item %1 ").arg(knoppen[index]),
-                                 twips::rect(180 + 1260 * index, 2160, 1200, 360));
+            QStringLiteral(" Item %1 ").arg(knoppen[index]),
+            twips::rect(180 + 1260 * index, 2160, 1200, 360));
         connect(m_knop[index], &VistaButton::Click, this, [this, index] { Knop_Click(index); });
     }
 
-    m_label9 = MaakLabel(m_invoer, "Label9", QStringLiteral("Vaste lasten"), twips::point(8730, 2235));
-    m_vasteLastenKnop = MaakKnop(m_invoer, QStringLiteral("VasteLastenKnop"), QStringLiteral("Vast"),
-                                 QStringLiteral(" Vaste lasten invullen "),
-                                 twips::rect(9780, 2160, 990, 360));
+    m_label9
+        = MaakLabel(m_invoer, "Label9", QStringLiteral("Vaste lasten"), twips::point(8730, 2235));
+    m_vasteLastenKnop
+        = MaakKnop(m_invoer, QStringLiteral("VasteLastenKnop"), QStringLiteral("Vast"),
+            QStringLiteral(" Vaste lasten invullen "), twips::rect(9780, 2160, 990, 360));
 }
 
 void Main::BouwMenu()
 {
-    struct Menu
-    {
+    struct Menu {
         const char *label;
         const char *tip;
         KnopPlaatjeSoort plaatje;
     };
     static const Menu menu[6] = {
-        {"Nieuw Geldlog", " Nieuw lijst (Maand) aanmaken ", KnopPlaatjeSoort::NieuwGeldlog},
-        {"Geldlog Openen", " Lijst Openen ", KnopPlaatjeSoort::GeldlogOpenen},
-        {"Geldlog Opslaan", " Lijst Opslaan ", KnopPlaatjeSoort::GeldlogOpslaan},
-        {"Geldlog Afdrukken", " Lijst afdrukken ", KnopPlaatjeSoort::GeldlogAfdrukken},
-        {"Instellingen", " Wijzigingen aanbrengen ", KnopPlaatjeSoort::Instellingen},
-        {"Programma Info", " Copyright en Info ", KnopPlaatjeSoort::ProgrammaInfo},
+        { "Nieuw Geldlog", " Nieuw lijst (Maand) aanmaken ", KnopPlaatjeSoort::NieuwGeldlog },
+        { "Geldlog Openen", " Lijst Openen ", KnopPlaatjeSoort::GeldlogOpenen },
+        { "Geldlog Opslaan", " Lijst Opslaan ", KnopPlaatjeSoort::GeldlogOpslaan },
+        { "Geldlog Afdrukken", " Lijst afdrukken ", KnopPlaatjeSoort::GeldlogAfdrukken },
+        { "Instellingen", " Wijzigingen aanbrengen ", KnopPlaatjeSoort::Instellingen },
+        { "Programma Info", " Copyright en Info ", KnopPlaatjeSoort::ProgrammaInfo },
     };
 
     m_frame2 = MaakPaneel(this, "Frame2", twips::rect(11340, 135, 4890, 6120));
     for (int index = 0; index < 6; ++index) {
         m_menuKnop[index] = MaakPlaatjesKnop(m_frame2, ArrayNaam("MenuKnop", index),
-                                             menu[index].plaatje,
-                                             QString::fromLatin1(menu[index].tip), 255,
-                                             375 + 930 * index);
-        connect(m_menuKnop[index], &VistaButton::Click, this,
-                [this, index] { MenuKnop_Click(index); });
+            menu[index].plaatje, QString::fromLatin1(menu[index].tip), 255, 375 + 930 * index);
+        connect(
+            m_menuKnop[index], &VistaButton::Click, this, [this, index] { MenuKnop_Click(index); });
 
         const QString naam = ArrayNaam("MenuLabel", index);
-        m_menuLabel[index] = MaakLabel(m_frame2, qPrintable(naam),
-                                       QString::fromLatin1(menu[index].label),
-                                       twips::point(1290, 675 + 930 * index), Arial(14.25, true));
+        m_menuLabel[index]
+            = MaakLabel(m_frame2, qPrintable(naam), QString::fromLatin1(menu[index].label),
+                twips::point(1290, 675 + 930 * index), Arial(14.25, true));
         ZetKleur(*m_menuLabel[index], QPalette::WindowText, QColor(90, 90, 70));
     }
 }
@@ -237,18 +235,17 @@ void Main::BouwMenu()
 void Main::BouwNaamPaneel()
 {
     m_frame3 = MaakPaneel(this, "Frame3", twips::rect(11340, 6600, 4890, 2700));
-    m_label7 = MaakBreedLabel(m_frame3, "Label7", QStringLiteral("Naam..... : "), 210, 270, 4830,
-                              Arial(12, true));
-    m_label8 = MaakBreedLabel(m_frame3, "Label8", QStringLiteral("Saldo..... : "), 210, 600, 4830,
-                              Arial(12, true));
+    m_label7 = MaakBreedLabel(
+        m_frame3, "Label7", QStringLiteral("Naam..... : "), 210, 270, 4830, Arial(12, true));
+    m_label8 = MaakBreedLabel(
+        m_frame3, "Label8", QStringLiteral("Saldo..... : "), 210, 600, 4830, Arial(12, true));
 
     m_helpKnop = MaakPlaatjesKnop(m_frame3, QStringLiteral("HelpKnop"), KnopPlaatjeSoort::Help,
-                                  QStringLiteral(" Beknopte Uitleg "), 180, 1680);
+        QStringLiteral(" Beknopte Uitleg "), 180, 1680);
     m_grafiekKnop = MaakPlaatjesKnop(m_frame3, QStringLiteral("GrafiekKnop"),
-                                     KnopPlaatjeSoort::Overzicht,
-                                     QStringLiteral(" Totaal Saldo berekenen "), 1110, 1680);
+        KnopPlaatjeSoort::Overzicht, QStringLiteral(" Totaal Saldo berekenen "), 1110, 1680);
     m_exitKnop = MaakPlaatjesKnop(m_frame3, QStringLiteral("ExitKnop"), KnopPlaatjeSoort::Afsluiten,
-                                  QStringLiteral(" Programma Stoppen "), 3870, 1680);
+        QStringLiteral(" Programma Stoppen "), 3870, 1680);
     connect(m_helpKnop, &VistaButton::Click, this, &Main::HelpKnop_Click);
     connect(m_grafiekKnop, &VistaButton::Click, this, &Main::GrafiekKnop_Click);
     connect(m_exitKnop, &VistaButton::Click, this, &QWidget::close);
@@ -265,17 +262,19 @@ void Main::BouwSaldoPaneel()
     m_label10->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_label10->setGeometry(twips::rect(150, 240, 4560, 1200));
     m_label10->setText(
-        QStringLiteral("Met de button 'Show' kunt u in alle gemaakte bestanden het Saldo bekijken. ")
-        + QStringLiteral("Het Saldo wordt berekend door de uitgaven van de inkomsten af te trekken. ")
+        QStringLiteral(
+            "Met de button 'Show' kunt u in alle gemaakte bestanden het Saldo bekijken. ")
+        + QStringLiteral(
+            "Het Saldo wordt berekend door de uitgaven van de inkomsten af te trekken. ")
         + QStringLiteral("Het Saldo is dan het bedrag dat u daarna overhoud of te kort komt."));
 
     m_showKnop = MaakKnop(m_frame4, QStringLiteral("ShowKnop"), QStringLiteral("Show"),
-                          QStringLiteral(" Bekijk alle bestanden "),
-                          twips::rect(2400, 1500, 990, 360));
-    m_list1 = MaakLijst(m_frame4, "List1", twips::rect(195, 1500, 2100, 3885), QColor(210, 210, 150));
+        QStringLiteral(" Bekijk alle bestanden "), twips::rect(2400, 1500, 990, 360));
+    m_list1
+        = MaakLijst(m_frame4, "List1", twips::rect(195, 1500, 2100, 3885), QColor(210, 210, 150));
     ZetKleur(*m_list1, QPalette::Text, QColor(30, 30, 30));
-    m_label12 = MaakLabel(m_frame4, "Label12", QStringLiteral("Bestand"), twips::point(2400, 5160),
-                          Arial(9));
+    m_label12 = MaakLabel(
+        m_frame4, "Label12", QStringLiteral("Bestand"), twips::point(2400, 5160), Arial(9));
     m_label11 = MaakLabel(m_frame4, "Label11", QStringLiteral("Totaal €"), twips::point(180, 5460));
 }
 
@@ -352,7 +351,7 @@ void Main::Timer1_Timer()
 
 QList<QWidget *> Main::AchtergrondVlakken()
 {
-    return {this, m_invoer, m_frame2, m_frame3, m_frame4};
+    return { this, m_invoer, m_frame2, m_frame3, m_frame4 };
 }
 
 QString Main::InstellingenPad() const
@@ -364,15 +363,15 @@ void Main::closeEvent(QCloseEvent *event)
 {
     if (m_programma.Waarden().Gewijzigd
         && !m_programma.Berichten().ask(this,
-                                        QStringLiteral("Geldlog is gewijzigd, wil je toch afsluiten?"),
-                                        QStringLiteral("Afsluiten"))) {
+            QStringLiteral("Geldlog is gewijzigd, wil je toch afsluiten?"),
+            QStringLiteral("Afsluiten"))) {
         event->ignore();
         return;
     }
     // The program ends all the same; the user learns that the colour was not kept.
     if (QString fout; !SchrijfInstellingen(InstellingenPad(), m_programma.Waarden(), &fout)) {
-        m_programma.Berichten().tell(
-            this, QStringLiteral("De instellingen zijn niet bewaard.\n") + fout,
+        m_programma.Berichten().tell(this,
+            QStringLiteral("De instellingen zijn niet bewaard.\n") + fout,
             QStringLiteral("Geldlog"), MessageBoxes::Icon::Critical);
     }
     event->accept();

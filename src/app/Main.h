@@ -17,8 +17,7 @@ class VistaButton;
 // The main window: the entry table of the current list, the inputs for one entry, the menu,
 // the list's name and balance, the help screen and the clock. It stays open for the whole run;
 // every other window is opened from here and writes its result back into it.
-class Main final : public QWidget, public HoofdVenster
-{
+class Main final : public QWidget, public HoofdVenster {
     Q_OBJECT
 
 public:
@@ -76,13 +75,13 @@ private:
     QFrame *m_frame3 = nullptr;
     QFrame *m_frame4 = nullptr;
 
-    InvoerPaneel *m_invoer = nullptr;  // Frame1
-    std::array<VistaButton *, 3> m_knop{};
+    InvoerPaneel *m_invoer = nullptr; // Frame1
+    std::array<VistaButton *, 3> m_knop {};
     QLabel *m_label9 = nullptr;
     VistaButton *m_vasteLastenKnop = nullptr;
 
-    std::array<VistaButton *, 6> m_menuKnop{};
-    std::array<QLabel *, 6> m_menuLabel{};
+    std::array<VistaButton *, 6> m_menuKnop {};
+    std::array<QLabel *, 6> m_menuLabel {};
 
     QLabel *m_label7 = nullptr;
     QLabel *m_label8 = nullptr;

@@ -22,8 +22,8 @@ const QString ProgrammaTitel = QStringLiteral("Geldlog");
 
 void Main::ItemToevoegen()
 {
-    if (const QString fout = m_invoer->InvoerFout(
-            QStringLiteral("Inkomsten of Uitgaven invullen, niet alle twee..."));
+    if (const QString fout
+        = m_invoer->InvoerFout(QStringLiteral("Inkomsten of Uitgaven invullen, niet alle twee..."));
         !fout.isEmpty()) {
         m_programma.Berichten().tell(this, fout, ProgrammaTitel);
         return;
@@ -41,8 +41,8 @@ void Main::ItemToevoegen()
 
 void Main::ItemWijzigen()
 {
-    if (const QString fout = m_invoer->InvoerFout(
-            QStringLiteral("Inkomsten of Uitgaven invullen, niet allebij..."));
+    if (const QString fout
+        = m_invoer->InvoerFout(QStringLiteral("Inkomsten of Uitgaven invullen, niet allebij..."));
         !fout.isEmpty()) {
         m_programma.Berichten().tell(this, fout, ProgrammaTitel);
         return;
@@ -63,7 +63,7 @@ void Main::ItemVerwijderen()
         return;
 
     const QString vraag = QStringLiteral("Wil je (") + m_items.Rij(rij).omschrijving
-                          + QStringLiteral(") verwijderen uit de lijst?");
+        + QStringLiteral(") verwijderen uit de lijst?");
     if (!m_programma.Berichten().ask(this, vraag, QStringLiteral(" Delete")))
         return;
 

@@ -23,8 +23,7 @@ bool isDigit(QChar c)
 }
 
 // A decimal number in its parts: digits only, without sign or separator.
-struct Decimaal
-{
+struct Decimaal {
     bool negatief = false;
     QString geheel;
     QString breuk;
@@ -75,7 +74,8 @@ QString TweeDecimalen(const Decimaal &d)
     while (cijfers.size() < 3)
         cijfers.prepend(u'0');
 
-    const bool nul = std::all_of(cijfers.cbegin(), cijfers.cend(), [](QChar c) { return c == u'0'; });
+    const bool nul
+        = std::all_of(cijfers.cbegin(), cijfers.cend(), [](QChar c) { return c == u'0'; });
     const qsizetype komma = cijfers.size() - 2;
     QString tekst = (d.negatief && !nul) ? QStringLiteral("-") : QString();
     tekst += QStringView(cijfers).left(komma);
@@ -91,9 +91,9 @@ double VijftienCijfers(double waarde)
 {
     if (!(std::abs(waarde) < 1e15))
         return waarde;
-    std::array<char, 32> buffer{};
-    const auto geschreven = std::to_chars(buffer.data(), buffer.data() + buffer.size(), waarde,
-                                          std::chars_format::general, 15);
+    std::array<char, 32> buffer {};
+    const auto geschreven = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), waarde, std::chars_format::general, 15);
     double afgerond = waarde;
     std::from_chars(buffer.data(), geschreven.ptr, afgerond);
     return afgerond;
@@ -149,9 +149,9 @@ QString BedragTekst(double waarde)
 
     // Written out with no digit more than it takes to read back the same double: the decimal value
     // a person meant. Fixed notation of the largest double takes 309 digits.
-    std::array<char, 512> buffer{};
+    std::array<char, 512> buffer {};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                      VijftienCijfers(waarde), std::chars_format::fixed);
+        VijftienCijfers(waarde), std::chars_format::fixed);
     const auto tekst = QLatin1StringView(buffer.data(), result.ptr - buffer.data());
     return TweeDecimalen(*LeesDecimaal(QString(tekst), u'.'));
 }

@@ -11,11 +11,10 @@ QString DatumTekst(const QString &jaar, const QString &maand, const QString &dag
 
 // A date text taken apart again for the inputs. A part that cannot be read stays empty, so the
 // input it belongs to keeps its value.
-struct DatumDelen
-{
-    QString jaar;      // the first four characters
-    QString maand;     // the month name for characters 6 and 7
-    QString dag;       // the last two characters as a number, without leading zero
+struct DatumDelen {
+    QString jaar; // the first four characters
+    QString maand; // the month name for characters 6 and 7
+    QString dag; // the last two characters as a number, without leading zero
 };
 
 DatumDelen LeesDatumTekst(const QString &datum);

@@ -15,8 +15,8 @@
 
 namespace {
 
-QComboBox *MaakCombo(QWidget *paneel, const char *naam, const QPoint &plaats, int breedte,
-                     bool bewerkbaar)
+QComboBox *MaakCombo(
+    QWidget *paneel, const char *naam, const QPoint &plaats, int breedte, bool bewerkbaar)
 {
     auto *combo = new QComboBox(paneel);
     combo->setObjectName(QLatin1StringView(naam));
@@ -49,8 +49,8 @@ QString EenRegel(QString tekst)
 
 } // namespace
 
-InvoerPaneel::InvoerPaneel(QWidget *ouder, const QRect &plaats, const QColor &achtergrond,
-                           const QDate &vandaag)
+InvoerPaneel::InvoerPaneel(
+    QWidget *ouder, const QRect &plaats, const QColor &achtergrond, const QDate &vandaag)
     : QFrame(ouder)
 {
     setObjectName(QStringLiteral("Frame1"));
@@ -61,9 +61,9 @@ InvoerPaneel::InvoerPaneel(QWidget *ouder, const QRect &plaats, const QColor &ac
     // colours and the combos' font before the inputs are made, so each takes them over at
     // birth; setting them on every input afterwards costs a noticeable part of the start-up.
     QPalette palet = palette();
-    for (const auto rol : {QPalette::Base, QPalette::Button})
+    for (const auto rol : { QPalette::Base, QPalette::Button })
         palet.setColor(rol, QColor(30, 0, 0));
-    for (const auto rol : {QPalette::Text, QPalette::ButtonText})
+    for (const auto rol : { QPalette::Text, QPalette::ButtonText })
         palet.setColor(rol, QColor(230, 230, 230));
     setPalette(palet);
     setFont(Arial(9));
@@ -76,7 +76,7 @@ InvoerPaneel::InvoerPaneel(QWidget *ouder, const QRect &plaats, const QColor &ac
     m_label5 = MaakLabel(this, "Label5", QStringLiteral("Omschrijving"), twips::point(6300, 810));
     m_text2 = MaakTekstvak(this, "Text2", 1200);
     MaakLabel(this, "Label3", QStringLiteral("Inkomsten (b.v. 123,78 of 45,00)"),
-              twips::point(1500, 1260));
+        twips::point(1500, 1260));
     m_text3 = MaakTekstvak(this, "Text3", 1650);
     MaakLabel(this, "Label4", QStringLiteral("Uitgaven"), twips::point(1500, 1710));
 
@@ -125,9 +125,8 @@ void InvoerPaneel::VervangPunten()
 
 Item InvoerPaneel::InvoerItem() const
 {
-    return {DatumTekst(m_combo1->currentText(), m_combo2->currentText(), m_combo3->currentText()),
-            EenRegel(m_combo4->currentText()), EenRegel(m_text2->text()),
-            EenRegel(m_text3->text())};
+    return { DatumTekst(m_combo1->currentText(), m_combo2->currentText(), m_combo3->currentText()),
+        EenRegel(m_combo4->currentText()), EenRegel(m_text2->text()), EenRegel(m_text3->text()) };
 }
 
 void InvoerPaneel::MaakBedragenLeeg()

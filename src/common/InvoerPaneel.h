@@ -14,22 +14,21 @@ class QLineEdit;
 // fixed-costs window: year, month and day, the description, and the income and expense boxes
 // with their labels. Each window adds its own buttons to it. A click into one amount box empties
 // the other, so an entry gets one amount only.
-class InvoerPaneel final : public QFrame
-{
+class InvoerPaneel final : public QFrame {
     Q_OBJECT
 
 public:
     // A panel at `plaats` (twips converted to pixels) with its inputs set to `vandaag`.
-    InvoerPaneel(QWidget *ouder, const QRect &plaats, const QColor &achtergrond,
-                 const QDate &vandaag);
+    InvoerPaneel(
+        QWidget *ouder, const QRect &plaats, const QColor &achtergrond, const QDate &vandaag);
 
-    QComboBox *Combo1() const { return m_combo1; }  // year, "2000" to "2050"
-    QComboBox *Combo2() const { return m_combo2; }  // month name
-    QComboBox *Combo3() const { return m_combo3; }  // day, editable
-    QComboBox *Combo4() const { return m_combo4; }  // description, editable
-    QLineEdit *Text2() const { return m_text2; }    // income
-    QLineEdit *Text3() const { return m_text3; }    // expense
-    QLabel *Label5() const { return m_label5; }     // "Omschrijving"
+    QComboBox *Combo1() const { return m_combo1; } // year, "2000" to "2050"
+    QComboBox *Combo2() const { return m_combo2; } // month name
+    QComboBox *Combo3() const { return m_combo3; } // day, editable
+    QComboBox *Combo4() const { return m_combo4; } // description, editable
+    QLineEdit *Text2() const { return m_text2; } // income
+    QLineEdit *Text3() const { return m_text3; } // expense
+    QLabel *Label5() const { return m_label5; } // "Omschrijving"
 
     // The message for the first check the inputs fail, or "" when they may be taken.
     // Both amounts filled is refused with `beideMelding`, which differs per window.

@@ -2,11 +2,19 @@
 
 const QStringList &MaandNamen()
 {
-    static const QStringList namen{
-        QStringLiteral("Januari"), QStringLiteral("Februari"), QStringLiteral("Maart"),
-        QStringLiteral("April"),   QStringLiteral("Mei"),      QStringLiteral("Juni"),
-        QStringLiteral("Juli"),    QStringLiteral("Augustus"), QStringLiteral("September"),
-        QStringLiteral("Oktober"), QStringLiteral("November"), QStringLiteral("December"),
+    static const QStringList namen {
+        QStringLiteral("Januari"),
+        QStringLiteral("Februari"),
+        QStringLiteral("Maart"),
+        QStringLiteral("April"),
+        QStringLiteral("Mei"),
+        QStringLiteral("Juni"),
+        QStringLiteral("Juli"),
+        QStringLiteral("Augustus"),
+        QStringLiteral("September"),
+        QStringLiteral("Oktober"),
+        QStringLiteral("November"),
+        QStringLiteral("December"),
     };
     return namen;
 }

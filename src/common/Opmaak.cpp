@@ -43,7 +43,7 @@ QFont DialoogLettertype()
 }
 
 QLabel *MaakLabel(QWidget *ouder, const char *naam, const QString &tekst, const QPoint &plaats,
-                  const QFont &lettertype)
+    const QFont &lettertype)
 {
     auto *label = new QLabel(tekst, ouder);
     label->setObjectName(QLatin1StringView(naam));

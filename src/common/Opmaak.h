@@ -34,7 +34,7 @@ QFont DialoogLettertype();
 
 // A label sized to its text, top left at `plaats`; labels are 9 point bold unless said otherwise.
 QLabel *MaakLabel(QWidget *ouder, const char *naam, const QString &tekst, const QPoint &plaats,
-                  const QFont &lettertype = Arial(9, true));
+    const QFont &lettertype = Arial(9, true));
 
 // A panel of a window: a sunken frame filled with its background colour.
 void ZetPaneelOpmaak(QFrame &paneel, const QColor &achtergrond);

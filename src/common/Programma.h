@@ -6,20 +6,18 @@ class Clock;
 class MessageBoxes;
 
 // The values the whole program shares, living from start to end.
-struct ProgrammaWaarden
-{
-    QString LijstNaam;         // name of the current list; empty until one is named
-    bool Gewijzigd = false;    // the current list has changes that were not saved
-    int KleurRood = 230;       // background colour of the main window
+struct ProgrammaWaarden {
+    QString LijstNaam; // name of the current list; empty until one is named
+    bool Gewijzigd = false; // the current list has changes that were not saved
+    int KleurRood = 230; // background colour of the main window
     int KleurGroen = 230;
     int KleurBlauw = 180;
-    double TotaalSaldo = 0.0;  // grand total of the balance overview
+    double TotaalSaldo = 0.0; // grand total of the balance overview
 };
 
 // The running program: its folder, its shared values and the services every window uses.
 // The application owns one; a test builds its own around a temporary folder.
-class Programma
-{
+class Programma {
 public:
     Programma(QString programmaMap, MessageBoxes &berichten, Clock &klok);
 

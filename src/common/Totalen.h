@@ -5,8 +5,7 @@
 class HoofdVenster;
 class ItemModel;
 
-struct Totalen
-{
+struct Totalen {
     double inkomsten = 0.0;
     double uitgaven = 0.0;
     double saldo = 0.0;

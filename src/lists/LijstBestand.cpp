@@ -48,7 +48,8 @@ char *SchrijfRegel(char *uit, QStringView tekst)
     uit = Ansi::encode(tekst, uit);
     // A line break inside a cell would split the entry over more lines and shift every entry
     // after it; it is written as a blank.
-    std::replace_if(begin, uit, [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        begin, uit, [](char c) { return c == '\r' || c == '\n'; }, ' ');
     *uit++ = '\r';
     *uit++ = '\n';
     return uit;

@@ -21,7 +21,7 @@ namespace {
 // An editable box that takes the typed text as it stands: no completion from the items and
 // no typed text added to them.
 QComboBox *Invoerlijst(QWidget *ouder, const QString &naam, const QRect &plaats,
-                       const QStringList &items, const QString &tekst)
+    const QStringList &items, const QString &tekst)
 {
     auto *combo = new QComboBox(ouder);
     combo->setObjectName(naam);
@@ -55,9 +55,9 @@ NieuwForm::NieuwForm(HoofdVenster &hoofd, QWidget *parent)
 
     const QDate vandaag = m_hoofd.programma().Klok().now().date();
     Combo2 = Invoerlijst(this, QStringLiteral("Combo2"), twips::rect(180, 210, 930, ComboHoogte),
-                         Jaartallen(), QString::number(vandaag.year()));
+        Jaartallen(), QString::number(vandaag.year()));
     Combo1 = Invoerlijst(this, QStringLiteral("Combo1"), twips::rect(1200, 210, 2100, ComboHoogte),
-                         MaandNamen(), MaandNaam(vandaag.month()));
+        MaandNamen(), MaandNaam(vandaag.month()));
 
     Label1 = new QLabel(QStringLiteral("Jaar, Maand"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

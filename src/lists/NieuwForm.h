@@ -9,8 +9,7 @@ class VistaButton;
 
 // Starts a new, empty list in the main window, named after a year and a month or whatever the
 // user types into the two boxes. Nothing is written to disk until the list is saved.
-class NieuwForm final : public QDialog
-{
+class NieuwForm final : public QDialog {
     Q_OBJECT
 
 public:

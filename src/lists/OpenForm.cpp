@@ -141,9 +141,9 @@ void OpenForm::DelKnopClick()
         return;
 
     MessageBoxes &berichten = m_hoofd.programma().Berichten();
-    if (!berichten.ask(this, QStringLiteral("Wilt je het geldlog '") + naam
-                                 + QStringLiteral("' verwijderen?"),
-                       QStringLiteral("Delete")))
+    if (!berichten.ask(this,
+            QStringLiteral("Wilt je het geldlog '") + naam + QStringLiteral("' verwijderen?"),
+            QStringLiteral("Delete")))
         return;
 
     // A file that is already gone counts as deleted; one that stays is reported and keeps
@@ -151,11 +151,11 @@ void OpenForm::DelKnopClick()
     QFile bestand(LijstPad(m_hoofd.programma(), naam));
     if (!bestand.remove() && bestand.exists()) {
         berichten.tell(this,
-                       QStringLiteral("Het geldlog '%1' kon niet worden verwijderd. Misschien is "
-                                      "het bestand in gebruik of mag de map Data niet worden "
-                                      "gewijzigd.")
-                           .arg(naam),
-                       QStringLiteral("Error"), MessageBoxes::Icon::Critical);
+            QStringLiteral("Het geldlog '%1' kon niet worden verwijderd. Misschien is "
+                           "het bestand in gebruik of mag de map Data niet worden "
+                           "gewijzigd.")
+                .arg(naam),
+            QStringLiteral("Error"), MessageBoxes::Icon::Critical);
         return;
     }
     delete List1->selectedItems().first();

@@ -9,8 +9,7 @@ class VistaButton;
 
 // Lists the saved lists by name, loads the chosen one into the main window, and deletes lists
 // on request. The Data folder is read when the dialog is built.
-class OpenForm final : public QDialog
-{
+class OpenForm final : public QDialog {
     Q_OBJECT
 
 public:

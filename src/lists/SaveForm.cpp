@@ -60,7 +60,7 @@ SaveForm::SaveForm(HoofdVenster &hoofd, QWidget *parent)
     Bar->setGeometry(twips::rect(120, 150, 4470, 330));
     Bar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_balk = QImage(std::max(Bar->width(), BalkEinde), std::max(Bar->height(), BalkHoogte),
-                    QImage::Format_RGB32);
+        QImage::Format_RGB32);
     // The bar has no colour of its own: behind the green it shows the system's button colour.
     m_balk.fill(Bar->palette().color(QPalette::Button));
     Bar->setPixmap(QPixmap::fromImage(m_balk));
@@ -86,7 +86,7 @@ void SaveForm::SaveKnopClick()
     const QString naam = Text1->text().trimmed();
     if (naam.isEmpty()) {
         berichten.tell(this, QStringLiteral("Naam ontbreekt!"), QStringLiteral("Error"),
-                       MessageBoxes::Icon::Critical);
+            MessageBoxes::Icon::Critical);
         Text1->setFocus();
         return;
     }
@@ -102,8 +102,8 @@ void SaveForm::SaveKnopClick()
     if (!SaveLijst(programma, m_hoofd.items(), naam, &fout)) {
         zandloper.release();
         berichten.tell(this,
-                       QStringLiteral("Het geldlog '%1' is niet opgeslagen.\n%2").arg(naam, fout),
-                       QStringLiteral("Error"), MessageBoxes::Icon::Critical);
+            QStringLiteral("Het geldlog '%1' is niet opgeslagen.\n%2").arg(naam, fout),
+            QStringLiteral("Error"), MessageBoxes::Icon::Critical);
         Text1->setFocus();
         return;
     }

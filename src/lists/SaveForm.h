@@ -10,8 +10,7 @@ class VistaButton;
 
 // Stores the current list under the name the user confirms or types, then shows a short
 // progress animation and closes. The list's name and the changed flag go to the main window.
-class SaveForm final : public QDialog
-{
+class SaveForm final : public QDialog {
     Q_OBJECT
 
 public:

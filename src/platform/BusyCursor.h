@@ -2,8 +2,7 @@
 
 // Shows the hourglass over the whole program for as long as it lives, so an early return
 // never leaves it on.
-class BusyCursor
-{
+class BusyCursor {
 public:
     BusyCursor();
     ~BusyCursor();

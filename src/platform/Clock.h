@@ -4,8 +4,7 @@
 
 // The program's one source of time: the clock label, today's date in the inputs and the pauses
 // of the animations all ask it, so a test can fix "today" and wait without sleeping.
-class Clock
-{
+class Clock {
 public:
     virtual ~Clock() = default;
 
@@ -15,8 +14,7 @@ public:
     virtual void wait(int milliseconds) = 0;
 };
 
-class SystemClock final : public Clock
-{
+class SystemClock final : public Clock {
 public:
     QDateTime now() const override;
     void wait(int milliseconds) override;

@@ -5,12 +5,12 @@
 
 void MessageBoxes::tell(QWidget *parent, const QString &text, const QString &title, Icon icon)
 {
-    show(parent, {text, title, icon, Buttons::Ok});
+    show(parent, { text, title, icon, Buttons::Ok });
 }
 
 bool MessageBoxes::ask(QWidget *parent, const QString &text, const QString &title)
 {
-    return show(parent, {text, title, Icon::None, Buttons::YesNo}) == Answer::Yes;
+    return show(parent, { text, title, Icon::None, Buttons::YesNo }) == Answer::Yes;
 }
 
 MessageBoxes::Answer QtMessageBoxes::show(QWidget *parent, const Box &box)

@@ -6,15 +6,13 @@ class QWidget;
 
 // Every message box of the program goes through this interface; the windows never call
 // QMessageBox themselves, so a test can script the answers and see every box that was shown.
-class MessageBoxes
-{
+class MessageBoxes {
 public:
     enum class Icon { None, Critical };
     enum class Buttons { Ok, YesNo };
     enum class Answer { Ok, Yes, No };
 
-    struct Box
-    {
+    struct Box {
         QString text;
         QString title;
         Icon icon = Icon::None;
@@ -32,8 +30,7 @@ public:
 };
 
 // The real boxes, with the Dutch button texts "OK", "Ja" and "Nee".
-class QtMessageBoxes final : public MessageBoxes
-{
+class QtMessageBoxes final : public MessageBoxes {
 public:
     Answer show(QWidget *parent, const Box &box) override;
 };

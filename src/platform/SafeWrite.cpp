@@ -57,9 +57,8 @@ bool writeFileSafely(const QString &path, const FileWriter &writer, QString *err
     QString reason;
     if (!writer(file, &reason)) {
         // A failing file says why in Dutch; a writer that stopped on its own gives its reason.
-        const QString why = file.error() != QFileDevice::NoError || reason.isEmpty()
-            ? Reason(file)
-            : reason;
+        const QString why
+            = file.error() != QFileDevice::NoError || reason.isEmpty() ? Reason(file) : reason;
         file.cancelWriting();
         return Fail(error, CannotWrite(path, why));
     }
@@ -69,7 +68,8 @@ bool writeFileSafely(const QString &path, const FileWriter &writer, QString *err
             CannotWrite(path,
                 file.error() == QFileDevice::ResourceError
                     ? Reason(file)
-                    : QStringLiteral("het nieuwe bestand kon niet op de plaats van het oude komen.")));
+                    : QStringLiteral(
+                        "het nieuwe bestand kon niet op de plaats van het oude komen.")));
     }
     return true;
 }

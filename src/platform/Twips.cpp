@@ -12,17 +12,17 @@ int toPixels(double twips)
 
 QPoint point(int left, int top)
 {
-    return {toPixels(left), toPixels(top)};
+    return { toPixels(left), toPixels(top) };
 }
 
 QSize size(int width, int height)
 {
-    return {toPixels(width), toPixels(height)};
+    return { toPixels(width), toPixels(height) };
 }
 
 QRect rect(int left, int top, int width, int height)
 {
-    return {point(left, top), size(width, height)};
+    return { point(left, top), size(width, height) };
 }
 
 QFont font(const QString &family, double points, bool bold, bool italic)

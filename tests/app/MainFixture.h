@@ -13,16 +13,11 @@
 
 // A main window of its own for each test, in a temporary program folder, started on
 // 3 December 2026 unless the test sets another day first.
-class MainFixture
-{
+class MainFixture {
 public:
-    void start()
-    {
-        main = std::make_unique<Main>(omgeving.programma());
-    }
+    void start() { main = std::make_unique<Main>(omgeving.programma()); }
 
-    template<typename T = QWidget>
-    T *find(const QString &name) const
+    template<typename T = QWidget> T *find(const QString &name) const
     {
         auto *widget = main->findChild<T *>(name);
         if (!widget)

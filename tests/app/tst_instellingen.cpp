@@ -20,8 +20,7 @@ QColor Achtergrond(QWidget *widget)
 
 } // namespace
 
-class TestInstellingen : public QObject
-{
+class TestInstellingen : public QObject {
     Q_OBJECT
 
 private:
@@ -51,8 +50,8 @@ private:
 
     QList<QColor> vlakken() const
     {
-        QList<QColor> kleuren{Achtergrond(f.main.get())};
-        for (const char *frame : {"Frame1", "Frame2", "Frame3", "Frame4"})
+        QList<QColor> kleuren { Achtergrond(f.main.get()) };
+        for (const char *frame : { "Frame1", "Frame2", "Frame3", "Frame4" })
             kleuren << Achtergrond(f.find(QLatin1StringView(frame)));
         return kleuren;
     }
@@ -78,7 +77,8 @@ private Q_SLOTS:
         f.start();
         QCOMPARE(vlakken(), QList<QColor>(5, QColor(200, 220, 240)));
         // The inputs keep their own colours.
-        QCOMPARE(f.edit(QStringLiteral("Text2"))->palette().color(QPalette::Base), QColor(30, 0, 0));
+        QCOMPARE(
+            f.edit(QStringLiteral("Text2"))->palette().color(QPalette::Base), QColor(30, 0, 0));
         // A file that was read is left as it is.
         QCOMPARE(lees(), "\"Iets anders\"\r\n\"===\"\r\n200,220,240\r\n");
     }
@@ -92,10 +92,11 @@ private Q_SLOTS:
         QTest::newRow("red not a number") << Kop + "rood,20,30\r\n" << Kop + "230,230,180\r\n";
         QTest::newRow("green negative") << Kop + "10,-1,30\r\n" << Kop + "10,230,180\r\n";
         QTest::newRow("blue missing") << Kop + "10,20\r\n" << Kop + "10,20,180\r\n";
-        QTest::newRow("only the header") << QByteArray("\"Velbrook Software 2018\"\r\n")
-                                         << Kop + "230,230,180\r\n";
+        QTest::newRow("only the header")
+            << QByteArray("\"Velbrook Software 2018\"\r\n") << Kop + "230,230,180\r\n";
         QTest::newRow("empty file") << QByteArray() << Kop + "230,230,180\r\n";
-        QTest::newRow("binary junk") << QByteArray("\x00\xff\x01\"\x80", 5) << Kop + "230,230,180\r\n";
+        QTest::newRow("binary junk")
+            << QByteArray("\x00\xff\x01\"\x80", 5) << Kop + "230,230,180\r\n";
     }
 
     void unreadableFileIsWrittenAnewWithWhatWasRead()
@@ -116,11 +117,13 @@ private Q_SLOTS:
         QTest::newRow("as written") << Kop + "1,2,3\r\n" << QColor(1, 2, 3);
         QTest::newRow("blanks before fields") << Kop + " 1,  2,   3\r\n" << QColor(1, 2, 3);
         QTest::newRow("one field a line") << Kop + "1\r\n2\r\n3\r\n" << QColor(1, 2, 3);
-        QTest::newRow("line ends of Linux") << QByteArray("\"a\"\n\"b\"\n4,5,6\n") << QColor(4, 5, 6);
+        QTest::newRow("line ends of Linux")
+            << QByteArray("\"a\"\n\"b\"\n4,5,6\n") << QColor(4, 5, 6);
         QTest::newRow("no last line end") << Kop + "7,8,9" << QColor(7, 8, 9);
-        QTest::newRow("anything after the colour") << Kop + "7,8,9,10\r\nrest\r\n" << QColor(7, 8, 9);
-        QTest::newRow("header with commas") << QByteArray("\"a,b\"\r\n\"-\"\r\n0,0,0\r\n")
-                                            << QColor(0, 0, 0);
+        QTest::newRow("anything after the colour") << Kop + "7,8,9,10\r\nrest\r\n"
+                                                   << QColor(7, 8, 9);
+        QTest::newRow("header with commas")
+            << QByteArray("\"a,b\"\r\n\"-\"\r\n0,0,0\r\n") << QColor(0, 0, 0);
     }
 
     void fieldsAreReadAsTheProgramWritesThemAndAFewWaysMore()
@@ -166,7 +169,7 @@ private Q_SLOTS:
         QVERIFY(sluit());
         const MessageBoxes::Box box = f.omgeving.berichten().shown().value(0);
         QVERIFY2(box.text.startsWith(QStringLiteral("De instellingen zijn niet bewaard.\n")),
-                 qPrintable(box.text));
+            qPrintable(box.text));
         QCOMPARE(box.icon, MessageBoxes::Icon::Critical);
         QVERIFY(QDir(f.omgeving.map()).rmdir(QStringLiteral("Geldlog.ini")));
     }
@@ -177,7 +180,7 @@ private Q_SLOTS:
         ZetAchtergrondkleur(*f.main, 0, 0, 0);
         QCOMPARE(vlakken(), QList<QColor>(5, QColor(0, 0, 0)));
         QCOMPARE(f.find(QStringLiteral("ListView1"))->palette().color(QPalette::Base),
-                 QColor(210, 210, 210));
+            QColor(210, 210, 210));
         // The stored components do not change with the colour shown.
         QCOMPARE(f.omgeving.programma().Waarden().KleurRood, 230);
     }

@@ -10,8 +10,7 @@
 #include <QTimer>
 #include <QTreeView>
 
-class TestMain : public QObject
-{
+class TestMain : public QObject {
     Q_OBJECT
 
 private:
@@ -63,10 +62,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("day");
 
-        QTest::newRow("first year") << QDate(2000, 1, 1) << "2000" << "Januari" << "1";
-        QTest::newRow("last year") << QDate(2050, 12, 31) << "2050" << "December" << "31";
-        QTest::newRow("after the list") << QDate(2051, 5, 9) << "" << "Mei" << "9";
-        QTest::newRow("before the list") << QDate(1999, 2, 28) << "" << "Februari" << "28";
+        QTest::newRow("first year") << QDate(2000, 1, 1) << "2000"
+                                    << "Januari"
+                                    << "1";
+        QTest::newRow("last year") << QDate(2050, 12, 31) << "2050"
+                                   << "December"
+                                   << "31";
+        QTest::newRow("after the list") << QDate(2051, 5, 9) << ""
+                                        << "Mei"
+                                        << "9";
+        QTest::newRow("before the list") << QDate(1999, 2, 28) << ""
+                                         << "Februari"
+                                         << "28";
     }
 
     void startsInTheYearOfToday()
@@ -86,15 +93,16 @@ private Q_SLOTS:
     void descriptionsComeSortedWithTheEmptyOneFirst()
     {
         f.omgeving.schrijfData(QStringLiteral("Omschrijving.txt"),
-                               "boodschappen\r\nHuur\r\n\r\nAuto\r\nzorgverzekering\r\n");
+            "boodschappen\r\nHuur\r\n\r\nAuto\r\nzorgverzekering\r\n");
         f.start();
         QComboBox *combo = f.combo(QStringLiteral("Combo4"));
         QStringList items;
         for (int i = 0; i < combo->count(); ++i)
             items << combo->itemText(i);
-        QCOMPARE(items, (QStringList{QString(), QString(), QStringLiteral("Auto"),
-                                     QStringLiteral("boodschappen"), QStringLiteral("Huur"),
-                                     QStringLiteral("zorgverzekering")}));
+        QCOMPARE(items,
+            (QStringList { QString(), QString(), QStringLiteral("Auto"),
+                QStringLiteral("boodschappen"), QStringLiteral("Huur"),
+                QStringLiteral("zorgverzekering") }));
         QCOMPARE(combo->currentIndex(), 0);
         // The blank line counts as a description; the empty first item does not.
         QCOMPARE(f.text(QStringLiteral("Label5")), QStringLiteral("Omschrijving (5)"));
@@ -153,7 +161,7 @@ private Q_SLOTS:
     void controlsHaveTheirFontsAndColours_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("pixelSize");  // points at 96 dpi
+        QTest::addColumn<int>("pixelSize"); // points at 96 dpi
         QTest::addColumn<bool>("bold");
         QTest::addColumn<int>("role");
         QTest::addColumn<QColor>("colour");
@@ -170,22 +178,22 @@ private Q_SLOTS:
         QTest::newRow("file") << "Label12" << 12 << false << text << QColor(Qt::black);
         QTest::newRow("table") << "ListView1" << 13 << false << int(QPalette::Base)
                                << QColor(210, 210, 210);
-        QTest::newRow("income box") << "Text2" << 13 << false << int(QPalette::Base)
-                                    << QColor(30, 0, 0);
-        QTest::newRow("expense text") << "Text3" << 13 << false << int(QPalette::Text)
-                                      << QColor(230, 230, 230);
+        QTest::newRow("income box")
+            << "Text2" << 13 << false << int(QPalette::Base) << QColor(30, 0, 0);
+        QTest::newRow("expense text")
+            << "Text3" << 13 << false << int(QPalette::Text) << QColor(230, 230, 230);
         QTest::newRow("year") << "Combo1" << 12 << false << int(QPalette::Button)
                               << QColor(30, 0, 0);
-        QTest::newRow("description") << "Combo4" << 12 << false << int(QPalette::Base)
-                                     << QColor(30, 0, 0);
+        QTest::newRow("description")
+            << "Combo4" << 12 << false << int(QPalette::Base) << QColor(30, 0, 0);
         QTest::newRow("balances") << "List1" << 12 << false << int(QPalette::Base)
                                   << QColor(210, 210, 150);
-        QTest::newRow("balances text") << "List1" << 12 << false << int(QPalette::Text)
-                                       << QColor(30, 30, 30);
-        QTest::newRow("input panel") << "Frame1" << 12 << false << int(QPalette::Window)
-                                     << QColor(230, 230, 180);
-        QTest::newRow("overview panel") << "Frame4" << 12 << false << int(QPalette::Window)
-                                        << QColor(230, 230, 180);
+        QTest::newRow("balances text")
+            << "List1" << 12 << false << int(QPalette::Text) << QColor(30, 30, 30);
+        QTest::newRow("input panel")
+            << "Frame1" << 12 << false << int(QPalette::Window) << QColor(230, 230, 180);
+        QTest::newRow("overview panel")
+            << "Frame4" << 12 << false << int(QPalette::Window) << QColor(230, 230, 180);
     }
 
     void controlsHaveTheirFontsAndColours()
@@ -220,7 +228,8 @@ private Q_SLOTS:
         QTest::newRow("count") << "Label6" << QPoint(16, 420) << "Aantal Items : 0";
         QTest::newRow("total") << "Label1" << QPoint(478, 420) << "Totaal :";
         QTest::newRow("date") << "Label2" << QPoint(284, 24) << "Jaar, Maand, Dag";
-        QTest::newRow("income") << "Label3" << QPoint(100, 84) << "Inkomsten (b.v. 123,78 of 45,00)";
+        QTest::newRow("income") << "Label3" << QPoint(100, 84)
+                                << "Inkomsten (b.v. 123,78 of 45,00)";
         QTest::newRow("expense") << "Label4" << QPoint(100, 114) << "Uitgaven";
         QTest::newRow("fixed costs") << "Label9" << QPoint(582, 149) << "Vaste lasten";
         QTest::newRow("name") << "Label7" << QPoint(14, 18) << "Naam..... : ";
@@ -259,7 +268,7 @@ private Q_SLOTS:
         QCOMPARE(f.find(QStringLiteral("UitLabel"))->geometry().right() + 1, 715);
         QCOMPARE(f.find(QStringLiteral("KlokLabel"))->geometry().right() + 1, 1079);
         QCOMPARE(f.find<QLabel>(QStringLiteral("InkLabel"))->alignment() & Qt::AlignHorizontal_Mask,
-                 Qt::AlignRight);
+            Qt::AlignRight);
     }
 
     void tooltipsHaveABlankOnEitherSide_data()
@@ -267,20 +276,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("tip");
 
-        QTest::newRow("add") << "Knop(0)" << " Item Toevoegen ";
-        QTest::newRow("change") << "Knop(1)" << " Item Wijzigen ";
-        QTest::newRow("delete") << "Knop(2)" << " Item Verwijderen ";
-        QTest::newRow("fixed costs") << "VasteLastenKnop" << " Vaste lasten invullen ";
-        QTest::newRow("new") << "MenuKnop(0)" << " Nieuw lijst (Maand) aanmaken ";
-        QTest::newRow("open") << "MenuKnop(1)" << " Lijst Openen ";
-        QTest::newRow("save") << "MenuKnop(2)" << " Lijst Opslaan ";
-        QTest::newRow("print") << "MenuKnop(3)" << " Lijst afdrukken ";
-        QTest::newRow("settings") << "MenuKnop(4)" << " Wijzigingen aanbrengen ";
-        QTest::newRow("info") << "MenuKnop(5)" << " Copyright en Info ";
-        QTest::newRow("help") << "HelpKnop" << " Beknopte Uitleg ";
-        QTest::newRow("overview") << "GrafiekKnop" << " Totaal Saldo berekenen ";
-        QTest::newRow("exit") << "ExitKnop" << " Programma Stoppen ";
-        QTest::newRow("show") << "ShowKnop" << " Bekijk alle bestanden ";
+        QTest::newRow("add") << "Knop(0)"
+                             << " Item Toevoegen ";
+        QTest::newRow("change") << "Knop(1)"
+                                << " Item Wijzigen ";
+        QTest::newRow("delete") << "Knop(2)"
+                                << " Item Verwijderen ";
+        QTest::newRow("fixed costs") << "VasteLastenKnop"
+                                     << " Vaste lasten invullen ";
+        QTest::newRow("new") << "MenuKnop(0)"
+                             << " Nieuw lijst (Maand) aanmaken ";
+        QTest::newRow("open") << "MenuKnop(1)"
+                              << " Lijst Openen ";
+        QTest::newRow("save") << "MenuKnop(2)"
+                              << " Lijst Opslaan ";
+        QTest::newRow("print") << "MenuKnop(3)"
+                               << " Lijst afdrukken ";
+        QTest::newRow("settings") << "MenuKnop(4)"
+                                  << " Wijzigingen aanbrengen ";
+        QTest::newRow("info") << "MenuKnop(5)"
+                              << " Copyright en Info ";
+        QTest::newRow("help") << "HelpKnop"
+                              << " Beknopte Uitleg ";
+        QTest::newRow("overview") << "GrafiekKnop"
+                                  << " Totaal Saldo berekenen ";
+        QTest::newRow("exit") << "ExitKnop"
+                              << " Programma Stoppen ";
+        QTest::newRow("show") << "ShowKnop"
+                              << " Bekijk alle bestanden ";
     }
 
     void tooltipsHaveABlankOnEitherSide()
@@ -330,7 +353,7 @@ private Q_SLOTS:
         QTimer::singleShot(0, [this] {
             if (QWidget *dialog = QApplication::activeModalWidget())
                 QTest::mouseClick(dialog->findChild<VistaButton *>(QStringLiteral("OkKnop")),
-                                  Qt::LeftButton, {}, QPoint(10, 10));
+                    Qt::LeftButton, {}, QPoint(10, 10));
         });
         f.click(QStringLiteral("MenuKnop(0)"));
         QVERIFY(!f.find(QStringLiteral("ListView1"))->isHidden());
@@ -414,9 +437,10 @@ private Q_SLOTS:
 
         QCOMPARE(closeMain(), closes);
         if (changed) {
-            const MessageBoxes::Box question{
+            const MessageBoxes::Box question {
                 QStringLiteral("Geldlog is gewijzigd, wil je toch afsluiten?"),
-                QStringLiteral("Afsluiten"), MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo};
+                QStringLiteral("Afsluiten"), MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo
+            };
             QCOMPARE(f.omgeving.berichten().shown().value(0), question);
             QCOMPARE(f.main->items().Aantal(), 1);
         } else {

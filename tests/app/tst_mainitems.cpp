@@ -7,8 +7,7 @@
 
 #include <QTreeView>
 
-class TestMainItems : public QObject
-{
+class TestMainItems : public QObject {
     Q_OBJECT
 
 private:
@@ -27,7 +26,8 @@ private:
 
     MessageBoxes::Box geldlogBox(const QString &text) const
     {
-        return {text, QStringLiteral("Geldlog"), MessageBoxes::Icon::None, MessageBoxes::Buttons::Ok};
+        return { text, QStringLiteral("Geldlog"), MessageBoxes::Icon::None,
+            MessageBoxes::Buttons::Ok };
     }
 
 private Q_SLOTS:
@@ -49,7 +49,7 @@ private Q_SLOTS:
         f.combo(QStringLiteral("Combo3"))->setCurrentText(QStringLiteral("3"));
         f.add(QStringLiteral("Huur"), QString(), QStringLiteral("500"));
 
-        QCOMPARE(rows(), QStringList{QStringLiteral("2026-12-03 | Huur |  | 500,00")});
+        QCOMPARE(rows(), QStringList { QStringLiteral("2026-12-03 | Huur |  | 500,00") });
         QCOMPARE(f.edit(QStringLiteral("Text2"))->text(), QString());
         QCOMPARE(f.edit(QStringLiteral("Text3"))->text(), QString());
         QCOMPARE(f.combo(QStringLiteral("Combo4"))->currentText(), QStringLiteral("Huur"));
@@ -66,14 +66,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expense");
         QTest::addColumn<QString>("row");
 
-        QTest::newRow("comma") << "123,78" << "" << "2026-12-03 | Loon | 123,78 | ";
-        QTest::newRow("point") << "45.00" << "" << "2026-12-03 | Loon | 45,00 | ";
-        QTest::newRow("whole") << "" << "7" << "2026-12-03 | Loon |  | 7,00";
-        QTest::newRow("only cents") << ",5" << "" << "2026-12-03 | Loon | 0,50 | ";
-        QTest::newRow("rounded half away from zero") << "2,675" << "" << "2026-12-03 | Loon | 2,68 | ";
-        QTest::newRow("negative") << "-3,456" << "" << "2026-12-03 | Loon | -3,46 | ";
-        QTest::newRow("no number") << "abc" << "" << "2026-12-03 | Loon | abc | ";
-        QTest::newRow("expense with point") << "" << "12.5" << "2026-12-03 | Loon |  | 12,50";
+        QTest::newRow("comma") << "123,78"
+                               << ""
+                               << "2026-12-03 | Loon | 123,78 | ";
+        QTest::newRow("point") << "45.00"
+                               << ""
+                               << "2026-12-03 | Loon | 45,00 | ";
+        QTest::newRow("whole") << ""
+                               << "7"
+                               << "2026-12-03 | Loon |  | 7,00";
+        QTest::newRow("only cents") << ",5"
+                                    << ""
+                                    << "2026-12-03 | Loon | 0,50 | ";
+        QTest::newRow("rounded half away from zero") << "2,675"
+                                                     << ""
+                                                     << "2026-12-03 | Loon | 2,68 | ";
+        QTest::newRow("negative") << "-3,456"
+                                  << ""
+                                  << "2026-12-03 | Loon | -3,46 | ";
+        QTest::newRow("no number") << "abc"
+                                   << ""
+                                   << "2026-12-03 | Loon | abc | ";
+        QTest::newRow("expense with point") << ""
+                                            << "12.5"
+                                            << "2026-12-03 | Loon |  | 12,50";
     }
 
     void addFormatsTheAmount()
@@ -82,7 +98,7 @@ private Q_SLOTS:
         QFETCH(QString, expense);
         QFETCH(QString, row);
         f.add(QStringLiteral("Loon"), income, expense);
-        QCOMPARE(rows(), QStringList{row});
+        QCOMPARE(rows(), QStringList { row });
     }
 
     void refusedInputShowsItsMessage_data()
@@ -95,17 +111,28 @@ private Q_SLOTS:
 
         const QString noDescription = QStringLiteral("Omschrijving invullen a.u.b.");
         const QString noAmount = QStringLiteral("Inkomsten of Uitgaven invullen a.u.b.");
-        for (int button : {0, 1}) {
+        for (int button : { 0, 1 }) {
             const QByteArray op = button == 0 ? "add: " : "change: ";
-            QTest::newRow(op + "no description, no amount")
-                << button << "" << "" << "" << noDescription;
-            QTest::newRow(op + "blank description") << button << "   " << "5" << "" << noDescription;
-            QTest::newRow(op + "no amount") << button << "Huur" << "" << "" << noAmount;
-            QTest::newRow(op + "blank amounts") << button << "Huur" << "  " << " " << noAmount;
+            QTest::newRow(op + "no description, no amount") << button << ""
+                                                            << ""
+                                                            << "" << noDescription;
+            QTest::newRow(op + "blank description") << button << "   "
+                                                    << "5"
+                                                    << "" << noDescription;
+            QTest::newRow(op + "no amount") << button << "Huur"
+                                            << ""
+                                            << "" << noAmount;
+            QTest::newRow(op + "blank amounts") << button << "Huur"
+                                                << "  "
+                                                << " " << noAmount;
         }
-        QTest::newRow("add: both amounts") << 0 << "Huur" << "5" << "6"
+        QTest::newRow("add: both amounts") << 0 << "Huur"
+                                           << "5"
+                                           << "6"
                                            << "Inkomsten of Uitgaven invullen, niet alle twee...";
-        QTest::newRow("change: both amounts") << 1 << "Huur" << "5" << "6"
+        QTest::newRow("change: both amounts") << 1 << "Huur"
+                                              << "5"
+                                              << "6"
                                               << "Inkomsten of Uitgaven invullen, niet allebij...";
     }
 
@@ -126,7 +153,7 @@ private Q_SLOTS:
         f.click(QStringLiteral("Knop(%1)").arg(button));
 
         QCOMPARE(f.omgeving.berichten().shown().value(0), geldlogBox(message));
-        QCOMPARE(rows(), QStringList{QStringLiteral("2026-12-03 | Eerste | 1,50 | ")});
+        QCOMPARE(rows(), QStringList { QStringLiteral("2026-12-03 | Eerste | 1,50 | ") });
         // The refused input stays in the boxes as typed, dots and all.
         QCOMPARE(f.edit(QStringLiteral("Text2"))->text(), income);
         QVERIFY(f.omgeving.programma().Waarden().Gewijzigd);
@@ -146,7 +173,7 @@ private Q_SLOTS:
         f.edit(QStringLiteral("Text3"))->setText(QStringLiteral("5"));
         f.click(QStringLiteral("Knop(0)"));
 
-        QCOMPARE(rows(), QStringList{QStringLiteral("2026-12-03 | Hu |  | 5,00")});
+        QCOMPARE(rows(), QStringList { QStringLiteral("2026-12-03 | Hu |  | 5,00") });
         QCOMPARE(description->count(), 3);
     }
 
@@ -161,8 +188,9 @@ private Q_SLOTS:
         f.fill(QStringLiteral("Markt"), QString(), QStringLiteral("12.5"));
         f.click(QStringLiteral("Knop(1)"));
 
-        QCOMPARE(rows(), (QStringList{QStringLiteral("2026-12-17 | Markt |  | 12,5"),
-                                      QStringLiteral("2026-12-03 | Loon | 45,00 | ")}));
+        QCOMPARE(rows(),
+            (QStringList { QStringLiteral("2026-12-17 | Markt |  | 12,5"),
+                QStringLiteral("2026-12-03 | Loon | 45,00 | ") }));
         QCOMPARE(f.edit(QStringLiteral("Text3"))->text(), QStringLiteral("12,5"));
         QCOMPARE(f.text(QStringLiteral("Label6")), QStringLiteral("Aantal Items : 2"));
         QCOMPARE(f.text(QStringLiteral("Label8")), QStringLiteral("Saldo..... : € 32,50"));
@@ -174,7 +202,7 @@ private Q_SLOTS:
         f.fill(QStringLiteral("Loon"), QStringLiteral("1.5"), QString());
         f.click(QStringLiteral("Knop(1)"));
 
-        QCOMPARE(rows(), QStringList{QStringLiteral("2026-12-03 | Loon | 45,00 | ")});
+        QCOMPARE(rows(), QStringList { QStringLiteral("2026-12-03 | Loon | 45,00 | ") });
         QCOMPARE(f.edit(QStringLiteral("Text2"))->text(), QStringLiteral("1,5"));
     }
 
@@ -184,11 +212,12 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("left");
         QTest::addColumn<QString>("count");
 
-        QTest::newRow("Ja") << true << QStringList{QStringLiteral("2026-12-03 | Loon | 45,00 | ")}
+        QTest::newRow("Ja") << true
+                            << QStringList { QStringLiteral("2026-12-03 | Loon | 45,00 | ") }
                             << "Aantal Items : 1";
         QTest::newRow("Nee") << false
-                             << QStringList{QStringLiteral("2026-12-03 | Huur |  | 500,00"),
-                                            QStringLiteral("2026-12-03 | Loon | 45,00 | ")}
+                             << QStringList { QStringLiteral("2026-12-03 | Huur |  | 500,00"),
+                                    QStringLiteral("2026-12-03 | Loon | 45,00 | ") }
                              << "Aantal Items : 2";
     }
 
@@ -204,9 +233,9 @@ private Q_SLOTS:
         f.omgeving.berichten().queue(yes ? MessageBoxes::Answer::Yes : MessageBoxes::Answer::No);
         f.click(QStringLiteral("Knop(2)"));
 
-        const MessageBoxes::Box question{QStringLiteral("Wil je (Huur) verwijderen uit de lijst?"),
-                                         QStringLiteral(" Delete"), MessageBoxes::Icon::None,
-                                         MessageBoxes::Buttons::YesNo};
+        const MessageBoxes::Box question { QStringLiteral(
+                                               "Wil je (Huur) verwijderen uit de lijst?"),
+            QStringLiteral(" Delete"), MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo };
         QCOMPARE(f.omgeving.berichten().shown().value(0), question);
         QCOMPARE(rows(), left);
         QCOMPARE(f.text(QStringLiteral("Label6")), count);
@@ -270,8 +299,8 @@ private Q_SLOTS:
     void clickedRowFillsTheInputs()
     {
         f.add(QStringLiteral("Huur"), QString(), QStringLiteral("500"));
-        f.main->items().VoegToe(Item{QStringLiteral("2025-07-09"), QStringLiteral(" Loon "),
-                                     QStringLiteral("12,5"), QString()});
+        f.main->items().VoegToe(Item { QStringLiteral("2025-07-09"), QStringLiteral(" Loon "),
+            QStringLiteral("12,5"), QString() });
         selectRow(1);
 
         QCOMPARE(f.combo(QStringLiteral("Combo1"))->currentText(), QStringLiteral("2025"));
@@ -289,11 +318,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("day");
 
-        QTest::newRow("fixed cost") << "-" << "2026" << "December" << "3";
-        QTest::newRow("no month") << "2024--07" << "2024" << "December" << "7";
-        QTest::newRow("empty") << "" << "2026" << "December" << "3";
-        QTest::newRow("text") << "abc" << "2026" << "December" << "3";
-        QTest::newRow("month 13, year 1999") << "1999-13-05" << "2026" << "December" << "5";
+        QTest::newRow("fixed cost") << "-"
+                                    << "2026"
+                                    << "December"
+                                    << "3";
+        QTest::newRow("no month") << "2024--07"
+                                  << "2024"
+                                  << "December"
+                                  << "7";
+        QTest::newRow("empty") << ""
+                               << "2026"
+                               << "December"
+                               << "3";
+        QTest::newRow("text") << "abc"
+                              << "2026"
+                              << "December"
+                              << "3";
+        QTest::newRow("month 13, year 1999") << "1999-13-05"
+                                             << "2026"
+                                             << "December"
+                                             << "5";
     }
 
     void clickedRowOfOddDateKeepsWhatItCannotFill()
@@ -303,7 +347,8 @@ private Q_SLOTS:
         QFETCH(QString, month);
         QFETCH(QString, day);
 
-        f.main->items().VoegToe(Item{date, QStringLiteral("Vast"), QString(), QStringLiteral("5")});
+        f.main->items().VoegToe(
+            Item { date, QStringLiteral("Vast"), QString(), QStringLiteral("5") });
         selectRow(0);
         QCOMPARE(f.combo(QStringLiteral("Combo1"))->currentText(), year);
         QCOMPARE(f.combo(QStringLiteral("Combo2"))->currentText(), month);
@@ -334,9 +379,12 @@ private Q_SLOTS:
 
         // Beyond what a double holds, an amount counts as no number.
         QTest::newRow("10,000 digits") << QString(10000, u'9') << "Saldo..... : € 0,00";
-        QTest::newRow("exponent") << "1e999" << "Saldo..... : € 1,00";
-        QTest::newRow("two signs") << "--5" << "Saldo..... : € 0,00";
-        QTest::newRow("control characters") << QStringLiteral("5\x01\t\x7f") << "Saldo..... : € 5,00";
+        QTest::newRow("exponent") << "1e999"
+                                  << "Saldo..... : € 1,00";
+        QTest::newRow("two signs") << "--5"
+                                   << "Saldo..... : € 0,00";
+        QTest::newRow("control characters")
+            << QStringLiteral("5\x01\t\x7f") << "Saldo..... : € 5,00";
         QTest::newRow("NUL") << QString(QChar(0)) + QStringLiteral("7") << "Saldo..... : € 0,00";
         QTest::newRow("other script") << QStringLiteral("五十") << "Saldo..... : € 0,00";
     }

@@ -14,8 +14,7 @@
 
 // Finding a dialog's controls by their names and using them as the user does.
 
-template<typename T>
-T *Kind(const QObject &venster, const QString &naam)
+template<typename T> T *Kind(const QObject &venster, const QString &naam)
 {
     T *kind = venster.findChild<T *>(naam);
     if (!kind)

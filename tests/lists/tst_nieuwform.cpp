@@ -28,8 +28,7 @@ enum class Invoer { Laten, Leegmaken, Typen, VolgendeKeuze };
 
 } // namespace
 
-class TstNieuwForm : public QObject
-{
+class TstNieuwForm : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestProgramma> m_test;
@@ -63,9 +62,8 @@ class TstNieuwForm : public QObject
     void vulHoofdVenster()
     {
         for (int i = 1; i <= 3; ++i)
-            m_hoofd->items().VoegToe(Item{QStringLiteral("2018-04-0%1").arg(i),
-                                          QStringLiteral("Brood"), QString(),
-                                          QStringLiteral("2,00")});
+            m_hoofd->items().VoegToe(Item { QStringLiteral("2018-04-0%1").arg(i),
+                QStringLiteral("Brood"), QString(), QStringLiteral("2,00") });
         m_hoofd->Label6().setText(QStringLiteral("Aantal Items : 3"));
         m_hoofd->Label7().setText(QStringLiteral("Naam..... : 2018 April"));
         m_hoofd->Label8().setText(QStringLiteral("Saldo..... : € -6,00"));
@@ -136,12 +134,11 @@ private Q_SLOTS:
             jaren << QString::number(jaar);
         QCOMPARE(Items(*Combo(form, "Combo2")), jaren);
         QCOMPARE(Items(*Combo(form, "Combo1")),
-                 (QStringList{QStringLiteral("Januari"), QStringLiteral("Februari"),
-                              QStringLiteral("Maart"), QStringLiteral("April"),
-                              QStringLiteral("Mei"), QStringLiteral("Juni"),
-                              QStringLiteral("Juli"), QStringLiteral("Augustus"),
-                              QStringLiteral("September"), QStringLiteral("Oktober"),
-                              QStringLiteral("November"), QStringLiteral("December")}));
+            (QStringList { QStringLiteral("Januari"), QStringLiteral("Februari"),
+                QStringLiteral("Maart"), QStringLiteral("April"), QStringLiteral("Mei"),
+                QStringLiteral("Juni"), QStringLiteral("Juli"), QStringLiteral("Augustus"),
+                QStringLiteral("September"), QStringLiteral("Oktober"), QStringLiteral("November"),
+                QStringLiteral("December") }));
     }
 
     void beginMetVandaag_data()
@@ -151,14 +148,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("maand");
         QTest::newRow("mei 2018") << QDate(2018, 5, 31) << QStringLiteral("2018")
                                   << QStringLiteral("Mei");
-        QTest::newRow("januari 2000") << QDate(2000, 1, 1) << QStringLiteral("2000")
-                                      << QStringLiteral("Januari");
-        QTest::newRow("december 2050") << QDate(2050, 12, 31) << QStringLiteral("2050")
-                                       << QStringLiteral("December");
-        QTest::newRow("voor de lijst") << QDate(1999, 8, 2) << QStringLiteral("1999")
-                                       << QStringLiteral("Augustus");
-        QTest::newRow("na de lijst") << QDate(2061, 3, 9) << QStringLiteral("2061")
-                                     << QStringLiteral("Maart");
+        QTest::newRow("januari 2000")
+            << QDate(2000, 1, 1) << QStringLiteral("2000") << QStringLiteral("Januari");
+        QTest::newRow("december 2050")
+            << QDate(2050, 12, 31) << QStringLiteral("2050") << QStringLiteral("December");
+        QTest::newRow("voor de lijst")
+            << QDate(1999, 8, 2) << QStringLiteral("1999") << QStringLiteral("Augustus");
+        QTest::newRow("na de lijst")
+            << QDate(2061, 3, 9) << QStringLiteral("2061") << QStringLiteral("Maart");
     }
 
     void beginMetVandaag()
@@ -186,18 +183,18 @@ private Q_SLOTS:
         QTest::newRow("huidige maand, lijst gewijzigd")
             << Invoer::Laten << QString() << Invoer::Laten << QString()
             << QStringLiteral("2018 Mei") << true;
-        QTest::newRow("eigen naam") << Invoer::Laten << QString() << Invoer::Typen
-                                    << QStringLiteral("Vakantie")
-                                    << QStringLiteral("2018 Vakantie") << false;
+        QTest::newRow("eigen naam")
+            << Invoer::Laten << QString() << Invoer::Typen << QStringLiteral("Vakantie")
+            << QStringLiteral("2018 Vakantie") << false;
         QTest::newRow("begin van een maand getypt")
             << Invoer::Laten << QString() << Invoer::Typen << QStringLiteral("Ma")
             << QStringLiteral("2018 Ma") << false;
         QTest::newRow("volgende maand gekozen")
             << Invoer::VolgendeKeuze << QString() << Invoer::VolgendeKeuze << QString()
             << QStringLiteral("2019 Juni") << false;
-        QTest::newRow("spaties blijven") << Invoer::Typen << QStringLiteral(" 2020")
-                                         << Invoer::Typen << QStringLiteral("Mei ")
-                                         << QStringLiteral(" 2020 Mei ") << false;
+        QTest::newRow("spaties blijven")
+            << Invoer::Typen << QStringLiteral(" 2020") << Invoer::Typen << QStringLiteral("Mei ")
+            << QStringLiteral(" 2020 Mei ") << false;
         QTest::newRow("twee lege vakken") << Invoer::Leegmaken << QString() << Invoer::Leegmaken
                                           << QString() << QStringLiteral(" ") << false;
     }
@@ -223,10 +220,9 @@ private Q_SLOTS:
 
         QCOMPARE(waarden().LijstNaam, naam);
         QCOMPARE(m_hoofd->labels(),
-                 (QStringList{QStringLiteral("Aantal Items : 0"),
-                              QStringLiteral("Naam..... : ") + naam,
-                              QStringLiteral("Saldo..... : "), QStringLiteral("€ 00,00"),
-                              QStringLiteral("€ 00,00")}));
+            (QStringList { QStringLiteral("Aantal Items : 0"),
+                QStringLiteral("Naam..... : ") + naam, QStringLiteral("Saldo..... : "),
+                QStringLiteral("€ 00,00"), QStringLiteral("€ 00,00") }));
         QCOMPARE(m_hoofd->items().Aantal(), 0);
         QVERIFY(m_hoofd->tabelZichtbaar());
         QCOMPARE(waarden().Gewijzigd, gewijzigd);
@@ -235,7 +231,7 @@ private Q_SLOTS:
         // Nothing is written, nor an existing list of that name loaded or touched.
         QCOMPARE(m_test->leesData(QStringLiteral("2018 Mei.lst")), QByteArrayLiteral("oud"));
         QCOMPARE(QDir(m_test->dataMap()).entryList(QDir::Files),
-                 QStringList{QStringLiteral("2018 Mei.lst")});
+            QStringList { QStringLiteral("2018 Mei.lst") });
     }
 
     void annulerenLaatAllesStaan()
@@ -266,8 +262,8 @@ private Q_SLOTS:
         });
         QCOMPARE(nieuw.exec(), int(QDialog::Accepted));
         QVERIFY(gedaan);
-        m_hoofd->items().VoegToe(Item{QStringLiteral("2018-05-01"), QStringLiteral("Brood"),
-                                      QString(), QStringLiteral("2,00")});
+        m_hoofd->items().VoegToe(Item { QStringLiteral("2018-05-01"), QStringLiteral("Brood"),
+            QString(), QStringLiteral("2,00") });
 
         SaveForm opslaan(*m_hoofd);
         opslaan.show();

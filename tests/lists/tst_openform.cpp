@@ -14,8 +14,8 @@
 
 namespace {
 
-QByteArray Groep(const char *datum, const char *omschrijving, const char *inkomsten,
-                 const char *uitgaven)
+QByteArray Groep(
+    const char *datum, const char *omschrijving, const char *inkomsten, const char *uitgaven)
 {
     return QByteArray(datum) + "\r\n" + omschrijving + "\r\n" + inkomsten + "\r\n" + uitgaven
         + "\r\n----------------------------\r\n";
@@ -31,8 +31,7 @@ QStringList Namen(const QListWidget &lijst)
 
 } // namespace
 
-class TstOpenForm : public QObject
-{
+class TstOpenForm : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestProgramma> m_test;
@@ -61,13 +60,13 @@ class TstOpenForm : public QObject
         if (gevonden.size() != 1)
             qFatal("no single name %s", qPrintable(naam));
         QTest::mouseClick(lijst->viewport(), Qt::LeftButton, {},
-                          lijst->visualItemRect(gevonden.first()).center());
+            lijst->visualItemRect(gevonden.first()).center());
     }
 
     void vulHoofdVenster()
     {
-        m_hoofd->items().VoegToe(Item{QStringLiteral("2025-12-31"), QStringLiteral("Oud"),
-                                      QStringLiteral("9,00"), QString()});
+        m_hoofd->items().VoegToe(Item { QStringLiteral("2025-12-31"), QStringLiteral("Oud"),
+            QStringLiteral("9,00"), QString() });
         m_hoofd->Label6().setText(QStringLiteral("Aantal Items : 1"));
         m_hoofd->Label7().setText(QStringLiteral("Naam..... : oud"));
         m_hoofd->Label8().setText(QStringLiteral("Saldo..... : € 9,00"));
@@ -94,23 +93,23 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("bestanden");
         QTest::addColumn<QStringList>("namen");
         QTest::newRow("leeg") << QStringList() << QStringList();
-        QTest::newRow("zonder .lst") << QStringList{QStringLiteral("2018 Januari.lst")}
-                                     << QStringList{QStringLiteral("2018 Januari")};
+        QTest::newRow("zonder .lst") << QStringList { QStringLiteral("2018 Januari.lst") }
+                                     << QStringList { QStringLiteral("2018 Januari") };
         QTest::newRow("hoofdletters tellen niet")
-            << QStringList{QStringLiteral("b.lst"), QStringLiteral("C.lst"),
-                           QStringLiteral("A.lst"), QStringLiteral("a2.lst")}
-            << QStringList{QStringLiteral("A"), QStringLiteral("a2"), QStringLiteral("b"),
-                           QStringLiteral("C")};
+            << QStringList { QStringLiteral("b.lst"), QStringLiteral("C.lst"),
+                   QStringLiteral("A.lst"), QStringLiteral("a2.lst") }
+            << QStringList { QStringLiteral("A"), QStringLiteral("a2"), QStringLiteral("b"),
+                   QStringLiteral("C") };
         QTest::newRow("punten blijven")
-            << QStringList{QStringLiteral("v1.2.lst"), QStringLiteral("2018.01 Jan.lst")}
-            << QStringList{QStringLiteral("2018.01 Jan"), QStringLiteral("v1.2")};
+            << QStringList { QStringLiteral("v1.2.lst"), QStringLiteral("2018.01 Jan.lst") }
+            << QStringList { QStringLiteral("2018.01 Jan"), QStringLiteral("v1.2") };
         QTest::newRow("op naam, niet op bestandsnaam")
-            << QStringList{QStringLiteral("a.lst"), QStringLiteral("a b.lst")}
-            << QStringList{QStringLiteral("a"), QStringLiteral("a b")};
+            << QStringList { QStringLiteral("a.lst"), QStringLiteral("a b.lst") }
+            << QStringList { QStringLiteral("a"), QStringLiteral("a b") };
         QTest::newRow("alleen lijsten")
-            << QStringList{QStringLiteral("Vastelasten.vls"), QStringLiteral("Omschrijving.txt"),
-                           QStringLiteral("Mei.lst"), QStringLiteral("Mei.lst.bak")}
-            << QStringList{QStringLiteral("Mei")};
+            << QStringList { QStringLiteral("Vastelasten.vls"), QStringLiteral("Omschrijving.txt"),
+                   QStringLiteral("Mei.lst"), QStringLiteral("Mei.lst.bak") }
+            << QStringList { QStringLiteral("Mei") };
         // Such files come from elsewhere: this program cannot open or save them by that name.
         QTest::newRow("alleen namen die een lijst kan hebben") << QStringList {
             QStringLiteral("Kas: 2018.lst"), QStringLiteral("a\\b.lst"), QStringLiteral("Mei?.lst"),
@@ -244,7 +243,7 @@ private Q_SLOTS:
     void keuzeMaaktDeleteMogelijk()
     {
         QFETCH(bool, metMuis);
-        maakLijsten({QStringLiteral("a.lst"), QStringLiteral("b.lst")});
+        maakLijsten({ QStringLiteral("a.lst"), QStringLiteral("b.lst") });
         OpenForm form(*m_hoofd);
         form.show();
         auto *delKnop = Kind<VistaButton>(form, QStringLiteral("DelKnop"));
@@ -268,7 +267,7 @@ private Q_SLOTS:
     {
         QFETCH(MessageBoxes::Answer, antwoord);
         const bool ja = antwoord == MessageBoxes::Answer::Yes;
-        maakLijsten({QStringLiteral("2018 Januari.lst"), QStringLiteral("2018 Februari.lst")});
+        maakLijsten({ QStringLiteral("2018 Januari.lst"), QStringLiteral("2018 Februari.lst") });
         vulHoofdVenster();
         const QStringList labels = m_hoofd->labels();
         OpenForm form(*m_hoofd);
@@ -278,13 +277,13 @@ private Q_SLOTS:
         m_test->berichten().queue(antwoord);
         Klik(form, QStringLiteral("DelKnop"));
 
-        const MessageBoxes::Box vraag{QStringLiteral("Wilt je het geldlog '2018 Januari' verwijderen?"),
-                                      QStringLiteral("Delete"), MessageBoxes::Icon::None,
-                                      MessageBoxes::Buttons::YesNo};
-        QCOMPARE(m_test->berichten().shown(), QList<MessageBoxes::Box>{vraag});
-        const QStringList overgebleven = ja ? QStringList{QStringLiteral("2018 Februari")}
-                                            : QStringList{QStringLiteral("2018 Februari"),
-                                                          QStringLiteral("2018 Januari")};
+        const MessageBoxes::Box vraag { QStringLiteral(
+                                            "Wilt je het geldlog '2018 Januari' verwijderen?"),
+            QStringLiteral("Delete"), MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo };
+        QCOMPARE(m_test->berichten().shown(), QList<MessageBoxes::Box> { vraag });
+        const QStringList overgebleven = ja
+            ? QStringList { QStringLiteral("2018 Februari") }
+            : QStringList { QStringLiteral("2018 Februari"), QStringLiteral("2018 Januari") };
         QCOMPARE(Namen(*List1(form)), overgebleven);
         QStringList bestanden;
         for (const QString &naam : overgebleven)
@@ -301,7 +300,7 @@ private Q_SLOTS:
 
     void tweedeDeleteZonderNieuweKeuzeDoetNiets()
     {
-        maakLijsten({QStringLiteral("a.lst"), QStringLiteral("b.lst"), QStringLiteral("c.lst")});
+        maakLijsten({ QStringLiteral("a.lst"), QStringLiteral("b.lst"), QStringLiteral("c.lst") });
         OpenForm form(*m_hoofd);
         form.show();
         kiesMetMuis(form, QStringLiteral("b"));
@@ -312,8 +311,9 @@ private Q_SLOTS:
         // No question comes; a box would be counted as unexpected in cleanup.
         Klik(form, QStringLiteral("DelKnop"));
         QCOMPARE(m_test->berichten().shown().size(), 0);
-        QCOMPARE(Namen(*List1(form)), (QStringList{QStringLiteral("a"), QStringLiteral("c")}));
-        QCOMPARE(dataBestanden(), (QStringList{QStringLiteral("a.lst"), QStringLiteral("c.lst")}));
+        QCOMPARE(Namen(*List1(form)), (QStringList { QStringLiteral("a"), QStringLiteral("c") }));
+        QCOMPARE(
+            dataBestanden(), (QStringList { QStringLiteral("a.lst"), QStringLiteral("c.lst") }));
     }
 
     void verwijderenMislukt_data()
@@ -326,7 +326,7 @@ private Q_SLOTS:
     void verwijderenMislukt()
     {
         QFETCH(bool, bestandBlijft);
-        maakLijsten({QStringLiteral("a.lst"), QStringLiteral("b.lst")});
+        maakLijsten({ QStringLiteral("a.lst"), QStringLiteral("b.lst") });
         OpenForm form(*m_hoofd);
         form.show();
         kiesMetMuis(form, QStringLiteral("a"));
@@ -349,11 +349,12 @@ private Q_SLOTS:
             QCOMPARE(boxen[1].icon, MessageBoxes::Icon::Critical);
             QCOMPARE(boxen[1].buttons, MessageBoxes::Buttons::Ok);
             QVERIFY2(boxen[1].text.contains(QStringLiteral("'a'"))
-                         && boxen[1].text.contains(QStringLiteral("niet worden verwijderd")),
-                     qPrintable(boxen[1].text));
-            QCOMPARE(Namen(*List1(form)), (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+                    && boxen[1].text.contains(QStringLiteral("niet worden verwijderd")),
+                qPrintable(boxen[1].text));
+            QCOMPARE(
+                Namen(*List1(form)), (QStringList { QStringLiteral("a"), QStringLiteral("b") }));
         } else {
-            QCOMPARE(Namen(*List1(form)), QStringList{QStringLiteral("b")});
+            QCOMPARE(Namen(*List1(form)), QStringList { QStringLiteral("b") });
         }
     }
 
@@ -367,7 +368,7 @@ private Q_SLOTS:
     void okZonderKeuzeLaatHoofdVensterStaan()
     {
         QFETCH(bool, verwijderdEerst);
-        maakLijsten({QStringLiteral("a.lst"), QStringLiteral("b.lst")});
+        maakLijsten({ QStringLiteral("a.lst"), QStringLiteral("b.lst") });
         vulHoofdVenster();
         OpenForm form(*m_hoofd);
         form.show();
@@ -401,10 +402,9 @@ private Q_SLOTS:
         QFETCH(bool, dubbelKlik);
         QFETCH(bool, gewijzigd);
         m_test->schrijfData(QStringLiteral("2018 Mei.lst"),
-                            Groep("2018-05-01", "Salaris", "100,00", "30,00")
-                                + Groep("-", "Huur", "", "500,00")
-                                + Groep("2018-05-02", "Rente", "50,25", ""));
-        maakLijsten({QStringLiteral("2018 April.lst")});
+            Groep("2018-05-01", "Salaris", "100,00", "30,00") + Groep("-", "Huur", "", "500,00")
+                + Groep("2018-05-02", "Rente", "50,25", ""));
+        maakLijsten({ QStringLiteral("2018 April.lst") });
         vulHoofdVenster();
         waarden().Gewijzigd = gewijzigd;
 
@@ -412,9 +412,8 @@ private Q_SLOTS:
         form.show();
         if (dubbelKlik) {
             QListWidget *lijst = List1(form);
-            const QRect plaats = lijst->visualItemRect(lijst->findItems(QStringLiteral("2018 Mei"),
-                                                                         Qt::MatchExactly)
-                                                           .first());
+            const QRect plaats = lijst->visualItemRect(
+                lijst->findItems(QStringLiteral("2018 Mei"), Qt::MatchExactly).first());
             // As the system delivers a double click: press, release, double click, release.
             QTest::mouseClick(lijst->viewport(), Qt::LeftButton, {}, plaats.center());
             QTest::mouseDClick(lijst->viewport(), Qt::LeftButton, {}, plaats.center());
@@ -425,13 +424,12 @@ private Q_SLOTS:
         }
 
         QCOMPARE(ModelRows(m_hoofd->items()),
-                 (QStringList{QStringLiteral("2018-05-01 | Salaris | 100,00 | 30,00"),
-                              QStringLiteral("2018-05-02 | Rente | 50,25 | ")}));
+            (QStringList { QStringLiteral("2018-05-01 | Salaris | 100,00 | 30,00"),
+                QStringLiteral("2018-05-02 | Rente | 50,25 | ") }));
         QCOMPARE(m_hoofd->labels(),
-                 (QStringList{QStringLiteral("Aantal Items : 2"),
-                              QStringLiteral("Naam..... : 2018 Mei"),
-                              QStringLiteral("Saldo..... : € 120,25"),
-                              QStringLiteral("€ 150,25"), QStringLiteral("€ 30,00")}));
+            (QStringList { QStringLiteral("Aantal Items : 2"),
+                QStringLiteral("Naam..... : 2018 Mei"), QStringLiteral("Saldo..... : € 120,25"),
+                QStringLiteral("€ 150,25"), QStringLiteral("€ 30,00") }));
         QCOMPARE(waarden().LijstNaam, QStringLiteral("2018 Mei"));
         QCOMPARE(waarden().Gewijzigd, gewijzigd);
         QVERIFY(!form.isVisible());
@@ -453,7 +451,7 @@ private Q_SLOTS:
 
     void annulerenLaatAllesStaan()
     {
-        maakLijsten({QStringLiteral("a.lst")});
+        maakLijsten({ QStringLiteral("a.lst") });
         vulHoofdVenster();
         const QStringList labels = m_hoofd->labels();
         OpenForm form(*m_hoofd);
@@ -464,7 +462,7 @@ private Q_SLOTS:
         QCOMPARE(m_hoofd->labels(), labels);
         QCOMPARE(m_hoofd->items().Aantal(), 1);
         QCOMPARE(waarden().LijstNaam, QStringLiteral("oud"));
-        QCOMPARE(dataBestanden(), QStringList{QStringLiteral("a.lst")});
+        QCOMPARE(dataBestanden(), QStringList { QStringLiteral("a.lst") });
     }
 };
 

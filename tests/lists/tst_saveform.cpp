@@ -21,8 +21,7 @@ namespace {
 
 // The fake clock, with a look at the dialog at every pause: that is what the user sees
 // between two steps of the animation.
-class OpnameKlok final : public Clock
-{
+class OpnameKlok final : public Clock {
 public:
     QDateTime now() const override { return m_klok.now(); }
     void wait(int milliseconds) override
@@ -43,8 +42,7 @@ private:
 const QRgb Groen = qRgb(0, 240, 0);
 
 // What the dialog shows at one pause.
-struct Stap
-{
+struct Stap {
     int milliseconden = 0;
     QString procent;
     int groenBreed = 0;
@@ -99,16 +97,14 @@ const QByteArray TweeItemsBestand = QByteArrayLiteral("2026-05-01\r\nBrood\r\n\r
 
 } // namespace
 
-class TstSaveForm : public QObject
-{
+class TstSaveForm : public QObject {
     Q_OBJECT
 
-    struct Omgeving
-    {
+    struct Omgeving {
         TestProgramma test;
         OpnameKlok klok;
-        Programma programma{test.map(), test.berichten(), klok};
-        FakeHoofdVenster hoofd{programma};
+        Programma programma { test.map(), test.berichten(), klok };
+        FakeHoofdVenster hoofd { programma };
     };
     std::unique_ptr<Omgeving> m;
 
@@ -120,10 +116,10 @@ class TstSaveForm : public QObject
 
     void vulTweeItems()
     {
-        m->hoofd.items().VoegToe(Item{QStringLiteral(" 2026-05-01 "), QStringLiteral("Brood"),
-                                      QString(), QStringLiteral("2,50")});
-        m->hoofd.items().VoegToe(Item{QStringLiteral("2026-05-02"), QStringLiteral("Salaris"),
-                                      QStringLiteral("1500,00"), QString()});
+        m->hoofd.items().VoegToe(Item { QStringLiteral(" 2026-05-01 "), QStringLiteral("Brood"),
+            QString(), QStringLiteral("2,50") });
+        m->hoofd.items().VoegToe(Item { QStringLiteral("2026-05-02"), QStringLiteral("Salaris"),
+            QStringLiteral("1500,00"), QString() });
     }
 
     static void typNaam(SaveForm &form, const QString &naam)
@@ -136,22 +132,17 @@ class TstSaveForm : public QObject
     static Stap Opname(const SaveForm &form, int milliseconden)
     {
         const QImage beeld = BalkBeeld(form);
-        return {milliseconden,
-                Kind<QLabel>(form, QStringLiteral("Label1"))->text(),
-                GroenBreed(beeld),
-                GroenHoog(beeld),
-                Zandloper(),
-                Kind<QLineEdit>(form, QStringLiteral("Text1"))->isVisible(),
-                Kind<QLabel>(form, QStringLiteral("Bar"))->isVisible()};
+        return { milliseconden, Kind<QLabel>(form, QStringLiteral("Label1"))->text(),
+            GroenBreed(beeld), GroenHoog(beeld), Zandloper(),
+            Kind<QLineEdit>(form, QStringLiteral("Text1"))->isVisible(),
+            Kind<QLabel>(form, QStringLiteral("Bar"))->isVisible() };
     }
 
     // Saves under `naam` and returns what the dialog showed at each pause.
     QList<Stap> slaOpMetOpname(SaveForm &form, const QString &naam)
     {
         QList<Stap> stappen;
-        m->klok.bijWachten = [&](int) {
-            stappen.append(Opname(form, m->klok.wachttijden.last()));
-        };
+        m->klok.bijWachten = [&](int) { stappen.append(Opname(form, m->klok.wachttijden.last())); };
         typNaam(form, naam);
         Klik(form, QStringLiteral("SaveKnop"));
         m->klok.bijWachten = nullptr;
@@ -228,8 +219,8 @@ private Q_SLOTS:
         waarden().LijstNaam = QStringLiteral("2018 Januari");
         SaveForm form(m->hoofd);
         form.show();
-        QCOMPARE(Kind<QLineEdit>(form, QStringLiteral("Text1"))->text(),
-                 QStringLiteral("2018 Januari"));
+        QCOMPARE(
+            Kind<QLineEdit>(form, QStringLiteral("Text1"))->text(), QStringLiteral("2018 Januari"));
         QVERIFY(!Kind<QLabel>(form, QStringLiteral("Bar"))->isVisible());
         QCOMPARE(Kind<QLabel>(form, QStringLiteral("Label1"))->text(), QStringLiteral("0%"));
     }
@@ -259,10 +250,9 @@ private Q_SLOTS:
         m->test.berichten().queue(MessageBoxes::Answer::Ok);
         Klik(form, QStringLiteral("SaveKnop"));
 
-        const MessageBoxes::Box verwacht{QStringLiteral("Naam ontbreekt!"),
-                                         QStringLiteral("Error"), MessageBoxes::Icon::Critical,
-                                         MessageBoxes::Buttons::Ok};
-        QCOMPARE(m->test.berichten().shown(), QList<MessageBoxes::Box>{verwacht});
+        const MessageBoxes::Box verwacht { QStringLiteral("Naam ontbreekt!"),
+            QStringLiteral("Error"), MessageBoxes::Icon::Critical, MessageBoxes::Buttons::Ok };
+        QCOMPARE(m->test.berichten().shown(), QList<MessageBoxes::Box> { verwacht });
         QVERIFY(form.isVisible());
         QVERIFY(text1->isVisible());
         QVERIFY(text1->hasFocus());
@@ -277,10 +267,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("getypt");
         QTest::addColumn<QString>("naam");
         QTest::addColumn<QByteArray>("oudeInhoud");
-        QTest::newRow("nieuwe lijst") << QStringLiteral("2026 Mei") << QStringLiteral("2026 Mei")
-                                      << QByteArray();
-        QTest::newRow("spaties eromheen") << QStringLiteral("  2026 Mei  ")
-                                          << QStringLiteral("2026 Mei") << QByteArray();
+        QTest::newRow("nieuwe lijst")
+            << QStringLiteral("2026 Mei") << QStringLiteral("2026 Mei") << QByteArray();
+        QTest::newRow("spaties eromheen")
+            << QStringLiteral("  2026 Mei  ") << QStringLiteral("2026 Mei") << QByteArray();
         QTest::newRow("bestaande lijst vervangen")
             << QStringLiteral("2026 Mei") << QStringLiteral("2026 Mei")
             << QByteArray(TweeItemsBestand + TweeItemsBestand + "rest");
@@ -303,7 +293,7 @@ private Q_SLOTS:
         slaOpMetOpname(form, getypt);
 
         QCOMPARE(m->test.leesData(naam + QStringLiteral(".lst")), TweeItemsBestand);
-        QCOMPARE(dataBestanden(), QStringList{naam + QStringLiteral(".lst")});
+        QCOMPARE(dataBestanden(), QStringList { naam + QStringLiteral(".lst") });
         QCOMPARE(waarden().LijstNaam, naam);
         QVERIFY(!waarden().Gewijzigd);
         QVERIFY(!form.isVisible());
@@ -419,7 +409,7 @@ private Q_SLOTS:
         QCOMPARE(QDir(m->test.dataMap()).exists(), !dataMapWeg);
         if (!dataMapWeg) {
             QVERIFY(QDir(m->test.dataMap() + naam + QStringLiteral(".lst/inhoud")).exists());
-            QCOMPARE(dataBestanden(), QStringList{naam + QStringLiteral(".lst")});
+            QCOMPARE(dataBestanden(), QStringList { naam + QStringLiteral(".lst") });
         }
     }
 
@@ -456,11 +446,11 @@ private Q_SLOTS:
 
         const MessageBoxes::Box verwacht { melding, QStringLiteral("Error"),
             MessageBoxes::Icon::Critical, MessageBoxes::Buttons::Ok };
-        QCOMPARE(m->test.berichten().shown(), QList<MessageBoxes::Box>{verwacht});
-        QCOMPARE(dataBestanden(), QStringList{QStringLiteral("Mei.lst")});
+        QCOMPARE(m->test.berichten().shown(), QList<MessageBoxes::Box> { verwacht });
+        QCOMPARE(dataBestanden(), QStringList { QStringLiteral("Mei.lst") });
         QCOMPARE(m->test.leesData(QStringLiteral("Mei.lst")), TweeItemsBestand);
         QCOMPARE(QDir(m->test.map()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 QStringList{QStringLiteral("Data")});
+            QStringList { QStringLiteral("Data") });
         QVERIFY(form.isVisible());
         QVERIFY(m->klok.wachttijden.isEmpty());
         QCOMPARE(waarden().LijstNaam, QStringLiteral("oud"));
@@ -484,8 +474,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("hoe");
         QTest::addColumn<int>("bijWacht");
-        for (const QString &hoe : {QStringLiteral("Annuleren"), QStringLiteral("venster"),
-                                  QStringLiteral("Escape")}) {
+        for (const QString &hoe :
+            { QStringLiteral("Annuleren"), QStringLiteral("venster"), QStringLiteral("Escape") }) {
             QTest::addRow("%s bij de eerste stap", qPrintable(hoe)) << hoe << 1;
             QTest::addRow("%s halfweg", qPrintable(hoe)) << hoe << 76;
             QTest::addRow("%s bij 100%%", qPrintable(hoe)) << hoe << 152;

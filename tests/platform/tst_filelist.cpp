@@ -29,9 +29,9 @@ private Q_SLOTS:
                                      << QStringList { u".verborgen.lst"_qs, u"zicht.lst"_qs };
         QTest::newRow("same name in two cases") << QStringList { u"maart.lst"_qs, u"Maart.lst"_qs }
                                                 << QStringList { u"Maart.lst"_qs, u"maart.lst"_qs };
-        QTest::newRow("accents sort with their letter")
-            << QStringList { u"Zorg.lst"_qs, u"Emma.lst"_qs, u"\u00e9mile.lst"_qs, u"frits.lst"_qs }
-            << QStringList { u"\u00e9mile.lst"_qs, u"Emma.lst"_qs, u"frits.lst"_qs, u"Zorg.lst"_qs };
+        QTest::newRow("accents sort with their letter") << QStringList {
+            u"Zorg.lst"_qs, u"Emma.lst"_qs, u"\u00e9mile.lst"_qs, u"frits.lst"_qs
+        } << QStringList { u"\u00e9mile.lst"_qs, u"Emma.lst"_qs, u"frits.lst"_qs, u"Zorg.lst"_qs };
         QTest::newRow("empty folder") << QStringList() << QStringList();
     }
 

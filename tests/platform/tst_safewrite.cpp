@@ -107,8 +107,8 @@ private Q_SLOTS:
         QVERIFY(!writeFileSafely(path, Writes("x"), &error));
         // The reason is told in Dutch, not in the system's English.
         QCOMPARE(error,
-            u"Kan %1 niet schrijven: er staat een map met die naam."_qs
-                .arg(QDir::toNativeSeparators(path)));
+            u"Kan %1 niet schrijven: er staat een map met die naam."_qs.arg(
+                QDir::toNativeSeparators(path)));
         QVERIFY(QFileInfo(path).isDir());
     }
 };

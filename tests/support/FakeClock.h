@@ -4,8 +4,7 @@
 
 // A clock that stands still until a test or a wait moves it on. A wait handles the pending
 // events, as the real one does, and then returns at once.
-class FakeClock final : public Clock
-{
+class FakeClock final : public Clock {
 public:
     explicit FakeClock(QDateTime now = QDateTime(QDate(2026, 12, 3), QTime(16, 38, 4)));
 

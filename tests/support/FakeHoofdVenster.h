@@ -4,15 +4,14 @@
 #include "common/ItemModel.h"
 
 #include <QLabel>
-#include <QWidget>
 #include <QStringList>
+#include <QWidget>
 
 class Programma;
 
 // A main window of the test's own: real labels with the texts the program starts with, the
 // entry table's model, and whether the table is shown or hidden behind the help screen.
-class FakeHoofdVenster final : public HoofdVenster
-{
+class FakeHoofdVenster final : public HoofdVenster {
 public:
     explicit FakeHoofdVenster(Programma &programma)
         : m_programma(programma)
@@ -27,7 +26,7 @@ public:
     QLabel &InkLabel() override { return m_inkLabel; }
     QLabel &UitLabel() override { return m_uitLabel; }
     void ToonTabel() override { m_tabelZichtbaar = true; }
-    QList<QWidget *> AchtergrondVlakken() override { return {&m_venster}; }
+    QList<QWidget *> AchtergrondVlakken() override { return { &m_venster }; }
 
     bool tabelZichtbaar() const { return m_tabelZichtbaar; }
     void verbergTabel() { m_tabelZichtbaar = false; }
@@ -35,18 +34,18 @@ public:
     // The five labels in one list, so one comparison shows what changed.
     QStringList labels() const
     {
-        return {m_label6.text(), m_label7.text(), m_label8.text(), m_inkLabel.text(),
-                m_uitLabel.text()};
+        return { m_label6.text(), m_label7.text(), m_label8.text(), m_inkLabel.text(),
+            m_uitLabel.text() };
     }
 
 private:
     Programma &m_programma;
     ItemModel m_items;
-    QLabel m_label6{QStringLiteral("Aantal Items : 0")};
-    QLabel m_label7{QStringLiteral("Naam..... : ")};
-    QLabel m_label8{QStringLiteral("Saldo..... : ")};
-    QLabel m_inkLabel{QStringLiteral("€ 00,00")};
-    QLabel m_uitLabel{QStringLiteral("€ 00,00")};
+    QLabel m_label6 { QStringLiteral("Aantal Items : 0") };
+    QLabel m_label7 { QStringLiteral("Naam..... : ") };
+    QLabel m_label8 { QStringLiteral("Saldo..... : ") };
+    QLabel m_inkLabel { QStringLiteral("€ 00,00") };
+    QLabel m_uitLabel { QStringLiteral("€ 00,00") };
     bool m_tabelZichtbaar = true;
     QWidget m_venster;
 };

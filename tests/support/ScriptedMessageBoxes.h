@@ -7,8 +7,7 @@
 
 // Message boxes for tests: each box is recorded and answered from the queue. A box that
 // nothing was queued for is recorded as unexpected, so the test can fail on it.
-class ScriptedMessageBoxes final : public MessageBoxes
-{
+class ScriptedMessageBoxes final : public MessageBoxes {
 public:
     Answer show(QWidget *parent, const Box &box) override;
 

@@ -8,8 +8,7 @@
 
 // A program of its own for one test: a temporary program folder with an empty Data folder,
 // scripted message boxes and a clock that stands still.
-class TestProgramma
-{
+class TestProgramma {
 public:
     TestProgramma();
 
