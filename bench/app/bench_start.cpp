@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -79,8 +80,14 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
 
+    // A program folder as after the first start: Data beside it and the settings file written.
     QTemporaryDir folder;
     QDir(folder.path()).mkdir(QStringLiteral("Data"));
+    QFile instellingen(folder.filePath(QStringLiteral("Geldlog.ini")));
+    if (instellingen.open(QIODevice::WriteOnly))
+        instellingen.write(
+            "\"Velbrook Software 2018\"\r\n\"--------------------------\"\r\n230,230,180\r\n");
+    instellingen.close();
     SystemClock klok;
     QtMessageBoxes berichten;
     Programma programma(folder.path(), berichten, klok);
