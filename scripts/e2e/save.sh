@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Two entries typed in, saved under a typed name: the list file holds exactly their ten lines,
-# and leaving afterwards asks nothing, since the list was saved.
+# and leaving afterwards asks nothing, since the list was saved. Started again, the program
+# opens the saved list with every row: saved once more under another name, it gives the same
+# bytes.
 source "$(dirname "$0")/lib.sh"
 
 make_program_folder
@@ -9,6 +11,19 @@ add_entry Huur "" 500
 add_entry Salaris 2345.5 ""
 save_list "2026 December"
 two_entries_list "$TODAY" | expect_file "$DATA/2026 December.lst"
+
+click "$MAIN" "${EXIT_KNOP[@]}"
+wait_geldlog_ended 10
+
+start_geldlog
+click "$MAIN" "${MENU_OPEN[@]}"
+OPEN=$(wait_window "$OPEN_TITLE")
+[[ -n $OPEN ]] || fail "the open dialog did not open after the restart"
+click "$OPEN" "${OPEN_FIRST_NAME[@]}"
+click "$OPEN" "${OPEN_OK[@]}"
+wait_window_gone "$OPEN_TITLE" 10
+save_list Kopie
+expect_file "$DATA/Kopie.lst" <"$DATA/2026 December.lst"
 
 shot
 click "$MAIN" "${EXIT_KNOP[@]}"
