@@ -142,7 +142,7 @@ double BedragWaarde(QStringView tekst)
 QString BedragTekst(double waarde)
 {
     // Sums of amounts below GrootsteBedrag stay far from infinity; should one get there all the
-    // same, it shows as nothing rather than as a made-up text.
+    // same, a release build shows 0,00 rather than a text that is no amount.
     Q_ASSERT(std::isfinite(waarde));
     if (!std::isfinite(waarde))
         waarde = 0.0;

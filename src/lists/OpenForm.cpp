@@ -11,22 +11,21 @@
 #include "platform/BusyCursor.h"
 #include "platform/FileList.h"
 #include "platform/MessageBoxes.h"
+#include "platform/SortedList.h"
 #include "platform/Twips.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 
-#include <algorithm>
-
 namespace {
 
 const QString Extensie = QStringLiteral(".lst");
 
-// The names of the saved lists: the file names without ".lst", in alphabetical order without
-// regard to case. Sorted again after the extension is gone, since "a b" comes before "a" as
-// "a b.lst" does not before "a.lst". A file whose name no list can have (one copied in from
-// elsewhere, say "Kas: 2018.lst") is left out: it could be neither opened nor saved again.
+// The names of the saved lists: the file names without ".lst", in the order of every sorted list.
+// Sorted again once the extension is gone: "a b.lst" comes before "a.lst", but "a" before "a b".
+// A file whose name no list can have (one copied in from elsewhere, say "Kas: 2018.lst") is left
+// out: it could be neither opened nor saved again.
 QStringList LijstNamen(const Programma &programma)
 {
     QStringList namen;
@@ -35,9 +34,7 @@ QStringList LijstNamen(const Programma &programma)
         if (LijstNaamFout(naam).isEmpty())
             namen.append(naam);
     }
-    std::stable_sort(namen.begin(), namen.end(), [](const QString &a, const QString &b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
+    sortAlphabetically(namen);
     return namen;
 }
 

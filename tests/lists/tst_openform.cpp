@@ -103,6 +103,11 @@ private Q_SLOTS:
         QTest::newRow("punten blijven")
             << QStringList { QStringLiteral("v1.2.lst"), QStringLiteral("2018.01 Jan.lst") }
             << QStringList { QStringLiteral("2018.01 Jan"), QStringLiteral("v1.2") };
+        QTest::newRow("accenten bij hun letter")
+            << QStringList { QStringLiteral("Zo\u00eb.lst"), QStringLiteral("Emma.lst"),
+                   QStringLiteral("\u00e9mile.lst"), QStringLiteral("Frits.lst") }
+            << QStringList { QStringLiteral("\u00e9mile"), QStringLiteral("Emma"),
+                   QStringLiteral("Frits"), QStringLiteral("Zo\u00eb") };
         QTest::newRow("op naam, niet op bestandsnaam")
             << QStringList { QStringLiteral("a.lst"), QStringLiteral("a b.lst") }
             << QStringList { QStringLiteral("a"), QStringLiteral("a b") };
