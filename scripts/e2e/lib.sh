@@ -163,6 +163,40 @@ save_as() {
     click "$SAVE" "${SAVE_OPSLAAN[@]}"
 }
 
+# open_dialog_choose_first: opens "Geldlog Openen", chooses the first name and sets OPEN to the
+# dialog's window, which stays open.
+open_dialog_choose_first() {
+    click "$MAIN" "${MENU_OPEN[@]}"
+    OPEN=$(wait_window "$OPEN_TITLE")
+    [[ -n $OPEN ]] || fail "the open dialog did not open"
+    click "$OPEN" "${OPEN_FIRST_NAME[@]}"
+}
+
+# open_first_list: the whole open of the first saved list, waiting until the dialog has closed.
+open_first_list() {
+    open_dialog_choose_first
+    click "$OPEN" "${OPEN_OK[@]}"
+    wait_window_gone "$OPEN_TITLE" 10
+}
+
+# refused_save NAME WHY: a save under NAME ends in an "Error" box and leaves the save dialog
+# open; WHY names the case in the failure reason.
+refused_save() {
+    open_save_dialog
+    save_as "$1"
+    answer Error Return
+    window_shown "$SAVE_TITLE" || fail "the save dialog closed after $2"
+}
+
+# cancel_save_and_leave: closes the save dialog unsaved; leaving then asks "Afsluiten", answered Ja.
+cancel_save_and_leave() {
+    click "$SAVE" "${SAVE_CANCEL[@]}"
+    wait_window_gone "$SAVE_TITLE" 10
+    click "$MAIN" "${EXIT_KNOP[@]}"
+    answer Afsluiten Return
+    wait_geldlog_ended 10
+}
+
 # save_list NAME: the whole save, waiting until the animation has closed the dialog.
 save_list() {
     open_save_dialog

@@ -21,10 +21,7 @@ printf '%s\r\n' \
 printf '%s\r\n' 2026-11-01 Salaris "2345,50" "" "$SEPARATOR" >"$DATA/2026 November.lst"
 
 start_geldlog
-click "$MAIN" "${MENU_OPEN[@]}"
-OPEN=$(wait_window "$OPEN_TITLE")
-[[ -n $OPEN ]] || fail "the open dialog did not open"
-click "$OPEN" "${OPEN_FIRST_NAME[@]}"
+open_dialog_choose_first
 sleep 0.3
 window_shot "$OPEN" open-dialog
 click "$OPEN" "${OPEN_OK[@]}"

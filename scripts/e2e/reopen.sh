@@ -8,12 +8,7 @@ make_program_folder
 two_entries_list 2018-01-15 >"$DATA/2026 December.lst"
 start_geldlog
 
-click "$MAIN" "${MENU_OPEN[@]}"
-OPEN=$(wait_window "$OPEN_TITLE")
-[[ -n $OPEN ]] || fail "the open dialog did not open"
-click "$OPEN" "${OPEN_FIRST_NAME[@]}"
-click "$OPEN" "${OPEN_OK[@]}"
-wait_window_gone "$OPEN_TITLE" 10
+open_first_list
 
 save_list Kopie
 two_entries_list 2018-01-15 | expect_file "$DATA/Kopie.lst"

@@ -16,12 +16,7 @@ click "$MAIN" "${EXIT_KNOP[@]}"
 wait_geldlog_ended 10
 
 start_geldlog
-click "$MAIN" "${MENU_OPEN[@]}"
-OPEN=$(wait_window "$OPEN_TITLE")
-[[ -n $OPEN ]] || fail "the open dialog did not open after the restart"
-click "$OPEN" "${OPEN_FIRST_NAME[@]}"
-click "$OPEN" "${OPEN_OK[@]}"
-wait_window_gone "$OPEN_TITLE" 10
+open_first_list
 save_list Kopie
 expect_file "$DATA/Kopie.lst" <"$DATA/2026 December.lst"
 

@@ -42,6 +42,16 @@ QFont DialoogLettertype()
     return Arial(8);
 }
 
+void RichtDialoogIn(QWidget &dialoog, const QString &naam, const QString &titel, int breedte,
+    int hoogte, const QColor &achtergrond)
+{
+    dialoog.setObjectName(naam);
+    dialoog.setWindowTitle(titel);
+    dialoog.setFixedSize(BinnenMaat(breedte, hoogte));
+    dialoog.setFont(DialoogLettertype());
+    ZetAchtergrond(dialoog, achtergrond);
+}
+
 QLabel *MaakLabel(QWidget *ouder, const char *naam, const QString &tekst, const QPoint &plaats,
     const QFont &lettertype)
 {

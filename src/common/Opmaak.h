@@ -32,6 +32,11 @@ QFont Arial(double punten, bool vet = false, bool cursief = false);
 // Every text of the dialogs is Arial, at the usual dialog size of 8 points.
 QFont DialoogLettertype();
 
+// A dialog's name, title, fixed client size for its outer size in twips, background colour and
+// font; a dialog keeps its own colour whatever the user chose for the main window.
+void RichtDialoogIn(QWidget &dialoog, const QString &naam, const QString &titel, int breedte,
+    int hoogte, const QColor &achtergrond);
+
 // A label sized to its text, top left at `plaats`; labels are 9 point bold unless said otherwise.
 QLabel *MaakLabel(QWidget *ouder, const char *naam, const QString &tekst, const QPoint &plaats,
     const QFont &lettertype = Arial(9, true));

@@ -47,11 +47,8 @@ NieuwForm::NieuwForm(HoofdVenster &hoofd, QWidget *parent)
     : QDialog(parent)
     , m_hoofd(hoofd)
 {
-    setObjectName(QStringLiteral("NieuwForm"));
-    setWindowTitle(QStringLiteral("Nieuw Geldlog"));
-    setFixedSize(BinnenMaat(6600, 2100));
-    setFont(DialoogLettertype());
-    ZetAchtergrond(*this, QColor(210, 230, 190));
+    RichtDialoogIn(*this, QStringLiteral("NieuwForm"), QStringLiteral("Nieuw Geldlog"), 6600, 2100,
+        QColor(210, 230, 190));
 
     const QDate vandaag = m_hoofd.programma().Klok().now().date();
     Combo2 = Invoerlijst(this, QStringLiteral("Combo2"), twips::rect(180, 210, 930, ComboHoogte),

@@ -72,11 +72,8 @@ OpenForm::OpenForm(HoofdVenster &hoofd, QWidget *parent)
     , CancelKnop(Knop(this, QStringLiteral("CancelKnop"), QStringLiteral("Annuleren"), 3660))
     , OkKnop(Knop(this, QStringLiteral("OkKnop"), QStringLiteral("Ok"), 4710))
 {
-    setObjectName(QStringLiteral("OpenForm"));
-    setWindowTitle(QStringLiteral("Geldlog Openen"));
-    setFixedSize(BinnenMaat(6000, 4500));
-    setFont(DialoogLettertype());
-    ZetAchtergrond(*this, QColor(210, 230, 190));
+    RichtDialoogIn(*this, QStringLiteral("OpenForm"), QStringLiteral("Geldlog Openen"), 6000, 4500,
+        QColor(210, 230, 190));
 
     // The folder is listed directly; the file list box of old needs no widget of its own.
     List1->setObjectName(QStringLiteral("List1"));

@@ -44,11 +44,8 @@ SaveForm::SaveForm(HoofdVenster &hoofd, QWidget *parent)
     , SaveKnop(MaakKnop(this, QStringLiteral("SaveKnop"), QStringLiteral("Opslaan"),
           twips::rect(3720, 600, 840, 360)))
 {
-    setObjectName(QStringLiteral("SaveForm"));
-    setWindowTitle(QStringLiteral("Geldlog opslaan"));
-    setFixedSize(BinnenMaat(4800, 1560));
-    setFont(DialoogLettertype());
-    ZetAchtergrond(*this, QColor(170, 240, 240));
+    RichtDialoogIn(*this, QStringLiteral("SaveForm"), QStringLiteral("Geldlog opslaan"), 4800, 1560,
+        QColor(170, 240, 240));
 
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twips::rect(120, 150, 4470, 330));
