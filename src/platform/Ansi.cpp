@@ -84,17 +84,9 @@ char16_t *decode(QByteArrayView bytes, char16_t *out)
 
 QByteArray encode(QStringView text)
 {
-    QByteArray bytes;
-    appendEncoded(bytes, text);
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    bytes.resize(encode(text, bytes.data()) - bytes.constData());
     return bytes;
-}
-
-void appendEncoded(QByteArray &bytes, QStringView text)
-{
-    const qsizetype begin = bytes.size();
-    bytes.resize(begin + text.size());
-    char *end = encode(text, bytes.data() + begin);
-    bytes.resize(end - bytes.constData());
 }
 
 char *encode(QStringView text, char *out)

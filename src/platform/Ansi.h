@@ -20,8 +20,6 @@ char16_t *decode(QByteArrayView bytes, char16_t *out);
 
 // One byte per character; a character outside the code page becomes "?".
 QByteArray encode(QStringView text);
-// The same appended to `bytes`, so a whole file is built without a copy per field.
-void appendEncoded(QByteArray &bytes, QStringView text);
 // The same written at `out`, which has room for text.size() bytes; returns the end.
 char *encode(QStringView text, char *out);
 

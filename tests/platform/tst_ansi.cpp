@@ -67,13 +67,6 @@ private Q_SLOTS:
         QCOMPARE(Ansi::encode(QStringLiteral("a") + character + u'b'), QByteArray("a?b"));
     }
 
-    void appendingKeepsWhatWasThere()
-    {
-        QByteArray bytes("begin ");
-        Ansi::appendEncoded(bytes, u"€ 5");
-        QCOMPARE(bytes, QByteArray("begin \x80 5"));
-    }
-
     // Plain bytes go sixteen at a time: a byte above 0x7F anywhere in or after such a stretch
     // must still get its own character.
     void decodingAtAPlace_data()
