@@ -117,11 +117,7 @@ Main::Main(Programma &programma, QWidget *parent)
     BouwNaamPaneel();
     BouwSaldoPaneel();
 
-    // The description list, and its count without the empty first item.
-    LaadOmschrijvingen(*m_invoer->Combo4(), m_programma);
-    m_invoer->Label5()->setText(
-        QStringLiteral("Omschrijving (%1)").arg(m_invoer->Combo4()->count() - 1));
-    m_invoer->Label5()->adjustSize();
+    HerlaadOmschrijvingen();
 
     ProgrammaWaarden &waarden = m_programma.Waarden();
     waarden.LijstNaam.clear();
@@ -352,6 +348,15 @@ void Main::Timer1_Timer()
 QList<QWidget *> Main::AchtergrondVlakken()
 {
     return { this, m_invoer, m_frame2, m_frame3, m_frame4 };
+}
+
+void Main::HerlaadOmschrijvingen()
+{
+    // The count leaves out the empty first item; blank lines of the file count.
+    LaadOmschrijvingen(*m_invoer->Combo4(), m_programma);
+    m_invoer->Label5()->setText(
+        QStringLiteral("Omschrijving (%1)").arg(m_invoer->Combo4()->count() - 1));
+    m_invoer->Label5()->adjustSize();
 }
 
 QString Main::InstellingenPad() const
