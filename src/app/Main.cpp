@@ -18,6 +18,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
+#include "settings/EditForm.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -311,8 +312,13 @@ void Main::MenuKnop_Click(int index)
             form.exec();
         }
         break;
+    case 4: {
+        EditForm form(*this, this);
+        form.exec();
+        break;
+    }
     default:
-        // Printing, the settings and the program information come with their own windows.
+        // Printing and the program information come with their own windows.
         break;
     }
 }
