@@ -4,9 +4,7 @@
 #include "MainFixture.h"
 #include "settings/EditForm.h"
 
-#include <QFile>
 #include <QListWidget>
-#include <QScrollBar>
 #include <QTimer>
 
 #include <functional>
@@ -54,15 +52,6 @@ private Q_SLOTS:
         f.omgeving.berichten().verifyDone();
     }
 
-    // Blank lines of a file edited by hand count until the settings window drops them.
-    void blankLinesCountAtStart()
-    {
-        QCOMPARE(f.text(QStringLiteral("Label5")), QStringLiteral("Omschrijving (4)"));
-        QCOMPARE(descriptions(),
-            (QStringList { QString(), QString(), QStringLiteral("  "), QStringLiteral("Auto"),
-                QStringLiteral("Huur") }));
-    }
-
     void okReloadsTheInput()
     {
         QVERIFY(metInstellingen([](EditForm &form) {
@@ -106,21 +95,6 @@ private Q_SLOTS:
             QByteArray("Huur\r\n\r\n  \r\nAuto\r\n"));
         QCOMPARE(f.combo(QStringLiteral("Combo4"))->currentText(), QStringLiteral("Iets"));
         QCOMPARE(f.text(QStringLiteral("Label5")), QStringLiteral("Omschrijving (4)"));
-    }
-
-    // The colour chosen in the window reaches the settings file at the end of the program.
-    void okKeepsTheColourUntilTheEnd()
-    {
-        QVERIFY(metInstellingen([](EditForm &form) {
-            Kind<QScrollBar>(form, QStringLiteral("HScroll1(2)"))->setValue(90);
-            Klik(form, QStringLiteral("OkKnop"));
-        }));
-        QVERIFY(f.main->close());
-        QFile ini(f.omgeving.map() + QStringLiteral("/Geldlog.ini"));
-        QVERIFY(ini.open(QIODevice::ReadOnly));
-        QCOMPARE(ini.readAll(),
-            QByteArray("\"Velbrook Software 2018\"\r\n\"--------------------------\"\r\n"
-                       "230,230,90\r\n"));
     }
 };
 
