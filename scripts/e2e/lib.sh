@@ -233,3 +233,44 @@ expect_only_program() {
         ! -path ./expected)
     [[ -z $found ]] || fail "unexpected files: ${found//$'\n'/ }"
 }
+
+# --- The settings window "Instellingen" -------------------------------------------------------
+# MenuKnop(4) is Frame2 (756,9) + (17,273,56,56). In the window: Text1 (10,221,280,24),
+# AddKnop (222,252,67,24), CancelKnop (444,252,66,24), OkKnop (514,252,66,24), HScroll1(i)
+# (308,14+22i,116,22) with the left arrow at its left end.
+MENU_SETTINGS=(801 310)
+SETTINGS_TITLE=Instellingen
+SETTINGS_TEXT1=(150 233)
+SETTINGS_ADD=(255 264)
+SETTINGS_CANCEL=(477 264)
+SETTINGS_OK=(547 264)
+SETTINGS_LEFT_ARROW_X=313
+SETTINGS_BAR_Y=(25 47 69)
+
+# open_settings: clicks MenuKnop(4) and sets SETTINGS to the window.
+open_settings() {
+    click "$MAIN" "${MENU_SETTINGS[@]}"
+    SETTINGS=$(wait_window "$SETTINGS_TITLE")
+    [[ -n $SETTINGS ]] || fail "the settings window did not open"
+}
+
+# lower_colour INDEX N: N clicks on the left arrow of HScroll1(INDEX), one step each.
+lower_colour() {
+    xdotool mousemove --sync --window "$SETTINGS" "$SETTINGS_LEFT_ARROW_X" "${SETTINGS_BAR_Y[$1]}" \
+        click --repeat "$2" --delay 60 1
+}
+
+# expect_settings_file R G B: Geldlog.ini holds exactly this colour.
+expect_settings_file() {
+    printf '"Velbrook Software 2018"\r\n"--------------------------"\r\n%s,%s,%s\r\n' "$@" \
+        | expect_file "$PROGRAM_DIR/Geldlog.ini"
+}
+
+# expect_main_colour R G B: the main window's own background, left of the table, has this colour.
+expect_main_colour() {
+    local want found
+    want=$(printf '#%02X%02X%02X' "$@")
+    found=$(import -window "$MAIN" -crop 1x1+5+5 +repage -depth 8 txt:- 2>/dev/null \
+        | grep -o '#[0-9A-F]\{6\}' | head -n 1)
+    [[ $found == "$want" ]] || fail "the main window is $found, not $want"
+}

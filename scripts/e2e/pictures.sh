@@ -34,3 +34,7 @@ window_shot "$MAIN" main-window
 click "$MAIN" 801 580 # HelpKnop: Frame3 (756,440) + (12,112,56,56)
 sleep 0.5
 window_shot "$MAIN" help-screen
+
+open_settings
+sleep 0.5
+window_shot "$SETTINGS" settings-window

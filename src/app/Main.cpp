@@ -18,6 +18,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
+#include "settings/EditForm.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -117,11 +118,7 @@ Main::Main(Programma &programma, QWidget *parent)
     BouwNaamPaneel();
     BouwSaldoPaneel();
 
-    // The description list, and its count without the empty first item.
-    LaadOmschrijvingen(*m_invoer->Combo4(), m_programma);
-    m_invoer->Label5()->setText(
-        QStringLiteral("Omschrijving (%1)").arg(m_invoer->Combo4()->count() - 1));
-    m_invoer->Label5()->adjustSize();
+    HerlaadOmschrijvingen();
 
     ProgrammaWaarden &waarden = m_programma.Waarden();
     waarden.LijstNaam.clear();
@@ -315,8 +312,13 @@ void Main::MenuKnop_Click(int index)
             form.exec();
         }
         break;
+    case 4: {
+        EditForm form(*this, this);
+        form.exec();
+        break;
+    }
     default:
-        // Printing, the settings and the program information come with their own windows.
+        // Printing and the program information come with their own windows.
         break;
     }
 }
@@ -352,6 +354,15 @@ void Main::Timer1_Timer()
 QList<QWidget *> Main::AchtergrondVlakken()
 {
     return { this, m_invoer, m_frame2, m_frame3, m_frame4 };
+}
+
+void Main::HerlaadOmschrijvingen()
+{
+    // The count leaves out the empty first item; blank lines of the file count.
+    LaadOmschrijvingen(*m_invoer->Combo4(), m_programma);
+    m_invoer->Label5()->setText(
+        QStringLiteral("Omschrijving (%1)").arg(m_invoer->Combo4()->count() - 1));
+    m_invoer->Label5()->adjustSize();
 }
 
 QString Main::InstellingenPad() const

@@ -2,6 +2,7 @@
 
 #include "common/Bedrag.h"
 #include "common/DatumTekst.h"
+#include "common/EenRegel.h"
 #include "common/Jaartallen.h"
 #include "common/MaandNamen.h"
 #include "common/Opmaak.h"
@@ -40,11 +41,6 @@ QLineEdit *MaakTekstvak(QWidget *paneel, const char *naam, int boven)
     tekst->setFont(Arial(9.75));
     tekst->setGeometry(twips::rect(180, boven, 1200, 360));
     return tekst;
-}
-
-QString EenRegel(QString tekst)
-{
-    return tekst.replace(u'\r', u' ').replace(u'\n', u' ');
 }
 
 } // namespace

@@ -28,6 +28,8 @@ QString Reason(const QFileDevice &file)
     case QFileDevice::ResourceError:
         return QStringLiteral("de schijf is vol.");
     case QFileDevice::WriteError:
+    // A write that stopped short without an error: the disk took no more.
+    case QFileDevice::NoError:
         return QStringLiteral("het schrijven is mislukt; misschien is de schijf vol.");
     default:
         return QStringLiteral("het besturingssysteem weigerde het bestand.");
@@ -55,7 +57,10 @@ bool writeFileSafely(const QString &path, const FileWriter &writer, QString *err
     }
 
     QString reason;
-    if (!writer(file, &reason)) {
+    // The last bytes wait in the file's buffer: a disk that is full only for them must fail the
+    // write here, since commit() does not notice it and would put a cut-off file in place.
+    const bool written = writer(file, &reason) && file.flush();
+    if (!written) {
         // A failing file says why in Dutch; a writer that stopped on its own gives its reason.
         const QString why
             = file.error() != QFileDevice::NoError || reason.isEmpty() ? Reason(file) : reason;
