@@ -22,7 +22,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
-#include <QHeaderView>
 #include <QLabel>
 #include <QTimer>
 #include <QTreeView>
@@ -77,24 +76,6 @@ VistaButton *MaakPlaatjesKnop(QWidget *ouder, const QString &naam, KnopPlaatjeSo
     VistaButton *knop = MaakKnop(ouder, naam, QString(), tip, twips::rect(links, boven, 840, 840));
     knop->setPicture(KnopPlaatje(soort));
     return knop;
-}
-
-QTreeView *MaakLijst(QWidget *ouder, const char *naam, const QRect &plaats, const QColor &achter)
-{
-    auto *lijst = new QTreeView(ouder);
-    lijst->setObjectName(QLatin1StringView(naam));
-    lijst->setGeometry(plaats);
-    lijst->setRootIsDecorated(false);
-    lijst->setItemsExpandable(false);
-    lijst->setUniformRowHeights(true);
-    lijst->setAllColumnsShowFocus(true);
-    lijst->setSelectionMode(QAbstractItemView::SingleSelection);
-    lijst->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lijst->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lijst->header()->setSectionsMovable(false);
-    lijst->header()->setStretchLastSection(false);
-    ZetKleur(*lijst, QPalette::Base, achter);
-    return lijst;
 }
 
 } // namespace
