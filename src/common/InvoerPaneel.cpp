@@ -123,10 +123,23 @@ void InvoerPaneel::VervangPunten()
     m_text3->setText(BedragOngeformatteerd(m_text3->text()));
 }
 
+QString InvoerPaneel::InvoerDatum() const
+{
+    return DatumTekst(m_combo1->currentText(), m_combo2->currentText(), m_combo3->currentText());
+}
+
 Item InvoerPaneel::InvoerItem() const
 {
-    return { DatumTekst(m_combo1->currentText(), m_combo2->currentText(), m_combo3->currentText()),
-        EenRegel(m_combo4->currentText()), EenRegel(m_text2->text()), EenRegel(m_text3->text()) };
+    return { InvoerDatum(), EenRegel(m_combo4->currentText()), EenRegel(m_text2->text()),
+        EenRegel(m_text3->text()) };
+}
+
+Item InvoerPaneel::NieuwItem() const
+{
+    Item item = InvoerItem();
+    item.inkomsten = BedragOpgemaakt(item.inkomsten);
+    item.uitgaven = BedragOpgemaakt(item.uitgaven);
+    return item;
 }
 
 void InvoerPaneel::MaakBedragenLeeg()

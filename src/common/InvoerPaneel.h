@@ -37,9 +37,14 @@ public:
     // Every "." in the amount boxes becomes ",", shown in the boxes.
     void VervangPunten();
 
+    // The date text of the year, month and day inputs, as they stand.
+    QString InvoerDatum() const;
+
     // The entry the inputs hold, its texts as they stand. A line break pasted into a box
     // becomes a blank: a cell is one line of text.
     Item InvoerItem() const;
+    // The entry as it is added: the same, with both amounts in their formatted form.
+    Item NieuwItem() const;
 
     void MaakBedragenLeeg();
 
