@@ -12,6 +12,7 @@
 #include "common/Totalen.h"
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
+#include "fixedcosts/VasteLastenForm.h"
 #include "lists/NieuwForm.h"
 #include "lists/OpenForm.h"
 #include "lists/SaveForm.h"
@@ -180,6 +181,10 @@ void Main::BouwInvoer()
     m_vasteLastenKnop
         = MaakKnop(m_invoer, QStringLiteral("VasteLastenKnop"), QStringLiteral("Vast"),
             QStringLiteral(" Vaste lasten invullen "), twips::rect(9780, 2160, 990, 360));
+    connect(m_vasteLastenKnop, &VistaButton::Click, this, [this] {
+        VasteLastenForm form(*this, this);
+        form.exec();
+    });
 }
 
 void Main::BouwMenu()
