@@ -28,6 +28,8 @@ public:
     QComboBox *Combo4() const { return m_combo4; } // description, editable
     QLineEdit *Text2() const { return m_text2; } // income
     QLineEdit *Text3() const { return m_text3; } // expense
+    QLabel *Label3() const { return m_label3; } // "Inkomsten (b.v. 123,78 of 45,00)"
+    QLabel *Label4() const { return m_label4; } // "Uitgaven"
     QLabel *Label5() const { return m_label5; } // "Omschrijving"
 
     // The message for the first check the inputs fail, or "" when they may be taken.
@@ -64,5 +66,7 @@ private:
     QComboBox *m_combo4 = nullptr;
     QLineEdit *m_text2 = nullptr;
     QLineEdit *m_text3 = nullptr;
+    QLabel *m_label3 = nullptr;
+    QLabel *m_label4 = nullptr;
     QLabel *m_label5 = nullptr;
 };

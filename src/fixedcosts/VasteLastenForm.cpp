@@ -25,6 +25,8 @@ namespace {
 
 // The window keeps its own colour, whatever the user chose for the main window.
 const QColor Achtergrond(190, 240, 240);
+const QColor Groen(0, 128, 0);
+const QColor DonkerRood(128, 0, 0);
 
 // A fixed cost has no date of its own; it gets one when it is exported.
 const QString GeenDatum = QStringLiteral("-");
@@ -72,8 +74,8 @@ VasteLastenForm::VasteLastenForm(HoofdVenster &hoofd, QWidget *parent)
     for (int kolom = 0; kolom < ItemModel::AantalKolommen; ++kolom)
         ListView2->setColumnWidth(kolom, twips::toPixels(breedtes[kolom]));
 
-    InLabel = TotaalLabel(this, "InLabel", 7500, QColor(0, 128, 0));
-    OutLabel = TotaalLabel(this, "OutLabel", 9000, QColor(128, 0, 0));
+    InLabel = TotaalLabel(this, "InLabel", 7500, Groen);
+    OutLabel = TotaalLabel(this, "OutLabel", 9000, DonkerRood);
 
     BouwInvoer();
     BouwHelp();
@@ -89,6 +91,9 @@ void VasteLastenForm::BouwInvoer()
         m_hoofd.programma().Klok().now().date());
     // The fixed costs are mostly due on the first of the month.
     Frame1->Combo3()->setCurrentIndex(0);
+    // Here the amount labels take the colours of the totals.
+    ZetKleur(*Frame1->Label3(), QPalette::WindowText, Groen);
+    ZetKleur(*Frame1->Label4(), QPalette::WindowText, DonkerRood);
 
     const QString knoppen[] = { QStringLiteral("Toevoegen"), QStringLiteral("Verwijderen") };
     for (int index = 0; index < 2; ++index) {
