@@ -25,6 +25,7 @@ namespace {
 
 // The window keeps its own colour, whatever the user chose for the main window.
 const QColor Achtergrond(190, 240, 240);
+// Incomes are green and expenses dark red, as in the main window's totals.
 const QColor Groen(0, 128, 0);
 const QColor DonkerRood(128, 0, 0);
 
@@ -41,14 +42,6 @@ const QString HelpTekst = QStringLiteral(
     "Bij het exporteren van de data zal automatisch de datum (Jaar, Maand en Dag) worden "
     "geplaatst\n"
     "op het hoofdscherm. Selecteer wel van tevoren de juiste datum.");
-
-VistaButton *MaakKnop(QWidget *ouder, const QString &naam, const QString &tekst, const QString &tip,
-    const QRect &plaats)
-{
-    VistaButton *knop = MaakKnop(ouder, naam, tekst, plaats);
-    knop->setToolTip(tip);
-    return knop;
-}
 
 QLabel *TotaalLabel(QWidget *ouder, const char *naam, int links, const QColor &kleur)
 {
@@ -98,8 +91,8 @@ void VasteLastenForm::BouwInvoer()
     const QString knoppen[] = { QStringLiteral("Toevoegen"), QStringLiteral("Verwijderen") };
     for (int index = 0; index < 2; ++index) {
         Knop[index] = MaakKnop(Frame1, ArrayNaam("Knop", index), knoppen[index],
-            QStringLiteral(" Item %1 ").arg(knoppen[index]),
             twips::rect(180 + 1260 * index, 2160, 1200, 360));
+        Knop[index]->setToolTip(QStringLiteral(" Item %1 ").arg(knoppen[index]));
         connect(Knop[index], &VistaButton::Click, this, [this, index] { Knop_Click(index); });
     }
 
@@ -108,12 +101,13 @@ void VasteLastenForm::BouwInvoer()
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
 
     SaveKnop = MaakKnop(Frame1, QStringLiteral("SaveKnop"), QStringLiteral("Export"),
-        QStringLiteral(" Data exporteren naar het hoofdscherm "),
         twips::rect(8550, 2160, 990, 360));
+    SaveKnop->setToolTip(QStringLiteral(" Data exporteren naar het hoofdscherm "));
     connect(SaveKnop, &VistaButton::Click, this, &VasteLastenForm::SaveKnop_Click);
 
     HelpKnop = MaakKnop(Frame1, QStringLiteral("HelpKnop"), QStringLiteral("Help"),
-        QStringLiteral(" Hulp bij dit scherm "), twips::rect(8550, 270, 990, 360));
+        twips::rect(8550, 270, 990, 360));
+    HelpKnop->setToolTip(QStringLiteral(" Hulp bij dit scherm "));
     connect(HelpKnop, &VistaButton::Click, this, [this] { ToonHelp(true); });
 }
 
@@ -134,7 +128,8 @@ void VasteLastenForm::BouwHelp()
     ZetKleur(*Label1, QPalette::WindowText, QColor(40, 90, 40));
 
     ExitKnop = MaakKnop(Frame2, QStringLiteral("ExitKnop"), QStringLiteral("Exit"),
-        QStringLiteral(" Dit helpscherm weer sluiten "), twips::rect(8550, 2160, 990, 360));
+        twips::rect(8550, 2160, 990, 360));
+    ExitKnop->setToolTip(QStringLiteral(" Dit helpscherm weer sluiten "));
     connect(ExitKnop, &VistaButton::Click, this, [this] { ToonHelp(false); });
 }
 
