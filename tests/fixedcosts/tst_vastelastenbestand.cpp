@@ -5,8 +5,6 @@
 #include "TestProgramma.h"
 #include "common/ItemModel.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
 
 namespace {
@@ -47,13 +45,6 @@ private Q_SLOTS:
         QTest::newRow("laatste groep afgebroken")
             << huur + QByteArray("-\r\nSalaris\r\n2345,50\r\n")
             << QStringList { u"- | Huur |  | 650,00"_qs };
-        QTest::newRow("laatste groep zonder scheiding")
-            << huur + QByteArray("-\r\nSalaris\r\n2345,50\r\n\r\n")
-            << QStringList { u"- | Huur |  | 650,00"_qs };
-        QTest::newRow("regels met alleen LF") << QByteArray("-\nHuur\n\n650,00\n----\n")
-                                              << QStringList { u"- | Huur |  | 650,00"_qs };
-        QTest::newRow("Windows-1252 en spaties blijven") << Groep(
-            "-", "  Caf\xe9 \x80  ", "", "3,00") << QStringList { u"- |   Café €   |  | 3,00"_qs };
     }
 
     void leestAlleenVasteLasten()
@@ -70,20 +61,6 @@ private Q_SLOTS:
         QCOMPARE(ModelRows(model), rijen);
     }
 
-    void geenBestandOfMapGeeftLegeTabel()
-    {
-        TestProgramma test;
-        ItemModel model;
-        model.VoegToe(Item { u"-"_qs, u"Oud"_qs, QString(), u"1,00"_qs });
-        LaadVasteLasten(test.programma(), model);
-        QCOMPARE(model.Aantal(), 0);
-
-        model.VoegToe(Item { u"-"_qs, u"Oud"_qs, QString(), u"1,00"_qs });
-        QVERIFY(QDir(test.dataMap()).removeRecursively());
-        LaadVasteLasten(test.programma(), model);
-        QCOMPARE(model.Aantal(), 0);
-    }
-
     void voorbeeldVanNegenenveertigBytes()
     {
         TestProgramma test;
@@ -96,18 +73,6 @@ private Q_SLOTS:
         const QByteArray verwacht = "-\r\nHuur\r\n\r\n650,00\r\n----------------------------\r\n";
         QCOMPARE(verwacht.size(), 49);
         QCOMPARE(test.leesData(Bestand), verwacht);
-    }
-
-    void legeTabelSchrijftLeegBestand()
-    {
-        TestProgramma test;
-        test.schrijfData(Bestand, Groep("-", "Huur", "", "650,00") + Groep("-", "Gas", "", "80"));
-
-        QVERIFY(SaveVasteLasten(test.programma(), ItemModel(), nullptr));
-
-        QFile bestand(test.dataMap() + Bestand);
-        QVERIFY(bestand.exists());
-        QCOMPARE(bestand.size(), 0);
     }
 
     void opslaanEnLezenGeeftDezelfdeRijen()
@@ -126,21 +91,6 @@ private Q_SLOTS:
         QCOMPARE(ModelRows(gelezen),
             (QStringList { u"- |   Huur   |  | 650,00"_qs, u"- | Café € | 1500,00 | "_qs,
                 u"- | abc | abc | "_qs }));
-    }
-
-    void geenDataMapIsEenFout()
-    {
-        TestProgramma test;
-        QVERIFY(QDir(test.dataMap()).removeRecursively());
-        ItemModel model;
-        model.VoegToe(Item { u"-"_qs, u"Huur"_qs, QString(), u"650,00"_qs });
-
-        QString fout;
-        QVERIFY(!SaveVasteLasten(test.programma(), model, &fout));
-        QCOMPARE(fout,
-            QStringLiteral("De map %1 bestaat niet.")
-                .arg(QDir::toNativeSeparators(QDir::cleanPath(test.dataMap()))));
-        QVERIFY(!QFile::exists(test.dataMap() + Bestand));
     }
 };
 
