@@ -274,3 +274,35 @@ expect_main_colour() {
         | grep -o '#[0-9A-F]\{6\}' | head -n 1)
     [[ $found == "$want" ]] || fail "the main window is $found, not $want"
 }
+
+# --- The fixed-costs window ---------------------------------------------------------------------
+# VasteLastenKnop in the main window: Frame1 (14,440) + (652,144,66,24).
+VASTE_LASTEN_KNOP=(699 596)
+# In "Vaste lasten": Frame1 at (14,224); ListView2 (15,16,646,190).
+VASTE_TITLE="Vaste lasten"
+VASTE_DAG=(265 255)      # Combo3 (226,20,50)
+VASTE_COMBO4=(126 285)   # Combo4 (12,50,400)
+VASTE_TEXT2=(66 316)     # Text2 (12,80,80,24)
+VASTE_TEXT3=(66 346)     # Text3 (12,110,80,24)
+VASTE_TOEVOEGEN=(66 380) # Knop(0) (12,144,80,24)
+VASTE_CANCEL=(547 380)   # CancelKnop (500,144,66,24)
+VASTE_EXPORT=(617 380)   # SaveKnop (570,144,66,24)
+VASTE_HELP=(617 254)     # HelpKnop (570,18,66,24)
+
+# open_fixed_costs: clicks "Vast" and sets VASTE to the fixed-costs window.
+open_fixed_costs() {
+    click "$MAIN" "${VASTE_LASTEN_KNOP[@]}"
+    VASTE=$(wait_window "$VASTE_TITLE")
+    [[ -n $VASTE ]] || fail "the fixed-costs window did not open"
+}
+
+# add_fixed_cost DESCRIPTION INCOME EXPENSE: one row through the window's inputs and "Toevoegen".
+add_fixed_cost() {
+    type_into "$VASTE" "${VASTE_COMBO4[@]}" "$1"
+    if [[ -n $2 ]]; then
+        type_into "$VASTE" "${VASTE_TEXT2[@]}" "$2"
+    else
+        type_into "$VASTE" "${VASTE_TEXT3[@]}" "$3"
+    fi
+    click "$VASTE" "${VASTE_TOEVOEGEN[@]}"
+}

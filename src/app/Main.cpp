@@ -12,6 +12,7 @@
 #include "common/Totalen.h"
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
+#include "fixedcosts/VasteLastenForm.h"
 #include "lists/NieuwForm.h"
 #include "lists/OpenForm.h"
 #include "lists/SaveForm.h"
@@ -23,7 +24,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
-#include <QHeaderView>
 #include <QLabel>
 #include <QTimer>
 #include <QTreeView>
@@ -78,24 +78,6 @@ VistaButton *MaakPlaatjesKnop(QWidget *ouder, const QString &naam, KnopPlaatjeSo
     VistaButton *knop = MaakKnop(ouder, naam, QString(), tip, twips::rect(links, boven, 840, 840));
     knop->setPicture(KnopPlaatje(soort));
     return knop;
-}
-
-QTreeView *MaakLijst(QWidget *ouder, const char *naam, const QRect &plaats, const QColor &achter)
-{
-    auto *lijst = new QTreeView(ouder);
-    lijst->setObjectName(QLatin1StringView(naam));
-    lijst->setGeometry(plaats);
-    lijst->setRootIsDecorated(false);
-    lijst->setItemsExpandable(false);
-    lijst->setUniformRowHeights(true);
-    lijst->setAllColumnsShowFocus(true);
-    lijst->setSelectionMode(QAbstractItemView::SingleSelection);
-    lijst->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lijst->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lijst->header()->setSectionsMovable(false);
-    lijst->header()->setStretchLastSection(false);
-    ZetKleur(*lijst, QPalette::Base, achter);
-    return lijst;
 }
 
 } // namespace
@@ -196,6 +178,10 @@ void Main::BouwInvoer()
     m_vasteLastenKnop
         = MaakKnop(m_invoer, QStringLiteral("VasteLastenKnop"), QStringLiteral("Vast"),
             QStringLiteral(" Vaste lasten invullen "), twips::rect(9780, 2160, 990, 360));
+    connect(m_vasteLastenKnop, &VistaButton::Click, this, [this] {
+        VasteLastenForm form(*this, this);
+        form.exec();
+    });
 }
 
 void Main::BouwMenu()

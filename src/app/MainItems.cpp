@@ -2,10 +2,10 @@
 // from the inputs of the input panel.
 #include "app/Main.h"
 
-#include "common/Bedrag.h"
 #include "common/InvoerPaneel.h"
 #include "common/Programma.h"
 #include "common/Totalen.h"
+#include "common/VerwijderVraag.h"
 #include "platform/MessageBoxes.h"
 
 #include <QComboBox>
@@ -30,10 +30,7 @@ void Main::ItemToevoegen()
     }
 
     m_invoer->VervangPunten();
-    Item item = m_invoer->InvoerItem();
-    item.inkomsten = BedragOpgemaakt(item.inkomsten);
-    item.uitgaven = BedragOpgemaakt(item.uitgaven);
-    m_items.VoegToe(std::move(item));
+    m_items.VoegToe(m_invoer->NieuwItem());
     // Date and description stay, ready for the next entry.
     m_invoer->MaakBedragenLeeg();
     m_label6->setText(AantalItemsTekst(m_items.Aantal()));
@@ -62,9 +59,7 @@ void Main::ItemVerwijderen()
     if (rij < 0)
         return;
 
-    const QString vraag = QStringLiteral("Wil je (") + m_items.Rij(rij).omschrijving
-        + QStringLiteral(") verwijderen uit de lijst?");
-    if (!m_programma.Berichten().ask(this, vraag, QStringLiteral(" Delete")))
+    if (!VraagVerwijderen(m_programma.Berichten(), this, m_items.Rij(rij).omschrijving))
         return;
 
     m_items.Verwijder(rij);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+class MessageBoxes;
+class QWidget;
+
+// Asks whether the row with this description may be deleted; true when the user answers Yes.
+// The main window and the fixed-costs window ask alike.
+bool VraagVerwijderen(MessageBoxes &berichten, QWidget *venster, const QString &omschrijving);
