@@ -18,6 +18,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
+#include "printing/PrinterForm.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -315,8 +316,12 @@ void Main::MenuKnop_Click(int index)
             form.exec();
         }
         break;
+    case 3:
+        if (m_items.Aantal() > 0)
+            Afdrukken(*this, this);
+        break;
     default:
-        // Printing, the settings and the program information come with their own windows.
+        // The settings and the program information come with their own windows.
         break;
     }
 }
