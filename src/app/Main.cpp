@@ -19,6 +19,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
+#include "printing/PrinterForm.h"
 #include "settings/EditForm.h"
 
 #include <QCloseEvent>
@@ -298,13 +299,17 @@ void Main::MenuKnop_Click(int index)
             form.exec();
         }
         break;
+    case 3:
+        if (m_items.Aantal() > 0)
+            Afdrukken(*this, this);
+        break;
     case 4: {
         EditForm form(*this, this);
         form.exec();
         break;
     }
     default:
-        // Printing and the program information come with their own windows.
+        // The program information comes with its own window.
         break;
     }
 }
