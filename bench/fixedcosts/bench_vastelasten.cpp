@@ -9,6 +9,7 @@
 #include "fixedcosts/VasteLastenBestand.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
+#include "platform/QtPrinter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -71,7 +72,8 @@ int main(int argc, char **argv)
     QDir(map.path()).mkdir(QStringLiteral("Data"));
     QtMessageBoxes berichten;
     SystemClock klok;
-    Programma programma(map.path(), berichten, klok);
+    QtPrinters printers;
+    Programma programma(map.path(), berichten, klok, printers);
     ItemModel vasteLasten;
     vasteLasten.VoegToe(VasteLastenRijen());
     QString fout;

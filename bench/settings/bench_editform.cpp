@@ -6,6 +6,7 @@
 #include "controls/VistaButton.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
+#include "platform/QtPrinter.h"
 #include "platform/SortedList.h"
 #include "settings/EditForm.h"
 #include "settings/OmschrijvingBestand.h"
@@ -79,7 +80,8 @@ int main(int argc, char **argv)
         qFatal("cannot make a program folder");
     NulKlok klok;
     QtMessageBoxes berichten;
-    Programma programma(map.path(), berichten, klok);
+    QtPrinters printers;
+    Programma programma(map.path(), berichten, klok, printers);
     const QStringList omschrijvingen = Omschrijvingen();
     if (!SchrijfOmschrijvingen(programma, omschrijvingen, nullptr))
         qFatal("cannot write the descriptions");
