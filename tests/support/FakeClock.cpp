@@ -12,5 +12,7 @@ void FakeClock::wait(int milliseconds)
     m_now = m_now.addMSecs(milliseconds);
     m_waited += milliseconds;
     ++m_waits;
+    if (m_duringWait)
+        m_duringWait();
     QCoreApplication::processEvents();
 }

@@ -2,6 +2,8 @@
 
 #include "platform/Clock.h"
 
+#include <functional>
+
 // A clock that stands still until a test or a wait moves it on. A wait handles the pending
 // events, as the real one does, and then returns at once.
 class FakeClock final : public Clock {
@@ -12,6 +14,9 @@ public:
     void wait(int milliseconds) override;
 
     void setNow(const QDateTime &now) { m_now = now; }
+    // Called at every wait, before the events are handled: a look at what the user sees during
+    // that pause, or something the user does meanwhile.
+    void setDuringWait(std::function<void()> hook) { m_duringWait = std::move(hook); }
     qint64 waitedMilliseconds() const { return m_waited; }
     int waits() const { return m_waits; }
 
@@ -19,4 +24,5 @@ private:
     QDateTime m_now;
     qint64 m_waited = 0;
     int m_waits = 0;
+    std::function<void()> m_duringWait;
 };
