@@ -1,5 +1,6 @@
 #include "app/Main.h"
 
+#include "app/AboutForm.h"
 #include "app/HelpScherm.h"
 #include "app/Instellingen.h"
 #include "app/KnopPlaatjes.h"
@@ -14,6 +15,7 @@
 #include "controls/VistaButton.h"
 #include "lists/NieuwForm.h"
 #include "lists/OpenForm.h"
+#include "lists/SaldoOverzicht.h"
 #include "lists/SaveForm.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
@@ -276,6 +278,11 @@ void Main::BouwSaldoPaneel()
     m_label12 = MaakLabel(
         m_frame4, "Label12", QStringLiteral("Bestand"), twips::point(2400, 5160), Arial(9));
     m_label11 = MaakLabel(m_frame4, "Label11", QStringLiteral("Totaal €"), twips::point(180, 5460));
+
+    m_overzicht = new SaldoOverzicht(m_programma, *m_showKnop, *m_label12, *m_label11, this);
+    m_list1->setModel(&m_overzicht->Rijen());
+    m_list1->setColumnHidden(SaldoRijen::Leeg, true);
+    m_list1->setColumnWidth(SaldoRijen::Saldo, twips::toPixels(1700));
 }
 
 void Main::Knop_Click(int index)
@@ -315,8 +322,13 @@ void Main::MenuKnop_Click(int index)
             form.exec();
         }
         break;
+    case 5: {
+        AboutForm form(this);
+        form.exec();
+        break;
+    }
     default:
-        // Printing, the settings and the program information come with their own windows.
+        // Printing and the settings come with their own windows.
         break;
     }
 }

@@ -9,6 +9,7 @@
 
 class InvoerPaneel;
 class QFrame;
+class SaldoOverzicht;
 class QLabel;
 class QTimer;
 class QTreeView;
@@ -94,4 +95,5 @@ private:
     QTreeView *m_list1 = nullptr;
     QLabel *m_label11 = nullptr;
     QLabel *m_label12 = nullptr;
+    SaldoOverzicht *m_overzicht = nullptr;
 };
