@@ -9,10 +9,10 @@
 
 class InvoerPaneel;
 class QFrame;
-class SaldoOverzicht;
 class QLabel;
 class QTimer;
 class QTreeView;
+class SaldoOverzicht;
 class VistaButton;
 
 // The main window: the entry table of the current list, the inputs for one entry, the menu,

@@ -17,12 +17,6 @@ constexpr double Pauze = 1.0;
 
 const QString Extensie = QStringLiteral(".lst");
 
-void ZetTekst(QLabel &label, const QString &tekst)
-{
-    label.setText(tekst);
-    label.adjustSize();
-}
-
 } // namespace
 
 SaldoOverzicht::SaldoOverzicht(
@@ -54,8 +48,8 @@ void SaldoOverzicht::ShowKnop_Click()
     if (m_showKnop)
         m_showKnop->setEnabled(true);
     if (klaar) {
-        ZetTekst(*m_label12, QStringLiteral("Gereed..."));
-        ZetTekst(*m_label11,
+        m_label12->setText(QStringLiteral("Gereed..."));
+        m_label11->setText(
             QStringLiteral("Totaal € ") + BedragTekst(m_programma.Waarden().TotaalSaldo));
     }
 }
@@ -81,7 +75,7 @@ bool SaldoOverzicht::Scan()
         Wacht(m_programma.Klok(), Pauze);
         if (!zelf || Afgebroken())
             return false;
-        ZetTekst(*m_label12, naam);
+        m_label12->setText(naam);
     }
     return true;
 }

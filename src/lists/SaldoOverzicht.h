@@ -19,7 +19,8 @@ class SaldoOverzicht final : public QObject {
     Q_OBJECT
 
 public:
-    // `showKnop` starts the scan; `label12` shows the list being read, `label11` the total.
+    // `showKnop` starts the scan; `label12` shows the list being read, `label11` the total:
+    // labels wide enough for their texts, as the scan does not resize them.
     SaldoOverzicht(Programma &programma, VistaButton &showKnop, QLabel &label12, QLabel &label11,
         QObject *parent = nullptr);
 
