@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The balance overview over three saved months, with its real pause of a second per list, and
-# the program information, closed with Escape. What the program shows is read as a screen
-# reader reads it, over the accessibility bus of a session bus of the scenario's own.
-[[ -n ${E2E_OWN_BUS:-} ]] || E2E_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+# the program information, closed with Escape; then a scan cut short by closing the program.
+# What the program shows is read as a screen reader reads it, over the accessibility bus of a
+# session bus of the scenario's own.
+# The bus services it starts write to standard output: that goes into the log too.
+[[ -n ${E2E_OWN_BUS:-} ]] || E2E_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$@" >&2
 source "$(dirname "$0")/lib.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
@@ -50,3 +52,11 @@ answer "$ABOUT_TITLE" Escape
 
 click "$MAIN" "${EXIT_KNOP[@]}"
 wait_geldlog_ended 10
+
+# Closing the program in the middle of a scan ends it at once, without a fault.
+start_geldlog
+click "$MAIN" "${GRAFIEK_KNOP[@]}"
+click "$MAIN" "${SHOW_KNOP[@]}"
+sleep 1.5
+click "$MAIN" "${EXIT_KNOP[@]}"
+wait_geldlog_ended 3
