@@ -306,3 +306,71 @@ add_fixed_cost() {
     fi
     click "$VASTE" "${VASTE_TOEVOEGEN[@]}"
 }
+
+# --- The balance overview and the program information (overview.sh, pictures.sh) ---
+GRAFIEK_KNOP=(858 580) # Frame3 (756,440) + GrafiekKnop (74,112,56,56)
+SHOW_KNOP=(949 121)    # Frame4 (756,9) + ShowKnop (160,100,66,24)
+MENU_INFO=(801 372)    # Frame2 (756,9) + MenuKnop(5) (17,335,56,56)
+ABOUT_TITLE="About Geldlog..."
+
+# The program seen as a screen reader sees it, over the accessibility bus (AT-SPI): a label's
+# accessible name is its text, with "\n" for a line break. Needs the scenario on a session bus of
+# its own (dbus-run-session) and the program started with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1.
+ACCESSIBLE_ROOT=/org/a11y/atspi/accessible/root
+
+# accessible_tree [PATH [DEPTH]]: "parent<TAB>path<TAB>name" for every object under PATH (the
+# whole program by default) down to DEPTH levels below it, parents first. Each object costs two
+# questions over the bus: a shallow look is much quicker than a walk through every item of
+# every combo box. Empty until the program has joined the bus.
+accessible_tree() {
+    local address app
+    address=$(gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
+        --method org.a11y.Bus.GetAddress | sed -E "s/^\('(.*)',\)$/\1/")
+    for app in $(gdbus call --address "$address" --dest org.a11y.atspi.Registry \
+        --object-path "$ACCESSIBLE_ROOT" --method org.a11y.atspi.Accessible.GetChildren \
+        | { grep -o "('[^']*'" || true; } | cut -d"'" -f2); do
+        accessible_walk "$address" "$app" "${1:-$ACCESSIBLE_ROOT}" - "${2:-99}"
+    done
+}
+
+accessible_walk() {
+    local name child
+    # An object may go between the listing of its parent and the question (a row replaced).
+    name=$(gdbus call --address "$1" --dest "$2" --object-path "$3" \
+        --method org.freedesktop.DBus.Properties.Get org.a11y.atspi.Accessible Name 2>/dev/null \
+        | sed -E "s/^\(<['\"](.*)['\"]>,\)$/\1/") || true
+    printf '%s\t%s\t%s\n' "$4" "$3" "$name"
+    (($5 > 0)) || return 0
+    for child in $(gdbus call --address "$1" --dest "$2" --object-path "$3" \
+        --method org.a11y.atspi.Accessible.GetChildren 2>/dev/null \
+        | { grep -o "'/org/a11y/atspi/accessible/[^']*'" || true; } | cut -d"'" -f2); do
+        accessible_walk "$1" "$2" "$child" "$3" $(($5 - 1))
+    done
+}
+
+# accessible_texts [PATH [DEPTH]]: the name of every object under PATH, one a line.
+accessible_texts() {
+    accessible_tree "$@" | cut -f3-
+}
+
+# accessible_parent TEXT SECONDS DEPTH: prints the path of the object that holds an object
+# named TEXT at most DEPTH levels below the program, waiting until the program shows it: a
+# panel to look into again and again quickly.
+accessible_parent() {
+    local deadline=$((SECONDS + $2)) parent
+    until parent=$(accessible_tree "$ACCESSIBLE_ROOT" "$3" | awk -F'\t' -v text="$1" '$3 == text { print $1; exit }') \
+        && [[ -n $parent ]]; do
+        ((SECONDS < deadline)) || fail "\"$1\" not shown after $2 s"
+        sleep 0.2
+    done
+    printf '%s\n' "$parent"
+}
+
+# wait_text TEXT SECONDS [PATH]: waits until an object under PATH is named exactly TEXT.
+wait_text() {
+    local deadline=$((SECONDS + $2))
+    until accessible_texts "${3:-}" | grep -qxF -- "$1"; do
+        ((SECONDS < deadline)) || fail "\"$1\" not shown after $2 s"
+        sleep 0.1
+    done
+}

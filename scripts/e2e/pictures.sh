@@ -58,3 +58,17 @@ window_shot "$VASTE" fixed-costs-help
 click "$VASTE" 617 380 # ExitKnop, where the export button is in the other panel
 click "$VASTE" "${VASTE_CANCEL[@]}"
 wait_window_gone "$VASTE_TITLE"
+
+click "$MAIN" 801 580 # HelpKnop again: the table comes back
+click "$MAIN" "${GRAFIEK_KNOP[@]}"
+click "$MAIN" "${SHOW_KNOP[@]}"
+sleep 3 # a second for each of the two months, and a moment more
+window_shot "$MAIN" overview
+
+click "$MAIN" "${GRAFIEK_KNOP[@]}" # back to the menu
+click "$MAIN" "${MENU_INFO[@]}"
+ABOUT=$(wait_window "$ABOUT_TITLE")
+[[ -n $ABOUT ]] || fail "the program information did not open"
+sleep 0.3
+window_shot "$ABOUT" about
+answer "$ABOUT_TITLE" Escape

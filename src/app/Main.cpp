@@ -1,5 +1,6 @@
 #include "app/Main.h"
 
+#include "app/AboutForm.h"
 #include "app/HelpScherm.h"
 #include "app/Instellingen.h"
 #include "app/KnopPlaatjes.h"
@@ -15,6 +16,7 @@
 #include "fixedcosts/VasteLastenForm.h"
 #include "lists/NieuwForm.h"
 #include "lists/OpenForm.h"
+#include "lists/SaldoOverzicht.h"
 #include "lists/SaveForm.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
@@ -257,9 +259,15 @@ void Main::BouwSaldoPaneel()
     m_list1
         = MaakLijst(m_frame4, "List1", twips::rect(195, 1500, 2100, 3885), QColor(210, 210, 150));
     ZetKleur(*m_list1, QPalette::Text, QColor(30, 30, 30));
-    m_label12 = MaakLabel(
-        m_frame4, "Label12", QStringLiteral("Bestand"), twips::point(2400, 5160), Arial(9));
-    m_label11 = MaakLabel(m_frame4, "Label11", QStringLiteral("Totaal €"), twips::point(180, 5460));
+    // Wide enough for every list's name and any total the scan writes into them.
+    m_label12 = MaakBreedLabel(
+        m_frame4, "Label12", QStringLiteral("Bestand"), 2400, 5160, 4830, Arial(9));
+    m_label11 = MaakBreedLabel(m_frame4, "Label11", QStringLiteral("Totaal €"), 180, 5460, 4830);
+
+    m_overzicht = new SaldoOverzicht(m_programma, *m_showKnop, *m_label12, *m_label11, this);
+    m_list1->setModel(&m_overzicht->Rijen());
+    m_list1->setColumnHidden(SaldoRijen::Leeg, true);
+    m_list1->setColumnWidth(SaldoRijen::Saldo, twips::toPixels(1700));
 }
 
 void Main::Knop_Click(int index)
@@ -308,9 +316,11 @@ void Main::MenuKnop_Click(int index)
         form.exec();
         break;
     }
-    default:
-        // The program information comes with its own window.
+    case 5: {
+        AboutForm form(this);
+        form.exec();
         break;
+    }
     }
 }
 

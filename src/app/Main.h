@@ -12,6 +12,7 @@ class QFrame;
 class QLabel;
 class QTimer;
 class QTreeView;
+class SaldoOverzicht;
 class VistaButton;
 
 // The main window: the entry table of the current list, the inputs for one entry, the menu,
@@ -95,4 +96,5 @@ private:
     QTreeView *m_list1 = nullptr;
     QLabel *m_label11 = nullptr;
     QLabel *m_label12 = nullptr;
+    SaldoOverzicht *m_overzicht = nullptr;
 };
