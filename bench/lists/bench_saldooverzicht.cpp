@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/FileList.h"
 #include "platform/MessageBoxes.h"
+#include "platform/QtPrinter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -83,7 +84,8 @@ int main(int argc, char **argv)
     QDir(map.path()).mkdir(QStringLiteral("Data"));
     QtMessageBoxes berichten;
     GeenPauzes klok;
-    Programma programma(map.path(), berichten, klok);
+    QtPrinters printers;
+    Programma programma(map.path(), berichten, klok, printers);
 
     qint64 grootte = 0;
     for (int nummer = 0; nummer < Bestanden; ++nummer) {
