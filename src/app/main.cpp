@@ -1,9 +1,11 @@
 #include "app/Main.h"
+#include "app/ProgrammaMap.h"
 #include "common/Programma.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char *argv[])
 {
@@ -11,10 +13,14 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setApplicationName(QStringLiteral("Geldlog"));
     QApplication::setApplicationVersion(QStringLiteral(GELDLOG_VERSION));
+    // Lets the desktop match the window to the menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("geldlog"));
 
     SystemClock klok;
     QtMessageBoxes berichten;
-    Programma programma(QApplication::applicationDirPath(), berichten, klok);
+    Programma programma(KiesProgrammaMap(QApplication::applicationDirPath(),
+                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)),
+        berichten, klok);
 
     Main venster(programma);
     venster.show();
