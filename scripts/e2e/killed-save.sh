@@ -23,12 +23,14 @@ for drill in 1 2 3 4 5 6; do
     start_geldlog
     open_first_list
     open_save_dialog
-    # The save runs within the click and takes some 20 ms; the kills spread over 0 to 50 ms
-    # after it, so they land before, during and after the save.
+    # The save runs within the click and takes some 20 ms. The kills spread over 0 to 60 ms after
+    # xdotool starts to click, so they land before, during and after the save.
+    xdotool mousemove --sync --window "$SAVE" "${SAVE_OPSLAAN[@]}"
     delay=$(printf '0.%03d' $(((drill - 1) * 10 + RANDOM % 10)))
-    click "$SAVE" "${SAVE_OPSLAAN[@]}"
+    xdotool click 1 &
     read -r -t "$delay" -u "$still" || true
     kill -KILL "$GELDLOG_PID"
+    wait $! || true
     wait "$GELDLOG_PID" 2>/dev/null || true
     GELDLOG_PID=
     if cmp -s "$E2E_TMP/old" "$list"; then
