@@ -1,6 +1,6 @@
 # The two commands of the README are `make run` and `make test`; each installs what is missing
 # first. The other targets are the steps they are made of.
-.PHONY: run test deps build unit build-asan asan fuzz e2e bench pictures clean
+.PHONY: run test deps build unit build-asan asan fuzz fuzz-short e2e package drills bench pictures clean
 
 deps:
 	@scripts/install-deps
@@ -24,15 +24,26 @@ build-asan: deps
 asan: build-asan
 	ctest --preset asan
 
-# The file readers and the amount parser under libFuzzer, a short while each.
+# The file readers and the amount parser under libFuzzer, FUZZ_SECONDS (60) each.
 fuzz: deps
 	scripts/run-fuzzers
 
-# The real program under Xvfb, driven by xdotool.
-e2e: build
+fuzz-short: deps
+	FUZZ_SECONDS=10 scripts/run-fuzzers
+
+# The Debian package build/package/geldlog_<version>_amd64.deb.
+package: build
+	cd build/dev && cpack
+
+# Saves killed at random moments and saves onto a full disk, DRILL_COUNT (1000) per kind of file.
+drills: build
+	scripts/drills/run
+
+# The real program under Xvfb, driven by xdotool; one scenario runs the installed package.
+e2e: build package
 	scripts/e2e/run build/dev/bin/geldlog
 
-test: unit asan fuzz e2e
+test: unit asan fuzz-short e2e
 
 bench: build
 	scripts/run-benchmarks

@@ -4,6 +4,7 @@
 //   process has ended, which is what a user waits for;
 // - inside one running program: constructing, showing and painting the window again and again,
 //   which leaves out everything both share (loading Qt, the platform, the fonts).
+#include "VensterTijd.h"
 #include "app/Main.h"
 #include "common/Programma.h"
 #include "platform/Clock.h"
@@ -24,45 +25,6 @@
 #include <vector>
 
 namespace {
-
-// Waits for the first paint event of a top-level window.
-class PaintWatch : public QObject {
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-using WindowFactory = std::function<std::unique_ptr<QWidget>()>;
-
-double ShowAndPaint(const WindowFactory &make)
-{
-    QElapsedTimer timer;
-    timer.start();
-    std::unique_ptr<QWidget> window = make();
-    PaintWatch watch;
-    window->installEventFilter(&watch);
-    window->show();
-    while (!watch.painted)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    const double ms = timer.nsecsElapsed() / 1e6;
-    window->removeEventFilter(&watch);
-    window.reset();
-    QCoreApplication::processEvents();
-    return ms;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 double ProgramStart(const QString &self, const QString &kind)
 {

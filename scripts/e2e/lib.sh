@@ -70,8 +70,14 @@ make_program_folder() {
 }
 
 start_geldlog() {
+    start_in "$PROGRAM_DIR" ./geldlog
+}
+
+# start_in FOLDER COMMAND...: starts the program with this command line in FOLDER and waits for
+# its main window.
+start_in() {
     TODAY=$(date +%F)
-    (cd "$PROGRAM_DIR" && exec ./geldlog) >>"$E2E_SHOTS/$E2E_NAME.log" 2>&1 &
+    (cd "$1" && shift && exec "$@") >>"$E2E_SHOTS/$E2E_NAME.log" 2>&1 &
     GELDLOG_PID=$!
     MAIN=$(wait_window "$MAIN_TITLE")
     [[ -n $MAIN ]] || fail "the main window did not appear"

@@ -71,9 +71,13 @@ std::optional<int> Component(const std::optional<QString> &veld)
 bool LeesInstellingen(const QString &pad, ProgrammaWaarden &waarden)
 {
     QFile bestand(pad);
-    if (!bestand.open(QIODevice::ReadOnly))
-        return false;
-    Velden velden(Ansi::decode(bestand.read(64 * 1024)));
+    return bestand.open(QIODevice::ReadOnly) && LeesInstellingen(bestand, waarden);
+}
+
+bool LeesInstellingen(QIODevice &in, ProgrammaWaarden &waarden)
+{
+    // The colour lies in the first few lines; a huge file is not read whole.
+    Velden velden(Ansi::decode(in.read(64 * 1024)));
 
     // The header and the separator are read but not looked at.
     if (!velden.Volgende() || !velden.Volgende())

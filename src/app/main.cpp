@@ -1,10 +1,12 @@
 #include "app/Main.h"
+#include "app/ProgrammaMap.h"
 #include "common/Programma.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/QtPrinter.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char *argv[])
 {
@@ -12,11 +14,15 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setApplicationName(QStringLiteral("Geldlog"));
     QApplication::setApplicationVersion(QStringLiteral(GELDLOG_VERSION));
+    // Lets the desktop match the window to the menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("geldlog"));
 
     SystemClock klok;
     QtMessageBoxes berichten;
     QtPrinters printers;
-    Programma programma(QApplication::applicationDirPath(), berichten, klok, printers);
+    Programma programma(KiesProgrammaMap(QApplication::applicationDirPath(),
+                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)),
+        berichten, klok, printers);
 
     Main venster(programma);
     venster.show();

@@ -3,7 +3,9 @@
 #include "common/Bedrag.h"
 #include "common/Programma.h"
 #include "platform/Ansi.h"
+#include "platform/FileList.h"
 #include "platform/SafeWrite.h"
+#include "platform/SortedList.h"
 #include "platform/TextLines.h"
 
 #include <QFile>
@@ -181,6 +183,23 @@ QString LijstNaamFout(const QString &naam)
     if ((naam + QStringLiteral(".lst")).toUtf8().size() > 255)
         return QStringLiteral("De naam is te lang.");
     return {};
+}
+
+QStringList OpgeslagenLijsten(const Programma &programma)
+{
+    const QString extensie = QStringLiteral(".lst");
+    QStringList namen;
+    for (QString naam : listFiles(programma.DataMap(), u'*' + extensie)) {
+        naam.chop(extensie.size());
+        // A file copied in from elsewhere, say "Kas: 2018.lst", could be neither opened nor
+        // saved again.
+        if (LijstNaamFout(naam).isEmpty())
+            namen.append(naam);
+    }
+    // Sorted again once the extension is gone: "a b.lst" comes before "a.lst", but "a" before
+    // "a b".
+    sortAlphabetically(namen);
+    return namen;
 }
 
 QString LijstPad(const Programma &programma, const QString &naam)

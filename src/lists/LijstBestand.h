@@ -3,6 +3,7 @@
 #include "common/ItemModel.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -26,6 +27,10 @@ std::optional<double> LeesSaldo(QIODevice &in);
 
 // "" when `naam` can be a file name in the Data folder, else the Dutch reason why not.
 QString LijstNaamFout(const QString &naam);
+
+// The names of the saved lists, as the open dialog offers them: the file names in Data without
+// ".lst", in the order of every sorted list, leaving out names no list can have.
+QStringList OpgeslagenLijsten(const Programma &programma);
 
 // Data/<naam>.lst of the program.
 QString LijstPad(const Programma &programma, const QString &naam);

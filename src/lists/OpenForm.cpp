@@ -9,9 +9,7 @@
 #include "controls/VistaButton.h"
 #include "lists/LijstBestand.h"
 #include "platform/BusyCursor.h"
-#include "platform/FileList.h"
 #include "platform/MessageBoxes.h"
-#include "platform/SortedList.h"
 #include "platform/Twips.h"
 
 #include <QFile>
@@ -19,24 +17,6 @@
 #include <QListWidget>
 
 namespace {
-
-const QString Extensie = QStringLiteral(".lst");
-
-// The names of the saved lists: the file names without ".lst", in the order of every sorted list.
-// Sorted again once the extension is gone: "a b.lst" comes before "a.lst", but "a" before "a b".
-// A file whose name no list can have (one copied in from elsewhere, say "Kas: 2018.lst") is left
-// out: it could be neither opened nor saved again.
-QStringList LijstNamen(const Programma &programma)
-{
-    QStringList namen;
-    for (QString naam : listFiles(programma.DataMap(), u'*' + Extensie)) {
-        naam.chop(Extensie.size());
-        if (LijstNaamFout(naam).isEmpty())
-            namen.append(naam);
-    }
-    sortAlphabetically(namen);
-    return namen;
-}
 
 // The large euro sign; two of them, one offset, make it stand out with a shadow.
 QLabel *Euroteken(QWidget *ouder, const QString &naam, int links, int boven, const QColor &kleur)
@@ -80,7 +60,7 @@ OpenForm::OpenForm(HoofdVenster &hoofd, QWidget *parent)
     List1->setGeometry(twips::rect(180, 180, 2400, 3210));
     ZetInvoerKleuren(*List1, QColor(200, 220, 220), QColor(60, 60, 60));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    List1->addItems(LijstNamen(m_hoofd.programma()));
+    List1->addItems(OpgeslagenLijsten(m_hoofd.programma()));
 
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(twips::rect(2700, 240, 2970, 2100));

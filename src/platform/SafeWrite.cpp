@@ -28,8 +28,7 @@ QString Reason(const QFileDevice &file)
     case QFileDevice::ResourceError:
         return QStringLiteral("de schijf is vol.");
     case QFileDevice::WriteError:
-    // A write that stopped short without an error: the disk took no more.
-    case QFileDevice::NoError:
+    case QFileDevice::NoError: // the file took fewer bytes than it was given
         return QStringLiteral("het schrijven is mislukt; misschien is de schijf vol.");
     default:
         return QStringLiteral("het besturingssysteem weigerde het bestand.");
@@ -57,13 +56,20 @@ bool writeFileSafely(const QString &path, const FileWriter &writer, QString *err
     }
 
     QString reason;
-    // The last bytes wait in the file's buffer: a disk that is full only for them must fail the
-    // write here, since commit() does not notice it and would put a cut-off file in place.
-    const bool written = writer(file, &reason) && file.flush();
-    if (!written) {
-        // A failing file says why in Dutch; a writer that stopped on its own gives its reason.
+    if (!writer(file, &reason)) {
+        // A failing file says why in Dutch; a writer that stopped on its own gives its reason. The
+        // file's own text is English, and only "Unknown error" when a full disk took part of
+        // the bytes.
+        const bool ownReason = !reason.isEmpty() && reason != file.errorString();
         const QString why
-            = file.error() != QFileDevice::NoError || reason.isEmpty() ? Reason(file) : reason;
+            = file.error() != QFileDevice::NoError || !ownReason ? Reason(file) : reason;
+        file.cancelWriting();
+        return Fail(error, CannotWrite(path, why));
+    }
+    // The last bytes may still wait in the buffer. Written out by commit() alone, a failure there
+    // (a full disk, say) would go unnoticed and an empty or cut-off file replace the old one.
+    if (!file.flush()) {
+        const QString why = Reason(file);
         file.cancelWriting();
         return Fail(error, CannotWrite(path, why));
     }
