@@ -10,6 +10,7 @@
 #include "lists/OpenForm.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
+#include "platform/QtPrinter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -68,10 +69,11 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStringLiteral("Fusion"));
     SystemClock klok;
     QtMessageBoxes berichten;
+    QtPrinters printers;
 
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.value(1) == QStringLiteral("--once")) {
-        Programma programma(arguments.value(2), berichten, klok);
+        Programma programma(arguments.value(2), berichten, klok, printers);
         ShowAndPaint([&programma] { return std::make_unique<Main>(programma); });
         return 0;
     }
@@ -80,8 +82,8 @@ int main(int argc, char *argv[])
     QTemporaryDir vol;
     MaakProgrammaMap(leeg.path(), 0);
     MaakProgrammaMap(vol.path(), 1000);
-    Programma programmaLeeg(leeg.path(), berichten, klok);
-    Programma programmaVol(vol.path(), berichten, klok);
+    Programma programmaLeeg(leeg.path(), berichten, klok, printers);
+    Programma programmaVol(vol.path(), berichten, klok, printers);
 
     // Taken in turns, each first every other time, so a busy moment of the machine and whatever
     // the one before leaves behind fall on both alike.

@@ -11,9 +11,12 @@
 #include "app/Instellingen.h"
 #include "common/ItemModel.h"
 #include "common/Programma.h"
+#include "fixedcosts/VasteLastenBestand.h"
 #include "lists/LijstBestand.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
+#include "platform/QtPrinter.h"
+#include "settings/OmschrijvingBestand.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -62,6 +65,32 @@ Bewaar GroteLijst(Programma &programma, int versie)
     };
 }
 
+// 10,000 descriptions; the second version has a longer text on every line.
+Bewaar Omschrijvingen(Programma &programma, int versie)
+{
+    QStringList omschrijvingen;
+    for (int i = 0; i < 10'000; ++i) {
+        omschrijvingen.append(versie == 0 ? QStringLiteral("Omschrijving %1").arg(i)
+                                          : QStringLiteral("Vaste omschrijving nummer %1").arg(i));
+    }
+    return [&programma, omschrijvingen](QString *fout) {
+        return SchrijfOmschrijvingen(programma, omschrijvingen, fout);
+    };
+}
+
+// 10,000 fixed costs, every date "-"; the versions differ in every amount.
+Bewaar VasteLasten(Programma &programma, int versie)
+{
+    auto items = std::make_shared<ItemModel>();
+    ItemRijen rijen;
+    for (int i = 0; i < 10'000; ++i) {
+        const QString bedrag = QString::number(i % 500 + versie * 1000) + QStringLiteral(",00");
+        rijen.Voeg(QStringLiteral("-"), QStringLiteral("Vaste last %1").arg(i), QString(), bedrag);
+    }
+    items->VoegToe(std::move(rijen));
+    return [&programma, items](QString *fout) { return SaveVasteLasten(programma, *items, fout); };
+}
+
 Bewaar Instellingen(Programma &programma, int versie)
 {
     ProgrammaWaarden &waarden = programma.Waarden();
@@ -78,6 +107,8 @@ const std::vector<Soort> &Soorten()
 {
     static const std::vector<Soort> soorten {
         { "lijst", "Data/Drill.lst", GroteLijst },
+        { "omschrijvingen", "Data/Omschrijving.txt", Omschrijvingen },
+        { "vastelasten", "Data/Vastelasten.vls", VasteLasten },
         { "instellingen", "Geldlog.ini", Instellingen },
     };
     return soorten;
@@ -104,6 +135,7 @@ int main(int argc, char *argv[])
     const QString opdracht = args.value(0);
     GeenBerichten berichten;
     SystemClock klok;
+    QtPrinters printers;
 
     if (opdracht == u"soorten" && args.size() == 1) {
         for (const Soort &soort : Soorten())
@@ -112,7 +144,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (opdracht == u"lijsten" && args.size() == 2) {
-        const Programma programma(args.at(1), berichten, klok);
+        const Programma programma(args.at(1), berichten, klok, printers);
         for (const QString &naam : OpgeslagenLijsten(programma))
             Regel(naam);
         return 0;
@@ -124,7 +156,7 @@ int main(int argc, char *argv[])
         [&](const Soort &s) { return args.at(1) == QLatin1StringView(s.naam); });
     if (soort == Soorten().end())
         return Gebruik();
-    Programma programma(args.at(2), berichten, klok);
+    Programma programma(args.at(2), berichten, klok, printers);
     const Bewaar bewaar = soort->maak(programma, args.at(3).toInt());
 
     Regel(QStringLiteral("klaar"));
