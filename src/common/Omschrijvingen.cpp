@@ -7,16 +7,21 @@
 #include <QComboBox>
 #include <QFile>
 
-QStringList LeesOmschrijvingBestand(const Programma &programma)
+QStringList LeesOmschrijvingen(QIODevice &in)
 {
     QStringList omschrijvingen;
-    QFile bestand(programma.DataMap() + QStringLiteral("Omschrijving.txt"));
-    if (!bestand.open(QIODevice::ReadOnly))
-        return omschrijvingen;
-    TextLines regels(bestand);
+    TextLines regels(in);
     while (!regels.atEnd())
         omschrijvingen.append(regels.readLine());
     return omschrijvingen;
+}
+
+QStringList LeesOmschrijvingBestand(const Programma &programma)
+{
+    QFile bestand(programma.DataMap() + QStringLiteral("Omschrijving.txt"));
+    if (!bestand.open(QIODevice::ReadOnly))
+        return {};
+    return LeesOmschrijvingen(bestand);
 }
 
 void LaadOmschrijvingen(QComboBox &combo, const Programma &programma)

@@ -4,6 +4,10 @@
 
 class Programma;
 class QComboBox;
+class QIODevice;
+
+// The descriptions of a descriptions file, one a line, blank lines kept.
+QStringList LeesOmschrijvingen(QIODevice &in);
 
 // The user's standard descriptions, one per line of Data/Omschrijving.txt; blank lines are kept.
 // A missing or unreadable file gives none.
