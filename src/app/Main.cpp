@@ -364,7 +364,7 @@ void Main::closeEvent(QCloseEvent *event)
     if (m_programma.Waarden().Gewijzigd
         && !m_programma.Berichten().ask(this,
             QStringLiteral("Geldlog is gewijzigd, wil je toch afsluiten?"),
-            QStringLiteral("Afsluiten"))) {
+            QStringLiteral("Afsluiten"), MessageBoxes::DefaultButton::No)) {
         event->ignore();
         return;
     }

@@ -137,7 +137,7 @@ void OpenForm::DelKnopClick()
     MessageBoxes &berichten = m_hoofd.programma().Berichten();
     if (!berichten.ask(this,
             QStringLiteral("Wilt je het geldlog '") + naam + QStringLiteral("' verwijderen?"),
-            QStringLiteral("Delete")))
+            QStringLiteral("Delete"), MessageBoxes::DefaultButton::No))
         return;
 
     // A file that is already gone counts as deleted; one that stays is reported and keeps

@@ -284,7 +284,8 @@ private Q_SLOTS:
 
         const MessageBoxes::Box vraag { QStringLiteral(
                                             "Wilt je het geldlog '2018 Januari' verwijderen?"),
-            QStringLiteral("Delete"), MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo };
+            QStringLiteral("Delete"), MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo,
+            MessageBoxes::DefaultButton::No };
         QCOMPARE(m_test->berichten().shown(), QList<MessageBoxes::Box> { vraag });
         const QStringList overgebleven = ja
             ? QStringList { QStringLiteral("2018 Februari") }
