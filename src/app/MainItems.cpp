@@ -64,9 +64,13 @@ void Main::ItemVerwijderen()
 
     const QString vraag = QStringLiteral("Wil je (") + m_items.Rij(rij).omschrijving
         + QStringLiteral(") verwijderen uit de lijst?");
-    if (!m_programma.Berichten().ask(this, vraag, QStringLiteral(" Delete")))
+    if (!m_programma.Berichten().ask(
+            this, vraag, QStringLiteral(" Delete"), MessageBoxes::DefaultButton::No))
         return;
 
+    // Removing the chosen row would make the view choose its neighbour and bring that row into
+    // the inputs. The inputs keep what they show, and no row stays chosen.
+    m_listView1->selectionModel()->clear();
     m_items.Verwijder(rij);
     m_label6->setText(AantalItemsTekst(m_items.Aantal()));
 }
