@@ -374,20 +374,34 @@ private Q_SLOTS:
         QCOMPARE(f.combo(QStringLiteral("Combo4"))->currentText(), QStringLiteral("Vast"));
     }
 
+    void clickIntoOneAmountBoxEmptiesTheOther_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<bool>("empties");
+        QTest::newRow("left") << Qt::LeftButton << true;
+        QTest::newRow("right, to paste") << Qt::RightButton << false;
+        QTest::newRow("middle") << Qt::MiddleButton << false;
+    }
+
     void clickIntoOneAmountBoxEmptiesTheOther()
     {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(bool, empties);
         QLineEdit *income = f.edit(QStringLiteral("Text2"));
         QLineEdit *expense = f.edit(QStringLiteral("Text3"));
         income->setText(QStringLiteral("10"));
         QTest::keyClicks(expense, QStringLiteral("20"));
         QCOMPARE(income->text(), QStringLiteral("10"));
 
-        QTest::mouseClick(expense, Qt::LeftButton);
-        QCOMPARE(income->text(), QString());
+        // Checked on the press: the middle button's release may paste the selection.
+        QTest::mousePress(expense, button);
+        QCOMPARE(income->text(), empties ? QString() : QStringLiteral("10"));
         QCOMPARE(expense->text(), QStringLiteral("20"));
+        QTest::mouseRelease(expense, button);
 
-        QTest::mouseClick(income, Qt::LeftButton);
-        QCOMPARE(expense->text(), QString());
+        QTest::mousePress(income, button);
+        QCOMPARE(expense->text(), empties ? QString() : QStringLiteral("20"));
+        QTest::mouseRelease(income, button);
     }
 
     void badAmountsNeverBreakTheTotals_data()
