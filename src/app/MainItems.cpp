@@ -34,6 +34,7 @@ void Main::ItemToevoegen()
     item.inkomsten = BedragOpgemaakt(item.inkomsten);
     item.uitgaven = BedragOpgemaakt(item.uitgaven);
     m_items.VoegToe(std::move(item));
+    m_listView1->scrollTo(m_items.index(m_items.Aantal() - 1, ItemModel::Datum));
     // Date and description stay, ready for the next entry.
     m_invoer->MaakBedragenLeeg();
     m_label6->setText(AantalItemsTekst(m_items.Aantal()));
