@@ -69,7 +69,7 @@ void SchrijfBytes(const QString &pad, const QByteArray &bytes)
 // A figure as a multiple of merely writing or reading the same bytes.
 void Regel(const char *wat, double ms, double basis, double doel)
 {
-    std::printf("%-44s %8.2f ms\n", wat, ms);
+    std::printf("%-52s %8.2f ms\n", wat, ms);
     ReportFigure(wat, ms / basis, "x", doel);
 }
 
@@ -98,8 +98,8 @@ int main(int argc, char **argv)
     const QString kopie = programma.DataMap() + QStringLiteral("kopie.lst");
     const double schrijven = Milliseconden([&] { SchrijfBytes(kopie, bytes); });
     const double lezen = Milliseconden([&] { LeesBytes(pad); });
-    std::printf("%-44s %8.2f ms\n", "bytes schrijven", schrijven);
-    std::printf("%-44s %8.2f ms\n\n", "bytes lezen", lezen);
+    std::printf("%-52s %8.2f ms\n", "bytes schrijven", schrijven);
+    std::printf("%-52s %8.2f ms\n\n", "bytes lezen", lezen);
 
     Regel("SaveLijst / writing its bytes",
         Milliseconden([&] { SaveLijst(programma, model, naam, nullptr); }), schrijven, 10);
