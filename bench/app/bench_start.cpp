@@ -9,6 +9,7 @@
 #include "common/Programma.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
+#include "platform/QtPrinter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -91,7 +92,8 @@ int main(int argc, char *argv[])
     instellingen.close();
     SystemClock klok;
     QtMessageBoxes berichten;
-    Programma programma(folder.path(), berichten, klok);
+    QtPrinters printers;
+    Programma programma(folder.path(), berichten, klok, printers);
 
     const WindowFactory empty = [] {
         auto window = std::make_unique<QWidget>();

@@ -6,6 +6,7 @@
 #include "common/Programma.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
+#include "platform/QtPrinter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -82,7 +83,8 @@ int main(int argc, char **argv)
     QDir(map.path()).mkdir(QStringLiteral("Data"));
     QtMessageBoxes berichten;
     SystemClock klok;
-    Programma programma(map.path(), berichten, klok);
+    QtPrinters printers;
+    Programma programma(map.path(), berichten, klok, printers);
 
     ItemModel model;
     model.VoegToe(Lijst());

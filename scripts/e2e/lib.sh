@@ -242,3 +242,76 @@ expect_only_program() {
         ! -path ./expected)
     [[ -z $found ]] || fail "unexpected files: ${found//$'\n'/ }"
 }
+
+# --- The settings window "Instellingen" -------------------------------------------------------
+# MenuKnop(4) is Frame2 (756,9) + (17,273,56,56). In the window: Text1 (10,221,280,24),
+# AddKnop (222,252,67,24), CancelKnop (444,252,66,24), OkKnop (514,252,66,24), HScroll1(i)
+# (308,14+22i,116,22) with the left arrow at its left end.
+MENU_SETTINGS=(801 310)
+SETTINGS_TITLE=Instellingen
+SETTINGS_TEXT1=(150 233)
+SETTINGS_ADD=(255 264)
+SETTINGS_CANCEL=(477 264)
+SETTINGS_OK=(547 264)
+SETTINGS_LEFT_ARROW_X=313
+SETTINGS_BAR_Y=(25 47 69)
+
+# open_settings: clicks MenuKnop(4) and sets SETTINGS to the window.
+open_settings() {
+    click "$MAIN" "${MENU_SETTINGS[@]}"
+    SETTINGS=$(wait_window "$SETTINGS_TITLE")
+    [[ -n $SETTINGS ]] || fail "the settings window did not open"
+}
+
+# lower_colour INDEX N: N clicks on the left arrow of HScroll1(INDEX), one step each.
+lower_colour() {
+    xdotool mousemove --sync --window "$SETTINGS" "$SETTINGS_LEFT_ARROW_X" "${SETTINGS_BAR_Y[$1]}" \
+        click --repeat "$2" --delay 60 1
+}
+
+# expect_settings_file R G B: Geldlog.ini holds exactly this colour.
+expect_settings_file() {
+    printf '"Velbrook Software 2018"\r\n"--------------------------"\r\n%s,%s,%s\r\n' "$@" \
+        | expect_file "$PROGRAM_DIR/Geldlog.ini"
+}
+
+# expect_main_colour R G B: the main window's own background, left of the table, has this colour.
+expect_main_colour() {
+    local want found
+    want=$(printf '#%02X%02X%02X' "$@")
+    found=$(import -window "$MAIN" -crop 1x1+5+5 +repage -depth 8 txt:- 2>/dev/null \
+        | grep -o '#[0-9A-F]\{6\}' | head -n 1)
+    [[ $found == "$want" ]] || fail "the main window is $found, not $want"
+}
+
+# --- The fixed-costs window ---------------------------------------------------------------------
+# VasteLastenKnop in the main window: Frame1 (14,440) + (652,144,66,24).
+VASTE_LASTEN_KNOP=(699 596)
+# In "Vaste lasten": Frame1 at (14,224); ListView2 (15,16,646,190).
+VASTE_TITLE="Vaste lasten"
+VASTE_DAG=(265 255)      # Combo3 (226,20,50)
+VASTE_COMBO4=(126 285)   # Combo4 (12,50,400)
+VASTE_TEXT2=(66 316)     # Text2 (12,80,80,24)
+VASTE_TEXT3=(66 346)     # Text3 (12,110,80,24)
+VASTE_TOEVOEGEN=(66 380) # Knop(0) (12,144,80,24)
+VASTE_CANCEL=(547 380)   # CancelKnop (500,144,66,24)
+VASTE_EXPORT=(617 380)   # SaveKnop (570,144,66,24)
+VASTE_HELP=(617 254)     # HelpKnop (570,18,66,24)
+
+# open_fixed_costs: clicks "Vast" and sets VASTE to the fixed-costs window.
+open_fixed_costs() {
+    click "$MAIN" "${VASTE_LASTEN_KNOP[@]}"
+    VASTE=$(wait_window "$VASTE_TITLE")
+    [[ -n $VASTE ]] || fail "the fixed-costs window did not open"
+}
+
+# add_fixed_cost DESCRIPTION INCOME EXPENSE: one row through the window's inputs and "Toevoegen".
+add_fixed_cost() {
+    type_into "$VASTE" "${VASTE_COMBO4[@]}" "$1"
+    if [[ -n $2 ]]; then
+        type_into "$VASTE" "${VASTE_TEXT2[@]}" "$2"
+    else
+        type_into "$VASTE" "${VASTE_TEXT3[@]}" "$3"
+    fi
+    click "$VASTE" "${VASTE_TOEVOEGEN[@]}"
+}

@@ -19,6 +19,12 @@ printf '%s\r\n' \
     2026-12-06 Energie "" "112,00" "$SEPARATOR" \
     >"$DATA/2026 December.lst"
 printf '%s\r\n' 2026-11-01 Salaris "2345,50" "" "$SEPARATOR" >"$DATA/2026 November.lst"
+printf '%s\r\n' \
+    - Salaris "2345,50" "" "$SEPARATOR" \
+    - Huur "" "825,00" "$SEPARATOR" \
+    - Zorgverzekering "" "138,20" "$SEPARATOR" \
+    - Kinderbijslag "287,40" "" "$SEPARATOR" \
+    >"$DATA/Vastelasten.vls"
 
 start_geldlog
 open_dialog_choose_first
@@ -34,3 +40,21 @@ window_shot "$MAIN" main-window
 click "$MAIN" 801 580 # HelpKnop: Frame3 (756,440) + (12,112,56,56)
 sleep 0.5
 window_shot "$MAIN" help-screen
+
+open_settings
+sleep 0.5
+window_shot "$SETTINGS" settings-window
+click "$SETTINGS" "${SETTINGS_CANCEL[@]}"
+wait_window_gone "$SETTINGS_TITLE"
+
+open_fixed_costs
+type_into "$VASTE" "${VASTE_COMBO4[@]}" Energie
+type_into "$VASTE" "${VASTE_TEXT3[@]}" 112
+sleep 0.5
+window_shot "$VASTE" fixed-costs
+click "$VASTE" "${VASTE_HELP[@]}"
+sleep 0.5
+window_shot "$VASTE" fixed-costs-help
+click "$VASTE" 617 380 # ExitKnop, where the export button is in the other panel
+click "$VASTE" "${VASTE_CANCEL[@]}"
+wait_window_gone "$VASTE_TITLE"

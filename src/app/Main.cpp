@@ -13,17 +13,19 @@
 #include "common/Totalen.h"
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
+#include "fixedcosts/VasteLastenForm.h"
 #include "lists/NieuwForm.h"
 #include "lists/OpenForm.h"
 #include "lists/SaveForm.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
+#include "printing/PrinterForm.h"
+#include "settings/EditForm.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
-#include <QHeaderView>
 #include <QLabel>
 #include <QTimer>
 #include <QTreeView>
@@ -83,24 +85,6 @@ VistaButton *MaakPlaatjesKnop(QWidget *ouder, const QString &naam, KnopPlaatjeSo
     return knop;
 }
 
-QTreeView *MaakLijst(QWidget *ouder, const char *naam, const QRect &plaats, const QColor &achter)
-{
-    auto *lijst = new QTreeView(ouder);
-    lijst->setObjectName(QLatin1StringView(naam));
-    lijst->setGeometry(plaats);
-    lijst->setRootIsDecorated(false);
-    lijst->setItemsExpandable(false);
-    lijst->setUniformRowHeights(true);
-    lijst->setAllColumnsShowFocus(true);
-    lijst->setSelectionMode(QAbstractItemView::SingleSelection);
-    lijst->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lijst->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lijst->header()->setSectionsMovable(false);
-    lijst->header()->setStretchLastSection(false);
-    ZetKleur(*lijst, QPalette::Base, achter);
-    return lijst;
-}
-
 } // namespace
 
 Main::Main(Programma &programma, QWidget *parent)
@@ -121,11 +105,7 @@ Main::Main(Programma &programma, QWidget *parent)
     BouwNaamPaneel();
     BouwSaldoPaneel();
 
-    // The description list, and its count without the empty first item.
-    LaadOmschrijvingen(*m_invoer->Combo4(), m_programma);
-    m_invoer->Label5()->setText(
-        QStringLiteral("Omschrijving (%1)").arg(m_invoer->Combo4()->count() - 1));
-    m_invoer->Label5()->adjustSize();
+    HerlaadOmschrijvingen();
 
     ProgrammaWaarden &waarden = m_programma.Waarden();
     waarden.LijstNaam.clear();
@@ -203,6 +183,10 @@ void Main::BouwInvoer()
     m_vasteLastenKnop
         = MaakKnop(m_invoer, QStringLiteral("VasteLastenKnop"), QStringLiteral("Vast"),
             QStringLiteral(" Vaste lasten invullen "), twips::rect(9780, 2160, 990, 360));
+    connect(m_vasteLastenKnop, &VistaButton::Click, this, [this] {
+        VasteLastenForm form(*this, this);
+        form.exec();
+    });
 }
 
 void Main::BouwMenu()
@@ -319,8 +303,17 @@ void Main::MenuKnop_Click(int index)
             form.exec();
         }
         break;
+    case 3:
+        if (m_items.Aantal() > 0)
+            Afdrukken(*this, this);
+        break;
+    case 4: {
+        EditForm form(*this, this);
+        form.exec();
+        break;
+    }
     default:
-        // Printing, the settings and the program information come with their own windows.
+        // The program information comes with its own window.
         break;
     }
 }
@@ -356,6 +349,15 @@ void Main::Timer1_Timer()
 QList<QWidget *> Main::AchtergrondVlakken()
 {
     return { this, m_invoer, m_frame2, m_frame3, m_frame4 };
+}
+
+void Main::HerlaadOmschrijvingen()
+{
+    // The count leaves out the empty first item; blank lines of the file count.
+    LaadOmschrijvingen(*m_invoer->Combo4(), m_programma);
+    m_invoer->Label5()->setText(
+        QStringLiteral("Omschrijving (%1)").arg(m_invoer->Combo4()->count() - 1));
+    m_invoer->Label5()->adjustSize();
 }
 
 QString Main::InstellingenPad() const

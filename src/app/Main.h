@@ -34,6 +34,7 @@ public:
     QLabel &UitLabel() override { return *m_uitLabel; }
     void ToonTabel() override;
     QList<QWidget *> AchtergrondVlakken() override;
+    void HerlaadOmschrijvingen() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -2,10 +2,10 @@
 // from the inputs of the input panel.
 #include "app/Main.h"
 
-#include "common/Bedrag.h"
 #include "common/InvoerPaneel.h"
 #include "common/Programma.h"
 #include "common/Totalen.h"
+#include "common/VerwijderVraag.h"
 #include "platform/MessageBoxes.h"
 
 #include <QComboBox>
@@ -30,10 +30,7 @@ void Main::ItemToevoegen()
     }
 
     m_invoer->VervangPunten();
-    Item item = m_invoer->InvoerItem();
-    item.inkomsten = BedragOpgemaakt(item.inkomsten);
-    item.uitgaven = BedragOpgemaakt(item.uitgaven);
-    m_items.VoegToe(std::move(item));
+    m_items.VoegToe(m_invoer->NieuwItem());
     m_listView1->scrollTo(m_items.index(m_items.Aantal() - 1, ItemModel::Datum));
     // Date and description stay, ready for the next entry.
     m_invoer->MaakBedragenLeeg();
@@ -63,10 +60,7 @@ void Main::ItemVerwijderen()
     if (rij < 0)
         return;
 
-    const QString vraag = QStringLiteral("Wil je (") + m_items.Rij(rij).omschrijving
-        + QStringLiteral(") verwijderen uit de lijst?");
-    if (!m_programma.Berichten().ask(
-            this, vraag, QStringLiteral(" Delete"), MessageBoxes::DefaultButton::No))
+    if (!VraagVerwijderen(m_programma.Berichten(), this, m_items.Rij(rij).omschrijving))
         return;
 
     // Removing the chosen row would make the view choose its neighbour and bring that row into

@@ -2,6 +2,7 @@
 #include "common/Programma.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
+#include "platform/QtPrinter.h"
 
 #include <QApplication>
 
@@ -14,7 +15,8 @@ int main(int argc, char *argv[])
 
     SystemClock klok;
     QtMessageBoxes berichten;
-    Programma programma(QApplication::applicationDirPath(), berichten, klok);
+    QtPrinters printers;
+    Programma programma(QApplication::applicationDirPath(), berichten, klok, printers);
 
     Main venster(programma);
     venster.show();

@@ -27,4 +27,8 @@ public:
 
     // The window and its four panels, which carry the user's background colour.
     virtual QList<QWidget *> AchtergrondVlakken() = 0;
+
+    // Fills the description input Combo4 from the descriptions file again, with the empty item
+    // chosen, and shows their count in Label5.
+    virtual void HerlaadOmschrijvingen() = 0;
 };

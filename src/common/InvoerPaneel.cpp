@@ -2,6 +2,7 @@
 
 #include "common/Bedrag.h"
 #include "common/DatumTekst.h"
+#include "common/EenRegel.h"
 #include "common/Jaartallen.h"
 #include "common/MaandNamen.h"
 #include "common/Opmaak.h"
@@ -43,11 +44,6 @@ QLineEdit *MaakTekstvak(QWidget *paneel, const char *naam, int boven)
     return tekst;
 }
 
-QString EenRegel(QString tekst)
-{
-    return tekst.replace(u'\r', u' ').replace(u'\n', u' ');
-}
-
 } // namespace
 
 InvoerPaneel::InvoerPaneel(
@@ -76,10 +72,10 @@ InvoerPaneel::InvoerPaneel(
     m_combo4 = MaakCombo(this, "Combo4", twips::point(180, 750), 6000, true);
     m_label5 = MaakLabel(this, "Label5", QStringLiteral("Omschrijving"), twips::point(6300, 810));
     m_text2 = MaakTekstvak(this, "Text2", 1200);
-    MaakLabel(this, "Label3", QStringLiteral("Inkomsten (b.v. 123,78 of 45,00)"),
+    m_label3 = MaakLabel(this, "Label3", QStringLiteral("Inkomsten (b.v. 123,78 of 45,00)"),
         twips::point(1500, 1260));
     m_text3 = MaakTekstvak(this, "Text3", 1650);
-    MaakLabel(this, "Label4", QStringLiteral("Uitgaven"), twips::point(1500, 1710));
+    m_label4 = MaakLabel(this, "Label4", QStringLiteral("Uitgaven"), twips::point(1500, 1710));
 
     m_combo1->addItems(Jaartallen());
     m_combo1->setCurrentIndex(m_combo1->findText(QString::number(vandaag.year())));
@@ -126,10 +122,23 @@ void InvoerPaneel::VervangPunten()
     m_text3->setText(BedragOngeformatteerd(m_text3->text()));
 }
 
+QString InvoerPaneel::InvoerDatum() const
+{
+    return DatumTekst(m_combo1->currentText(), m_combo2->currentText(), m_combo3->currentText());
+}
+
 Item InvoerPaneel::InvoerItem() const
 {
-    return { DatumTekst(m_combo1->currentText(), m_combo2->currentText(), m_combo3->currentText()),
-        EenRegel(m_combo4->currentText()), EenRegel(m_text2->text()), EenRegel(m_text3->text()) };
+    return { InvoerDatum(), EenRegel(m_combo4->currentText()), EenRegel(m_text2->text()),
+        EenRegel(m_text3->text()) };
+}
+
+Item InvoerPaneel::NieuwItem() const
+{
+    Item item = InvoerItem();
+    item.inkomsten = BedragOpgemaakt(item.inkomsten);
+    item.uitgaven = BedragOpgemaakt(item.uitgaven);
+    return item;
 }
 
 void InvoerPaneel::MaakBedragenLeeg()

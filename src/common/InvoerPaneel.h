@@ -28,6 +28,8 @@ public:
     QComboBox *Combo4() const { return m_combo4; } // description, editable
     QLineEdit *Text2() const { return m_text2; } // income
     QLineEdit *Text3() const { return m_text3; } // expense
+    QLabel *Label3() const { return m_label3; } // "Inkomsten (b.v. 123,78 of 45,00)"
+    QLabel *Label4() const { return m_label4; } // "Uitgaven"
     QLabel *Label5() const { return m_label5; } // "Omschrijving"
 
     // The message for the first check the inputs fail, or "" when they may be taken.
@@ -37,9 +39,14 @@ public:
     // Every "." in the amount boxes becomes ",", shown in the boxes.
     void VervangPunten();
 
+    // The date text of the year, month and day inputs, as they stand.
+    QString InvoerDatum() const;
+
     // The entry the inputs hold, its texts as they stand. A line break pasted into a box
     // becomes a blank: a cell is one line of text.
     Item InvoerItem() const;
+    // The entry as it is added: the same, with both amounts in their formatted form.
+    Item NieuwItem() const;
 
     void MaakBedragenLeeg();
 
@@ -59,5 +66,7 @@ private:
     QComboBox *m_combo4 = nullptr;
     QLineEdit *m_text2 = nullptr;
     QLineEdit *m_text3 = nullptr;
+    QLabel *m_label3 = nullptr;
+    QLabel *m_label4 = nullptr;
     QLabel *m_label5 = nullptr;
 };

@@ -3,7 +3,9 @@
 #include "platform/Twips.h"
 
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
+#include <QTreeView>
 #include <QWidget>
 
 QSize BinnenMaat(int breedte, int hoogte)
@@ -61,6 +63,24 @@ QLabel *MaakLabel(QWidget *ouder, const char *naam, const QString &tekst, const 
     label->move(plaats);
     label->adjustSize();
     return label;
+}
+
+QTreeView *MaakLijst(QWidget *ouder, const char *naam, const QRect &plaats, const QColor &achter)
+{
+    auto *lijst = new QTreeView(ouder);
+    lijst->setObjectName(QLatin1StringView(naam));
+    lijst->setGeometry(plaats);
+    lijst->setRootIsDecorated(false);
+    lijst->setItemsExpandable(false);
+    lijst->setUniformRowHeights(true);
+    lijst->setAllColumnsShowFocus(true);
+    lijst->setSelectionMode(QAbstractItemView::SingleSelection);
+    lijst->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lijst->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lijst->header()->setSectionsMovable(false);
+    lijst->header()->setStretchLastSection(false);
+    ZetKleur(*lijst, QPalette::Base, achter);
+    return lijst;
 }
 
 void ZetPaneelOpmaak(QFrame &paneel, const QColor &achtergrond)

@@ -9,6 +9,8 @@
 class QFrame;
 class QLabel;
 class QPoint;
+class QRect;
+class QTreeView;
 class QWidget;
 
 // What the windows share in their looks.
@@ -40,6 +42,10 @@ void RichtDialoogIn(QWidget &dialoog, const QString &naam, const QString &titel,
 // A label sized to its text, top left at `plaats`; labels are 9 point bold unless said otherwise.
 QLabel *MaakLabel(QWidget *ouder, const char *naam, const QString &tekst, const QPoint &plaats,
     const QFont &lettertype = Arial(9, true));
+
+// A table in report style, its rows chosen whole and one at a time, read-only, with the field
+// colour `achter`.
+QTreeView *MaakLijst(QWidget *ouder, const char *naam, const QRect &plaats, const QColor &achter);
 
 // A panel of a window: a sunken frame filled with its background colour.
 void ZetPaneelOpmaak(QFrame &paneel, const QColor &achtergrond);

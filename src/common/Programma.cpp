@@ -1,9 +1,10 @@
 #include "common/Programma.h"
 
-Programma::Programma(QString programmaMap, MessageBoxes &berichten, Clock &klok)
+Programma::Programma(QString programmaMap, MessageBoxes &berichten, Clock &klok, Printers &printers)
     : m_programmaMap(std::move(programmaMap))
     , m_berichten(berichten)
     , m_klok(klok)
+    , m_printers(printers)
 {
 }
 

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/Printers.h"
+
 #include <QString>
+
+#include <optional>
 
 class Clock;
 class MessageBoxes;
@@ -19,7 +23,7 @@ struct ProgrammaWaarden {
 // The application owns one; a test builds its own around a temporary folder.
 class Programma {
 public:
-    Programma(QString programmaMap, MessageBoxes &berichten, Clock &klok);
+    Programma(QString programmaMap, MessageBoxes &berichten, Clock &klok, Printers &printers);
 
     // The folder of the program; Geldlog.ini lies here.
     const QString &ProgrammaMap() const { return m_programmaMap; }
@@ -31,10 +35,19 @@ public:
 
     MessageBoxes &Berichten() const { return m_berichten; }
     Clock &Klok() const { return m_klok; }
+    Printers &SysteemPrinters() const { return m_printers; }
+
+    // The printer every print run goes to: the system's default until the user picks another in
+    // the print dialog, for the rest of the run. It is never stored. None until the first print
+    // asks for it, or when the system had no printer then.
+    const std::optional<InstalledPrinter> &HuidigePrinter() const { return m_huidigePrinter; }
+    void ZetHuidigePrinter(const InstalledPrinter &printer) { m_huidigePrinter = printer; }
 
 private:
     QString m_programmaMap;
     ProgrammaWaarden m_waarden;
     MessageBoxes &m_berichten;
     Clock &m_klok;
+    Printers &m_printers;
+    std::optional<InstalledPrinter> m_huidigePrinter;
 };

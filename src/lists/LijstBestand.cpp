@@ -111,7 +111,7 @@ bool SchrijfLijst(QIODevice &uit, const ItemRijen &rijen, QString *fout)
     return vrij == begin || writeAll(uit, begin, vrij - begin, fout);
 }
 
-ItemRijen LeesLijst(QIODevice &in)
+ItemRijen LeesLijst(QIODevice &in, Groepen soort)
 {
     ItemRijen rijen;
     // Room for the rows a file of this size usually holds, so their records are not copied again
@@ -121,8 +121,9 @@ ItemRijen LeesLijst(QIODevice &in)
     TextLines bestand(in);
     while (!bestand.atEnd()) {
         const QByteArrayView datum = bestand.readBytes();
-        // A group dated "-" is passed over without decoding it.
-        const bool overslaan = datum == QByteArrayView("-");
+        // A group of the other kind is passed over without decoding it.
+        const bool vasteLast = datum == QByteArrayView("-");
+        const bool overslaan = vasteLast != (soort == Groepen::VasteLasten);
         if (overslaan ? !SlaOver(bestand, ItemRijen::AantalCellen)
                       : !LeesGroep(bestand, datum, rijen)) {
             rijen.Verwerp();

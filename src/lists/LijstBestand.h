@@ -12,10 +12,14 @@ class QIODevice;
 // A list file: five CR LF lines per entry (date, description, income, expense, a separator of
 // 28 hyphens) in Windows-1252, nothing else. The list's name is the file name without ".lst".
 
+// The fixed costs are kept in a file of the same layout, each dated "-". A reader takes the groups
+// of one kind and passes over the others: a month's entries, or the fixed costs.
+enum class Groepen { Gedateerd, VasteLasten };
+
 // The stream forms, testable on a buffer.
 bool SchrijfLijst(QIODevice &uit, const ItemRijen &rijen, QString *fout);
-// Reads the complete groups; a group dated "-" is skipped; a group cut off ends the read.
-ItemRijen LeesLijst(QIODevice &in);
+// Reads the complete groups of the kind asked for; a group cut off ends the read.
+ItemRijen LeesLijst(QIODevice &in, Groepen soort = Groepen::Gedateerd);
 // Income minus expenses over every complete group, "-" groups included; nothing when the
 // file ends inside a group.
 std::optional<double> LeesSaldo(QIODevice &in);

@@ -45,15 +45,17 @@ bool writeFileSafely(const QString &path, const FileWriter &writer, QString *err
 
     QString reason;
     errno = 0;
-    if (!writer(file, &reason)) {
+    // The last bytes wait in the file's buffer: a disk that is full only for them must fail the
+    // write here, since commit() does not notice it and would put a cut-off file in place.
+    if (!writer(file, &reason) || !file.flush()) {
         const int systemError = errno;
         file.cancelWriting();
         // A writer says why it stopped; one that does not leaves the system's error number.
         return Fail(
             error, CannotWrite(path, reason.isEmpty() ? writeErrorReason(systemError) : reason));
     }
-    // Everything is in the temporary file, or in its buffer: what fails now is writing the rest
-    // or putting the file in the old one's place.
+    // Everything is in the temporary file; what can fail now is closing it or putting it in the
+    // old one's place.
     errno = 0;
     if (!file.commit()) {
         const int systemError = errno;

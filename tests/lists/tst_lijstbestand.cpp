@@ -1,6 +1,7 @@
 #include "lists/LijstBestand.h"
 
 #include "ModelRows.h"
+#include "SchijfVol.h"
 #include "TestProgramma.h"
 #include "common/Bedrag.h"
 #include "platform/Ansi.h"
@@ -11,8 +12,6 @@
 #include <QTest>
 
 #include <cerrno>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -46,30 +45,6 @@ std::optional<double> Saldo(const QByteArray &bytes)
     buffer.open(QIODevice::ReadOnly);
     return LeesSaldo(buffer);
 }
-
-// Lets writes beyond `bytes` fail as at a file-size limit: the kernel refuses them with EFBIG.
-class BestandsGrootteGrens {
-public:
-    explicit BestandsGrootteGrens(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_oud);
-        m_signaal = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit grens = m_oud;
-        grens.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &grens);
-    }
-    ~BestandsGrootteGrens()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_oud);
-        std::signal(SIGXFSZ, m_signaal);
-    }
-    BestandsGrootteGrens(const BestandsGrootteGrens &) = delete;
-    BestandsGrootteGrens &operator=(const BestandsGrootteGrens &) = delete;
-
-private:
-    rlimit m_oud {};
-    void (*m_signaal)(int) = nullptr;
-};
 
 // A device that takes `ruimte` bytes and then fails as a full disk does.
 class VolleBuffer final : public QBuffer {
@@ -412,7 +387,7 @@ private Q_SLOTS:
         QString fout;
         bool opgeslagen = true;
         {
-            const BestandsGrootteGrens grens(1000);
+            const SchijfVol grens(1000);
             opgeslagen = SaveLijst(test.programma(), model, u"juni"_qs, &fout);
         }
         QVERIFY(!opgeslagen);

@@ -103,7 +103,7 @@ class TstSaveForm : public QObject {
     struct Omgeving {
         TestProgramma test;
         OpnameKlok klok;
-        Programma programma { test.map(), test.berichten(), klok };
+        Programma programma { test.map(), test.berichten(), klok, test.printers() };
         FakeHoofdVenster hoofd { programma };
     };
     std::unique_ptr<Omgeving> m;

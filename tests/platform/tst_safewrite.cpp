@@ -1,3 +1,4 @@
+#include "SchijfVol.h"
 #include "platform/SafeWrite.h"
 
 #include <QDir>
@@ -110,6 +111,37 @@ private Q_SLOTS:
             u"Kan %1 niet schrijven: er staat een map met die naam."_qs.arg(
                 QDir::toNativeSeparators(path)));
         QVERIFY(QFileInfo(path).isDir());
+    }
+
+    // A disk that fills up, whether while the writer writes or only when the last buffered
+    // bytes go out at the end: the old file stays whole.
+    void fullDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("small, buffered until the end") << 100;
+        QTest::newRow("large") << (1 << 20);
+    }
+
+    void fullDiskKeepsTheOldFile()
+    {
+        QFETCH(int, size);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"oud.lst"_qs);
+        const QByteArray old = "oude inhoud\r\n";
+        Write(path, old);
+
+        QString error;
+        bool written = true;
+        {
+            const SchijfVol full(old.size());
+            written = writeFileSafely(path, Writes(QByteArray(size, 'n')), &error);
+        }
+        QVERIFY(!written);
+        QCOMPARE(error,
+            u"Kan %1 niet schrijven: het bestand wordt te groot voor deze schijf."_qs.arg(
+                QDir::toNativeSeparators(path)));
+        QCOMPARE(Read(path), old);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList { u"oud.lst"_qs });
     }
 };
 

@@ -12,5 +12,7 @@ void FakeClock::wait(int milliseconds)
     m_now = m_now.addMSecs(milliseconds);
     m_waited += milliseconds;
     ++m_waits;
+    if (m_onWait)
+        m_onWait(m_waits);
     QCoreApplication::processEvents();
 }

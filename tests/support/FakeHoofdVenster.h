@@ -2,7 +2,9 @@
 
 #include "common/HoofdVenster.h"
 #include "common/ItemModel.h"
+#include "common/Omschrijvingen.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QStringList>
 #include <QWidget>
@@ -10,7 +12,8 @@
 class Programma;
 
 // A main window of the test's own: real labels with the texts the program starts with, the
-// entry table's model, and whether the table is shown or hidden behind the help screen.
+// entry table's model, whether the table is shown or hidden behind the help screen, its
+// description input and its background colour.
 class FakeHoofdVenster final : public HoofdVenster {
 public:
     explicit FakeHoofdVenster(Programma &programma)
@@ -27,9 +30,26 @@ public:
     QLabel &UitLabel() override { return m_uitLabel; }
     void ToonTabel() override { m_tabelZichtbaar = true; }
     QList<QWidget *> AchtergrondVlakken() override { return { &m_venster }; }
+    void HerlaadOmschrijvingen() override
+    {
+        LaadOmschrijvingen(m_combo4, m_programma);
+        ++m_herladen;
+    }
 
     bool tabelZichtbaar() const { return m_tabelZichtbaar; }
     void verbergTabel() { m_tabelZichtbaar = false; }
+
+    // How often the descriptions were loaded again, and the items of the last load.
+    int herladen() const { return m_herladen; }
+    QStringList omschrijvingen() const
+    {
+        QStringList items;
+        for (int i = 0; i < m_combo4.count(); ++i)
+            items << m_combo4.itemText(i);
+        return items;
+    }
+
+    QColor achtergrond() const { return m_venster.palette().color(QPalette::Window); }
 
     // The five labels in one list, so one comparison shows what changed.
     QStringList labels() const
@@ -48,4 +68,6 @@ private:
     QLabel m_uitLabel { QStringLiteral("€ 00,00") };
     bool m_tabelZichtbaar = true;
     QWidget m_venster;
+    QComboBox m_combo4;
+    int m_herladen = 0;
 };

@@ -4,7 +4,7 @@
 #include <QFile>
 
 TestProgramma::TestProgramma()
-    : m_programma(m_map.path(), m_berichten, m_klok)
+    : m_programma(m_map.path(), m_berichten, m_klok, m_printers)
 {
     QDir(m_map.path()).mkdir(QStringLiteral("Data"));
 }

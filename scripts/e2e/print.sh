@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# A list of 51 entries printed from the real program through its print dialog on a CUPS queue
+# with cups-pdf: the job comes out as a PDF of two pages. The scenario runs a CUPS of its own (its own folder and socket, killed at the end)
+# and leaves the system's CUPS alone. The cups-pdf backend runs only as root.
+source "$(dirname "$0")/lib.sh"
+
+MENU_PRINT=(801 248) # Frame2 (756,9) + MenuKnop(3) (17,211,56,56)
+# In "Geldlog Afdrukken (...)": PrintKnop (354,114,66,24).
+PRINT_KNOP=(387 126)
+QUEUE=GeldlogPDF
+
+((EUID == 0)) || fail "the cups-pdf backend needs root"
+if ! command -v cupsd >/dev/null || ! command -v pdfinfo >/dev/null \
+    || [[ ! -x /usr/lib/cups/backend/cups-pdf ]]; then
+    "$(dirname "$0")/../install-deps" >&2
+fi
+
+# Outside the scenario's own folder, which only its user may enter: the filters run as lp.
+CUPS=$(mktemp -d "${TMPDIR:-/tmp}/geldlog-cups.XXXXXX")
+chmod 755 "$CUPS"
+CUPSD_PID=
+stop_cups() {
+    if [[ -n $CUPSD_PID ]]; then
+        kill "$CUPSD_PID" 2>/dev/null || true
+        wait "$CUPSD_PID" 2>/dev/null || true
+        CUPSD_PID=
+    fi
+    rm -rf "$CUPS"
+}
+finish_with_cups() {
+    local status=$1
+    # What is left to do must not count as a new failure.
+    set +eE
+    trap - ERR
+    if ((status != 0)) && [[ -f $CUPS/log/error_log ]]; then
+        echo "The scenario's CUPS said:" >&2
+        grep -v '^W ' "$CUPS/log/error_log" >&2
+    fi
+    stop_cups
+    (exit "$status")
+    finish
+}
+trap 'finish_with_cups $?' EXIT
+
+# A CUPS with everything in the scenario's folder, reached through its own socket only.
+mkdir -p "$CUPS"/{conf,cache,state,spool,log}
+chmod 1777 "$CUPS/spool"
+cat >"$CUPS/conf/cupsd.conf" <<CONF
+Listen $CUPS/cups.sock
+LogLevel info
+Browsing No
+WebInterface No
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+cat >"$CUPS/conf/cups-files.conf" <<CONF
+ServerRoot $CUPS/conf
+CacheDir $CUPS/cache
+StateDir $CUPS/state
+RequestRoot $CUPS/spool
+TempDir $CUPS/spool
+ErrorLog $CUPS/log/error_log
+AccessLog $CUPS/log/access_log
+PageLog $CUPS/log/page_log
+Printcap $CUPS/printcap
+SystemGroup root
+CONF
+# Bounded by itself too, so that nothing can leave it running.
+timeout 80 cupsd -f -c "$CUPS/conf/cupsd.conf" -s "$CUPS/conf/cups-files.conf" \
+    >>"$E2E_SHOTS/$E2E_NAME.log" 2>&1 &
+CUPSD_PID=$!
+export CUPS_SERVER=$CUPS/cups.sock
+for _ in $(seq 50); do
+    lpstat -r >/dev/null 2>&1 && break
+    sleep 0.1
+done
+lpstat -r >/dev/null 2>&1 || fail "the scenario's cupsd did not start"
+lpadmin -p "$QUEUE" -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
+lpadmin -d "$QUEUE"
+
+# cups-pdf writes where its configuration says, by default into the PDF folder of the user.
+home=$(getent passwd "$(id -un)" | cut -d: -f6)
+out=$(sed -n 's/^Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -n 1)
+out=${out:-/var/spool/cups-pdf/\${USER\}}
+out=${out//\$\{HOME\}/$home}
+out=${out//\$\{USER\}/$(id -un)}
+
+make_program_folder
+for n in $(seq 51); do
+    printf '%s\r\n' "2026-12-$(printf %02d $((n % 28 + 1)))" "Post $n" "" "$n,50" "$SEPARATOR"
+done >"$DATA/Afdruk $$.lst"
+start_geldlog
+open_first_list
+
+click "$MAIN" "${MENU_PRINT[@]}"
+# The title is a regular expression for xdotool.
+PRINT_TITLE="Geldlog Afdrukken \\($QUEUE\\)"
+PRINT=$(wait_window "$PRINT_TITLE")
+[[ -n $PRINT ]] || fail "the print dialog did not open on $QUEUE"
+click "$PRINT" "${PRINT_KNOP[@]}"
+wait_window_gone "$PRINT_TITLE" 30
+
+# The job's document name is "Geldlog " and the list's name; cups-pdf names the file after it.
+pdf=
+for _ in $(seq 300); do
+    pdf=$(find "$out" -maxdepth 1 -name "Geldlog_Afdruk_$$*.pdf" 2>/dev/null | head -n 1)
+    [[ -n $pdf ]] && ! lpstat -o "$QUEUE" 2>/dev/null | grep -q . && break
+    sleep 0.1
+done
+[[ -n $pdf ]] || fail "no PDF from cups-pdf in $out"
+mv "$pdf" "$E2E_TMP/print.pdf"
+pages=$(pdfinfo "$E2E_TMP/print.pdf" | sed -n 's/^Pages:[[:space:]]*//p')
+[[ $pages == 2 ]] || fail "the printed list has $pages pages, not 2"
+# The PDF that cups-pdf makes of the PostScript holds no text to read back; the pages are
+# there to be looked at. The places of the texts are checked on the Qt backend's own PDFs.
+pdftoppm -f 1 -l 1 -r 60 -png -singlefile "$E2E_TMP/print.pdf" "$E2E_SHOTS/printed-page"
+pdftoppm -f 2 -l 2 -r 60 -png -singlefile "$E2E_TMP/print.pdf" "$E2E_SHOTS/printed-page-2"
+
+shot
+click "$MAIN" "${EXIT_KNOP[@]}"
+wait_geldlog_ended 10

@@ -1,0 +1,191 @@
+#include "printing/PrinterForm.h"
+
+#include "common/HoofdVenster.h"
+#include "common/Opmaak.h"
+#include "common/Programma.h"
+#include "controls/MaakKnop.h"
+#include "controls/VistaButton.h"
+#include "platform/BusyCursor.h"
+#include "platform/Clock.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Printers.h"
+#include "platform/Twips.h"
+#include "printing/LijstAfdruk.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+
+namespace {
+
+const QColor Achtergrond(210, 230, 190);
+const QColor Tekstkleur(64, 64, 64);
+
+QString Titel(const std::optional<InstalledPrinter> &printer)
+{
+    return QStringLiteral("Geldlog Afdrukken (%1)").arg(printer ? printer->deviceName : QString());
+}
+
+QString Weg(const InstalledPrinter &printer)
+{
+    return QStringLiteral("De printer '%1' is niet meer geïnstalleerd.").arg(printer.deviceName);
+}
+
+QCheckBox *MaakKeuze(QWidget *ouder, const QString &naam, const QString &tekst, int top)
+{
+    auto *keuze = new QCheckBox(tekst, ouder);
+    keuze->setObjectName(naam);
+    keuze->setGeometry(twips::rect(3900, top, 2400, 300));
+    ZetKleur(*keuze, QPalette::WindowText, Tekstkleur);
+    keuze->setChecked(true);
+    return keuze;
+}
+
+} // namespace
+
+PrinterForm::PrinterForm(HoofdVenster &hoofd, QWidget *parent)
+    : QDialog(parent)
+    , m_hoofd(hoofd)
+    , Combo2(new QComboBox(this))
+    , Label1(MaakLabel(this, "Label1", QStringLiteral("Printerkeuze"), twips::point(3180, 270),
+          DialoogLettertype()))
+    , Label3(new QLabel(this))
+    , Check1(MaakKeuze(
+          this, QStringLiteral("Check1"), QStringLiteral("Print inclusief Inkomsten"), 810))
+    , Check2(MaakKeuze(
+          this, QStringLiteral("Check2"), QStringLiteral("Print inclusief Uitgaven"), 1110))
+    , CancelKnop(MaakKnop(this, QStringLiteral("CancelKnop"), QStringLiteral("Annuleren"),
+          twips::rect(4260, 1710, 990, 360)))
+    , PrintKnop(MaakKnop(this, QStringLiteral("PrintKnop"), QStringLiteral("Afdrukken"),
+          twips::rect(5310, 1710, 990, 360)))
+    , Label4(new QLabel(this))
+{
+    Programma &programma = m_hoofd.programma();
+    RichtDialoogIn(*this, QStringLiteral("PrinterForm"), Titel(programma.HuidigePrinter()), 6600,
+        2700, Achtergrond);
+
+    Combo2->setObjectName(QStringLiteral("Combo2"));
+    Combo2->setEditable(false);
+    Combo2->setGeometry(twips::rect(180, 210, 2940, 0));
+    Combo2->setFixedHeight(Combo2->sizeHint().height());
+    QPalette palet = Combo2->palette();
+    for (const auto rol : { QPalette::Base, QPalette::Button }) {
+        palet.setColor(rol, QColor(40, 0, 0));
+    }
+    for (const auto rol : { QPalette::Text, QPalette::ButtonText }) {
+        palet.setColor(rol, QColor(240, 240, 250));
+    }
+    Combo2->setPalette(palet);
+    // The list's positions are the system's positions: it is not sorted.
+    const QList<InstalledPrinter> printers = programma.SysteemPrinters().Installed();
+    for (const InstalledPrinter &printer : printers)
+        Combo2->addItem(printer.deviceName);
+    // The current printer stands selected; when it has gone, nothing is.
+    if (const auto &huidige = programma.HuidigePrinter())
+        Combo2->setCurrentIndex(static_cast<int>(printers.indexOf(*huidige)));
+    else
+        Combo2->setCurrentIndex(-1);
+    connect(Combo2, &QComboBox::activated, this, &PrinterForm::Combo2_Change);
+
+    ZetKleur(*Label1, QPalette::WindowText, Tekstkleur);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setGeometry(twips::rect(180, 600, 3900, 750));
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label3->setText(QStringLiteral("Selecteer de printer die je wilt gebruiken\r\n"
+                                   "klik dan op de button 'Adrukken'."));
+    ZetKleur(*Label3, QPalette::WindowText, Tekstkleur);
+
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label4->setFont(Arial(9.75));
+    Label4->move(twips::point(2520, 3150));
+    Label4->hide();
+
+    connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
+    connect(PrintKnop, &VistaButton::Click, this, &PrinterForm::PrintKnop_Click);
+}
+
+void PrinterForm::ZetTitel()
+{
+    setWindowTitle(Titel(m_hoofd.programma().HuidigePrinter()));
+}
+
+void PrinterForm::Combo2_Change()
+{
+    // The pick is matched by its position, so of two printers with the same name the one at
+    // the picked place becomes current.
+    Programma &programma = m_hoofd.programma();
+    const int gekozen = Combo2->currentIndex();
+    const QList<InstalledPrinter> printers = programma.SysteemPrinters().Installed();
+    if (gekozen >= 0 && gekozen < printers.size())
+        programma.ZetHuidigePrinter(printers.at(gekozen));
+    ZetTitel();
+}
+
+int PrinterForm::LiniaalBreedte(const QString &tekst)
+{
+    Label4->setText(tekst);
+    Label4->adjustSize();
+    return Label4->width() * twips::perPixel;
+}
+
+bool PrinterForm::PrintLijst()
+{
+    Programma &programma = m_hoofd.programma();
+    MessageBoxes &berichten = programma.Berichten();
+    const auto mislukt = [&](const QString &reden) {
+        berichten.tell(this, QStringLiteral("Het afdrukken is mislukt.\n%1").arg(reden),
+            QStringLiteral("Error"), MessageBoxes::Icon::Critical);
+        return false;
+    };
+    const std::optional<InstalledPrinter> printer = programma.HuidigePrinter();
+    if (!printer)
+        return mislukt(QStringLiteral("Er is geen printer gekozen."));
+    if (!programma.SysteemPrinters().Installed().contains(*printer))
+        return mislukt(Weg(*printer));
+
+    const QString naam = programma.Waarden().LijstNaam;
+    LijstAfdruk afdruk { naam, programma.Klok().now(), &m_hoofd.items(), m_hoofd.Label8().text(),
+        m_hoofd.InkLabel().text(), m_hoofd.UitLabel().text(), Check1->checkState() != Qt::Unchecked,
+        Check2->checkState() != Qt::Unchecked };
+
+    // The dialog stays with the busy pointer until the job is handed over.
+    BusyCursor zandloper;
+    QString fout;
+    const std::unique_ptr<Printer> taak = programma.SysteemPrinters().Open(
+        *printer, naam.isEmpty() ? QStringLiteral("Geldlog") : QStringLiteral("Geldlog ") + naam);
+    const bool gelukt = ::PrintLijst(
+        *taak, afdruk, [this](const QString &tekst) { return LiniaalBreedte(tekst); }, &fout);
+    zandloper.release();
+    if (!gelukt)
+        return mislukt(fout.isEmpty() ? QStringLiteral("De printer gaf geen reden.") : fout);
+    return true;
+}
+
+void PrinterForm::PrintKnop_Click()
+{
+    // After a failure the dialog stays, so that another printer can be tried.
+    if (PrintLijst())
+        accept();
+}
+
+void Afdrukken(HoofdVenster &hoofd, QWidget *parent)
+{
+    Programma &programma = hoofd.programma();
+    Printers &systeem = programma.SysteemPrinters();
+    const QList<InstalledPrinter> printers = systeem.Installed();
+    if (printers.isEmpty()) {
+        programma.Berichten().tell(
+            parent, QStringLiteral("Er is geen printer geïnstalleerd."), QStringLiteral("Geldlog"));
+        return;
+    }
+    if (const auto &huidige = programma.HuidigePrinter()) {
+        if (!printers.contains(*huidige))
+            programma.Berichten().tell(parent,
+                Weg(*huidige) + QStringLiteral("\nKies een andere printer."),
+                QStringLiteral("Geldlog"));
+    } else {
+        programma.ZetHuidigePrinter(systeem.SystemDefault().value_or(printers.first()));
+    }
+    PrinterForm form(hoofd, parent);
+    form.exec();
+}

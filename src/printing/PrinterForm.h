@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+
+class HoofdVenster;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class VistaButton;
+
+// Where the user picks the printer, chooses whether the income and the expense columns go on
+// paper, and prints the current list. A pick makes that printer the program's current printer
+// at once, also when the dialog is then cancelled.
+class PrinterForm final : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit PrinterForm(HoofdVenster &hoofd, QWidget *parent = nullptr);
+
+    // Prints the main window's list on the current printer; a failure is told to the user.
+    // True when the job was handed over.
+    bool PrintLijst();
+
+private:
+    void Combo2_Change();
+    void PrintKnop_Click();
+    void ZetTitel();
+    int LiniaalBreedte(const QString &tekst);
+
+    HoofdVenster &m_hoofd;
+    QComboBox *Combo2;
+    QLabel *Label1;
+    QLabel *Label3;
+    QCheckBox *Check1;
+    QCheckBox *Check2;
+    VistaButton *CancelKnop;
+    VistaButton *PrintKnop;
+    QLabel *Label4; // the hidden ruler that measures amounts as on screen
+};
+
+// The print menu button: opens the print dialog on the current printer, choosing the system's
+// default printer (or else the first installed) the first time. Without any printer installed
+// it says so, and when the current printer has gone it says that before the dialog opens.
+void Afdrukken(HoofdVenster &hoofd, QWidget *parent);
