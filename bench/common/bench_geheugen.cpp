@@ -1,3 +1,4 @@
+#include "Figure.h"
 #include "Rijen.h"
 
 #include <QHeaderView>
@@ -7,6 +8,7 @@
 #include <malloc.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -73,8 +75,13 @@ void BenchGeheugen::honderdDuizendRijen()
 
     qInfo("100,000 rows in the model: RSS +%.1f MB, heap +%.1f MB (%.0f bytes a row)",
         (rssModel - rssLeeg) / MB, (heapModel - heapLeeg) / MB, (heapModel - heapLeeg) / 100000);
-    qInfo("and shown in the view:     RSS +%.1f MB, heap +%.1f MB (target <= 30 MB)",
-        (rssGetoond - rssLeeg) / MB, (heapGetoond - heapLeeg) / MB);
+    qInfo("and shown in the view:     RSS +%.1f MB, heap +%.1f MB", (rssGetoond - rssLeeg) / MB,
+        (heapGetoond - heapLeeg) / MB);
+    // What the program holds more, by the larger of the two measures.
+    ReportFigure("memory for 100,000 rows in the model",
+        std::max(rssModel - rssLeeg, heapModel - heapLeeg) / MB, "MB");
+    ReportFigure("memory for 100,000 rows shown in the table",
+        std::max(rssGetoond - rssLeeg, heapGetoond - heapLeeg) / MB, "MB", 30);
     QCOMPARE(items.rowCount(), 100000);
 }
 

@@ -1,3 +1,4 @@
+#include "Figure.h"
 #include "Rijen.h"
 
 #include "common/Bedrag.h"
@@ -67,9 +68,10 @@ void BenchTotalen::groeitLineair()
 
     const double msKlein = SnelsteMs(klein, 20);
     const double msGroot = SnelsteMs(groot, 5);
-    qInfo("BerekenTotalen: 100,000 rows %.2f ms (target <= 10 ms), 1,000,000 rows %.2f ms, "
-          "ratio %.1f (linear: 10)",
-        msKlein, msGroot, msGroot / msKlein);
+    ReportFigure("BerekenTotalen, 100,000 rows", msKlein, "ms", 10);
+    ReportFigure("BerekenTotalen, 1,000,000 rows", msGroot, "ms");
+    // Linear growth gives 10.
+    ReportFigure("BerekenTotalen, 1,000,000 rows / 100,000 rows", msGroot / msKlein, "x");
 }
 
 // The parsing alone, 1,000 typical amounts that stay in the cache: a row's time beyond twice

@@ -3,6 +3,7 @@
 #include "fixedcosts/VasteLastenForm.h"
 
 #include "../common/Rijen.h"
+#include "Figure.h"
 #include "app/Main.h"
 #include "common/Programma.h"
 #include "controls/VistaButton.h"
@@ -48,7 +49,7 @@ double Milliseconden(const std::function<void()> &voorbereiding, const std::func
 
 void Figuur(const char *naam, double ms)
 {
-    std::printf("FIGURE\t%s\t%.2f\tms\t%.0f\n", naam, ms, DoelMs);
+    ReportFigure(naam, ms, "ms", DoelMs);
 }
 
 // Fixed costs of typical length: every row dated "-", every other one an income.

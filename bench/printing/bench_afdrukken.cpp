@@ -1,4 +1,5 @@
 // Printing a long list through Qt into a PDF file, and one page on the recording printer.
+#include "Figure.h"
 #include "RecordingPrinters.h"
 #include "common/ItemModel.h"
 #include "common/Opmaak.h"
@@ -44,12 +45,6 @@ double Mediaan(int keren, const std::function<void()> &werk)
     return tijden[tijden.size() / 2];
 }
 
-void Figuur(const char *naam, double waarde, const char *eenheid, const char *doel)
-{
-    std::printf("FIGURE\t%s\t%.3f\t%s\t%s\n", naam, waarde, eenheid, doel);
-    std::fflush(stdout);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -78,7 +73,7 @@ int main(int argc, char **argv)
         if (!PrintLijst(*printer, afdruk, breedte, &fout))
             qFatal("printing failed: %s", qPrintable(fout));
     });
-    Figuur("10,000 entries to a PDF file (about 200 pages)", pdf, "ms", "< 2000");
+    ReportFigure("10,000 entries to a PDF file (about 200 pages)", pdf, "ms", 2000);
 
     ItemModel pagina;
     VulLijst(pagina, 50);
@@ -91,6 +86,6 @@ int main(int argc, char **argv)
         auto taak = printers.Open(printer, QStringLiteral("Geldlog"));
         PrintLijst(*taak, eenPagina, breedte, nullptr);
     });
-    Figuur("one page of 50 entries on the recording printer", opname, "ms", "< 1");
+    ReportFigure("one page of 50 entries on the recording printer", opname, "ms", 1);
     return 0;
 }

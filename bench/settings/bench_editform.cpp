@@ -1,6 +1,7 @@
 // The settings window with 10,000 descriptions: opening it, and its OK without the pauses of
 // the strip (a clock that never waits), up to the main window filled again. Each is what the
 // user waits for beyond the designed animation; the target is 50 ms.
+#include "Figure.h"
 #include "app/Main.h"
 #include "common/Programma.h"
 #include "controls/VistaButton.h"
@@ -67,7 +68,7 @@ void Cijfer(const char *naam, double ms)
 {
     std::printf(
         "%-52s %8.2f ms  (doel %.0f ms) %s\n", naam, ms, Doel, ms <= Doel ? "ok" : "TE TRAAG");
-    std::printf("FIGURE\t%s\t%.2f\tms\t%.0f\n", naam, ms, Doel);
+    ReportFigure(naam, ms, "ms", Doel);
 }
 
 } // namespace

@@ -18,6 +18,12 @@ COMBO4=(126 500)  # description, Frame1 (14,440) + (12,50)
 TEXT2=(66 532)    # income, Frame1 + (12,80,80,24)
 TEXT3=(66 562)    # expense, Frame1 + (12,110,80,24)
 TOEVOEGEN=(66 596)
+WIJZIGEN=(150 596)
+VERWIJDEREN=(234 596)
+# ListView1 (15,16,726,400): the middle of its first and second row, below the column heads.
+FIRST_ROW=(200 47)
+SECOND_ROW=(200 65)
+MENU_NEW=(801 62)   # Frame2 + MenuKnop(0) (17,25,56,56)
 MENU_OPEN=(801 124) # Frame2 (756,9) + MenuKnop(1) (17,87,56,56)
 MENU_SAVE=(801 186) # Frame2 + MenuKnop(2) (17,149,56,56)
 EXIT_KNOP=(1042 580) # Frame3 (756,440) + (258,112,56,56)
@@ -28,6 +34,7 @@ SAVE_CANCEL=(212 52)
 SAVE_OPSLAAN=(276 52)
 # In "Geldlog Openen": List1 (12,12,160,214), OkKnop (314,237,66,24).
 OPEN_TITLE="Geldlog Openen"
+NEW_TITLE="Nieuw Geldlog"
 OPEN_FIRST_NAME=(60 22)
 OPEN_OK=(347 249)
 
@@ -135,13 +142,15 @@ type_into() {
     sleep 0.2
 }
 
-# answer TITLE KEY: gives the message box with this title the keyboard and presses KEY.
+# answer TITLE KEY...: gives the message box with this title the keyboard and presses the keys.
+# Questions that throw data away answer Nee to Return; JA (Tab to "Ja", then Return) says Ja.
+JA=(Tab Return)
 answer() {
     local box
     box=$(wait_window "$1")
     [[ -n $box ]] || fail "no box \"$1\" appeared"
     xdotool windowfocus --sync "$box"
-    xdotool key "$2"
+    xdotool key "${@:2}"
     wait_window_gone "$1" 5
 }
 
@@ -199,7 +208,7 @@ cancel_save_and_leave() {
     click "$SAVE" "${SAVE_CANCEL[@]}"
     wait_window_gone "$SAVE_TITLE" 10
     click "$MAIN" "${EXIT_KNOP[@]}"
-    answer Afsluiten Return
+    answer Afsluiten "${JA[@]}"
     wait_geldlog_ended 10
 }
 

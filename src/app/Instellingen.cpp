@@ -3,6 +3,7 @@
 #include "common/Programma.h"
 #include "platform/Ansi.h"
 #include "platform/SafeWrite.h"
+#include "platform/WriteError.h"
 
 #include <QFile>
 
@@ -101,6 +102,9 @@ bool SchrijfInstellingen(const QString &pad, const ProgrammaWaarden &waarden, QS
                                .arg(waarden.KleurBlauw);
     const QByteArray bytes = Ansi::encode(inhoud);
     return writeFileSafely(
-        pad, [&bytes](QIODevice &uit, QString *) { return uit.write(bytes) == bytes.size(); },
+        pad,
+        [&bytes](QIODevice &uit, QString *reden) {
+            return writeAll(uit, bytes.constData(), bytes.size(), reden);
+        },
         fout);
 }

@@ -5,6 +5,7 @@
 #include "app/Instellingen.h"
 #include "app/KnopPlaatjes.h"
 #include "common/Achtergrondkleur.h"
+#include "common/AfgekaptLabel.h"
 #include "common/InvoerPaneel.h"
 #include "common/KlokTekst.h"
 #include "common/Omschrijvingen.h"
@@ -49,12 +50,15 @@ QLabel *MaakRechtsLabel(QWidget *ouder, const char *naam, const QString &tekst, 
 }
 
 // A label that takes the width from its place to the right edge of its panel, so longer texts
-// written into it later still show.
+// written into it later still show; one longer still is cut off there.
 QLabel *MaakBreedLabel(QWidget *ouder, const char *naam, const QString &tekst, int links, int boven,
     int rechts, const QFont &lettertype = Arial(9, true))
 {
-    QLabel *label = MaakLabel(ouder, naam, tekst, twips::point(links, boven), lettertype);
-    label->resize(twips::toPixels(rechts - links), label->height());
+    auto *label = new AfgekaptLabel(tekst, ouder);
+    label->setObjectName(QLatin1StringView(naam));
+    label->setFont(lettertype);
+    label->move(twips::point(links, boven));
+    label->resize(twips::toPixels(rechts - links), label->sizeHint().height());
     return label;
 }
 
@@ -376,7 +380,7 @@ void Main::closeEvent(QCloseEvent *event)
     if (m_programma.Waarden().Gewijzigd
         && !m_programma.Berichten().ask(this,
             QStringLiteral("Geldlog is gewijzigd, wil je toch afsluiten?"),
-            QStringLiteral("Afsluiten"))) {
+            QStringLiteral("Afsluiten"), MessageBoxes::DefaultButton::No)) {
         event->ignore();
         return;
     }

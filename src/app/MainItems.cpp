@@ -31,6 +31,7 @@ void Main::ItemToevoegen()
 
     m_invoer->VervangPunten();
     m_items.VoegToe(m_invoer->NieuwItem());
+    m_listView1->scrollTo(m_items.index(m_items.Aantal() - 1, ItemModel::Datum));
     // Date and description stay, ready for the next entry.
     m_invoer->MaakBedragenLeeg();
     m_label6->setText(AantalItemsTekst(m_items.Aantal()));
@@ -62,6 +63,9 @@ void Main::ItemVerwijderen()
     if (!VraagVerwijderen(m_programma.Berichten(), this, m_items.Rij(rij).omschrijving))
         return;
 
+    // Removing the chosen row would make the view choose its neighbour and bring that row into
+    // the inputs. The inputs keep what they show, and no row stays chosen.
+    m_listView1->selectionModel()->clear();
     m_items.Verwijder(rij);
     m_label6->setText(AantalItemsTekst(m_items.Aantal()));
 }

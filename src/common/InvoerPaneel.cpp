@@ -13,6 +13,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 namespace {
 
@@ -90,8 +91,10 @@ InvoerPaneel::InvoerPaneel(
 
 bool InvoerPaneel::eventFilter(QObject *watched, QEvent *event)
 {
-    // A mouse click into one amount box empties the other; typing does not.
-    if (event->type() == QEvent::MouseButtonPress) {
+    // A click into one amount box empties the other; typing does not, nor does the right button
+    // (to paste) or the middle one.
+    if (event->type() == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         if (watched == m_text2)
             m_text3->clear();
         else if (watched == m_text3)

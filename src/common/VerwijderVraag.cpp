@@ -6,5 +6,5 @@ bool VraagVerwijderen(MessageBoxes &berichten, QWidget *venster, const QString &
 {
     return berichten.ask(venster,
         QStringLiteral("Wil je (") + omschrijving + QStringLiteral(") verwijderen uit de lijst?"),
-        QStringLiteral(" Delete"));
+        QStringLiteral(" Delete"), MessageBoxes::DefaultButton::No);
 }

@@ -436,6 +436,20 @@ void VistaButton::mousePressEvent(QMouseEvent *event)
         m_clickArmed = m_pressed;
 }
 
+void VistaButton::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double-click came as a press just before and shows the pressed look;
+    // it raises no second Click. Without that press (some platforms send the double-click alone)
+    // it is handled as one here, still without a Click.
+    if (!m_pressed) {
+        const QPointF at = event->position();
+        HandleMouseDown(
+            vbButtons(event->button()), vbShift(event->modifiers()), float(at.x()), float(at.y()));
+    }
+    if (event->button() == Qt::LeftButton)
+        m_clickArmed = false;
+}
+
 void VistaButton::mouseMoveEvent(QMouseEvent *event)
 {
     const QPointF at = event->position();

@@ -7,6 +7,7 @@
 #include "platform/SafeWrite.h"
 #include "platform/SortedList.h"
 #include "platform/TextLines.h"
+#include "platform/WriteError.h"
 
 #include <QFile>
 #include <QIODevice>
@@ -31,17 +32,6 @@ QStringView ZonderSpaties(QStringView tekst)
     while (!tekst.isEmpty() && tekst.back() == u' ')
         tekst.chop(1);
     return tekst;
-}
-
-bool Schrijf(QIODevice &uit, const char *bytes, qsizetype aantal, QString *fout)
-{
-    if (uit.write(bytes, aantal) == aantal)
-        return true;
-    if (fout) {
-        *fout = uit.errorString().isEmpty() ? QStringLiteral("niet alles is geschreven")
-                                            : uit.errorString();
-    }
-    return false;
 }
 
 char *SchrijfRegel(char *uit, QStringView tekst)
@@ -106,7 +96,7 @@ bool SchrijfLijst(QIODevice &uit, const ItemRijen &rijen, QString *fout)
         const qsizetype nodig = datum.size() + omschrijving.size() + inkomsten.size()
             + uitgaven.size() + 4 * 2 + ScheidingLengte;
         if (vrij - begin + nodig > blok.size()) {
-            if (!Schrijf(uit, begin, vrij - begin, fout))
+            if (!writeAll(uit, begin, vrij - begin, fout))
                 return false;
             if (nodig > blok.size())
                 blok.resize(nodig);
@@ -120,7 +110,7 @@ bool SchrijfLijst(QIODevice &uit, const ItemRijen &rijen, QString *fout)
         std::memcpy(vrij, Scheiding, ScheidingLengte);
         vrij += ScheidingLengte;
     }
-    return vrij == begin || Schrijf(uit, begin, vrij - begin, fout);
+    return vrij == begin || writeAll(uit, begin, vrij - begin, fout);
 }
 
 ItemRijen LeesLijst(QIODevice &in, Groepen soort)

@@ -1,5 +1,6 @@
 #include "lists/NieuwForm.h"
 
+#include "common/BijEnter.h"
 #include "common/HoofdVenster.h"
 #include "common/ItemModel.h"
 #include "common/Jaartallen.h"
@@ -9,6 +10,7 @@
 #include "common/Totalen.h"
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
+#include "lists/MagLijstVervangen.h"
 #include "platform/Clock.h"
 #include "platform/Twips.h"
 
@@ -78,10 +80,15 @@ NieuwForm::NieuwForm(HoofdVenster &hoofd, QWidget *parent)
     OkKnop = MaakKnop(
         this, QStringLiteral("OkKnop"), QStringLiteral("Ok"), twips::rect(5310, 1110, 990, 360));
     connect(OkKnop, &VistaButton::Click, this, &NieuwForm::OkKnopClick);
+    for (QComboBox *combo : { Combo2, Combo1 })
+        BijEnter(*combo, [this] { OkKnopClick(); });
 }
 
 void NieuwForm::OkKnopClick()
 {
+    if (!MagLijstVervangen(m_hoofd, this))
+        return;
+
     // The texts are taken as they stand; the save dialog checks the name when it is stored.
     const QString naam = Combo2->currentText() + u' ' + Combo1->currentText();
     m_hoofd.programma().Waarden().LijstNaam = naam;

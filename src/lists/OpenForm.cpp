@@ -1,5 +1,6 @@
 #include "lists/OpenForm.h"
 
+#include "common/BijEnter.h"
 #include "common/HoofdVenster.h"
 #include "common/ItemModel.h"
 #include "common/Opmaak.h"
@@ -8,11 +9,13 @@
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
 #include "lists/LijstBestand.h"
+#include "lists/MagLijstVervangen.h"
 #include "platform/BusyCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 
@@ -78,9 +81,26 @@ OpenForm::OpenForm(HoofdVenster &hoofd, QWidget *parent)
             DelKnop->setEnabled(true);
     });
     connect(List1, &QListWidget::itemDoubleClicked, this, &OpenForm::OkKnopClick);
+    BijEnter(*List1, [this] { OkKnopClick(); });
+    List1->installEventFilter(this);
     connect(DelKnop, &VistaButton::Click, this, &OpenForm::DelKnopClick);
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
     connect(OkKnop, &VistaButton::Click, this, &OpenForm::OkKnopClick);
+}
+
+bool OpenForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // The list has a current name before any is chosen, so the first arrow key would move on
+    // from it (or, with one name, do nothing). With no name chosen, that key chooses the first.
+    if (watched == List1 && event->type() == QEvent::KeyPress && List1->count() > 0
+        && List1->selectedItems().isEmpty()) {
+        const int toets = static_cast<QKeyEvent *>(event)->key();
+        if (toets == Qt::Key_Down || toets == Qt::Key_Up) {
+            List1->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QString OpenForm::GekozenNaam() const
@@ -93,7 +113,7 @@ void OpenForm::OkKnopClick()
 {
     // Without a chosen name there is nothing to open; the main window stays as it is.
     const QString naam = GekozenNaam();
-    if (naam.isEmpty())
+    if (naam.isEmpty() || !MagLijstVervangen(m_hoofd, this))
         return;
 
     Programma &programma = m_hoofd.programma();
@@ -117,7 +137,7 @@ void OpenForm::DelKnopClick()
     MessageBoxes &berichten = m_hoofd.programma().Berichten();
     if (!berichten.ask(this,
             QStringLiteral("Wilt je het geldlog '") + naam + QStringLiteral("' verwijderen?"),
-            QStringLiteral("Delete")))
+            QStringLiteral("Delete"), MessageBoxes::DefaultButton::No))
         return;
 
     // A file that is already gone counts as deleted; one that stays is reported and keeps

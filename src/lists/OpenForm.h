@@ -15,6 +15,9 @@ class OpenForm final : public QDialog {
 public:
     explicit OpenForm(HoofdVenster &hoofd, QWidget *parent = nullptr);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QString GekozenNaam() const;
     void OkKnopClick();

@@ -1,5 +1,6 @@
 #include "lists/SaveForm.h"
 
+#include "common/BijEnter.h"
 #include "common/HoofdVenster.h"
 #include "common/Opmaak.h"
 #include "common/Programma.h"
@@ -70,6 +71,7 @@ SaveForm::SaveForm(HoofdVenster &hoofd, QWidget *parent)
 
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
     connect(SaveKnop, &VistaButton::Click, this, &SaveForm::SaveKnopClick);
+    BijEnter(*Text1, [this] { SaveKnopClick(); });
 }
 
 void SaveForm::SaveKnopClick()

@@ -8,9 +8,10 @@ void MessageBoxes::tell(QWidget *parent, const QString &text, const QString &tit
     show(parent, { text, title, icon, Buttons::Ok });
 }
 
-bool MessageBoxes::ask(QWidget *parent, const QString &text, const QString &title)
+bool MessageBoxes::ask(
+    QWidget *parent, const QString &text, const QString &title, DefaultButton defaultButton)
 {
-    return show(parent, { text, title, Icon::None, Buttons::YesNo }) == Answer::Yes;
+    return show(parent, { text, title, Icon::None, Buttons::YesNo, defaultButton }) == Answer::Yes;
 }
 
 MessageBoxes::Answer QtMessageBoxes::show(QWidget *parent, const Box &box)
@@ -28,7 +29,7 @@ MessageBoxes::Answer QtMessageBoxes::show(QWidget *parent, const Box &box)
 
     QPushButton *yes = dialog.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     QPushButton *no = dialog.addButton(QStringLiteral("Nee"), QMessageBox::NoRole);
-    dialog.setDefaultButton(yes);
+    dialog.setDefaultButton(box.defaultButton == DefaultButton::No ? no : yes);
     dialog.setEscapeButton(no);
     dialog.exec();
     return dialog.clickedButton() == yes ? Answer::Yes : Answer::No;

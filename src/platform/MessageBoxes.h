@@ -11,12 +11,16 @@ public:
     enum class Icon { None, Critical };
     enum class Buttons { Ok, YesNo };
     enum class Answer { Ok, Yes, No };
+    // The button of a Yes/No box that Enter presses. A question whose Yes throws data away
+    // makes it No, so a reflexive Enter keeps the data; Escape always answers No.
+    enum class DefaultButton { Yes, No };
 
     struct Box {
         QString text;
         QString title;
         Icon icon = Icon::None;
         Buttons buttons = Buttons::Ok;
+        DefaultButton defaultButton = DefaultButton::Yes; // of a Yes/No box
     };
 
     virtual ~MessageBoxes() = default;
@@ -26,7 +30,8 @@ public:
     // An OK box.
     void tell(QWidget *parent, const QString &text, const QString &title, Icon icon = Icon::None);
     // A Yes/No box without icon; true when the answer is Yes.
-    bool ask(QWidget *parent, const QString &text, const QString &title);
+    bool ask(QWidget *parent, const QString &text, const QString &title,
+        DefaultButton defaultButton = DefaultButton::Yes);
 };
 
 // The real boxes, with the Dutch button texts "OK", "Ja" and "Nee".

@@ -1,8 +1,12 @@
 #include "platform/SafeWrite.h"
 
+#include "platform/WriteError.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
 
 namespace {
 
@@ -18,23 +22,6 @@ QString CannotWrite(const QString &path, const QString &reason)
     return QStringLiteral("Kan %1 niet schrijven: %2").arg(QDir::toNativeSeparators(path), reason);
 }
 
-// The reason in the user's language; the system's own text is English.
-QString Reason(const QFileDevice &file)
-{
-    switch (file.error()) {
-    case QFileDevice::OpenError:
-    case QFileDevice::PermissionsError:
-        return QStringLiteral("geen toestemming om dit bestand te schrijven.");
-    case QFileDevice::ResourceError:
-        return QStringLiteral("de schijf is vol.");
-    case QFileDevice::WriteError:
-    case QFileDevice::NoError: // the file took fewer bytes than it was given
-        return QStringLiteral("het schrijven is mislukt; misschien is de schijf vol.");
-    default:
-        return QStringLiteral("het besturingssysteem weigerde het bestand.");
-    }
-}
-
 } // namespace
 
 bool writeFileSafely(const QString &path, const FileWriter &writer, QString *error)
@@ -47,40 +34,36 @@ bool writeFileSafely(const QString &path, const FileWriter &writer, QString *err
     }
 
     if (info.isDir())
-        return Fail(error, CannotWrite(path, QStringLiteral("er staat een map met die naam.")));
+        return Fail(error, CannotWrite(path, writeErrorReason(EISDIR)));
 
+    // Each step notes the system's error number at once: what Qt does after a failed call may
+    // overwrite it.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Fail(error,
-            CannotWrite(path, QStringLiteral("geen toestemming om in deze map te schrijven.")));
-    }
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return Fail(error, CannotWrite(path, writeErrorReason(errno)));
 
     QString reason;
-    if (!writer(file, &reason)) {
-        // A failing file says why in Dutch; a writer that stopped on its own gives its reason. The
-        // file's own text is English, and only "Unknown error" when a full disk took part of
-        // the bytes.
-        const bool ownReason = !reason.isEmpty() && reason != file.errorString();
-        const QString why
-            = file.error() != QFileDevice::NoError || !ownReason ? Reason(file) : reason;
+    errno = 0;
+    // The last bytes wait in the file's buffer: a disk that is full only for them must fail the
+    // write here, since commit() does not notice it and would put a cut-off file in place.
+    if (!writer(file, &reason) || !file.flush()) {
+        const int systemError = errno;
         file.cancelWriting();
-        return Fail(error, CannotWrite(path, why));
+        // A writer says why it stopped; one that does not leaves the system's error number.
+        return Fail(
+            error, CannotWrite(path, reason.isEmpty() ? writeErrorReason(systemError) : reason));
     }
-    // The last bytes may still wait in the buffer. Written out by commit() alone, a failure there
-    // (a full disk, say) would go unnoticed and an empty or cut-off file replace the old one.
-    if (!file.flush()) {
-        const QString why = Reason(file);
-        file.cancelWriting();
-        return Fail(error, CannotWrite(path, why));
-    }
-    // Everything is in the temporary file; what fails now is putting it in the old one's place.
+    // Everything is in the temporary file; what can fail now is closing it or putting it in the
+    // old one's place.
+    errno = 0;
     if (!file.commit()) {
+        const int systemError = errno;
         return Fail(error,
             CannotWrite(path,
-                file.error() == QFileDevice::ResourceError
-                    ? Reason(file)
-                    : QStringLiteral(
-                        "het nieuwe bestand kon niet op de plaats van het oude komen.")));
+                file.error() == QFileDevice::RenameError
+                    ? QStringLiteral("het nieuwe bestand kon niet op de plaats van het oude komen.")
+                    : writeErrorReason(systemError)));
     }
     return true;
 }

@@ -437,10 +437,10 @@ private Q_SLOTS:
 
         QCOMPARE(closeMain(), closes);
         if (changed) {
-            const MessageBoxes::Box question {
-                QStringLiteral("Geldlog is gewijzigd, wil je toch afsluiten?"),
-                QStringLiteral("Afsluiten"), MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo
-            };
+            const MessageBoxes::Box question { QStringLiteral(
+                                                   "Geldlog is gewijzigd, wil je toch afsluiten?"),
+                QStringLiteral("Afsluiten"), MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo,
+                MessageBoxes::DefaultButton::No };
             QCOMPARE(f.omgeving.berichten().shown().value(0), question);
             QCOMPARE(f.main->items().Aantal(), 1);
         } else {

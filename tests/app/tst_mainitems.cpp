@@ -233,12 +233,30 @@ private Q_SLOTS:
         f.omgeving.berichten().queue(yes ? MessageBoxes::Answer::Yes : MessageBoxes::Answer::No);
         f.click(QStringLiteral("Knop(2)"));
 
-        const MessageBoxes::Box question { QStringLiteral(
-                                               "Wil je (Huur) verwijderen uit de lijst?"),
-            QStringLiteral(" Delete"), MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo };
+        const MessageBoxes::Box question {
+            QStringLiteral("Wil je (Huur) verwijderen uit de lijst?"), QStringLiteral(" Delete"),
+            MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo, MessageBoxes::DefaultButton::No
+        };
         QCOMPARE(f.omgeving.berichten().shown().value(0), question);
         QCOMPARE(rows(), left);
         QCOMPARE(f.text(QStringLiteral("Label6")), count);
+    }
+
+    void deleteKeepsTheInputsAndLeavesNoRowChosen()
+    {
+        f.add(QStringLiteral("Huur"), QString(), QStringLiteral("500"));
+        f.add(QStringLiteral("Loon"), QStringLiteral("45"), QString());
+        selectRow(0);
+        f.omgeving.berichten().queue(MessageBoxes::Answer::Yes);
+        f.click(QStringLiteral("Knop(2)"));
+
+        QCOMPARE(rows(), QStringList { QStringLiteral("2026-12-03 | Loon | 45,00 | ") });
+        QCOMPARE(f.combo(QStringLiteral("Combo4"))->currentText(), QStringLiteral("Huur"));
+        QCOMPARE(f.edit(QStringLiteral("Text2"))->text(), QString());
+        QCOMPARE(f.edit(QStringLiteral("Text3"))->text(), QStringLiteral("500,00"));
+        // With no row chosen, a change that follows does nothing.
+        f.click(QStringLiteral("Knop(1)"));
+        QCOMPARE(rows(), QStringList { QStringLiteral("2026-12-03 | Loon | 45,00 | ") });
     }
 
     void deleteWithoutSelectionDoesNothingButCountsAsAChange()
@@ -356,20 +374,34 @@ private Q_SLOTS:
         QCOMPARE(f.combo(QStringLiteral("Combo4"))->currentText(), QStringLiteral("Vast"));
     }
 
+    void clickIntoOneAmountBoxEmptiesTheOther_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<bool>("empties");
+        QTest::newRow("left") << Qt::LeftButton << true;
+        QTest::newRow("right, to paste") << Qt::RightButton << false;
+        QTest::newRow("middle") << Qt::MiddleButton << false;
+    }
+
     void clickIntoOneAmountBoxEmptiesTheOther()
     {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(bool, empties);
         QLineEdit *income = f.edit(QStringLiteral("Text2"));
         QLineEdit *expense = f.edit(QStringLiteral("Text3"));
         income->setText(QStringLiteral("10"));
         QTest::keyClicks(expense, QStringLiteral("20"));
         QCOMPARE(income->text(), QStringLiteral("10"));
 
-        QTest::mouseClick(expense, Qt::LeftButton);
-        QCOMPARE(income->text(), QString());
+        // Checked on the press: the middle button's release may paste the selection.
+        QTest::mousePress(expense, button);
+        QCOMPARE(income->text(), empties ? QString() : QStringLiteral("10"));
         QCOMPARE(expense->text(), QStringLiteral("20"));
+        QTest::mouseRelease(expense, button);
 
-        QTest::mouseClick(income, Qt::LeftButton);
-        QCOMPARE(expense->text(), QString());
+        QTest::mousePress(income, button);
+        QCOMPARE(expense->text(), empties ? QString() : QStringLiteral("20"));
+        QTest::mouseRelease(income, button);
     }
 
     void badAmountsNeverBreakTheTotals_data()

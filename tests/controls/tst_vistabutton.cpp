@@ -46,10 +46,11 @@ private:
 
     void mouse(QEvent::Type type, QPointF at, Qt::MouseButton which = Qt::LeftButton)
     {
-        const Qt::MouseButtons held = type == QEvent::MouseButtonPress
+        const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+        const Qt::MouseButtons held = press
             ? Qt::MouseButtons(which)
             : (type == QEvent::MouseMove ? heldButtons : Qt::MouseButtons());
-        if (type == QEvent::MouseButtonPress)
+        if (press)
             heldButtons = which;
         if (type == QEvent::MouseButtonRelease)
             heldButtons = {};
@@ -85,6 +86,7 @@ private Q_SLOTS:
     void releaseOutsideGivesNoClick();
     void releaseInsideClicksOnce();
     void otherMouseButtonsGiveNoClick();
+    void doubleClickClicksOnce();
     void everyMoveInsideRaisesMouseIn();
     void hoverEndsWhenThePointerIsElsewhere_data();
     void hoverEndsWhenThePointerIsElsewhere();
@@ -235,6 +237,21 @@ void VistaButtonTest::otherMouseButtonsGiveNoClick()
     QCOMPARE(downs.size(), 1);
     QCOMPARE(downs.at(0).at(0).toInt(), 2);
     QCOMPARE(clicks.size(), 0);
+}
+
+void VistaButtonTest::doubleClickClicksOnce()
+{
+    // As a double-click arrives: press, release, press and the double-click, release.
+    EventLog log(*button);
+    mouse(QEvent::MouseButtonPress, { 10, 10 });
+    mouse(QEvent::MouseButtonRelease, { 10, 10 });
+    mouse(QEvent::MouseButtonPress, { 10, 10 });
+    mouse(QEvent::MouseButtonDblClick, { 10, 10 });
+    QCOMPARE(button->State(), 2);
+    mouse(QEvent::MouseButtonRelease, { 10, 10 });
+    QCOMPARE(log.names,
+        QStringList({ QStringLiteral("MouseDown"), QStringLiteral("MouseUp"),
+            QStringLiteral("Click"), QStringLiteral("MouseDown"), QStringLiteral("MouseUp") }));
 }
 
 void VistaButtonTest::everyMoveInsideRaisesMouseIn()

@@ -217,7 +217,8 @@ private Q_SLOTS:
         Klik(form(), u"Knop(1)"_qs);
 
         const MessageBoxes::Box vraag { u"Wil je (Salaris) verwijderen uit de lijst?"_qs,
-            u" Delete"_qs, MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo };
+            u" Delete"_qs, MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo,
+            MessageBoxes::DefaultButton::No };
         QCOMPARE(berichten().shown(), QList { vraag });
         QCOMPARE(rijen(), over);
         QCOMPARE(totalen(), totaal);

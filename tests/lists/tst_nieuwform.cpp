@@ -209,6 +209,8 @@ private Q_SLOTS:
         QFETCH(bool, gewijzigd);
         vulHoofdVenster();
         waarden().Gewijzigd = gewijzigd;
+        if (gewijzigd)
+            m_test->berichten().queue(MessageBoxes::Answer::Yes);
         m_hoofd->verbergTabel();
         m_test->schrijfData(QStringLiteral("2018 Mei.lst"), QByteArrayLiteral("oud"));
 

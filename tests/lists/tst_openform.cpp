@@ -284,7 +284,8 @@ private Q_SLOTS:
 
         const MessageBoxes::Box vraag { QStringLiteral(
                                             "Wilt je het geldlog '2018 Januari' verwijderen?"),
-            QStringLiteral("Delete"), MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo };
+            QStringLiteral("Delete"), MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo,
+            MessageBoxes::DefaultButton::No };
         QCOMPARE(m_test->berichten().shown(), QList<MessageBoxes::Box> { vraag });
         const QStringList overgebleven = ja
             ? QStringList { QStringLiteral("2018 Februari") }
@@ -412,6 +413,8 @@ private Q_SLOTS:
         maakLijsten({ QStringLiteral("2018 April.lst") });
         vulHoofdVenster();
         waarden().Gewijzigd = gewijzigd;
+        if (gewijzigd)
+            m_test->berichten().queue(MessageBoxes::Answer::Yes);
 
         OpenForm form(*m_hoofd);
         form.show();
@@ -438,6 +441,59 @@ private Q_SLOTS:
         QCOMPARE(waarden().LijstNaam, QStringLiteral("2018 Mei"));
         QCOMPARE(waarden().Gewijzigd, gewijzigd);
         QVERIFY(!form.isVisible());
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+    }
+
+    void gewijzigdeLijstNeeLaatAllesStaan()
+    {
+        maakLijsten({ QStringLiteral("a.lst") });
+        vulHoofdVenster();
+        waarden().Gewijzigd = true;
+        const QStringList labels = m_hoofd->labels();
+        OpenForm form(*m_hoofd);
+        form.show();
+        kiesMetMuis(form, QStringLiteral("a"));
+        m_test->berichten().queue(MessageBoxes::Answer::No);
+        Klik(form, QStringLiteral("OkKnop"));
+
+        const MessageBoxes::Box vraag { QStringLiteral(
+                                            "De huidige lijst is gewijzigd en niet opgeslagen. "
+                                            "Toch doorgaan?"),
+            QStringLiteral("Geldlog"), MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo,
+            MessageBoxes::DefaultButton::No };
+        QCOMPARE(m_test->berichten().shown(), QList<MessageBoxes::Box> { vraag });
+        QVERIFY(form.isVisible());
+        QCOMPARE(m_hoofd->labels(), labels);
+        QCOMPARE(ModelRows(m_hoofd->items()),
+            QStringList { QStringLiteral("2025-12-31 | Oud | 9,00 | ") });
+        QCOMPARE(waarden().LijstNaam, QStringLiteral("oud"));
+        QVERIFY(waarden().Gewijzigd);
+    }
+
+    void toetsenbordAlleen_data()
+    {
+        QTest::addColumn<QStringList>("bestanden");
+        QTest::newRow("een lijst") << QStringList { QStringLiteral("a.lst") };
+        QTest::newRow("twee lijsten")
+            << QStringList { QStringLiteral("a.lst"), QStringLiteral("b.lst") };
+    }
+
+    void toetsenbordAlleen()
+    {
+        // The first arrow key chooses the first name, Enter opens it.
+        QFETCH(QStringList, bestanden);
+        maakLijsten(bestanden);
+        OpenForm form(*m_hoofd);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        List1(form)->setFocus();
+        QTRY_VERIFY(List1(form)->hasFocus());
+
+        QTest::keyClick(List1(form), Qt::Key_Down);
+        QTest::keyClick(List1(form), Qt::Key_Return);
+
+        QCOMPARE(waarden().LijstNaam, QStringLiteral("a"));
+        QCOMPARE(m_hoofd->Label7().text(), QStringLiteral("Naam..... : a"));
         QCOMPARE(form.result(), int(QDialog::Accepted));
     }
 

@@ -196,7 +196,7 @@ private Q_SLOTS:
         }
         QVERIFY(!written);
         QCOMPARE(error,
-            u"Kan %1 niet schrijven: het schrijven is mislukt; misschien is de schijf vol."_qs.arg(
+            u"Kan %1 niet schrijven: het bestand wordt te groot voor deze schijf."_qs.arg(
                 QDir::toNativeSeparators(path)));
         QCOMPARE(Read(path), old);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList { u"oud.lst"_qs });

@@ -247,7 +247,7 @@ private Q_SLOTS:
         QTest::newRow("geen Data map") << false << u"De map %1/Data bestaat niet."_qs;
         QTest::newRow("schijf vol")
             << true
-            << u"Kan %1/Data/Omschrijving.txt niet schrijven: het schrijven is mislukt; misschien is de schijf vol."_qs;
+            << u"Kan %1/Data/Omschrijving.txt niet schrijven: het bestand wordt te groot voor deze schijf."_qs;
     }
 
     // The old file, the stored colour and the main window stay; the window stays open with the

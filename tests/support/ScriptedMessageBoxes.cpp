@@ -26,14 +26,19 @@ void ScriptedMessageBoxes::verifyDone()
 
 bool operator==(const MessageBoxes::Box &a, const MessageBoxes::Box &b)
 {
-    return a.text == b.text && a.title == b.title && a.icon == b.icon && a.buttons == b.buttons;
+    return a.text == b.text && a.title == b.title && a.icon == b.icon && a.buttons == b.buttons
+        && (a.buttons == MessageBoxes::Buttons::Ok || a.defaultButton == b.defaultButton);
 }
 
 char *toString(const MessageBoxes::Box &box)
 {
+    const QString buttons = box.buttons == MessageBoxes::Buttons::Ok ? QStringLiteral("OK")
+        : box.defaultButton == MessageBoxes::DefaultButton::No
+        ? QStringLiteral("Yes/No, default No")
+        : QStringLiteral("Yes/No, default Yes");
     const QString text = QStringLiteral("Box(\"%1\", title \"%2\", icon %3, buttons %4)")
                              .arg(box.text, box.title)
                              .arg(box.icon == MessageBoxes::Icon::Critical ? u"critical" : u"none")
-                             .arg(box.buttons == MessageBoxes::Buttons::Ok ? u"OK" : u"Yes/No");
+                             .arg(buttons);
     return qstrdup(text.toUtf8().constData());
 }
