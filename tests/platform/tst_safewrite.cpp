@@ -7,10 +7,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/resource.h>
-
-#include <csignal>
-
 namespace {
 
 QByteArray Read(const QString &path)
@@ -30,30 +26,6 @@ FileWriter Writes(QByteArray bytes)
 {
     return [bytes](QIODevice &device, QString *) { return device.write(bytes) == bytes.size(); };
 }
-
-// While it lives, no file of this process may grow beyond `bytes`: a write past it fails as on a
-// full disk, without the signal that would end the process.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit { bytes, m_old.rlim_max };
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_old {};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 } // namespace
 
@@ -111,36 +83,6 @@ private Q_SLOTS:
         QVERIFY(!written);
         QCOMPARE(
             error, u"Kan %1 niet schrijven: schijf vol"_qs.arg(QDir::toNativeSeparators(path)));
-        QCOMPARE(Read(path), old);
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList { u"oud.lst"_qs });
-    }
-
-    void writeTheSystemRefusesKeepsTheOldFile_data()
-    {
-        QTest::addColumn<int>("size");
-        // A small file waits in the buffer until the end; a large one fails on the way.
-        QTest::newRow("small") << 10;
-        QTest::newRow("large") << (1 << 20);
-    }
-
-    void writeTheSystemRefusesKeepsTheOldFile()
-    {
-        QFETCH(int, size);
-        QTemporaryDir folder;
-        const QString path = folder.filePath(u"oud.lst"_qs);
-        const QByteArray old = "oud";
-        Write(path, old);
-
-        QString error;
-        bool written = false;
-        {
-            const FileSizeLimit limit(4);
-            written = writeFileSafely(path, Writes(QByteArray(size, 'n')), &error);
-        }
-        QVERIFY(!written);
-        QCOMPARE(error,
-            u"Kan %1 niet schrijven: het schrijven is mislukt; misschien is de schijf vol."_qs.arg(
-                QDir::toNativeSeparators(path)));
         QCOMPARE(Read(path), old);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList { u"oud.lst"_qs });
     }
