@@ -3,19 +3,17 @@
 #include "fixedcosts/VasteLastenForm.h"
 
 #include "../common/Rijen.h"
+#include "BenchProgramma.h"
 #include "Figure.h"
 #include "app/Main.h"
 #include "common/Programma.h"
 #include "controls/VistaButton.h"
 #include "fixedcosts/VasteLastenBestand.h"
 #include "platform/Clock.h"
-#include "platform/MessageBoxes.h"
-#include "platform/QtPrinter.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -69,12 +67,8 @@ ItemRijen VasteLastenRijen()
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QTemporaryDir map;
-    QDir(map.path()).mkdir(QStringLiteral("Data"));
-    QtMessageBoxes berichten;
-    SystemClock klok;
-    QtPrinters printers;
-    Programma programma(map.path(), berichten, klok, printers);
+    BenchProgramma<> bench;
+    Programma &programma = bench.programma;
     ItemModel vasteLasten;
     vasteLasten.VoegToe(VasteLastenRijen());
     QString fout;

@@ -1,19 +1,17 @@
 // Saving, loading and the balance of a list of 100,000 entries, each beside the time it takes
 // merely to write or read the same bytes, so the figures mean the same on any machine.
+#include "BenchProgramma.h"
 #include "Figure.h"
 #include "lists/LijstBestand.h"
 
 #include "common/Programma.h"
 #include "platform/Clock.h"
-#include "platform/MessageBoxes.h"
-#include "platform/QtPrinter.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
-#include <QTemporaryDir>
 #include <QTreeView>
 
 #include <algorithm>
@@ -79,12 +77,8 @@ void Regel(const char *wat, double ms, double basis, double doel)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QTemporaryDir map;
-    QDir(map.path()).mkdir(QStringLiteral("Data"));
-    QtMessageBoxes berichten;
-    SystemClock klok;
-    QtPrinters printers;
-    Programma programma(map.path(), berichten, klok, printers);
+    BenchProgramma<> bench;
+    Programma &programma = bench.programma;
 
     ItemModel model;
     model.VoegToe(Lijst());

@@ -3,20 +3,18 @@
 // cost per file, the same on any machine.
 #include "lists/SaldoOverzicht.h"
 
+#include "BenchProgramma.h"
 #include "common/Programma.h"
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
 #include "platform/Clock.h"
 #include "platform/FileList.h"
-#include "platform/MessageBoxes.h"
-#include "platform/QtPrinter.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTreeView>
 
 #include <algorithm>
@@ -80,12 +78,8 @@ void Figuur(const char *naam, double waarde, const char *eenheid, const char *do
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QTemporaryDir map;
-    QDir(map.path()).mkdir(QStringLiteral("Data"));
-    QtMessageBoxes berichten;
-    GeenPauzes klok;
-    QtPrinters printers;
-    Programma programma(map.path(), berichten, klok, printers);
+    BenchProgramma<GeenPauzes> bench;
+    Programma &programma = bench.programma;
 
     qint64 grootte = 0;
     for (int nummer = 0; nummer < Bestanden; ++nummer) {
@@ -132,7 +126,7 @@ int main(int argc, char **argv)
         });
     };
     const double scan = scanMs();
-    klok.metGebeurtenissen = true;
+    bench.klok.metGebeurtenissen = true;
     const double scanMetGebeurtenissen = scanMs();
     if (overzicht.Rijen().rowCount() != Bestanden || label12->text() != QStringLiteral("Gereed..."))
         qFatal("the scan gave %d rows", overzicht.Rijen().rowCount());

@@ -1,13 +1,12 @@
 // The settings window with 10,000 descriptions: opening it, and its OK without the pauses of
 // the strip (a clock that never waits), up to the main window filled again. Each is what the
 // user waits for beyond the designed animation; the target is 50 ms.
+#include "BenchProgramma.h"
 #include "Figure.h"
 #include "app/Main.h"
 #include "common/Programma.h"
 #include "controls/VistaButton.h"
 #include "platform/Clock.h"
-#include "platform/MessageBoxes.h"
-#include "platform/QtPrinter.h"
 #include "platform/SortedList.h"
 #include "settings/EditForm.h"
 #include "settings/OmschrijvingBestand.h"
@@ -16,7 +15,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -76,13 +74,8 @@ void Cijfer(const char *naam, double ms)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QTemporaryDir map;
-    if (!map.isValid() || !QDir(map.path()).mkdir(QStringLiteral("Data")))
-        qFatal("cannot make a program folder");
-    NulKlok klok;
-    QtMessageBoxes berichten;
-    QtPrinters printers;
-    Programma programma(map.path(), berichten, klok, printers);
+    BenchProgramma<NulKlok> bench;
+    Programma &programma = bench.programma;
     const QStringList omschrijvingen = Omschrijvingen();
     if (!SchrijfOmschrijvingen(programma, omschrijvingen, nullptr))
         qFatal("cannot write the descriptions");
