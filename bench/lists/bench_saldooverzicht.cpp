@@ -4,6 +4,7 @@
 #include "lists/SaldoOverzicht.h"
 
 #include "BenchProgramma.h"
+#include "Figure.h"
 #include "common/Programma.h"
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
@@ -66,11 +67,6 @@ QByteArray Maand(int nummer)
         bytes += "----------------------------\r\n";
     }
     return bytes;
-}
-
-void Figuur(const char *naam, double waarde, const char *eenheid, const char *doel)
-{
-    std::printf("FIGURE\t%s\t%.2f\t%s\t%s\n", naam, waarde, eenheid, doel);
 }
 
 } // namespace
@@ -137,12 +133,12 @@ int main(int argc, char **argv)
     std::printf("%-40s %8.1f µs per bestand\n", "bytes lezen", perBestandLezen);
     std::printf("%-40s %8.1f µs per bestand  %4.1fx  (doel %.0fx) %s\n", "overzicht zonder pauzes",
         perBestandScan, verhouding, Doel, verhouding <= Doel ? "ok" : "TE TRAAG");
-    Figuur("overview: read one list's bytes", perBestandLezen, "us", "-");
-    Figuur("overview: scan one list, no pauses", perBestandScan, "us", "-");
-    Figuur("overview: scan / read", verhouding, "x", "5");
+    ReportFigure("overview: read one list's bytes", perBestandLezen, "us");
+    ReportFigure("overview: scan one list, no pauses", perBestandScan, "us");
+    ReportFigure("overview: scan / read", verhouding, "x", 5);
     std::printf("%-40s %8.1f µs per bestand\n", "overzicht, gebeurtenissen bij elke pauze",
         scanMetGebeurtenissen * 1000.0 / Bestanden);
-    Figuur("overview: scan one list, events handled at each pause",
-        scanMetGebeurtenissen * 1000.0 / Bestanden, "us", "-");
+    ReportFigure("overview: scan one list, events handled at each pause",
+        scanMetGebeurtenissen * 1000.0 / Bestanden, "us");
     return 0;
 }
