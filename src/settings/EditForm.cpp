@@ -22,7 +22,6 @@
 #include <QScrollBar>
 
 #include <algorithm>
-#include <ranges>
 
 namespace {
 
@@ -168,10 +167,16 @@ void EditForm::AddKnopClick()
     const QString omschrijving = EenRegel(Text1->text());
     // A new item goes after the ones equal to it, as in a sorted list box.
     const AlphabeticalOrder volgorde;
-    const auto rijen = std::views::iota(0, List1->count());
-    const auto na = std::ranges::upper_bound(
-        rijen, omschrijving, volgorde, [this](int rij) { return List1->item(rij)->text(); });
-    List1->insertItem(static_cast<int>(na - rijen.begin()), omschrijving);
+    int onder = 0;
+    int boven = List1->count();
+    while (onder < boven) {
+        const int midden = onder + (boven - onder) / 2;
+        if (volgorde(omschrijving, List1->item(midden)->text()))
+            boven = midden;
+        else
+            onder = midden + 1;
+    }
+    List1->insertItem(onder, omschrijving);
     ToonAantal();
     Text1->clear();
     Text1->setFocus();

@@ -73,9 +73,8 @@ Bewaar Omschrijvingen(Programma &programma, int versie)
         omschrijvingen.append(versie == 0 ? QStringLiteral("Omschrijving %1").arg(i)
                                           : QStringLiteral("Vaste omschrijving nummer %1").arg(i));
     }
-    return [&programma, omschrijvingen](QString *fout) {
-        return SchrijfOmschrijvingen(programma, omschrijvingen, fout);
-    };
+    return [&programma, omschrijvingen](
+               QString *fout) { return SchrijfOmschrijvingen(programma, omschrijvingen, fout); };
 }
 
 // 10,000 fixed costs, every date "-"; the versions differ in every amount.
