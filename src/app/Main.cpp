@@ -134,13 +134,8 @@ Main::~Main() = default;
 
 void Main::BouwTabel()
 {
-    m_listView1
-        = MaakLijst(this, "ListView1", twips::rect(225, 240, 10890, 6000), QColor(210, 210, 210));
-    m_listView1->setFont(Arial(9.75));
-    m_listView1->setModel(&m_items);
-    const int breedtes[] = { 1290, 6210, 1500, 1500 };
-    for (int kolom = 0; kolom < ItemModel::AantalKolommen; ++kolom)
-        m_listView1->setColumnWidth(kolom, twips::toPixels(breedtes[kolom]));
+    m_listView1 = MaakItemTabel(this, "ListView1", twips::rect(225, 240, 10890, 6000),
+        QColor(210, 210, 210), m_items, { 1290, 6210, 1500, 1500 });
     // A row chosen with the mouse or the arrow keys comes back into the inputs; a click on the
     // row already chosen brings it back again.
     connect(m_listView1, &QTreeView::clicked, this, &Main::ListView1_ItemClick);

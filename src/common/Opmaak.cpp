@@ -1,5 +1,6 @@
 #include "common/Opmaak.h"
 
+#include "common/ItemModel.h"
 #include "platform/Twips.h"
 
 #include <QFrame>
@@ -81,6 +82,18 @@ QTreeView *MaakLijst(QWidget *ouder, const char *naam, const QRect &plaats, cons
     lijst->header()->setStretchLastSection(false);
     ZetKleur(*lijst, QPalette::Base, achter);
     return lijst;
+}
+
+QTreeView *MaakItemTabel(QWidget *ouder, const char *naam, const QRect &plaats,
+    const QColor &achter, ItemModel &items, const std::array<int, 4> &breedtes)
+{
+    static_assert(ItemModel::AantalKolommen == 4);
+    QTreeView *tabel = MaakLijst(ouder, naam, plaats, achter);
+    tabel->setFont(Arial(9.75));
+    tabel->setModel(&items);
+    for (int kolom = 0; kolom < ItemModel::AantalKolommen; ++kolom)
+        tabel->setColumnWidth(kolom, twips::toPixels(breedtes[kolom]));
+    return tabel;
 }
 
 void ZetPaneelOpmaak(QFrame &paneel, const QColor &achtergrond)

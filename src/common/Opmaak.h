@@ -6,6 +6,9 @@
 #include <QSize>
 #include <QString>
 
+#include <array>
+
+class ItemModel;
 class QFrame;
 class QLabel;
 class QPoint;
@@ -46,6 +49,11 @@ QLabel *MaakLabel(QWidget *ouder, const char *naam, const QString &tekst, const 
 // A table in report style, its rows chosen whole and one at a time, read-only, with the field
 // colour `achter`.
 QTreeView *MaakLijst(QWidget *ouder, const char *naam, const QRect &plaats, const QColor &achter);
+
+// The table of a list of entries over `items`, in Arial 9.75, its columns date, description,
+// income and expense `breedtes` twips wide: the main window's and the fixed-costs window's.
+QTreeView *MaakItemTabel(QWidget *ouder, const char *naam, const QRect &plaats,
+    const QColor &achter, ItemModel &items, const std::array<int, 4> &breedtes);
 
 // A panel of a window: a sunken frame filled with its background colour.
 void ZetPaneelOpmaak(QFrame &paneel, const QColor &achtergrond);

@@ -59,13 +59,8 @@ VasteLastenForm::VasteLastenForm(HoofdVenster &hoofd, QWidget *parent)
     RichtDialoogIn(*this, QStringLiteral("VasteLastenForm"), QStringLiteral("Vaste lasten"), 10200,
         6690, Achtergrond);
 
-    ListView2
-        = MaakLijst(this, "ListView2", twips::rect(225, 240, 9690, 2850), QColor(230, 190, 190));
-    ListView2->setFont(Arial(9.75));
-    ListView2->setModel(&m_vasteLasten);
-    const int breedtes[] = { 1290, 5010, 1500, 1500 };
-    for (int kolom = 0; kolom < ItemModel::AantalKolommen; ++kolom)
-        ListView2->setColumnWidth(kolom, twips::toPixels(breedtes[kolom]));
+    ListView2 = MaakItemTabel(this, "ListView2", twips::rect(225, 240, 9690, 2850),
+        QColor(230, 190, 190), m_vasteLasten, { 1290, 5010, 1500, 1500 });
 
     InLabel = TotaalLabel(this, "InLabel", 7500, Groen);
     OutLabel = TotaalLabel(this, "OutLabel", 9000, DonkerRood);
