@@ -2,9 +2,11 @@
 // that scripts/drills/run can kill it at any moment and check what is left on disk.
 //
 //   geldlog-drill soorten                        the kinds, "name<TAB>file" a line
-//   geldlog-drill bewaar SOORT MAP VERSIE        saves version 0 or 1 of SOORT in program folder
+//   geldlog-drill bewaar SOORT MAP VERSIE [US]   saves version 0 or 1 of SOORT in program folder
 //                                                MAP; prints "klaar" just before the save starts,
-//                                                then "bewaard<TAB>ms" or "mislukt<TAB>reason"
+//                                                then "bewaard<TAB>ms" or "mislukt<TAB>reason";
+//                                                with US, the process kills itself with SIGKILL
+//                                                that many microseconds after the save starts
 //   geldlog-drill lijsten MAP                    the names the open dialog lists, one a line
 //
 // A new kind of file is one more entry in Soorten().
@@ -21,10 +23,15 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
+#include <signal.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -148,7 +155,7 @@ int main(int argc, char *argv[])
             Regel(naam);
         return 0;
     }
-    if (opdracht != u"bewaar" || args.size() != 4)
+    if (opdracht != u"bewaar" || (args.size() != 4 && args.size() != 5))
         return Gebruik();
 
     const auto soort = std::find_if(Soorten().begin(), Soorten().end(),
@@ -159,6 +166,15 @@ int main(int argc, char *argv[])
     const Bewaar bewaar = soort->maak(programma, args.at(3).toInt());
 
     Regel(QStringLiteral("klaar"));
+    // The kill comes from within, timed to the microsecond from the start of the save: from
+    // outside, starting a kill takes longer than a small file's whole save.
+    if (args.size() == 5) {
+        const std::chrono::microseconds na(args.at(4).toLongLong());
+        std::thread([na] {
+            std::this_thread::sleep_for(na);
+            kill(getpid(), SIGKILL);
+        }).detach();
+    }
     QElapsedTimer tijd;
     tijd.start();
     QString fout;
