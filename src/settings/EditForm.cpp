@@ -198,7 +198,7 @@ void EditForm::DeleteKnopClick()
     if (!berichten.ask(this,
             QStringLiteral("Wil je de omschrijving (") + omschrijving
                 + QStringLiteral(") verwijderen?"),
-            QStringLiteral("Delete")))
+            QStringLiteral("Delete"), MessageBoxes::DefaultButton::No))
         return;
     if (gekozen.isEmpty()) {
         berichten.tell(

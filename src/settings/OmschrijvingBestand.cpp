@@ -3,12 +3,15 @@
 #include "common/Programma.h"
 #include "platform/Ansi.h"
 #include "platform/SafeWrite.h"
+#include "platform/WriteError.h"
 
 #include <QIODevice>
 
 bool SchrijfOmschrijvingen(
     const Programma &programma, const QStringList &omschrijvingen, QString *fout)
 {
+    // At most one byte a character: a character outside the code page, even one of two UTF-16
+    // units, becomes a single "?".
     qsizetype lengte = 0;
     for (const QString &omschrijving : omschrijvingen)
         lengte += omschrijving.size() + 2;
@@ -19,8 +22,11 @@ bool SchrijfOmschrijvingen(
         *uit++ = '\r';
         *uit++ = '\n';
     }
+    const qint64 geschreven = uit - bytes.constData();
     return writeFileSafely(
         programma.DataMap() + QStringLiteral("Omschrijving.txt"),
-        [&bytes](QIODevice &bestand, QString *) { return bestand.write(bytes) == bytes.size(); },
+        [&bytes, geschreven](QIODevice &bestand, QString *reden) {
+            return writeAll(bestand, bytes.constData(), geschreven, reden);
+        },
         fout);
 }

@@ -75,7 +75,8 @@ void Kies(const EditForm &form, const QString &tekst)
 MessageBoxes::Box Vraag(const QString &omschrijving)
 {
     return { QStringLiteral("Wil je de omschrijving (%1) verwijderen?").arg(omschrijving),
-        QStringLiteral("Delete"), MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo };
+        QStringLiteral("Delete"), MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo,
+        MessageBoxes::DefaultButton::No };
 }
 
 const QByteArray Drie("Huur\r\nAuto\r\nZorg\r\n");
@@ -167,6 +168,9 @@ private Q_SLOTS:
         QTest::newRow("Windows-1252") << QStringList { u"Café €"_qs, u"Łódź"_qs }
                                       << QByteArray("Auto\r\nCaf\xe9 \x80\r\nHuur\r\n?\xf3"
                                                     "d?\r\nZorg\r\n");
+        // Two UTF-16 units, one "?": the file ends right after the last line.
+        QTest::newRow("buiten de codetabel") << QStringList { u"Huis \U0001F3E0"_qs }
+                                             << QByteArray("Auto\r\nHuis ?\r\nHuur\r\nZorg\r\n");
     }
 
     void toevoegenEnOpslaan()
