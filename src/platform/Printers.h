@@ -16,6 +16,12 @@ struct InstalledPrinter {
     friend bool operator==(const InstalledPrinter &, const InstalledPrinter &) = default;
 };
 
+// Why a job on a printer that is no longer installed cannot print, in Dutch.
+inline QString printerGoneReason(const InstalledPrinter &printer)
+{
+    return QStringLiteral("De printer '%1' is niet meer geïnstalleerd.").arg(printer.deviceName);
+}
+
 // The printers of the system, and print jobs on them.
 class Printers {
 public:

@@ -26,8 +26,7 @@ QtPrinter::QtPrinter(const InstalledPrinter &printer, const QString &document)
     const QPrinterInfo info = QPrinterInfo::printerInfo(printer.key);
     if (info.isNull()) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_failure
-            = QStringLiteral("De printer '%1' is niet meer geïnstalleerd.").arg(printer.deviceName);
+        m_failure = printerGoneReason(printer);
         return;
     }
     m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);

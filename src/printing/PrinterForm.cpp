@@ -26,11 +26,6 @@ QString Titel(const std::optional<InstalledPrinter> &printer)
     return QStringLiteral("Geldlog Afdrukken (%1)").arg(printer ? printer->deviceName : QString());
 }
 
-QString Weg(const InstalledPrinter &printer)
-{
-    return QStringLiteral("De printer '%1' is niet meer geïnstalleerd.").arg(printer.deviceName);
-}
-
 QCheckBox *MaakKeuze(QWidget *ouder, const QString &naam, const QString &tekst, int top)
 {
     auto *keuze = new QCheckBox(tekst, ouder);
@@ -141,7 +136,7 @@ bool PrinterForm::PrintLijst()
     if (!printer)
         return mislukt(QStringLiteral("Er is geen printer gekozen."));
     if (!programma.SysteemPrinters().Installed().contains(*printer))
-        return mislukt(Weg(*printer));
+        return mislukt(printerGoneReason(*printer));
 
     const QString naam = programma.Waarden().LijstNaam;
     LijstAfdruk afdruk { naam, programma.Klok().now(), &m_hoofd.items(), m_hoofd.Label8().text(),
@@ -181,7 +176,7 @@ void Afdrukken(HoofdVenster &hoofd, QWidget *parent)
     if (const auto &huidige = programma.HuidigePrinter()) {
         if (!printers.contains(*huidige))
             programma.Berichten().tell(parent,
-                Weg(*huidige) + QStringLiteral("\nKies een andere printer."),
+                printerGoneReason(*huidige) + QStringLiteral("\nKies een andere printer."),
                 QStringLiteral("Geldlog"));
     } else {
         programma.ZetHuidigePrinter(systeem.SystemDefault().value_or(printers.first()));
