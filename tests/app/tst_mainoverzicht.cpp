@@ -1,5 +1,6 @@
 // The balance overview and the program information as the main window offers them: the scan
 // while the rest of the window stays in use, and the about dialog from the menu.
+#include "LijstGroep.h"
 #include "MainFixture.h"
 
 #include <QAbstractItemModel>
@@ -11,13 +12,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QByteArray Scheiding = "----------------------------\r\n";
-
-QByteArray Groep(const QByteArray &datum, const QByteArray &inkomsten, const QByteArray &uitgaven)
-{
-    return datum + "\r\nOmschrijving\r\n" + inkomsten + "\r\n" + uitgaven + "\r\n" + Scheiding;
-}
 
 // Acts once in the modal dialog that opens next: `handeling` gets it; its objectName is kept.
 void InDialoog(QString &naam, std::function<void(QWidget &)> handeling)
@@ -41,10 +35,13 @@ private:
 
     void startMetDrieMaanden()
     {
-        f.omgeving.schrijfData(QStringLiteral("2026 Februari.lst"), Groep("2026-02-01", "", "40"));
+        f.omgeving.schrijfData(
+            QStringLiteral("2026 Februari.lst"), Groep("2026-02-01", "Post", "", "40"));
         f.omgeving.schrijfData(QStringLiteral("2026 Januari.lst"),
-            Groep("2026-01-01", "100,00", "30,00") + Groep("2026-01-02", "50,25", ""));
-        f.omgeving.schrijfData(QStringLiteral("2026 Maart.lst"), Groep("2026-03-01", "", ""));
+            Groep("2026-01-01", "Post", "100,00", "30,00")
+                + Groep("2026-01-02", "Post", "50,25", ""));
+        f.omgeving.schrijfData(
+            QStringLiteral("2026 Maart.lst"), Groep("2026-03-01", "Post", "", ""));
         f.start();
         f.main->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.main.get()));

@@ -1,6 +1,7 @@
 // The fixed-costs file: only groups dated "-" are read, and what is written reads back the same.
 #include "fixedcosts/VasteLastenBestand.h"
 
+#include "LijstGroep.h"
 #include "ModelRows.h"
 #include "TestProgramma.h"
 #include "common/ItemModel.h"
@@ -10,14 +11,6 @@
 namespace {
 
 const QString Bestand = QStringLiteral("Vastelasten.vls");
-
-QByteArray Groep(const QByteArray &datum, const QByteArray &omschrijving,
-    const QByteArray &inkomsten, const QByteArray &uitgaven,
-    const QByteArray &scheiding = "----------------------------")
-{
-    return datum + "\r\n" + omschrijving + "\r\n" + inkomsten + "\r\n" + uitgaven + "\r\n"
-        + scheiding + "\r\n";
-}
 
 } // namespace
 

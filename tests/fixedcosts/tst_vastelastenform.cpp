@@ -4,6 +4,7 @@
 
 #include "DialoogBesturing.h"
 #include "FakeHoofdVenster.h"
+#include "LijstGroep.h"
 #include "ModelRows.h"
 #include "TestProgramma.h"
 #include "common/Programma.h"
@@ -17,15 +18,8 @@
 namespace {
 
 const QString Bestand = u"Vastelasten.vls"_qs;
-const QByteArray Scheiding = "----------------------------\r\n";
-
-QByteArray Groep(
-    const QByteArray &omschrijving, const QByteArray &inkomsten, const QByteArray &uitgaven)
-{
-    return "-\r\n" + omschrijving + "\r\n" + inkomsten + "\r\n" + uitgaven + "\r\n" + Scheiding;
-}
-
-const QByteArray HuurEnSalaris = Groep("Huur", "", "650,00") + Groep("Salaris", "2345,50", "");
+const QByteArray HuurEnSalaris
+    = Groep("-", "Huur", "", "650,00") + Groep("-", "Salaris", "2345,50", "");
 
 MessageBoxes::Box GeldlogMelding(const QString &tekst)
 {
@@ -102,7 +96,7 @@ private Q_SLOTS:
 
     void opentMetDeVasteLastenUitHetBestand()
     {
-        m->test.schrijfData(Bestand, HuurEnSalaris + Groep("Gas", "", "abc"));
+        m->test.schrijfData(Bestand, HuurEnSalaris + Groep("-", "Gas", "", "abc"));
         open();
         QCOMPARE(rijen(),
             (QStringList { u"- | Huur |  | 650,00"_qs, u"- | Salaris | 2345,50 | "_qs,
@@ -285,7 +279,7 @@ private Q_SLOTS:
 
     void exportVanLegeTabelSchrijftLeegBestand()
     {
-        m->test.schrijfData(Bestand, Groep("Huur", "", "650,00"));
+        m->test.schrijfData(Bestand, Groep("-", "Huur", "", "650,00"));
         m->hoofd.items().VoegToe(Item { u"2026-12-05"_qs, u"Brood"_qs, QString(), u"2,50"_qs });
         const QStringList labels = m->hoofd.labels();
         open();

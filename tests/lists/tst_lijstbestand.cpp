@@ -1,5 +1,6 @@
 #include "lists/LijstBestand.h"
 
+#include "LijstGroep.h"
 #include "ModelRows.h"
 #include "SchijfVol.h"
 #include "TestProgramma.h"
@@ -27,15 +28,6 @@ ItemRijen Reeks(std::initializer_list<Item> items)
     for (const Item &item : items)
         rijen.Voeg(item);
     return rijen;
-}
-
-const QByteArray Scheiding = "----------------------------\r\n";
-
-QByteArray Groep(const QByteArray &datum, const QByteArray &omschrijving,
-    const QByteArray &inkomsten, const QByteArray &uitgaven)
-{
-    return datum + "\r\n" + omschrijving + "\r\n" + inkomsten + "\r\n" + uitgaven + "\r\n"
-        + Scheiding;
 }
 
 std::optional<double> Saldo(const QByteArray &bytes)

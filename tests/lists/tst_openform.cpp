@@ -1,5 +1,6 @@
 #include "DialoogBesturing.h"
 #include "FakeHoofdVenster.h"
+#include "LijstGroep.h"
 #include "ModelRows.h"
 #include "TestProgramma.h"
 #include "common/Opmaak.h"
@@ -13,13 +14,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray Groep(
-    const char *datum, const char *omschrijving, const char *inkomsten, const char *uitgaven)
-{
-    return QByteArray(datum) + "\r\n" + omschrijving + "\r\n" + inkomsten + "\r\n" + uitgaven
-        + "\r\n----------------------------\r\n";
-}
 
 QStringList Namen(const QListWidget &lijst)
 {

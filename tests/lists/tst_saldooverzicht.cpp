@@ -1,5 +1,6 @@
 #include "lists/SaldoOverzicht.h"
 
+#include "LijstGroep.h"
 #include "TestProgramma.h"
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
@@ -15,13 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QByteArray Scheiding = "----------------------------\r\n";
-
-QByteArray Groep(const QByteArray &datum, const QByteArray &inkomsten, const QByteArray &uitgaven)
-{
-    return datum + "\r\nOmschrijving\r\n" + inkomsten + "\r\n" + uitgaven + "\r\n" + Scheiding;
-}
 
 // What the overview's table, labels and button show, in one value so one comparison shows
 // every difference.
@@ -121,36 +115,38 @@ void TestSaldoOverzicht::everyCompleteListGivesARowInNameOrder_data()
 
     // Case does not count in the order: bytewise "Augustus" would come first.
     QTest::newRow("three balances")
-        << Bestanden { { QStringLiteral("december.lst"), Groep("2026-12-01", "", "") },
+        << Bestanden { { QStringLiteral("december.lst"), Groep("2026-12-01", "Post", "", "") },
                { QStringLiteral("april.lst"),
-                   Groep("2026-04-01", "100,00", "30,00") + Groep("2026-04-02", "50,25", "") },
-               { QStringLiteral("Augustus.lst"), Groep("2026-08-01", "", "40") } }
+                   Groep("2026-04-01", "Post", "100,00", "30,00")
+                       + Groep("2026-04-02", "Post", "50,25", "") },
+               { QStringLiteral("Augustus.lst"), Groep("2026-08-01", "Post", "", "40") } }
         << QStringList { u"120,25"_s, u"-40,00"_s, u"0,00"_s }
         << QStringList { u" april "_s, u" Augustus "_s, u" december "_s } << u"Totaal € 80,25"_s;
     QTest::newRow("a cut-off list gives no row and no share")
-        << Bestanden { { QStringLiteral("a.lst"), Groep("2026-01-01", "10,00", "") },
+        << Bestanden { { QStringLiteral("a.lst"), Groep("2026-01-01", "Post", "10,00", "") },
                { QStringLiteral("b.lst"),
-                   Groep("2026-02-01", "500,00", "") + "2026-02-02\r\nHuur\r\n\r\n825,00\r\n" },
-               { QStringLiteral("c.lst"), Groep("2026-03-01", "", "2,50") } }
+                   Groep("2026-02-01", "Post", "500,00", "")
+                       + "2026-02-02\r\nHuur\r\n\r\n825,00\r\n" },
+               { QStringLiteral("c.lst"), Groep("2026-03-01", "Post", "", "2,50") } }
         << QStringList { u"10,00"_s, u"-2,50"_s } << QStringList { u" a "_s, u" c "_s }
         << u"Totaal € 7,50"_s;
-    QTest::newRow("an extra empty line cuts off a group")
-        << Bestanden { { QStringLiteral("a.lst"), Groep("2026-01-01", "10,00", "") + "\r\n" } }
-        << QStringList {} << QStringList {} << u"Totaal € 0,00"_s;
+    QTest::newRow("an extra empty line cuts off a group") << Bestanden {
+        { QStringLiteral("a.lst"), Groep("2026-01-01", "Post", "10,00", "") + "\r\n" }
+    } << QStringList {} << QStringList {} << u"Totaal € 0,00"_s;
     QTest::newRow("a group dated - counts")
         << Bestanden { { QStringLiteral("vast.lst"),
-               Groep("-", "", "825,00") + Groep("2026-01-01", "2345,50", "") } }
+               Groep("-", "Post", "", "825,00") + Groep("2026-01-01", "Post", "2345,50", "") } }
         << QStringList { u"1520,50"_s } << QStringList { u" vast "_s } << u"Totaal € 1520,50"_s;
     // In single precision 1234567,89 would read 1234567,88 and 8765432,11 would read 8765432,00.
     QTest::newRow("double precision")
-        << Bestanden { { QStringLiteral("a.lst"), Groep("2026-01-01", "1234567,89", "") },
-               { QStringLiteral("b.lst"), Groep("2026-02-01", "8765432,11", "") } }
+        << Bestanden { { QStringLiteral("a.lst"), Groep("2026-01-01", "Post", "1234567,89", "") },
+               { QStringLiteral("b.lst"), Groep("2026-02-01", "Post", "8765432,11", "") } }
         << QStringList { u"1234567,89"_s, u"8765432,11"_s } << QStringList { u" a "_s, u" b "_s }
         << u"Totaal € 10000000,00"_s;
     QTest::newRow("only list files")
         << Bestanden { { QStringLiteral("Omschrijving.txt"), "Huur\r\n" },
-               { QStringLiteral("Vastelasten.vls"), Groep("-", "", "825,00") },
-               { QStringLiteral("maart.lst"), Groep("2026-03-01", "1,005", "") } }
+               { QStringLiteral("Vastelasten.vls"), Groep("-", "Post", "", "825,00") },
+               { QStringLiteral("maart.lst"), Groep("2026-03-01", "Post", "1,005", "") } }
         << QStringList { u"1,01"_s } << QStringList { u" maart "_s } << u"Totaal € 1,01"_s;
     QTest::newRow("an empty Data folder")
         << Bestanden {} << QStringList {} << QStringList {} << u"Totaal € 0,00"_s;
@@ -192,9 +188,9 @@ void TestSaldoOverzicht::aMissingDataFolderGivesNoRowsAndZero()
 void TestSaldoOverzicht::eachNameShowsAfterItsPause()
 {
     Paneel paneel;
-    paneel.omgeving.schrijfData(QStringLiteral("a.lst"), Groep("2026-01-01", "1", ""));
-    paneel.omgeving.schrijfData(QStringLiteral("b.lst"), Groep("2026-02-01", "2", ""));
-    paneel.omgeving.schrijfData(QStringLiteral("c.lst"), Groep("2026-03-01", "3", ""));
+    paneel.omgeving.schrijfData(QStringLiteral("a.lst"), Groep("2026-01-01", "Post", "1", ""));
+    paneel.omgeving.schrijfData(QStringLiteral("b.lst"), Groep("2026-02-01", "Post", "2", ""));
+    paneel.omgeving.schrijfData(QStringLiteral("c.lst"), Groep("2026-03-01", "Post", "3", ""));
     QList<Beeld> tijdensPauzes;
     paneel.omgeving.klok().onWait([&](int) { tijdensPauzes.append(paneel.beeld()); });
     paneel.show();
@@ -218,8 +214,8 @@ void TestSaldoOverzicht::eachNameShowsAfterItsPause()
 void TestSaldoOverzicht::aSecondShowDuringTheScanIsIgnored()
 {
     Paneel paneel;
-    paneel.omgeving.schrijfData(QStringLiteral("a.lst"), Groep("2026-01-01", "1", ""));
-    paneel.omgeving.schrijfData(QStringLiteral("b.lst"), Groep("2026-02-01", "2", ""));
+    paneel.omgeving.schrijfData(QStringLiteral("a.lst"), Groep("2026-01-01", "Post", "1", ""));
+    paneel.omgeving.schrijfData(QStringLiteral("b.lst"), Groep("2026-02-01", "Post", "2", ""));
     bool eerste = true;
     paneel.omgeving.klok().onWait([&](int) {
         if (!std::exchange(eerste, false))
@@ -239,11 +235,11 @@ void TestSaldoOverzicht::aSecondShowDuringTheScanIsIgnored()
 void TestSaldoOverzicht::aNewScanStartsFromScratch()
 {
     Paneel paneel;
-    paneel.omgeving.schrijfData(QStringLiteral("a.lst"), Groep("2026-01-01", "1", ""));
-    paneel.omgeving.schrijfData(QStringLiteral("b.lst"), Groep("2026-02-01", "2", ""));
+    paneel.omgeving.schrijfData(QStringLiteral("a.lst"), Groep("2026-01-01", "Post", "1", ""));
+    paneel.omgeving.schrijfData(QStringLiteral("b.lst"), Groep("2026-02-01", "Post", "2", ""));
     paneel.show();
     QVERIFY(QFile::remove(paneel.omgeving.dataMap() + QStringLiteral("a.lst")));
-    paneel.omgeving.schrijfData(QStringLiteral("c.lst"), Groep("2026-03-01", "", "5"));
+    paneel.omgeving.schrijfData(QStringLiteral("c.lst"), Groep("2026-03-01", "Post", "", "5"));
     paneel.show();
     QCOMPARE(paneel.beeld(),
         (Beeld { { u"2,00"_s, u"-5,00"_s }, { u" b "_s, u" c "_s }, QStringLiteral("Gereed..."),
@@ -255,7 +251,8 @@ void TestSaldoOverzicht::aListDeletedDuringTheScanGivesNoRow()
 {
     Paneel paneel;
     for (const char *naam : { "a.lst", "b.lst", "c.lst" })
-        paneel.omgeving.schrijfData(QString::fromLatin1(naam), Groep("2026-01-01", "1", ""));
+        paneel.omgeving.schrijfData(
+            QString::fromLatin1(naam), Groep("2026-01-01", "Post", "1", ""));
     paneel.omgeving.klok().onWait(
         [&](int) { QFile::remove(paneel.omgeving.dataMap() + QStringLiteral("b.lst")); });
     paneel.show();
@@ -267,7 +264,8 @@ void TestSaldoOverzicht::closingTheWindowStopsTheScan()
 {
     Paneel paneel;
     for (const char *naam : { "a.lst", "b.lst", "c.lst" })
-        paneel.omgeving.schrijfData(QString::fromLatin1(naam), Groep("2026-01-01", "1", ""));
+        paneel.omgeving.schrijfData(
+            QString::fromLatin1(naam), Groep("2026-01-01", "Post", "1", ""));
     paneel.omgeving.klok().onWait([&](int) { paneel.venster.close(); });
     paneel.show();
 
@@ -290,8 +288,8 @@ void TestSaldoOverzicht::whatIsGoneAfterAPauseIsLeftAlone()
 {
     QFETCH(bool, overzichtWeg);
     Paneel paneel;
-    paneel.omgeving.schrijfData(QStringLiteral("a.lst"), Groep("2026-01-01", "1", ""));
-    paneel.omgeving.schrijfData(QStringLiteral("b.lst"), Groep("2026-01-01", "1", ""));
+    paneel.omgeving.schrijfData(QStringLiteral("a.lst"), Groep("2026-01-01", "Post", "1", ""));
+    paneel.omgeving.schrijfData(QStringLiteral("b.lst"), Groep("2026-01-01", "Post", "1", ""));
     const QString label11 = paneel.label11->text();
     paneel.omgeving.klok().onWait([&](int) {
         if (overzichtWeg)

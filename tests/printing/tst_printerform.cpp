@@ -1,4 +1,5 @@
 #include "Afdrukregels.h"
+#include "DialoogBesturing.h"
 #include "FakeHoofdVenster.h"
 #include "TestProgramma.h"
 #include "common/Opmaak.h"
@@ -19,23 +20,10 @@
 
 namespace {
 
-template<typename T> T *Kind(const QObject &venster, const char *naam)
-{
-    T *kind = venster.findChild<T *>(QLatin1StringView(naam));
-    if (!kind)
-        qFatal("no control %s", naam);
-    return kind;
-}
-
-void Klik(const QObject &venster, const char *knop)
-{
-    QTest::mouseClick(Kind<VistaButton>(venster, knop), Qt::LeftButton);
-}
-
 // A pick in the printer list, as the user makes it.
 void Kies(PrinterForm &form, int positie)
 {
-    auto *combo = Kind<QComboBox>(form, "Combo2");
+    auto *combo = Kind<QComboBox>(form, u"Combo2"_qs);
     combo->setCurrentIndex(positie);
     Q_EMIT combo->activated(positie);
 }
@@ -141,8 +129,8 @@ private Q_SLOTS:
 
         QVERIFY(Toon([&](PrinterForm &form) {
             QCOMPARE(form.windowTitle(), titel);
-            QCOMPARE(Kind<QComboBox>(form, "Combo2")->currentIndex(), positie);
-            Klik(form, "PrintKnop");
+            QCOMPARE(Kind<QComboBox>(form, u"Combo2"_qs)->currentIndex(), positie);
+            Klik(form, u"PrintKnop"_qs);
         }));
         QCOMPARE(printers().taken.size(), size_t(1));
         QCOMPARE(printers().taken.front().printer, printers().geinstalleerd.at(positie));
@@ -160,14 +148,14 @@ private Q_SLOTS:
             Kies(form, 1);
             QCOMPARE(form.windowTitle(), QStringLiteral("Geldlog Afdrukken (Thuis)"));
             Kies(form, 2);
-            Klik(form, "CancelKnop");
+            Klik(form, u"CancelKnop"_qs);
         }));
         QVERIFY(printers().taken.empty());
         QCOMPARE(huidige(), QStringLiteral("c"));
 
         QVERIFY(Toon([&](PrinterForm &form) {
-            QCOMPARE(Kind<QComboBox>(form, "Combo2")->currentIndex(), 2);
-            Klik(form, "PrintKnop");
+            QCOMPARE(Kind<QComboBox>(form, u"Combo2"_qs)->currentIndex(), 2);
+            Klik(form, u"PrintKnop"_qs);
             QVERIFY(!form.isVisible());
         }));
         QCOMPARE(printers().taken.front().printer.key, QStringLiteral("c"));
@@ -177,13 +165,13 @@ private Q_SLOTS:
     void optiesBijElkeOpening()
     {
         QVERIFY(Toon([&](PrinterForm &form) {
-            Kind<QCheckBox>(form, "Check1")->setChecked(false);
-            Kind<QCheckBox>(form, "Check2")->setChecked(false);
-            Klik(form, "CancelKnop");
+            Kind<QCheckBox>(form, u"Check1"_qs)->setChecked(false);
+            Kind<QCheckBox>(form, u"Check2"_qs)->setChecked(false);
+            Klik(form, u"CancelKnop"_qs);
         }));
         QVERIFY(Toon([&](PrinterForm &form) {
-            QVERIFY(Kind<QCheckBox>(form, "Check1")->isChecked());
-            QVERIFY(Kind<QCheckBox>(form, "Check2")->isChecked());
+            QVERIFY(Kind<QCheckBox>(form, u"Check1"_qs)->isChecked());
+            QVERIFY(Kind<QCheckBox>(form, u"Check2"_qs)->isChecked());
         }));
     }
 
@@ -195,8 +183,8 @@ private Q_SLOTS:
         m->hoofd.InkLabel().setText(QStringLiteral("€ 2,50"));
         m->test.klok().setNow(QDateTime(QDate(2026, 12, 6), QTime(9, 5, 1)));
         QVERIFY(Toon([&](PrinterForm &form) {
-            Kind<QCheckBox>(form, "Check1")->setChecked(false);
-            Klik(form, "PrintKnop");
+            Kind<QCheckBox>(form, u"Check1"_qs)->setChecked(false);
+            Klik(form, u"PrintKnop"_qs);
             QVERIFY(!form.isVisible());
         }));
         const Afdruktaak &taak = printers().taken.front();
@@ -221,7 +209,7 @@ private Q_SLOTS:
         m->hoofd.items().MaakLeeg();
         m->hoofd.items().VoegToe(Item { QStringLiteral("2026-12-01"), QStringLiteral("Salaris"),
             QStringLiteral("2345,50"), QStringLiteral("7") });
-        QVERIFY(Toon([&](PrinterForm &form) { Klik(form, "PrintKnop"); }));
+        QVERIFY(Toon([&](PrinterForm &form) { Klik(form, u"PrintKnop"_qs); }));
         QLabel liniaal;
         liniaal.setFont(Arial(9.75));
         const auto breedte = [&](const QString &tekst) {
@@ -252,17 +240,17 @@ private Q_SLOTS:
     // printing on it fails with the same reason, and another printer can then be picked.
     void printerWeg()
     {
-        QVERIFY(Toon([](PrinterForm &form) { Klik(form, "CancelKnop"); }));
+        QVERIFY(Toon([](PrinterForm &form) { Klik(form, u"CancelKnop"_qs); }));
         printers().geinstalleerd.removeAt(1);
         m->test.berichten().queue(MessageBoxes::Answer::Ok);
         m->test.berichten().queue(MessageBoxes::Answer::Ok);
         QVERIFY(Toon([&](PrinterForm &form) {
-            QCOMPARE(Kind<QComboBox>(form, "Combo2")->currentIndex(), -1);
+            QCOMPARE(Kind<QComboBox>(form, u"Combo2"_qs)->currentIndex(), -1);
             QCOMPARE(form.windowTitle(), QStringLiteral("Geldlog Afdrukken (Thuis)"));
-            Klik(form, "PrintKnop");
+            Klik(form, u"PrintKnop"_qs);
             QVERIFY(form.isVisible());
             Kies(form, 1);
-            Klik(form, "PrintKnop");
+            Klik(form, u"PrintKnop"_qs);
             QVERIFY(!form.isVisible());
         }));
         const QString weg = QStringLiteral("De printer 'Thuis' is niet meer geïnstalleerd.");
@@ -279,7 +267,7 @@ private Q_SLOTS:
         printers().weigerend = { QStringLiteral("b") };
         m->test.berichten().queue(MessageBoxes::Answer::Ok);
         QVERIFY(Toon([&](PrinterForm &form) {
-            Klik(form, "PrintKnop");
+            Klik(form, u"PrintKnop"_qs);
             QVERIFY(form.isVisible());
             QVERIFY(!QGuiApplication::overrideCursor());
         }));
