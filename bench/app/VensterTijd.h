@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QProcess>
+#include <QStringList>
 #include <QWidget>
 
 #include <algorithm>
@@ -44,6 +46,17 @@ inline double ShowAndPaint(const WindowFactory &make)
     window.reset();
     QCoreApplication::processEvents();
     return ms;
+}
+
+// Milliseconds from starting `program` with `arguments` as a process of its own to its end.
+inline double ProcessMs(const QString &program, const QStringList &arguments)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return timer.nsecsElapsed() / 1e6;
 }
 
 inline double Median(std::vector<double> values)

@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -45,16 +44,6 @@ void MaakProgrammaMap(const QString &map, int lijsten)
         Schrijf(map + QStringLiteral("/Data/%1 %2.lst").arg(2000 + i / 12).arg(1 + i % 12),
             Groep.repeated(40));
     }
-}
-
-double ProgrammaStart(const QString &self, const QString &map)
-{
-    QElapsedTimer timer;
-    timer.start();
-    QProcess process;
-    process.start(self, { QStringLiteral("--once"), map });
-    process.waitForFinished(30000);
-    return timer.nsecsElapsed() / 1e6;
 }
 
 } // namespace
@@ -87,10 +76,10 @@ int main(int argc, char *argv[])
     std::vector<double> startLeeg, startVol;
     for (int run = 0; run < 15; ++run) {
         if (run % 2 == 0)
-            startLeeg.push_back(ProgrammaStart(self, leeg.path()));
-        startVol.push_back(ProgrammaStart(self, vol.path()));
+            startLeeg.push_back(ProcessMs(self, { QStringLiteral("--once"), leeg.path() }));
+        startVol.push_back(ProcessMs(self, { QStringLiteral("--once"), vol.path() }));
         if (run % 2 == 1)
-            startLeeg.push_back(ProgrammaStart(self, leeg.path()));
+            startLeeg.push_back(ProcessMs(self, { QStringLiteral("--once"), leeg.path() }));
     }
 
     const WindowFactory mainLeeg = [&] { return std::make_unique<Main>(programmaLeeg); };

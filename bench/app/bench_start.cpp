@@ -14,30 +14,13 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <vector>
-
-namespace {
-
-double ProgramStart(const QString &self, const QString &kind)
-{
-    QElapsedTimer timer;
-    timer.start();
-    QProcess process;
-    process.start(self, { QStringLiteral("--once"), kind });
-    process.waitForFinished(30000);
-    return timer.nsecsElapsed() / 1e6;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -75,8 +58,9 @@ int main(int argc, char *argv[])
     std::vector<double> emptyStarts;
     std::vector<double> mainStarts;
     for (int run = 0; run < 9; ++run) {
-        emptyStarts.push_back(ProgramStart(self, QStringLiteral("empty")));
-        mainStarts.push_back(ProgramStart(self, QStringLiteral("main")));
+        emptyStarts.push_back(
+            ProcessMs(self, { QStringLiteral("--once"), QStringLiteral("empty") }));
+        mainStarts.push_back(ProcessMs(self, { QStringLiteral("--once"), QStringLiteral("main") }));
     }
     ReportFigure("start-up to painted window, empty window", Median(emptyStarts), "ms");
     ReportFigure("start-up to painted window, main window", Median(mainStarts), "ms");

@@ -5,6 +5,7 @@
 #include "../common/Rijen.h"
 #include "BenchProgramma.h"
 #include "Figure.h"
+#include "SnelsteTijd.h"
 #include "app/Main.h"
 #include "common/Programma.h"
 #include "controls/VistaButton.h"
@@ -13,12 +14,9 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QTest>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <optional>
 
 namespace {
@@ -27,23 +25,6 @@ constexpr int VasteLasten = 10000;
 constexpr int MaandItems = 100000;
 constexpr int Herhalingen = 7;
 constexpr double DoelMs = 50;
-
-// The fastest of a few runs, each after its own preparation: the least disturbed by whatever
-// else the machine does.
-double Milliseconden(const std::function<void()> &voorbereiding, const std::function<void()> &werk,
-    const std::function<void()> &opruimen)
-{
-    double beste = 1e300;
-    for (int i = 0; i < Herhalingen; ++i) {
-        voorbereiding();
-        QElapsedTimer klok;
-        klok.start();
-        werk();
-        beste = std::min(beste, klok.nsecsElapsed() / 1e6);
-        opruimen();
-    }
-    return beste;
-}
 
 void Figuur(const char *naam, double ms)
 {
@@ -86,10 +67,12 @@ int main(int argc, char **argv)
         QApplication::processEvents();
     };
     Figuur("VasteLastenForm openen, 10.000 vaste lasten",
-        Milliseconden([] {}, openen, [&] { form.reset(); }));
+        SnelsteMs(
+            Herhalingen, [] {}, openen, [&] { form.reset(); }));
 
     const ItemRijen maand = TypischeRijen(MaandItems);
-    const double export_ = Milliseconden(
+    const double export_ = SnelsteMs(
+        Herhalingen,
         [&] {
             hoofd.items().MaakLeeg();
             hoofd.items().VoegToe(ItemRijen(maand));

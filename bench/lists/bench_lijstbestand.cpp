@@ -2,6 +2,7 @@
 // merely to write or read the same bytes, so the figures mean the same on any machine.
 #include "BenchProgramma.h"
 #include "Figure.h"
+#include "SnelsteTijd.h"
 #include "lists/LijstBestand.h"
 
 #include "common/Programma.h"
@@ -9,32 +10,16 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
 #include <QTreeView>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
 constexpr int Aantal = 100000;
 constexpr int Herhalingen = 7;
-
-// The fastest of a few runs: the least disturbed by whatever else the machine does.
-double Milliseconden(const std::function<void()> &werk)
-{
-    double beste = 1e300;
-    for (int i = 0; i < Herhalingen; ++i) {
-        QElapsedTimer klok;
-        klok.start();
-        werk();
-        beste = std::min(beste, klok.nsecsElapsed() / 1e6);
-    }
-    return beste;
-}
 
 ItemRijen Lijst()
 {
@@ -92,17 +77,17 @@ int main(int argc, char **argv)
         "Lijst van %d regels, %lld bytes\n\n", Aantal, static_cast<long long>(bytes.size()));
 
     const QString kopie = programma.DataMap() + QStringLiteral("kopie.lst");
-    const double schrijven = Milliseconden([&] { SchrijfBytes(kopie, bytes); });
-    const double lezen = Milliseconden([&] { LeesBytes(pad); });
+    const double schrijven = SnelsteMs(Herhalingen, [&] { SchrijfBytes(kopie, bytes); });
+    const double lezen = SnelsteMs(Herhalingen, [&] { LeesBytes(pad); });
     std::printf("%-52s %8.2f ms\n", "bytes schrijven", schrijven);
     std::printf("%-52s %8.2f ms\n\n", "bytes lezen", lezen);
 
     Regel("SaveLijst / writing its bytes",
-        Milliseconden([&] { SaveLijst(programma, model, naam, nullptr); }), schrijven, 10);
+        SnelsteMs(Herhalingen, [&] { SaveLijst(programma, model, naam, nullptr); }), schrijven, 10);
 
     ItemModel los;
     Regel("LaadLijst into the model / reading its bytes",
-        Milliseconden([&] { LaadLijst(programma, los, naam); }), lezen, 25);
+        SnelsteMs(Herhalingen, [&] { LaadLijst(programma, los, naam); }), lezen, 25);
 
     // As in the main window: a shown table whose rows all have the same height.
     QTreeView tabel;
@@ -112,17 +97,19 @@ int main(int argc, char **argv)
     tabel.resize(800, 600);
     tabel.show();
     QApplication::processEvents();
-    Regel("LaadLijst into the shown table / reading its bytes", Milliseconden([&] {
-        LaadLijst(programma, model, naam);
-        QApplication::processEvents();
-        tabel.viewport()->repaint();
-    }),
+    Regel("LaadLijst into the shown table / reading its bytes",
+        SnelsteMs(Herhalingen,
+            [&] {
+                LaadLijst(programma, model, naam);
+                QApplication::processEvents();
+                tabel.viewport()->repaint();
+            }),
         lezen, 25);
     if (model.Aantal() != Aantal)
         qFatal("loaded %d rows", model.Aantal());
 
     const QString bestandsNaam = naam + QStringLiteral(".lst");
     Regel("OpenGeldlog / reading its bytes",
-        Milliseconden([&] { OpenGeldlog(programma, bestandsNaam); }), lezen, 15);
+        SnelsteMs(Herhalingen, [&] { OpenGeldlog(programma, bestandsNaam); }), lezen, 15);
     return 0;
 }

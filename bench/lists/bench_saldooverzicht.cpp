@@ -5,6 +5,7 @@
 
 #include "BenchProgramma.h"
 #include "Figure.h"
+#include "SnelsteTijd.h"
 #include "common/Programma.h"
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
@@ -13,14 +14,11 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QTreeView>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
@@ -42,19 +40,6 @@ public:
     }
     bool metGebeurtenissen = false;
 };
-
-// The fastest of a few runs: the least disturbed by whatever else the machine does.
-double Milliseconden(const std::function<void()> &werk)
-{
-    double beste = 1e300;
-    for (int i = 0; i < Herhalingen; ++i) {
-        QElapsedTimer klok;
-        klok.start();
-        werk();
-        beste = std::min(beste, klok.nsecsElapsed() / 1e6);
-    }
-    return beste;
-}
 
 QByteArray Maand(int nummer)
 {
@@ -91,7 +76,7 @@ int main(int argc, char **argv)
 
     // The bytes of every list, by name, without the folder listing.
     const QStringList namen = listFiles(programma.DataMap(), QStringLiteral("*.lst"));
-    const double lezen = Milliseconden([&] {
+    const double lezen = SnelsteMs(Herhalingen, [&] {
         for (const QString &naam : namen) {
             QFile bestand(programma.DataMap() + naam);
             if (!bestand.open(QIODevice::ReadOnly) || bestand.readAll().isEmpty())
@@ -116,7 +101,7 @@ int main(int argc, char **argv)
     QApplication::processEvents();
 
     const auto scanMs = [&] {
-        return Milliseconden([&] {
+        return SnelsteMs(Herhalingen, [&] {
             overzicht.ShowKnop_Click();
             QApplication::processEvents();
         });

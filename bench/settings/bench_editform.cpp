@@ -3,6 +3,7 @@
 // user waits for beyond the designed animation; the target is 50 ms.
 #include "BenchProgramma.h"
 #include "Figure.h"
+#include "SnelsteTijd.h"
 #include "app/Main.h"
 #include "common/Programma.h"
 #include "controls/VistaButton.h"
@@ -14,12 +15,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QTest>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <memory>
 
 namespace {
@@ -47,21 +45,6 @@ QStringList Omschrijvingen()
     return omschrijvingen;
 }
 
-// The fastest of a few runs, the least disturbed by whatever else the machine does; `voor`
-// prepares each run untimed.
-double Milliseconden(const std::function<void()> &voor, const std::function<void()> &werk)
-{
-    double beste = 1e300;
-    for (int i = 0; i < Herhalingen; ++i) {
-        voor();
-        QElapsedTimer klok;
-        klok.start();
-        werk();
-        beste = std::min(beste, klok.nsecsElapsed() / 1e6);
-    }
-    return beste;
-}
-
 void Cijfer(const char *naam, double ms)
 {
     std::printf(
@@ -86,7 +69,8 @@ int main(int argc, char **argv)
 
     // Built, laid out, filled and painted.
     std::unique_ptr<EditForm> form;
-    const double openen = Milliseconden([&] { form.reset(); },
+    const double openen = SnelsteMs(
+        Herhalingen, [&] { form.reset(); },
         [&] {
             form = std::make_unique<EditForm>(hoofd, &hoofd);
             form->show();
@@ -94,7 +78,8 @@ int main(int argc, char **argv)
         });
 
     // From the click to the main window painted in its new state, the window closed.
-    const double opslaan = Milliseconden(
+    const double opslaan = SnelsteMs(
+        Herhalingen,
         [&] {
             form = std::make_unique<EditForm>(hoofd, &hoofd);
             form->show();
