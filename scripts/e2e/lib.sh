@@ -165,11 +165,17 @@ add_entry() {
     click "$MAIN" "${TOEVOEGEN[@]}"
 }
 
+# open_window VARIABLE TITLE WHAT X Y: clicks the main window at X Y and sets VARIABLE to the
+# window of that title that opens; WHAT names it in the reason of a failure.
+open_window() {
+    click "$MAIN" "$4" "$5"
+    printf -v "$1" '%s' "$(wait_window "$2")"
+    [[ -n ${!1} ]] || fail "$3 did not open"
+}
+
 # open_save_dialog: clicks MenuKnop(2) and sets SAVE to the dialog's window.
 open_save_dialog() {
-    click "$MAIN" "${MENU_SAVE[@]}"
-    SAVE=$(wait_window "$SAVE_TITLE")
-    [[ -n $SAVE ]] || fail "the save dialog did not open"
+    open_window SAVE "$SAVE_TITLE" "the save dialog" "${MENU_SAVE[@]}"
 }
 
 # save_as NAME: types the name into the open save dialog and clicks "Opslaan".
@@ -181,9 +187,7 @@ save_as() {
 # open_dialog_choose_first: opens "Geldlog Openen", chooses the first name and sets OPEN to the
 # dialog's window, which stays open.
 open_dialog_choose_first() {
-    click "$MAIN" "${MENU_OPEN[@]}"
-    OPEN=$(wait_window "$OPEN_TITLE")
-    [[ -n $OPEN ]] || fail "the open dialog did not open"
+    open_window OPEN "$OPEN_TITLE" "the open dialog" "${MENU_OPEN[@]}"
     click "$OPEN" "${OPEN_FIRST_NAME[@]}"
 }
 
@@ -264,9 +268,7 @@ SETTINGS_BAR_Y=(25 47 69)
 
 # open_settings: clicks MenuKnop(4) and sets SETTINGS to the window.
 open_settings() {
-    click "$MAIN" "${MENU_SETTINGS[@]}"
-    SETTINGS=$(wait_window "$SETTINGS_TITLE")
-    [[ -n $SETTINGS ]] || fail "the settings window did not open"
+    open_window SETTINGS "$SETTINGS_TITLE" "the settings window" "${MENU_SETTINGS[@]}"
 }
 
 # lower_colour INDEX N: N clicks on the left arrow of HScroll1(INDEX), one step each.
@@ -306,9 +308,7 @@ VASTE_HELP=(617 254)     # HelpKnop (570,18,66,24)
 
 # open_fixed_costs: clicks "Vast" and sets VASTE to the fixed-costs window.
 open_fixed_costs() {
-    click "$MAIN" "${VASTE_LASTEN_KNOP[@]}"
-    VASTE=$(wait_window "$VASTE_TITLE")
-    [[ -n $VASTE ]] || fail "the fixed-costs window did not open"
+    open_window VASTE "$VASTE_TITLE" "the fixed-costs window" "${VASTE_LASTEN_KNOP[@]}"
 }
 
 # add_fixed_cost DESCRIPTION INCOME EXPENSE: one row through the window's inputs and "Toevoegen".

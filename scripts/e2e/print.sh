@@ -100,11 +100,9 @@ done >"$DATA/Afdruk $$.lst"
 start_geldlog
 open_first_list
 
-click "$MAIN" "${MENU_PRINT[@]}"
 # The title is a regular expression for xdotool.
 PRINT_TITLE="Geldlog Afdrukken \\($QUEUE\\)"
-PRINT=$(wait_window "$PRINT_TITLE")
-[[ -n $PRINT ]] || fail "the print dialog did not open on $QUEUE"
+open_window PRINT "$PRINT_TITLE" "the print dialog on $QUEUE" "${MENU_PRINT[@]}"
 click "$PRINT" "${PRINT_KNOP[@]}"
 wait_window_gone "$PRINT_TITLE" 30
 

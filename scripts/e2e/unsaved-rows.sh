@@ -8,9 +8,7 @@ source "$(dirname "$0")/lib.sh"
 # dialog_by_keyboard BUTTON TITLE KEY...: opens a dialog from the menu, gives it the keyboard
 # and presses the keys; DIALOG is its window.
 dialog_by_keyboard() {
-    click "$MAIN" "${@:1:2}"
-    DIALOG=$(wait_window "$3")
-    [[ -n $DIALOG ]] || fail "\"$3\" did not open"
+    open_window DIALOG "$3" "\"$3\"" "${@:1:2}"
     dialog_keys "${@:4}"
 }
 
