@@ -170,3 +170,29 @@ QString BedragOngeformatteerd(const QString &invoer)
     QString tekst = invoer;
     return tekst.replace(u'.', u',');
 }
+
+qint64 BedragCenten(QStringView tekst)
+{
+    // Through the shown form, so an amount counts exactly as the window shows it.
+    const QString getoond = BedragTekst(BedragWaarde(tekst));
+    qint64 centen = 0;
+    for (const QChar c : getoond) {
+        if (isDigit(c))
+            centen = centen * 10 + (c.unicode() - u'0');
+    }
+    return getoond.startsWith(u'-') ? -centen : centen;
+}
+
+QString CentenTekst(qint64 centen)
+{
+    const bool negatief = centen < 0;
+    // Through unsigned, so the most negative value has a magnitude too.
+    const quint64 grootte = negatief ? 0 - static_cast<quint64>(centen) : static_cast<quint64>(centen);
+    QString tekst = negatief ? QStringLiteral("-") : QString();
+    tekst += QString::number(grootte / 100);
+    tekst += u',';
+    const auto rest = static_cast<int>(grootte % 100);
+    tekst += QChar(u'0' + rest / 10);
+    tekst += QChar(u'0' + rest % 10);
+    return tekst;
+}

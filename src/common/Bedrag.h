@@ -12,6 +12,13 @@
 // or more, where a double no longer holds the cents and any total of them could overflow.
 double BedragWaarde(QStringView tekst);
 
+// The amount an amount text counts for: its value (BedragWaarde) rounded half away from zero to
+// whole cents, as BedragTekst shows it. Totals are sums of these.
+qint64 BedragCenten(QStringView tekst);
+
+// Whole cents as "###0.00": 123456 gives "1234,56", -5 gives "-0,05".
+QString CentenTekst(qint64 centen);
+
 // A value as "###0.00": no grouping, decimal comma, rounded half away from zero on its decimal
 // form of at most fifteen significant digits (2.675 gives 2,68; the sum 4.859 + 4.736 gives 9,60),
 // never "-0,00".
