@@ -7,6 +7,7 @@
 #include "Figure.h"
 #include "VensterTijd.h"
 #include "app/Main.h"
+#include "app/Toepassing.h"
 #include "common/Programma.h"
 #include "lists/OpenForm.h"
 #include "platform/Clock.h"
@@ -51,7 +52,7 @@ void MaakProgrammaMap(const QString &map, int lijsten)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    RichtToepassingIn();
     SystemClock klok;
     QtMessageBoxes berichten;
     QtPrinters printers;

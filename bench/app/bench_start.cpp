@@ -7,6 +7,7 @@
 #include "Figure.h"
 #include "VensterTijd.h"
 #include "app/Main.h"
+#include "app/Toepassing.h"
 #include "common/Programma.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
@@ -25,7 +26,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    RichtToepassingIn();
 
     // A program folder as after the first start: Data beside it and the settings file written.
     QTemporaryDir folder;

@@ -1,5 +1,6 @@
 #include "app/Main.h"
 #include "app/ProgrammaMap.h"
+#include "app/Toepassing.h"
 #include "common/Programma.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
@@ -11,7 +12,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    RichtToepassingIn();
     QApplication::setApplicationName(QStringLiteral("Geldlog"));
     QApplication::setApplicationVersion(QStringLiteral(GELDLOG_VERSION));
     // Lets the desktop match the window to the menu entry and its icon.

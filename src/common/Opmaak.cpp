@@ -6,8 +6,38 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
+#include <QStyleOptionHeader>
 #include <QTreeView>
 #include <QWidget>
+
+namespace {
+
+// A table's column heads, measured in their own font. Qt measures heads in bold, for a head
+// shown highlighted, which these never are; at start-up that loads a bold font only to learn a
+// height that is the same as the regular font's.
+class KopRegel final : public QHeaderView {
+public:
+    explicit KopRegel(QWidget *ouder)
+        : QHeaderView(Qt::Horizontal, ouder)
+    {
+        setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+
+protected:
+    QSize sectionSizeFromContents(int kolom) const override
+    {
+        if (!model())
+            return QHeaderView::sectionSizeFromContents(kolom);
+        QStyleOptionHeader optie;
+        initStyleOption(&optie);
+        optie.section = kolom;
+        optie.fontMetrics = fontMetrics();
+        optie.text = model()->headerData(kolom, orientation(), Qt::DisplayRole).toString();
+        return style()->sizeFromContents(QStyle::CT_HeaderSection, &optie, QSize(), this);
+    }
+};
+
+} // namespace
 
 QSize BinnenMaat(int breedte, int hoogte)
 {
@@ -70,6 +100,7 @@ QTreeView *MaakLijst(QWidget *ouder, const char *naam, const QRect &plaats, cons
 {
     auto *lijst = new QTreeView(ouder);
     lijst->setObjectName(QLatin1StringView(naam));
+    lijst->setHeader(new KopRegel(lijst));
     lijst->setGeometry(plaats);
     lijst->setRootIsDecorated(false);
     lijst->setItemsExpandable(false);
