@@ -9,6 +9,11 @@
 // of one character gets a "0" in front.
 QString DatumTekst(const QString &jaar, const QString &maand, const QString &dag);
 
+// Why a typed day is refused: "Dag 45 bestaat niet in december 2026." when `dag` is not one or
+// two digits naming a day of that month in that year; "" when it is. A year that is no number
+// refuses only what no year has (30 February).
+QString DagFout(const QString &jaar, const QString &maand, const QString &dag);
+
 // A date text taken apart again for the inputs. A part that cannot be read stays empty, so the
 // input it belongs to keeps its value.
 struct DatumDelen {
