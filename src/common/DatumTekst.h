@@ -3,7 +3,8 @@
 #include <QString>
 
 // The date of an entry as text: year, "-", two-digit month, "-", day with at least two digits.
-// It is not checked against the calendar; 2026-02-31 is a date text like any other.
+// The text itself is not checked against the calendar (a file may hold 2026-02-31); a typed day
+// is, with DagFout.
 
 // The month part is empty when `maand` is not a name of the month table (2026--07), and a day
 // of one character gets a "0" in front.

@@ -174,7 +174,7 @@ void VasteLastenForm::TotaalSom()
 
 void VasteLastenForm::SaveKnop_Click()
 {
-    // The rows wait in the window, with the date to be put right.
+    // A day the month does not have is refused before anything is exported or written.
     if (m_vasteLasten.Aantal() > 0 && !Frame1->KeurDag(m_hoofd.programma().Berichten()))
         return;
 
