@@ -14,20 +14,12 @@
 #include <QLineEdit>
 #include <QTreeView>
 
-namespace {
-
-const QString ProgrammaTitel = QStringLiteral("Geldlog");
-
-} // namespace
-
 void Main::ItemToevoegen()
 {
-    if (const QString fout
-        = m_invoer->InvoerFout(QStringLiteral("Inkomsten of Uitgaven invullen, niet alle twee..."));
-        !fout.isEmpty()) {
-        m_programma.Berichten().tell(this, fout, ProgrammaTitel);
+    if (!m_invoer->KeurInvoer(m_programma.Berichten(),
+            QStringLiteral("Inkomsten of Uitgaven invullen, niet alle twee..."))
+        || !m_invoer->KeurDag(m_programma.Berichten()))
         return;
-    }
 
     m_invoer->VervangPunten();
     m_items.VoegToe(m_invoer->NieuwItem());
@@ -39,12 +31,10 @@ void Main::ItemToevoegen()
 
 void Main::ItemWijzigen()
 {
-    if (const QString fout
-        = m_invoer->InvoerFout(QStringLiteral("Inkomsten of Uitgaven invullen, niet allebij..."));
-        !fout.isEmpty()) {
-        m_programma.Berichten().tell(this, fout, ProgrammaTitel);
+    if (!m_invoer->KeurInvoer(m_programma.Berichten(),
+            QStringLiteral("Inkomsten of Uitgaven invullen, niet allebij..."))
+        || !m_invoer->KeurDag(m_programma.Berichten()))
         return;
-    }
 
     m_invoer->VervangPunten();
     const int rij = GeselecteerdeRij();

@@ -1,5 +1,7 @@
 #include "common/Bedrag.h"
 
+#include <QList>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -51,6 +53,59 @@ std::optional<Decimaal> LeesDecimaal(QStringView tekst, QChar scheiding)
         return std::nullopt;
     return d;
 }
+
+// A typed number whose dots group the thousands before a decimal comma: 1.234,56 and
+// 12.345.678,90, with an optional sign; the first group has one to three digits, every other
+// group three.
+std::optional<Decimaal> LeesGegroepeerd(QStringView tekst)
+{
+    const qsizetype komma = tekst.indexOf(u',');
+    if (komma < 0 || !tekst.left(komma).contains(u'.'))
+        return std::nullopt;
+    Decimaal d;
+    QStringView geheel = tekst.left(komma);
+    if (!geheel.isEmpty() && (geheel.front() == u'-' || geheel.front() == u'+')) {
+        d.negatief = geheel.front() == u'-';
+        geheel = geheel.mid(1);
+    }
+    const QList<QStringView> groepen = geheel.split(u'.');
+    for (qsizetype g = 0; g < groepen.size(); ++g) {
+        const QStringView groep = groepen.at(g);
+        const bool maat = g == 0 ? groep.size() >= 1 && groep.size() <= 3 : groep.size() == 3;
+        if (!maat || !std::all_of(groep.begin(), groep.end(), isDigit))
+            return std::nullopt;
+        d.geheel += groep;
+    }
+    const QStringView breuk = tekst.mid(komma + 1);
+    if (!std::all_of(breuk.begin(), breuk.end(), isDigit))
+        return std::nullopt;
+    d.breuk = breuk.toString();
+    return d;
+}
+
+// A typed amount as a number: grouped thousands, or else "." read as "," with at most one of them.
+std::optional<Decimaal> LeesGetypt(QStringView tekst)
+{
+    if (auto gegroepeerd = LeesGegroepeerd(tekst))
+        return gegroepeerd;
+    QString punten = tekst.toString();
+    return LeesDecimaal(punten.replace(u'.', u','), u',');
+}
+
+// "1.000" and "-12.345": one dot, three digits after it and a group of one to three before it
+// (no leading zero) could group the thousands as well as mark the decimals.
+bool Dubbelzinnig(QStringView tekst)
+{
+    if (!tekst.isEmpty() && (tekst.front() == u'-' || tekst.front() == u'+'))
+        tekst = tekst.mid(1);
+    const qsizetype punt = tekst.indexOf(u'.');
+    return punt >= 1 && punt <= 3 && tekst.size() - punt - 1 == 3 && tekst.front() != u'0'
+        && tekst.count(u'.') == 1 && !tekst.contains(u',');
+}
+
+// Beyond ten thousand billion euros a double no longer keeps the cents of an amount, so such an
+// amount would count for other than it shows.
+constexpr qsizetype MeesteEuroCijfers = 13;
 
 // Rounds to two decimals, half away from zero, on the digits themselves: what a person typed is
 // what gets rounded, however many digits it has.
@@ -156,24 +211,45 @@ QString BedragTekst(double waarde)
     return TweeDecimalen(*LeesDecimaal(QString(tekst), u'.'));
 }
 
+QString BedragFout(const QString &invoer)
+{
+    const QString tekst = invoer.trimmed();
+    const auto getal = LeesGetypt(tekst);
+    if (!getal)
+        return QStringLiteral("Het bedrag \"%1\" is geen getal.").arg(tekst);
+    if (Dubbelzinnig(tekst)) {
+        const QString zonderPunt
+            = (getal->negatief ? QStringLiteral("-") : QString()) + getal->geheel + getal->breuk;
+        return QStringLiteral("Schrijf \"%1\" als %2 of als %3.")
+            .arg(tekst, zonderPunt, TweeDecimalen(*getal));
+    }
+    const QString opgemaakt = TweeDecimalen(*getal);
+    if (opgemaakt.indexOf(u',') - (opgemaakt.startsWith(u'-') ? 1 : 0) > MeesteEuroCijfers)
+        return QStringLiteral("Het bedrag \"%1\" is te groot.").arg(tekst);
+    return {};
+}
+
 QString BedragOpgemaakt(const QString &invoer)
 {
-    QString tekst = invoer;
-    tekst.replace(u'.', u',');
-    if (const auto getal = LeesDecimaal(QStringView(tekst).trimmed(), u','))
+    if (const auto getal = LeesGetypt(QStringView(invoer).trimmed()))
         return TweeDecimalen(*getal);
-    return tekst;
+    QString tekst = invoer;
+    return tekst.replace(u'.', u',');
 }
 
 QString BedragOngeformatteerd(const QString &invoer)
 {
     QString tekst = invoer;
+    if (LeesGegroepeerd(QStringView(invoer).trimmed()))
+        return tekst.remove(u'.');
     return tekst.replace(u'.', u',');
 }
 
-qint64 BedragCenten(QStringView tekst)
+namespace {
+
+// Through the shown form, so an amount counts exactly as the window shows it.
+qint64 CentenVanGetoond(QStringView tekst)
 {
-    // Through the shown form, so an amount counts exactly as the window shows it.
     const QString getoond = BedragTekst(BedragWaarde(tekst));
     qint64 centen = 0;
     for (const QChar c : getoond) {
@@ -183,11 +259,58 @@ qint64 BedragCenten(QStringView tekst)
     return getoond.startsWith(u'-') ? -centen : centen;
 }
 
+} // namespace
+
+qint64 BedragCenten(QStringView tekst)
+{
+    // The number read as BedragWaarde reads it, but straight from its digits. With at most
+    // fifteen significant digits its double gives back exactly these digits, so rounding them
+    // is what BedragTekst shows; longer numbers take that way itself.
+    constexpr int MeesteCijfers = 15;
+    qsizetype i = 0;
+    const qsizetype n = tekst.size();
+    while (i < n && isBlank(tekst[i]))
+        ++i;
+    bool negatief = false;
+    if (i < n && (tekst[i] == u'-' || tekst[i] == u'+'))
+        negatief = tekst[i++] == u'-';
+
+    qint64 geheel = 0;
+    std::array<int, 3> decimalen {};
+    int aantalDecimalen = 0;
+    int significant = 0;
+    bool cijfers = false;
+    bool punt = false;
+    for (; i < n; ++i) {
+        const QChar c = tekst[i];
+        if (isDigit(c)) {
+            const int cijfer = c.unicode() - u'0';
+            cijfers = true;
+            if ((significant > 0 || cijfer != 0) && ++significant > MeesteCijfers)
+                return CentenVanGetoond(tekst);
+            if (!punt)
+                geheel = geheel * 10 + cijfer;
+            else if (aantalDecimalen < 3)
+                decimalen[aantalDecimalen++] = cijfer;
+        } else if ((c == u'.' || c == u',') && !punt) {
+            punt = true;
+        } else {
+            break;
+        }
+    }
+    if (!cijfers)
+        return 0;
+    const qint64 centen
+        = geheel * 100 + decimalen[0] * 10 + decimalen[1] + (decimalen[2] >= 5 ? 1 : 0);
+    return negatief ? -centen : centen;
+}
+
 QString CentenTekst(qint64 centen)
 {
     const bool negatief = centen < 0;
     // Through unsigned, so the most negative value has a magnitude too.
-    const quint64 grootte = negatief ? 0 - static_cast<quint64>(centen) : static_cast<quint64>(centen);
+    const quint64 grootte
+        = negatief ? 0 - static_cast<quint64>(centen) : static_cast<quint64>(centen);
     QString tekst = negatief ? QStringLiteral("-") : QString();
     tekst += QString::number(grootte / 100);
     tekst += u',';

@@ -24,10 +24,17 @@ QString CentenTekst(qint64 centen);
 // never "-0,00".
 QString BedragTekst(double waarde);
 
-// The form stored when an entry is added: "." becomes ","; a number (blanks around it, an
-// optional sign, digits with at most one comma) is rounded to "###0.00"; anything else is kept
-// as it then stands.
+// A typed amount is a number with blanks around it allowed: an optional sign and digits with one
+// decimal point or comma (45.00, 12,5), or dots grouping the thousands before a decimal comma
+// (1.234,56). The reason a typed amount is refused, or "" when it is such a number: not a
+// number, "1.000" (thousands or decimals?), or ten thousand billion or more, whose cents a total
+// could not keep.
+QString BedragFout(const QString &invoer);
+
+// The form stored when an entry is added: a typed number is rounded to "###0.00"; anything else
+// is kept with every "." turned into ",".
 QString BedragOpgemaakt(const QString &invoer);
 
-// The form stored when an entry is changed: "." becomes ",", nothing else.
+// The form stored when an entry is changed: the thousands dots of a grouped number are dropped,
+// any other "." becomes ",", nothing else.
 QString BedragOngeformatteerd(const QString &invoer);

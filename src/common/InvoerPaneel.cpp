@@ -6,6 +6,7 @@
 #include "common/Jaartallen.h"
 #include "common/MaandNamen.h"
 #include "common/Opmaak.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 
 #include <QComboBox>
@@ -103,17 +104,39 @@ bool InvoerPaneel::eventFilter(QObject *watched, QEvent *event)
     return QFrame::eventFilter(watched, event);
 }
 
-QString InvoerPaneel::InvoerFout(const QString &beideMelding) const
+bool InvoerPaneel::KeurInvoer(MessageBoxes &berichten, const QString &beideMelding)
 {
     if (m_combo4->currentText().trimmed().isEmpty())
-        return QStringLiteral("Omschrijving invullen a.u.b.");
+        return Weiger(berichten, QStringLiteral("Omschrijving invullen a.u.b."));
     const bool inkomsten = !m_text2->text().trimmed().isEmpty();
     const bool uitgaven = !m_text3->text().trimmed().isEmpty();
     if (!inkomsten && !uitgaven)
-        return QStringLiteral("Inkomsten of Uitgaven invullen a.u.b.");
+        return Weiger(berichten, QStringLiteral("Inkomsten of Uitgaven invullen a.u.b."));
     if (inkomsten && uitgaven)
-        return beideMelding;
-    return {};
+        return Weiger(berichten, beideMelding);
+    QLineEdit *bedrag = inkomsten ? m_text2 : m_text3;
+    if (const QString fout = BedragFout(bedrag->text()); !fout.isEmpty())
+        return Weiger(berichten, fout, bedrag);
+    return true;
+}
+
+bool InvoerPaneel::KeurDag(MessageBoxes &berichten)
+{
+    const QString fout = DagFout(m_combo1->currentText(), m_combo2->currentText(), Dag());
+    return fout.isEmpty() || Weiger(berichten, fout, m_combo3);
+}
+
+bool InvoerPaneel::Weiger(MessageBoxes &berichten, const QString &melding, QWidget *invoer)
+{
+    berichten.tell(window(), melding, QStringLiteral("Geldlog"));
+    if (invoer)
+        invoer->setFocus();
+    return false;
+}
+
+QString InvoerPaneel::Dag() const
+{
+    return m_combo3->currentText().trimmed();
 }
 
 void InvoerPaneel::VervangPunten()
@@ -124,7 +147,7 @@ void InvoerPaneel::VervangPunten()
 
 QString InvoerPaneel::InvoerDatum() const
 {
-    return DatumTekst(m_combo1->currentText(), m_combo2->currentText(), m_combo3->currentText());
+    return DatumTekst(m_combo1->currentText(), m_combo2->currentText(), Dag());
 }
 
 Item InvoerPaneel::InvoerItem() const

@@ -9,6 +9,7 @@ class QComboBox;
 class QDate;
 class QLabel;
 class QLineEdit;
+class MessageBoxes;
 
 // The panel `Frame1` with the inputs for one entry, laid out alike in the main window and the
 // fixed-costs window: year, month and day, the description, and the income and expense boxes
@@ -32,9 +33,14 @@ public:
     QLabel *Label4() const { return m_label4; } // "Uitgaven"
     QLabel *Label5() const { return m_label5; } // "Omschrijving"
 
-    // The message for the first check the inputs fail, or "" when they may be taken.
-    // Both amounts filled is refused with `beideMelding`, which differs per window.
-    QString InvoerFout(const QString &beideMelding) const;
+    // Checks the inputs of an entry in this order: a description, one amount filled (both filled
+    // is refused with `beideMelding`, which differs per window), that amount a number. The first
+    // that fails is shown as the program shows a refused input, a refused amount gets the focus
+    // back, and the answer is false.
+    bool KeurInvoer(MessageBoxes &berichten, const QString &beideMelding);
+
+    // The same for the day: it must be a day of the chosen month and year.
+    bool KeurDag(MessageBoxes &berichten);
 
     // Every "." in the amount boxes becomes ",", shown in the boxes.
     void VervangPunten();
@@ -57,6 +63,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool Weiger(MessageBoxes &berichten, const QString &melding, QWidget *invoer = nullptr);
+    // The typed day without blanks around it.
+    QString Dag() const;
     void KiesJaar(const QString &jaar);
     void KiesMaand(const QString &maand);
 

@@ -5,13 +5,16 @@
 class HoofdVenster;
 class ItemModel;
 
+// In whole cents.
 struct Totalen {
-    double inkomsten = 0.0;
-    double uitgaven = 0.0;
-    double saldo = 0.0;
+    qint64 inkomsten = 0;
+    qint64 uitgaven = 0;
+    qint64 saldo = 0;
 };
 
-// Income, expenses and their balance over all rows, summed in double precision.
+// Income, expenses and their balance over all rows: each amount counts as its whole cents
+// (BedragCenten), so the balance is the income minus the expenses as shown. A sum beyond what
+// 64 bits hold stays at the largest it can show.
 Totalen BerekenTotalen(const ItemModel &items);
 
 // Recomputes the totals and writes them into the main window's InkLabel, UitLabel and Label8.

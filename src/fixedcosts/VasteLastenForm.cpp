@@ -140,12 +140,9 @@ void VasteLastenForm::Knop_Click(int index)
 
 void VasteLastenForm::VasteLastToevoegen()
 {
-    if (const QString fout
-        = Frame1->InvoerFout(QStringLiteral("Inkomsten of Uitgaven invullen, niet allebij..."));
-        !fout.isEmpty()) {
-        m_hoofd.programma().Berichten().tell(this, fout, QStringLiteral("Geldlog"));
+    if (!Frame1->KeurInvoer(m_hoofd.programma().Berichten(),
+            QStringLiteral("Inkomsten of Uitgaven invullen, niet allebij...")))
         return;
-    }
 
     Frame1->VervangPunten();
     Item item = Frame1->NieuwItem();
@@ -169,17 +166,21 @@ void VasteLastenForm::VasteLastVerwijderen()
 void VasteLastenForm::TotaalSom()
 {
     const Totalen totalen = BerekenTotalen(m_vasteLasten);
-    InLabel->setText(QStringLiteral("€ ") + BedragTekst(totalen.inkomsten));
+    InLabel->setText(QStringLiteral("€ ") + CentenTekst(totalen.inkomsten));
     InLabel->adjustSize();
-    OutLabel->setText(QStringLiteral("€ ") + BedragTekst(totalen.uitgaven));
+    OutLabel->setText(QStringLiteral("€ ") + CentenTekst(totalen.uitgaven));
     OutLabel->adjustSize();
 }
 
 void VasteLastenForm::SaveKnop_Click()
 {
+    // A day the month does not have is refused before anything is exported or written.
+    if (m_vasteLasten.Aantal() > 0 && !Frame1->KeurDag(m_hoofd.programma().Berichten()))
+        return;
+
     // An emptied table is stored too, or the deleted fixed costs would come back next time.
     if (m_vasteLasten.Aantal() > 0) {
-        // One date for every row, taken as it stands: a day typed by hand is not checked.
+        // One date for every row.
         const QString datum = Frame1->InvoerDatum();
         ItemRijen rijen;
         rijen.Reserveer(m_vasteLasten.Aantal());

@@ -20,6 +20,9 @@ private Q_SLOTS:
     void opgemaaktVanZeerLangeInvoer_data();
     void opgemaaktVanZeerLangeInvoer();
 
+    void getyptBedrag_data();
+    void getyptBedrag();
+
     void ongeformatteerdVervangtAlleenPunten_data();
     void ongeformatteerdVervangtAlleenPunten();
 
@@ -149,8 +152,6 @@ void TestBedrag::opgemaaktRondtAfOpTweeDecimalen_data()
     QTest::newRow("empty") << QString() << QString();
     QTest::newRow("only blanks are kept") << QStringLiteral("  ") << QStringLiteral("  ");
     QTest::newRow("text after the number") << QStringLiteral("12abc") << QStringLiteral("12abc");
-    QTest::newRow("points become commas even when kept")
-        << QStringLiteral("1.234,56") << QStringLiteral("1,234,56");
     QTest::newRow("two points") << QStringLiteral("1.2.3") << QStringLiteral("1,2,3");
     QTest::newRow("lone sign") << QStringLiteral("-") << QStringLiteral("-");
     QTest::newRow("lone comma") << QStringLiteral(",") << QStringLiteral(",");
@@ -188,6 +189,75 @@ void TestBedrag::opgemaaktVanZeerLangeInvoer()
     QFETCH(QString, invoer);
     QFETCH(QString, opgemaakt);
     QCOMPARE(BedragOpgemaakt(invoer), opgemaakt);
+}
+
+void TestBedrag::getyptBedrag_data()
+{
+    QTest::addColumn<QString>("invoer");
+    QTest::addColumn<QString>("melding"); // empty when taken
+    QTest::addColumn<QString>("opgemaakt"); // stored by adding
+    QTest::addColumn<QString>("ongeformatteerd"); // stored by changing
+    QTest::addColumn<qint64>("centen"); // what both count for
+
+    const auto geenGetal = [](const QString &tekst) {
+        return QStringLiteral("Het bedrag \"%1\" is geen getal.").arg(tekst);
+    };
+    for (const QString &tekst :
+        { u"€ 20"_qs, u"abc"_qs, u"12,5o"_qs, u"1e3"_qs, u"1 000"_qs, u"12abc"_qs, u"--5"_qs,
+            u"- 5"_qs, u"1,234.56"_qs, u"1.23.456,00"_qs, u"1234.567,00"_qs, u"1.234.567"_qs,
+            u"1,5,7"_qs, u"五十"_qs, u"5\n0"_qs, QString(QChar(0)) + u'7' })
+        QTest::newRow(qPrintable(tekst))
+            << tekst << geenGetal(tekst) << QString() << QString() << qint64(0);
+    QTest::newRow("blanks around, not in the message")
+        << u" abc "_qs << geenGetal(u"abc"_qs) << QString() << QString() << qint64(0);
+    QTest::newRow("1.000") << u"1.000"_qs << u"Schrijf \"1.000\" als 1000 of als 1,00."_qs
+                           << QString() << QString() << qint64(0);
+    QTest::newRow("-12.345") << u"-12.345"_qs << u"Schrijf \"-12.345\" als -12345 of als -12,35."_qs
+                             << QString() << QString() << qint64(0);
+    QTest::newRow("ten thousand billion")
+        << u"10000000000000"_qs << u"Het bedrag \"10000000000000\" is te groot."_qs << QString()
+        << QString() << qint64(0);
+    QTest::newRow("rounded up to ten thousand billion")
+        << u"9999999999999,995"_qs << u"Het bedrag \"9999999999999,995\" is te groot."_qs
+        << QString() << QString() << qint64(0);
+
+    QTest::newRow("just below") << u"9999999999999,99"_qs << QString() << u"9999999999999,99"_qs
+                                << u"9999999999999,99"_qs << qint64(999999999999999);
+    QTest::newRow("grouped") << u"1.234,56"_qs << QString() << u"1234,56"_qs << u"1234,56"_qs
+                             << qint64(123456);
+    QTest::newRow("grouped twice") << u"12.345.678,90"_qs << QString() << u"12345678,90"_qs
+                                   << u"12345678,90"_qs << qint64(1234567890);
+    QTest::newRow("grouped, negative, blanks")
+        << u" -2.500,5 "_qs << QString() << u"-2500,50"_qs << u" -2500,5 "_qs << qint64(-250050);
+    QTest::newRow("decimal point")
+        << u"45.00"_qs << QString() << u"45,00"_qs << u"45,00"_qs << qint64(4500);
+    QTest::newRow("four digits before three decimals")
+        << u"1234.567"_qs << QString() << u"1234,57"_qs << u"1234,567"_qs << qint64(123457);
+    QTest::newRow("zero before three decimals")
+        << u"0.125"_qs << QString() << u"0,13"_qs << u"0,125"_qs << qint64(13);
+    QTest::newRow("three decimals, changed row keeps them")
+        << u"2,675"_qs << QString() << u"2,68"_qs << u"2,675"_qs << qint64(268);
+    QTest::newRow("negative half")
+        << u"-0,005"_qs << QString() << u"-0,01"_qs << u"-0,005"_qs << qint64(-1);
+    QTest::newRow("whole") << u"7"_qs << QString() << u"7,00"_qs << u"7"_qs << qint64(700);
+}
+
+void TestBedrag::getyptBedrag()
+{
+    QFETCH(QString, invoer);
+    QFETCH(QString, melding);
+    QFETCH(QString, opgemaakt);
+    QFETCH(QString, ongeformatteerd);
+    QFETCH(qint64, centen);
+
+    QCOMPARE(BedragFout(invoer), melding);
+    if (!melding.isEmpty())
+        return;
+    QCOMPARE(BedragOpgemaakt(invoer), opgemaakt);
+    QCOMPARE(BedragOngeformatteerd(invoer), ongeformatteerd);
+    QCOMPARE(BedragCenten(opgemaakt), centen);
+    QCOMPARE(BedragCenten(ongeformatteerd), centen);
+    QCOMPARE(CentenTekst(centen), BedragTekst(BedragWaarde(ongeformatteerd)));
 }
 
 void TestBedrag::ongeformatteerdVervangtAlleenPunten_data()
@@ -272,6 +342,7 @@ void TestBedrag::elkBedragInCentenKomtOngewijzigdTerug()
                     cent, 2, 10, QLatin1Char('0'));
                 QCOMPARE(BedragOpgemaakt(tekst), tekst);
                 QCOMPARE(BedragTekst(BedragWaarde(tekst)), tekst);
+                QCOMPARE(CentenTekst(BedragCenten(tekst)), tekst);
             }
         }
     }

@@ -17,6 +17,9 @@ private Q_SLOTS:
     void datumTekstUitDeInvoer_data();
     void datumTekstUitDeInvoer();
 
+    void dagFout_data();
+    void dagFout();
+
     void datumTekstTerugGelezen_data();
     void datumTekstTerugGelezen();
     void elkeDagVanElkeMaandKomtTerug();
@@ -112,6 +115,47 @@ void TestDatumTekst::datumTekstUitDeInvoer()
     QFETCH(QString, dag);
     QFETCH(QString, datum);
     QCOMPARE(DatumTekst(jaar, maand, dag), datum);
+}
+
+void TestDatumTekst::dagFout_data()
+{
+    QTest::addColumn<QString>("jaar");
+    QTest::addColumn<QString>("maand");
+    QTest::addColumn<QString>("dag");
+    QTest::addColumn<QString>("melding"); // empty when taken
+
+    const auto rij = [](const char *naam, const char *jaar, const char *maand, const char *dag,
+                         const char *melding) {
+        QTest::newRow(naam) << QString::fromUtf8(jaar) << QString::fromUtf8(maand)
+                            << QString::fromUtf8(dag) << QString::fromUtf8(melding);
+    };
+    rij("45 December", "2026", "December", "45", "Dag 45 bestaat niet in december 2026.");
+    rij("31 December", "2026", "December", "31", "");
+    rij("1 Januari", "2026", "Januari", "1", "");
+    rij("31 November", "2026", "November", "31", "Dag 31 bestaat niet in november 2026.");
+    rij("30 November", "2026", "November", "30", "");
+    rij("31 April", "2026", "April", "31", "Dag 31 bestaat niet in april 2026.");
+    rij("29 Februari, leap year", "2024", "Februari", "29", "");
+    rij("29 Februari 2000", "2000", "Februari", "29", "");
+    rij("29 Februari 2026", "2026", "Februari", "29", "Dag 29 bestaat niet in februari 2026.");
+    rij("leading zero", "2026", "Mei", "07", "");
+    rij("zero", "2026", "Mei", "0", "Dag 0 bestaat niet in mei 2026.");
+    rij("00", "2026", "Mei", "00", "Dag 00 bestaat niet in mei 2026.");
+    rij("three digits", "2026", "Mei", "007", "Dag 007 bestaat niet in mei 2026.");
+    rij("letters", "2026", "December", "xy", "Dag xy bestaat niet in december 2026.");
+    rij("sign", "2026", "Mei", "+3", "Dag +3 bestaat niet in mei 2026.");
+    rij("negative", "2026", "Mei", "-3", "Dag -3 bestaat niet in mei 2026.");
+    rij("empty", "2026", "Mei", "", "Dag  bestaat niet in mei 2026.");
+    rij("no year: 29 Februari may be", "", "Februari", "29", "");
+}
+
+void TestDatumTekst::dagFout()
+{
+    QFETCH(QString, jaar);
+    QFETCH(QString, maand);
+    QFETCH(QString, dag);
+    QFETCH(QString, melding);
+    QCOMPARE(DagFout(jaar, maand, dag), melding);
 }
 
 void TestDatumTekst::datumTekstTerugGelezen_data()

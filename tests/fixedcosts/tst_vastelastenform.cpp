@@ -126,8 +126,8 @@ private Q_SLOTS:
                             << QStringList { u"€ 45,00"_qs, u"€ 0,00"_qs };
         QTest::newRow(",5") << QString() << u",5"_qs << u"- | Huur |  | 0,50"_qs
                             << QStringList { u"€ 0,00"_qs, u"€ 0,50"_qs };
-        QTest::newRow("abc") << u"abc"_qs << QString() << u"- | Huur | abc | "_qs
-                             << QStringList { u"€ 0,00"_qs, u"€ 0,00"_qs };
+        QTest::newRow("1.234,56") << u"1.234,56"_qs << QString() << u"- | Huur | 1234,56 | "_qs
+                                  << QStringList { u"€ 1234,56"_qs, u"€ 0,00"_qs };
         // A sum a single-precision total would get wrong in the cents.
         QTest::newRow("1234567.89")
             << QString() << u"1234567.89"_qs << u"- | Huur |  | 1234567,89"_qs
@@ -164,6 +164,8 @@ private Q_SLOTS:
             << u"Huur"_qs << u" "_qs << u"  "_qs << u"Inkomsten of Uitgaven invullen a.u.b."_qs;
         QTest::newRow("twee bedragen") << u"Huur"_qs << u"1.5"_qs << u"2"_qs
                                        << u"Inkomsten of Uitgaven invullen, niet allebij..."_qs;
+        QTest::newRow("geen getal")
+            << u"Huur"_qs << u"€ 20"_qs << QString() << u"Het bedrag \"€ 20\" is geen getal."_qs;
     }
 
     void onvolledigeInvoerWordtGeweigerd()
@@ -233,11 +235,12 @@ private Q_SLOTS:
     void exportDateertElkeRij_data()
     {
         QTest::addColumn<QString>("dag");
-        QTest::addColumn<QString>("datum");
+        QTest::addColumn<QString>("datum"); // empty when the day is refused
 
-        QTest::newRow("dag 1") << u"1"_qs << u"2026-03-01"_qs;
-        QTest::newRow("dag 12") << u"12"_qs << u"2026-03-12"_qs;
-        QTest::newRow("getypte dag 45") << u"45"_qs << u"2026-03-45"_qs;
+        QTest::newRow("dag 1") << u"1"_qs << u"2026-04-01"_qs;
+        QTest::newRow("dag 30") << u"30"_qs << u"2026-04-30"_qs;
+        QTest::newRow("dag 31 in april") << u"31"_qs << QString();
+        QTest::newRow("getypte dag xy") << u"xy"_qs << QString();
     }
 
     void exportDateertElkeRij()
@@ -247,14 +250,27 @@ private Q_SLOTS:
         m->test.schrijfData(Bestand, HuurEnSalaris);
         m->hoofd.items().VoegToe(Item { u"2026-03-05"_qs, u"Brood"_qs, QString(), u"2,50"_qs });
         open();
+        voegToe(u"Gas"_qs, QString(), u"80"_qs);
+        kiesDatum(u"2026"_qs, u"April"_qs, dag);
 
-        kiesDatum(u"2026"_qs, u"Maart"_qs, dag);
+        if (datum.isEmpty()) {
+            berichten().queue(MessageBoxes::Answer::Ok);
+            Klik(form(), u"SaveKnop"_qs);
+            const QString melding = u"Dag %1 bestaat niet in april 2026."_qs.arg(dag);
+            QCOMPARE(berichten().shown(), QList { GeldlogMelding(melding) });
+            // Nothing exported or written, and the window keeps the row added.
+            QVERIFY(form().isVisible());
+            QCOMPARE(maand(), QStringList { u"2026-03-05 | Brood |  | 2,50"_qs });
+            QCOMPARE(m->test.leesData(Bestand), HuurEnSalaris);
+            QCOMPARE(rijen().size(), 3);
+            return;
+        }
         exporteer();
 
         // After the rows that were there, unchanged.
         QCOMPARE(maand(),
             (QStringList { u"2026-03-05 | Brood |  | 2,50"_qs, datum + u" | Huur |  | 650,00"_qs,
-                datum + u" | Salaris | 2345,50 | "_qs }));
+                datum + u" | Salaris | 2345,50 | "_qs, datum + u" | Gas |  | 80,00"_qs }));
     }
 
     void exportWerktHetHoofdvensterBij()
