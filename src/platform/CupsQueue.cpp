@@ -18,6 +18,7 @@ struct Cups {
     decltype(&cupsGetOption) getOption = nullptr;
     decltype(&cupsGetJobs) getJobs = nullptr;
     decltype(&cupsFreeJobs) freeJobs = nullptr;
+    decltype(&cupsLastError) lastError = nullptr;
 
     Cups()
     {
@@ -30,7 +31,8 @@ struct Cups {
         getOption = reinterpret_cast<decltype(getOption)>(library.resolve("cupsGetOption"));
         getJobs = reinterpret_cast<decltype(getJobs)>(library.resolve("cupsGetJobs"));
         freeJobs = reinterpret_cast<decltype(freeJobs)>(library.resolve("cupsFreeJobs"));
-        if (!getNamedDest || !freeDests || !getOption || !getJobs || !freeJobs)
+        lastError = reinterpret_cast<decltype(lastError)>(library.resolve("cupsLastError"));
+        if (!getNamedDest || !freeDests || !getOption || !getJobs || !freeJobs || !lastError)
             getNamedDest = nullptr;
     }
 
@@ -103,13 +105,18 @@ void CupsQueue::NoteJobs()
 
 bool CupsQueue::JobArrived() const
 {
+    const Cups &cups = Library();
+    if (!cups.loaded())
+        return true;
+    // Qt's hand-over was the last call of libcups on this thread; libcups keeps its answer.
+    if (cups.lastError() >= IPP_STATUS_ERROR_BAD_REQUEST)
+        return false;
     if (m_newest < 0)
         return true;
+    // A queue that keeps no finished jobs may show none: that is no failure.
     const std::optional<QList<Job>> jobs = OurJobs(m_name);
-    if (!jobs)
-        return true;
-    return std::any_of(jobs->begin(), jobs->end(), [this](const Job &job) {
-        return job.id > m_newest && job.state != IPP_JSTATE_CANCELED
-            && job.state != IPP_JSTATE_ABORTED;
+    return !jobs || std::none_of(jobs->begin(), jobs->end(), [this](const Job &job) {
+        return job.id > m_newest
+            && (job.state == IPP_JSTATE_CANCELED || job.state == IPP_JSTATE_ABORTED);
     });
 }

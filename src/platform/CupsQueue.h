@@ -3,8 +3,8 @@
 #include <QString>
 
 // A print queue as CUPS sees it, asked around one job that Qt hands over: whether the queue
-// takes jobs, and whether the job then stands on it. Qt says neither: a queue that refuses
-// the job leaves no trace in QPrinter.
+// takes jobs, and whether CUPS took the job. Qt says neither: a queue that refuses the job
+// leaves no trace in QPrinter.
 //
 // libcups is loaded when a queue is first asked, not linked: it would bring some twenty
 // libraries into every start of the program. Whatever CUPS cannot answer counts as fine, so
@@ -18,8 +18,8 @@ public:
     bool AcceptsJobs() const;
     // Notes the newest of our jobs on the queue, before ours is handed over.
     void NoteJobs();
-    // After the hand-over: false when CUPS shows no job of ours newer than the note, or shows
-    // it cancelled or aborted.
+    // Right after the hand-over: false when CUPS answered it with an error, or shows a job of
+    // ours newer than the note cancelled or aborted.
     bool JobArrived() const;
 
 private:

@@ -147,7 +147,7 @@ bool QtPrinter::EndDoc(QString *error)
     if (m_failure.isEmpty() && m_painter.isActive()) {
         if (!m_painter.end() || m_printer->printerState() == QPrinter::Error)
             m_failure = Refused();
-        // Qt does not tell when the queue turned the job away: it is then not on the queue.
+        // Qt does not tell when the queue turned the job away; CUPS does.
         else if (m_queue && !m_queue->JobArrived())
             m_failure = m_queue->AcceptsJobs() ? Refused() : NotAccepting();
     }
