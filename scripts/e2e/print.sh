@@ -135,6 +135,7 @@ pick_printer Down "$REFUSING_TITLE"
 click "$PRINT" "${PRINT_KNOP[@]}"
 [[ -n $(wait_window Error 30) ]] || fail "no error box on the refusing queue"
 wait_text 'Het afdrukken is mislukt.\nDe printer neemt geen opdrachten aan.' 10
+# The scenario's screenshot: the error box over the print dialog.
 shot
 answer Error Return
 window_shown "$REFUSING_TITLE" || fail "the print dialog closed after the refusal"

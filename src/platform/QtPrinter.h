@@ -15,8 +15,7 @@ class QPrinter;
 
 // A print job on a QPrinter: upright pages, twips mapped through the printer's resolution, so
 // the same positions land on the same places of the paper on every printer. A job on a queue
-// that takes no jobs prints nothing and fails; after the hand-over the job must stand on the
-// queue, or the job failed.
+// that takes no jobs prints nothing and fails, and so does a job that CUPS turns away.
 class QtPrinter final : public Printer {
 public:
     // A job on a printer of the system, on its own paper size when that is A4 or Letter, A4
