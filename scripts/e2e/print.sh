@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
 # A list of 51 entries printed from the real program through its print dialog on a CUPS queue
-# with cups-pdf: the job comes out as a PDF of two pages. The scenario runs a CUPS of its own (its own folder and socket, killed at the end)
-# and leaves the system's CUPS alone. The cups-pdf backend runs only as root.
+# with cups-pdf: the job comes out as a PDF of two pages. First a queue that takes no jobs is
+# picked: the failure is told, the dialog stays, and no job is made. The scenario runs a CUPS
+# of its own (its own folder and socket, killed at the end) and leaves the system's CUPS alone.
+# The cups-pdf backend runs only as root. The message is read over the accessibility bus of a
+# session bus of the scenario's own.
+[[ -n ${E2E_OWN_BUS:-} ]] || E2E_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$@" >&2
 source "$(dirname "$0")/lib.sh"
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 MENU_PRINT=(801 248) # Frame2 (756,9) + MenuKnop(3) (17,211,56,56)
-# In "Geldlog Afdrukken (...)": PrintKnop (354,114,66,24).
+# In "Geldlog Afdrukken (...)": Combo2 (12,14,196,...), PrintKnop (354,114,66,24).
+COMBO2=(110 24)
 PRINT_KNOP=(387 126)
 QUEUE=GeldlogPDF
+# After GeldlogPDF in the system's order, which is by name.
+REFUSING=GeldlogWeigert
 
 ((EUID == 0)) || fail "the cups-pdf backend needs root"
 if ! command -v cupsd >/dev/null || ! command -v pdfinfo >/dev/null \
@@ -83,8 +91,11 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 lpstat -r >/dev/null 2>&1 || fail "the scenario's cupsd did not start"
-lpadmin -p "$QUEUE" -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
+for queue in "$QUEUE" "$REFUSING"; do
+    lpadmin -p "$queue" -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
+done
 lpadmin -d "$QUEUE"
+cupsreject "$REFUSING"
 
 # cups-pdf writes where its configuration says, by default into the PDF folder of the user.
 home=$(getent passwd "$(id -un)" | cut -d: -f6)
@@ -94,15 +105,44 @@ out=${out//\$\{HOME\}/$home}
 out=${out//\$\{USER\}/$(id -un)}
 
 make_program_folder
+# A name and a first description too long for their room on paper: both end in "…" there.
+name="Afdruk $$ met een naam die veel te lang is voor de titelregel en tot over de tijd en de datum zou lopen"
+long="Post 1 met een omschrijving die langer is dan de ruimte tot de kolom Inkomsten en daarom wordt afgekapt"
 for n in $(seq 51); do
-    printf '%s\r\n' "2026-12-$(printf %02d $((n % 28 + 1)))" "Post $n" "" "$n,50" "$SEPARATOR"
-done >"$DATA/Afdruk $$.lst"
+    description="Post $n" income=
+    ((n > 1)) || description=$long income=1234,50
+    printf '%s\r\n' "2026-12-$(printf %02d $((n % 28 + 1)))" "$description" "$income" "$n,50" \
+        "$SEPARATOR"
+done >"$DATA/$name.lst"
 start_geldlog
 open_first_list
 
-# The title is a regular expression for xdotool.
+# pick_printer KEY TITLE: picks the printer above or below in Combo2; the caption names it.
+pick_printer() {
+    click "$PRINT" "${COMBO2[@]}"
+    sleep 0.3
+    xdotool key "$1" Return
+    [[ -n $(wait_window "$2" 5) ]] || fail "no \"$2\" after the pick"
+}
+
+# The titles are regular expressions for xdotool.
 PRINT_TITLE="Geldlog Afdrukken \\($QUEUE\\)"
+REFUSING_TITLE="Geldlog Afdrukken \\($REFUSING\\)"
 open_window PRINT "$PRINT_TITLE" "the print dialog on $QUEUE" "${MENU_PRINT[@]}"
+
+# The refusing queue: the reason in an error box, the dialog stays, and no job on any queue.
+pick_printer Down "$REFUSING_TITLE"
+click "$PRINT" "${PRINT_KNOP[@]}"
+[[ -n $(wait_window Error 30) ]] || fail "no error box on the refusing queue"
+wait_text 'Het afdrukken is mislukt.\nDe printer neemt geen opdrachten aan.' 10
+# The scenario's screenshot: the error box over the print dialog.
+shot
+answer Error Return
+window_shown "$REFUSING_TITLE" || fail "the print dialog closed after the refusal"
+jobs=$(lpstat -W all -o)
+[[ -z $jobs ]] || fail "the refusal left jobs: $jobs"
+
+pick_printer Up "$PRINT_TITLE"
 click "$PRINT" "${PRINT_KNOP[@]}"
 wait_window_gone "$PRINT_TITLE" 30
 
@@ -119,9 +159,8 @@ pages=$(pdfinfo "$E2E_TMP/print.pdf" | sed -n 's/^Pages:[[:space:]]*//p')
 [[ $pages == 2 ]] || fail "the printed list has $pages pages, not 2"
 # The PDF that cups-pdf makes of the PostScript holds no text to read back; the pages are
 # there to be looked at. The places of the texts are checked on the Qt backend's own PDFs.
-pdftoppm -f 1 -l 1 -r 60 -png -singlefile "$E2E_TMP/print.pdf" "$E2E_SHOTS/printed-page"
+pdftoppm -f 1 -l 1 -r 90 -png -singlefile "$E2E_TMP/print.pdf" "$E2E_SHOTS/printed-page"
 pdftoppm -f 2 -l 2 -r 60 -png -singlefile "$E2E_TMP/print.pdf" "$E2E_SHOTS/printed-page-2"
 
-shot
 click "$MAIN" "${EXIT_KNOP[@]}"
 wait_geldlog_ended 10

@@ -29,6 +29,8 @@ public:
 
     // Prints the text with its top left corner at the current position, which stays as it is.
     virtual void Print(const QString &text) = 0;
+    // How wide the text stands on paper in the current font, in twips.
+    virtual int TextWidth(const QString &text) = 0;
     virtual void NewPage() = 0;
     // Ends the document and hands it over. False, with the reason in Dutch when there is one,
     // when the job failed at any step.

@@ -1,14 +1,25 @@
 #include "platform/QtPrinter.h"
 
-#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <cmath>
+
 namespace {
 
 constexpr double TwipsPerInch = 1440.0;
+
+QString Refused()
+{
+    return QStringLiteral("De printer heeft de afdruktaak geweigerd.");
+}
+
+QString NotAccepting()
+{
+    return QStringLiteral("De printer neemt geen opdrachten aan.");
+}
 
 // Paper in the sizes the pages are laid out for; anything else gets A4.
 QPageSize Paper(const QPrinterInfo &info)
@@ -33,6 +44,9 @@ QtPrinter::QtPrinter(const InstalledPrinter &printer, const QString &document)
     m_printer->setPageSize(Paper(info));
     m_printer->setPageOrientation(QPageLayout::Portrait);
     m_printer->setDocName(document);
+    m_queue.emplace(info.printerName());
+    if (!m_queue->AcceptsJobs())
+        m_failure = NotAccepting();
 }
 
 QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer)
@@ -65,6 +79,8 @@ bool QtPrinter::Begin()
 {
     if (!m_begun && m_failure.isEmpty()) {
         m_begun = true;
+        if (m_queue)
+            m_queue->NoteJobs();
         if (!m_painter.begin(m_printer.get()))
             Fail(QStringLiteral("De afdruktaak kon niet worden gestart."));
     }
@@ -87,21 +103,37 @@ double QtPrinter::ToDevice(int twips) const
     return twips * m_printer->resolution() / TwipsPerInch;
 }
 
+void QtPrinter::UseFont()
+{
+    QFont font(FontName());
+    font.setPointSizeF(FontSize());
+    font.setBold(FontBold());
+    if (!m_metrics || font != m_font) {
+        m_font = font;
+        m_metrics.emplace(m_font, m_printer.get());
+        m_fontOnPainter = false;
+    }
+}
+
 void QtPrinter::Print(const QString &text)
 {
     if (!Begin())
         return;
-    QFont font(FontName());
-    font.setPointSizeF(FontSize());
-    font.setBold(FontBold());
-    if (!m_fontSet || font != m_font) {
-        m_font = font;
+    UseFont();
+    if (!m_fontOnPainter) {
         m_painter.setFont(m_font);
-        m_ascent = QFontMetricsF(m_font, m_printer.get()).ascent();
-        m_fontSet = true;
+        m_fontOnPainter = true;
     }
     m_painter.setPen(ForeColor());
-    m_painter.drawText(QPointF(ToDevice(CurrentX()), ToDevice(CurrentY()) + m_ascent), text);
+    m_painter.drawText(
+        QPointF(ToDevice(CurrentX()), ToDevice(CurrentY()) + m_metrics->ascent()), text);
+}
+
+int QtPrinter::TextWidth(const QString &text)
+{
+    UseFont();
+    return static_cast<int>(
+        std::ceil(m_metrics->horizontalAdvance(text) * TwipsPerInch / m_printer->resolution()));
 }
 
 void QtPrinter::NewPage()
@@ -114,7 +146,10 @@ bool QtPrinter::EndDoc(QString *error)
 {
     if (m_failure.isEmpty() && m_painter.isActive()) {
         if (!m_painter.end() || m_printer->printerState() == QPrinter::Error)
-            m_failure = QStringLiteral("De printer heeft de afdruktaak geweigerd.");
+            m_failure = Refused();
+        // Qt does not tell when the queue turned the job away; CUPS does.
+        else if (m_queue && !m_queue->JobArrived())
+            m_failure = m_queue->AcceptsJobs() ? Refused() : NotAccepting();
     }
     if (m_failure.isEmpty())
         return true;

@@ -15,6 +15,8 @@ constexpr int UitgavenKopX = 9990;
 constexpr int InkomstenRechts = 9000;
 constexpr int UitgavenRechts = 10800;
 constexpr int TijdX = 8790;
+// The least room between a text that is cut and what stands to its right.
+constexpr int Tussenruimte = 120;
 constexpr int TitelY = 300;
 constexpr int KopEerstePagina = 990;
 constexpr int KopVolgendePagina = 690;
@@ -37,6 +39,30 @@ void PrintOp(Printer &printer, int x, int y, const QString &tekst)
     printer.SetCurrentX(x);
     printer.SetCurrentY(y);
     printer.Print(tekst);
+}
+
+// The text as far as it fits in `ruimte` twips in the printer's current font; a text cut short
+// ends in "…", after the last whole character before it.
+QString Passend(Printer &printer, const QString &tekst, int ruimte)
+{
+    if (printer.TextWidth(tekst) <= ruimte)
+        return tekst;
+    const QString weglating(u'…');
+    // The longest start that fits with the ellipsis, by halving: `past` fits, `te` does not.
+    qsizetype past = 0;
+    qsizetype te = tekst.size();
+    while (te - past > 1) {
+        const qsizetype midden = (past + te) / 2;
+        if (printer.TextWidth(tekst.left(midden) + weglating) <= ruimte)
+            past = midden;
+        else
+            te = midden;
+    }
+    if (past > 0 && tekst.at(past - 1).isHighSurrogate())
+        --past;
+    while (past > 0 && tekst.at(past - 1).isSpace())
+        --past;
+    return tekst.left(past) + weglating;
 }
 
 // An amount that ends at `rechts`. Every amount text that is not empty is printed: a
@@ -67,7 +93,9 @@ bool PrintLijst(Printer &printer, const LijstAfdruk &afdruk, const Liniaal &bree
     printer.SetFontBold(true);
     printer.SetFontSize(11);
     printer.SetForeColor(TitelKleur);
-    PrintOp(printer, Kantlijn, TitelY, afdruk.lijstNaam);
+    // The name stops before the time and date.
+    PrintOp(printer, Kantlijn, TitelY,
+        Passend(printer, afdruk.lijstNaam, TijdX - Tussenruimte - Kantlijn));
     PrintOp(printer, TijdX, TitelY,
         afdruk.moment.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" / ")
             + afdruk.moment.toString(QStringLiteral("dd-MM-yyyy")));
@@ -77,12 +105,20 @@ bool PrintLijst(Printer &printer, const LijstAfdruk &afdruk, const Liniaal &bree
     PrintKop(printer, KopEerstePagina, afdruk.inkomsten, afdruk.uitgaven);
     printer.SetFontBold(false);
 
+    // A description stops before the first amount column on paper, or else before the right
+    // edge of the page.
+    const int omschrijvingTot = afdruk.inkomsten ? InkomstenKopX
+        : afdruk.uitgaven                        ? UitgavenKopX
+                                                 : UitgavenRechts;
+    const int omschrijvingRuimte = omschrijvingTot - Tussenruimte - OmschrijvingX;
+
     int regel = EersteRegel;
     const int aantal = afdruk.items ? afdruk.items->Aantal() : 0;
     for (int rij = 0; rij < aantal; ++rij) {
         const auto cel = [&](int kolom) { return afdruk.items->Cel(rij, kolom).toString(); };
         PrintOp(printer, Kantlijn, regel, cel(ItemModel::Datum));
-        PrintOp(printer, OmschrijvingX, regel, cel(ItemModel::Omschrijving));
+        PrintOp(printer, OmschrijvingX, regel,
+            Passend(printer, cel(ItemModel::Omschrijving), omschrijvingRuimte));
         if (afdruk.inkomsten)
             PrintBedrag(printer, InkomstenRechts, regel, cel(ItemModel::Inkomsten), breedte);
         if (afdruk.uitgaven)

@@ -27,6 +27,7 @@ using Liniaal = std::function<int(const QString &tekst)>;
 void PrintKop(Printer &printer, int y, bool inkomsten, bool uitgaven);
 
 // The whole list as one job: the title line, heads, a line per entry with new pages as they fill,
-// the closing rule and the totals line; then the document is ended. False, with the reason when
+// the closing rule and the totals line; then the document is ended. A description or a list name
+// too wide for its room on paper is cut short with "…". False, with the reason when
 // the printer gives one, when the job failed.
 bool PrintLijst(Printer &printer, const LijstAfdruk &afdruk, const Liniaal &breedte, QString *fout);

@@ -179,6 +179,47 @@ private Q_SLOTS:
         QCOMPARE(Pagina(Druk(Afdruk()), 1).filter(QStringLiteral(",1500 ")).mid(2), bedragen);
     }
 
+    // A description stops before the first amount column on paper and the list name before the
+    // time and date, both cut with "…" where their room ends, spaces before it dropped (the
+    // recording printer measures 100 twips a character).
+    void afgekapt_data()
+    {
+        QTest::addColumn<QString>("naam");
+        QTest::addColumn<QString>("omschrijving");
+        QTest::addColumn<bool>("inkomsten");
+        QTest::addColumn<QString>("gedruktNaam");
+        QTest::addColumn<QString>("gedruktOmschrijving");
+
+        const auto x = [](int aantal) { return QString(aantal, u'x'); };
+        const QString kort = QStringLiteral("2026 December");
+        QTest::newRow("fits up to 7920") << kort << x(61) << true << kort << x(61);
+        QTest::newRow("one too wide") << kort << x(62) << true << kort << x(60) + u'…';
+        QTest::newRow("spaces before the cut go")
+            << kort << x(58) + QStringLiteral("   yyy") << true << kort << x(58) + u'…';
+        QTest::newRow("no income column: up to 9870")
+            << kort << x(90) << false << kort << x(79) + u'…';
+        QTest::newRow("long name stops at 8670")
+            << x(84) << QStringLiteral("Huur") << true << x(82) + u'…' << QStringLiteral("Huur");
+    }
+
+    void afgekapt()
+    {
+        QFETCH(QString, naam);
+        QFETCH(QString, omschrijving);
+        QFETCH(bool, inkomsten);
+        QFETCH(QString, gedruktNaam);
+        QFETCH(QString, gedruktOmschrijving);
+
+        m_items.VoegToe(Item { QStringLiteral("2026-12-02"), omschrijving, QStringLiteral("1,00"),
+            QStringLiteral("2,00") });
+        LijstAfdruk afdruk = Afdruk(inkomsten);
+        afdruk.lijstNaam = naam;
+        const QStringList pagina = Pagina(Druk(afdruk), 1);
+        QCOMPARE(pagina.first(), QStringLiteral("300,300 ") + gedruktNaam);
+        QCOMPARE(pagina.filter(QStringLiteral(",1500 ")).at(1),
+            QStringLiteral("1800,1500 ") + gedruktOmschrijving);
+    }
+
     // Titles are bold 11 point dark blue; heads bold, entries regular 10 point dark red.
     void lettertypen()
     {

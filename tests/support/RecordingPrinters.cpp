@@ -21,6 +21,9 @@ public:
             FontSize(), FontBold(), ForeColor() });
     }
 
+    // 100 twips a character, whatever the font, so a cut is easy to check by hand.
+    int TextWidth(const QString &text) override { return 100 * static_cast<int>(text.size()); }
+
     void NewPage() override { m_taak.paginas = std::max(m_taak.paginas, 1) + 1; }
 
     bool EndDoc(QString *error) override
