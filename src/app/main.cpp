@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -26,5 +27,11 @@ int main(int argc, char *argv[])
 
     Main venster(programma);
     venster.show();
+    // "geldlog afschrift.csv", as the file manager's "Openen met" starts it: the statement is
+    // read in once the main window stands.
+    if (const QStringList argumenten = QApplication::arguments(); argumenten.size() == 2) {
+        const QString pad = argumenten[1];
+        QTimer::singleShot(0, &venster, [&venster, pad] { venster.LeesBankafschriftIn(pad); });
+    }
     return QApplication::exec();
 }
