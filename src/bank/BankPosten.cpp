@@ -1,0 +1,88 @@
+#include "bank/BankPosten.h"
+
+#include "common/Bedrag.h"
+#include "common/EenRegel.h"
+
+#include <QHash>
+
+namespace {
+
+constexpr qsizetype LangsteOmschrijving = 100;
+
+// What makes two entries the same transaction.
+struct Sleutel {
+    QString datum;
+    QString omschrijving;
+    qint64 inkomsten = 0;
+    qint64 uitgaven = 0;
+
+    friend bool operator==(const Sleutel &, const Sleutel &) = default;
+};
+
+size_t qHash(const Sleutel &sleutel, size_t seed = 0)
+{
+    return qHashMulti(
+        seed, sleutel.datum, sleutel.omschrijving, sleutel.inkomsten, sleutel.uitgaven);
+}
+
+qint64 Centen(QStringView cel)
+{
+    return cel.trimmed().isEmpty() ? 0 : BedragCenten(cel);
+}
+
+Sleutel SleutelVan(
+    QStringView datum, QStringView omschrijving, QStringView inkomsten, QStringView uitgaven)
+{
+    return { datum.trimmed().toString(), omschrijving.toString(), Centen(inkomsten),
+        Centen(uitgaven) };
+}
+
+} // namespace
+
+Item AlsItem(const BankPost &post)
+{
+    const QString naam = EenRegel(post.naam).simplified();
+    const QString omschrijving = EenRegel(post.omschrijving).simplified();
+    QString tekst = naam.isEmpty()
+        ? omschrijving
+        : (omschrijving.isEmpty() ? naam : naam + QStringLiteral(" - ") + omschrijving);
+    if (tekst.size() > LangsteOmschrijving) {
+        qsizetype lengte = LangsteOmschrijving;
+        // Never half of a character of two UTF-16 units.
+        if (tekst.at(lengte - 1).isHighSurrogate())
+            --lengte;
+        tekst.truncate(lengte);
+        tekst = tekst.trimmed();
+    }
+
+    Item item;
+    item.datum = post.datum.toString(Qt::ISODate);
+    item.omschrijving = tekst;
+    if (post.centen < 0)
+        item.uitgaven = CentenTekst(-post.centen);
+    else
+        item.inkomsten = CentenTekst(post.centen);
+    return item;
+}
+
+std::vector<bool> StaanAlInLijst(const ItemRijen &lijst, const std::vector<Item> &nieuw)
+{
+    // How many of each entry the list holds that no new one has answered for yet.
+    QHash<Sleutel, int> over;
+    over.reserve(lijst.Aantal());
+    for (int rij = 0; rij < lijst.Aantal(); ++rij)
+        ++over[SleutelVan(
+            lijst.Cel(rij, 0), lijst.Cel(rij, 1), lijst.Cel(rij, 2), lijst.Cel(rij, 3))];
+
+    std::vector<bool> staanEr;
+    staanEr.reserve(nieuw.size());
+    for (const Item &item : nieuw) {
+        const auto gevonden
+            = over.find(SleutelVan(item.datum, item.omschrijving, item.inkomsten, item.uitgaven));
+        const bool staat = gevonden != over.end() && gevonden.value() > 0;
+        if (staat)
+            --gevonden.value();
+        staanEr.push_back(staat);
+    }
+    return staanEr;
+}
