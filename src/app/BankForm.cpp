@@ -63,7 +63,8 @@ QDate MaandVanLijst(const QString &naam)
 
 QString DagTekst(QDate datum, bool metJaar)
 {
-    QString tekst = QStringLiteral("%1 %2").arg(datum.day()).arg(MaandNaam(datum.month()).toLower());
+    QString tekst
+        = QStringLiteral("%1 %2").arg(datum.day()).arg(MaandNaam(datum.month()).toLower());
     if (metJaar)
         tekst += u' ' + QString::number(datum.year());
     return tekst;
@@ -74,9 +75,9 @@ QString Periode(const Bankafschrift &afschrift)
 {
     if (afschrift.posten.empty())
         return {};
-    const auto [eerste, laatste] = std::minmax_element(afschrift.posten.begin(),
-        afschrift.posten.end(),
-        [](const BankPost &a, const BankPost &b) { return a.datum < b.datum; });
+    const auto [eerste, laatste]
+        = std::minmax_element(afschrift.posten.begin(), afschrift.posten.end(),
+            [](const BankPost &a, const BankPost &b) { return a.datum < b.datum; });
     const QDate van = eerste->datum;
     const QDate tot = laatste->datum;
     if (van == tot)

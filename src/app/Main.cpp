@@ -401,7 +401,8 @@ namespace {
 // The one local file of a drop; empty when it holds anything else.
 QString GesleeptBestand(const QMimeData *data)
 {
-    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+    if (!data || !data->hasUrls() || data->urls().size() != 1
+        || !data->urls().first().isLocalFile())
         return {};
     return data->urls().first().toLocalFile();
 }
