@@ -388,7 +388,7 @@ void Main::LeesBankafschriftIn(const QString &pad)
 void Main::KiesBankafschrift()
 {
     // The bank's file is recognised by its content; the filter only spares the user a search.
-    const QString pad = QFileDialog::getOpenFileName(this, QStringLiteral("Bankafschrift inlezen"),
+    const QString pad = QFileDialog::getOpenFileName(this, QStringLiteral("Bankafschrift kiezen"),
         QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
         QStringLiteral("Bankafschriften (*.csv *.txt *.tab *.xml *.sta *.940 *.mt940);;"
                        "Alle bestanden (*)"));
