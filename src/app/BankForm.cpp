@@ -202,7 +202,11 @@ void BankForm::keyPressEvent(QKeyEvent *event)
 {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        OkKnop_Click();
+        // On "Annuleren", reached with Tab, Enter means that button.
+        if (focusWidget() == CancelKnop)
+            reject();
+        else
+            OkKnop_Click();
         return;
     }
     QDialog::keyPressEvent(event);

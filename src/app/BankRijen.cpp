@@ -9,6 +9,7 @@ namespace {
 
 const QColor Grijs(128, 128, 128);
 const QColor Rood(200, 0, 0);
+constexpr qsizetype LangsteRegel = 200;
 
 } // namespace
 
@@ -35,7 +36,9 @@ BankRijen::BankRijen(
         if (o < onleesbaar.size()
             && (p == nieuw.size() || onleesbaar[o].regel < afschrift.posten[p].regel)) {
             m_redenen.insert(static_cast<int>(m_rijen.size()), onleesbaar[o].Melding());
-            items.Voeg(QString(), onleesbaar[o].tekst, QString(), QString());
+            // Enough of the row to recognise it; a line of junk can be megabytes long.
+            items.Voeg(QString(), QStringView(onleesbaar[o].tekst).left(LangsteRegel), QString(),
+                QString());
             rij.staat = Staat::Onleesbaar;
             ++o;
         } else {

@@ -219,6 +219,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("hoe");
         QTest::newRow("Annuleren") << u"Annuleren"_qs;
         QTest::newRow("Escape") << u"Escape"_qs;
+        QTest::newRow("Enter op Annuleren") << u"Enter"_qs;
         QTest::newRow("niets gekozen") << u"Toevoegen"_qs;
     }
 
@@ -232,7 +233,11 @@ private Q_SLOTS:
             Klik(form(), u"CancelKnop"_qs);
         else if (hoe == u"Escape")
             QTest::keyClick(tabel(), Qt::Key_Escape);
-        else {
+        else if (hoe == u"Enter") {
+            auto *annuleren = Kind<VistaButton>(form(), u"CancelKnop"_qs);
+            annuleren->setFocus();
+            QTest::keyClick(annuleren, Qt::Key_Return);
+        } else {
             for (int rij = 1; rij <= 3; ++rij)
                 Kies(rij, false);
             Klik(form(), u"OkKnop"_qs);
