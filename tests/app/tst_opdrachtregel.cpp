@@ -29,17 +29,21 @@ QByteArray IngRegel(const char *datum, const char *naam, const char *afBij, cons
         + "\";\"100,00\";\"\"\r\n";
 }
 
-// Two equal coffees, a salary of February and, on line 6, an amount no one can read.
+// Two equal coffees, a salary of February from a name with letters that Windows-1252 lacks and,
+// on line 6, an amount no one can read.
 const QByteArray Afschrift = IngKop
     + IngRegel("20260302", "Albert Heijn", "Af", "12,34", "Boodschappen")
     + IngRegel("20260303", "Koffiebar", "Af", "2,50", "")
     + IngRegel("20260303", "Koffiebar", "Af", "2,50", "")
-    + IngRegel("20260225", "Werkgever BV", "Bij", "2500,00", "Salaris februari")
+    + IngRegel("20260225", "Werkgever Łódź", "Bij", "2500,00", "Salaris februari")
     + IngRegel("20260304", "Fout", "Af", "12,5x", "");
 
 const QByteArray Boodschappen = Groep("2026-03-02", "Albert Heijn - Boodschappen", "", "12,34");
 const QByteArray Koffie = Groep("2026-03-03", "Koffiebar", "", "2,50");
-const QByteArray Salaris = Groep("2026-02-25", "Werkgever BV - Salaris februari", "2500,00", "");
+const QByteArray Salaris = Groep("2026-02-25",
+    "Werkgever ?\xF3"
+    "d? - Salaris februari",
+    "2500,00", "");
 const QByteArray Huur = Groep("-", "Huur", "", "800,00");
 
 struct Uitkomst {
