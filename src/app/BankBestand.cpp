@@ -33,8 +33,7 @@ std::optional<QByteArray> LeesBankBestand(const QString &pad, QString *fout, qin
         return Weiger(fout,
             QStringLiteral(
                 "Het bestand \"%1\" is te groot voor een bankafschrift (meer dan %2 MB).")
-                .arg(naam)
-                .arg(grens / (1024 * 1024)));
+                .arg(naam, QString::number(grens / (1024 * 1024))));
     };
     // A regular file says its size at once; nothing of it needs to be read to refuse it.
     if (info.isFile() && info.size() > grens)
