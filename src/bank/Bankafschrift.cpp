@@ -36,7 +36,8 @@ Soort CsvSoort(QString beschrijving, CsvHerkenning vorm)
 
 std::span<const Soort> AlleSoorten()
 {
-    static const std::vector<Soort> soorten { IngCsv(), IngSpaarCsv() };
+    static const std::vector<Soort> soorten { IngCsv(), IngSpaarCsv(), RabobankCsv(), BunqCsv(),
+        KnabCsv(), SnsCsv(), TriodosCsv(), AbnAmroTab(), Camt053(), Mt940() };
     return soorten;
 }
 

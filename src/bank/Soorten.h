@@ -26,6 +26,14 @@ Soort CsvSoort(QString beschrijving, CsvHerkenning vorm);
 
 Soort IngCsv();
 Soort IngSpaarCsv();
+Soort RabobankCsv();
+Soort BunqCsv();
+Soort KnabCsv();
+Soort SnsCsv();
+Soort TriodosCsv();
+Soort AbnAmroTab();
+Soort Camt053();
+Soort Mt940();
 
 // Every kind, in the order they are tried.
 std::span<const Soort> AlleSoorten();

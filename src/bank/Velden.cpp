@@ -39,7 +39,8 @@ void Velden::SplitsIn(QStringView regel, QChar scheiding, QChar aanhaling)
             }
         }
         m_plekken.emplace_back(veld - begin, uit - veld);
-        if (i >= n)
+        // No bank writes this many columns; a line of junk costs no more than this.
+        if (i >= n || Aantal() == HoogstensVelden)
             break;
         ++i; // past the separator
     }

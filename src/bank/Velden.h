@@ -11,6 +11,9 @@
 // exports write every line), is unwrapped first. The buffers are kept from line to line.
 class Velden {
 public:
+    // Fields beyond this many are left out.
+    static constexpr qsizetype HoogstensVelden = 100;
+
     void Splits(QStringView regel, QChar scheiding, QChar aanhaling = u'"');
 
     qsizetype Aantal() const { return static_cast<qsizetype>(m_plekken.size()); }
