@@ -1,5 +1,6 @@
 #include "app/BankForm.h"
 
+#include "app/BankBestand.h"
 #include "app/BankRijen.h"
 #include "bank/Bankafschrift.h"
 #include "common/AfgekaptLabel.h"
@@ -13,11 +14,9 @@
 #include "controls/VistaButton.h"
 #include "platform/BusyCursor.h"
 #include "platform/MessageBoxes.h"
-#include "platform/ReadFile.h"
 #include "platform/Twips.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTreeView>
@@ -31,9 +30,6 @@ const QColor Achtergrond(210, 230, 190);
 const QColor TabelKleur(240, 240, 225);
 const QColor Groen(0, 128, 0);
 const QColor DonkerRood(128, 0, 0);
-
-// The largest bank export is some tens of megabytes; a larger file is no statement.
-constexpr qint64 GrootsteAfschrift = qint64(256) << 20;
 
 // The columns of the table, in twips: the date leaves room for its check box.
 constexpr std::array<int, 4> Kolommen { 1590, 4800, 1500, 1500 };
@@ -218,16 +214,14 @@ void LeesBankafschriftIn(HoofdVenster &hoofd, QWidget *ouder, const QString &pad
     std::optional<Bankafschrift> afschrift;
     {
         BusyCursor bezig;
-        QByteArray inhoud;
-        if (QString fout; !readWholeFile(pad, GrootsteAfschrift, &inhoud, &fout)) {
+        QString fout;
+        const std::optional<QByteArray> inhoud = LeesBankBestand(pad, &fout);
+        if (!inhoud) {
             bezig.release();
-            const QString naam = QFileInfo(pad).fileName();
-            berichten.tell(ouder,
-                QStringLiteral("Kan \"%1\" niet lezen: %2").arg(naam.isEmpty() ? pad : naam, fout),
-                QStringLiteral("Geldlog"), MessageBoxes::Icon::Critical);
+            berichten.tell(ouder, fout, QStringLiteral("Geldlog"), MessageBoxes::Icon::Critical);
             return;
         }
-        afschrift = LeesBankafschrift(inhoud);
+        afschrift = LeesBankafschrift(*inhoud);
     }
     if (!afschrift) {
         berichten.tell(ouder, QStringLiteral("Dit bestand is geen bankafschrift dat Geldlog kent."),

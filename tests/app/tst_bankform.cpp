@@ -266,11 +266,9 @@ private Q_SLOTS:
                               << u"Dit bestand is geen bankafschrift dat Geldlog kent."_qs
                               << informatie;
         QTest::newRow("ontbreekt")
-            << u"weg.csv"_qs << QByteArray()
-            << u"Kan \"weg.csv\" niet lezen: het bestand bestaat niet."_qs << fout;
+            << u"weg.csv"_qs << QByteArray() << u"Het bestand \"%1\" bestaat niet."_qs << fout;
         QTest::newRow("map") << u"map.csv"_qs << QByteArray()
-                             << u"Kan \"map.csv\" niet lezen: het is een map, geen bestand."_qs
-                             << fout;
+                             << u"\"%1\" is een map, geen bestand."_qs << fout;
     }
 
     void weigertWatGeenAfschriftIs()
@@ -298,8 +296,8 @@ private Q_SLOTS:
 
         QVERIFY(!geopend);
         QCOMPARE(m->test.berichten().shown(),
-            (QList<MessageBoxes::Box> { { melding, u"Geldlog"_qs, MessageBoxes::Icon(icoon),
-                MessageBoxes::Buttons::Ok } }));
+            (QList<MessageBoxes::Box> { { melding.arg(QDir::toNativeSeparators(pad)), u"Geldlog"_qs,
+                MessageBoxes::Icon(icoon), MessageBoxes::Buttons::Ok } }));
         QCOMPARE(m->hoofd.items().Aantal(), 0);
         QVERIFY(!waarden().Gewijzigd);
     }
