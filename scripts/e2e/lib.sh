@@ -389,3 +389,37 @@ wait_text() {
         sleep 0.1
     done
 }
+
+# --- The window "Bankafschrift inlezen" -------------------------------------------------------
+# CancelKnop (525,360,66,24), OkKnop "Toevoegen" (595,360,66,24); the chooser of Ctrl+I.
+BANK_TITLE="Bankafschrift inlezen"
+BANK_CHOOSER_TITLE="Bankafschrift kiezen"
+BANK_CANCEL=(558 372)
+BANK_TOEVOEGEN=(628 372)
+
+# ing_statement ROW...: an ING current-account export (UTF-8) of the rows given as
+# "YYYYMMDD;name;Af|Bij;amount;notes", in that order.
+ing_statement() {
+    local row date name direction amount notes
+    printf '%s\r\n' '"Datum";"Naam / Omschrijving";"Rekening";"Tegenrekening";"Code";"Af Bij";"Bedrag (EUR)";"Mutatiesoort";"Mededelingen";"Saldo na mutatie";"Tag"'
+    for row in "$@"; do
+        IFS=';' read -r date name direction amount notes <<<"$row"
+        printf '"%s";"%s";"NL20INGB0001234567";"";"GT";"%s";"%s";"Online bankieren";"%s";"1000,00";""\r\n' \
+            "$date" "$name" "$direction" "$amount" "$notes"
+    done
+}
+
+# open_statement FILE: Ctrl+I in the main window, FILE typed into the chooser; sets BANK to the
+# window "Bankafschrift inlezen".
+open_statement() {
+    local chooser
+    xdotool windowfocus --sync "$MAIN"
+    xdotool key ctrl+i
+    chooser=$(wait_window "$BANK_CHOOSER_TITLE")
+    [[ -n $chooser ]] || fail "Ctrl+I opened no file chooser"
+    xdotool windowfocus --sync "$chooser"
+    xdotool type --delay 10 -- "$1"
+    xdotool key Return
+    BANK=$(wait_window "$BANK_TITLE")
+    [[ -n $BANK ]] || fail "the bank window did not open for $1"
+}

@@ -72,3 +72,26 @@ ABOUT=$(wait_window "$ABOUT_TITLE")
 sleep 0.3
 window_shot "$ABOUT" about
 answer "$ABOUT_TITLE" Escape
+
+# The bank window over the open month "2026 December": a statement read in and added, then a
+# longer one of the same account, whose rows of that first one stand grey.
+ing_statement "20261201;Werkgever B.V.;Bij;2345,50;Salaris december" \
+    "20261202;Woonstichting Thuis;Af;825,00;Huur december" \
+    "20261204;Albert Heijn 1234;Af;64,35;Boodschappen" >"$E2E_TMP/december.csv"
+ing_statement "20261128;Albert Heijn 1234;Af;38,10;Boodschappen" \
+    "20261130;Kinderopvang Zonnetje;Af;412,00;Opvang november" \
+    "20261201;Werkgever B.V.;Bij;2345,50;Salaris december" \
+    "20261202;Woonstichting Thuis;Af;825,00;Huur december" \
+    "20261204;Albert Heijn 1234;Af;64,35;Boodschappen" \
+    "20261207;Eneco;Af;112,00;Termijn december" \
+    "20261208;Bakkerij De Korenaar;Af;12,5x;Brood" \
+    "20261209;Café de Zwaan;Af;23,80;Koffie en gebak" \
+    "20261210;Sociale Verzekeringsbank;Bij;287,40;Kinderbijslag 4e kwartaal" \
+    >"$E2E_TMP/afschrift.csv"
+open_statement "$E2E_TMP/december.csv"
+click "$BANK" "${BANK_TOEVOEGEN[@]}"
+wait_window_gone "$BANK_TITLE"
+open_statement "$E2E_TMP/afschrift.csv"
+sleep 0.5
+window_shot "$BANK" bank-window
+answer "$BANK_TITLE" Escape

@@ -1,6 +1,7 @@
 #include "app/Main.h"
 
 #include "app/AboutForm.h"
+#include "app/BankForm.h"
 #include "app/HelpScherm.h"
 #include "app/Instellingen.h"
 #include "app/KnopPlaatjes.h"
@@ -27,8 +28,13 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDropEvent>
+#include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
+#include <QMimeData>
+#include <QShortcut>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QTreeView>
 
@@ -128,6 +134,10 @@ Main::Main(Programma &programma, QWidget *parent)
     m_timer1->setInterval(1000);
     connect(m_timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
     m_timer1->start();
+
+    setAcceptDrops(true);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this), &QShortcut::activated, this,
+        &Main::KiesBankafschrift);
 }
 
 Main::~Main() = default;
@@ -339,6 +349,11 @@ void Main::ToonTabel()
     m_listView1->show();
 }
 
+void Main::ToonRij(int rij)
+{
+    m_listView1->scrollTo(m_items.index(rij, ItemModel::Datum));
+}
+
 void Main::GrafiekKnop_Click()
 {
     const bool overzicht = !m_frame2->isHidden();
@@ -363,6 +378,51 @@ void Main::HerlaadOmschrijvingen()
     m_invoer->Label5()->setText(
         QStringLiteral("Omschrijving (%1)").arg(m_invoer->Combo4()->count() - 1));
     m_invoer->Label5()->adjustSize();
+}
+
+void Main::LeesBankafschriftIn(const QString &pad)
+{
+    ::LeesBankafschriftIn(*this, this, pad);
+}
+
+void Main::KiesBankafschrift()
+{
+    // The bank's file is recognised by its content; the filter only spares the user a search.
+    const QString pad = QFileDialog::getOpenFileName(this, QStringLiteral("Bankafschrift kiezen"),
+        QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
+        QStringLiteral("Bankafschriften (*.csv *.txt *.tab *.xml *.sta *.940 *.mt940);;"
+                       "Alle bestanden (*)"));
+    if (!pad.isEmpty())
+        LeesBankafschriftIn(pad);
+}
+
+namespace {
+
+// The one local file of a drop; empty when it holds anything else.
+QString GesleeptBestand(const QMimeData *data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1
+        || !data->urls().first().isLocalFile())
+        return {};
+    return data->urls().first().toLocalFile();
+}
+
+} // namespace
+
+void Main::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!GesleeptBestand(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Main::dropEvent(QDropEvent *event)
+{
+    const QString pad = GesleeptBestand(event->mimeData());
+    if (pad.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The drop is finished first: the program that the file came from waits for it.
+    QTimer::singleShot(0, this, [this, pad] { LeesBankafschriftIn(pad); });
 }
 
 QString Main::InstellingenPad() const

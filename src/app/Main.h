@@ -34,11 +34,18 @@ public:
     QLabel &InkLabel() override { return *m_inkLabel; }
     QLabel &UitLabel() override { return *m_uitLabel; }
     void ToonTabel() override;
+    void ToonRij(int rij) override;
     QList<QWidget *> AchtergrondVlakken() override;
     void HerlaadOmschrijvingen() override;
 
+    // Opens the window "Bankafschrift inlezen" on a bank's statement file.
+    void LeesBankafschriftIn(const QString &pad);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A statement file dropped on the window is read in.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void BouwTabel();
@@ -53,6 +60,7 @@ private:
     void HelpKnop_Click();
     void GrafiekKnop_Click();
     void Timer1_Timer();
+    void KiesBankafschrift();
 
     // Entry editing
     void ItemToevoegen();

@@ -1,4 +1,5 @@
 #include "app/Main.h"
+#include "app/Opdrachtregel.h"
 #include "app/ProgrammaMap.h"
 #include "app/Toepassing.h"
 #include "common/Programma.h"
@@ -8,24 +9,69 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// The names the user's data folder is found by, the same with or without a window.
+void Benoem()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Geldlog"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(GELDLOG_VERSION));
+}
+
+QString ProgrammaMap()
+{
+    return KiesProgrammaMap(QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+// A command runs without a display: no window system is needed, and none is opened.
+int Opdracht(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    Benoem();
+    QTextStream uit(stdout);
+    QTextStream fout(stderr);
+    return VoerOpdrachtUit(ProgrammaMap(), QCoreApplication::arguments(), uit, fout);
+}
+
+QStringList Argumenten(int argc, char *argv[])
+{
+    QStringList argumenten;
+    for (int i = 0; i < argc; ++i)
+        argumenten.append(QString::fromLocal8Bit(argv[i]));
+    return argumenten;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (IsOpdracht(Argumenten(argc, argv)))
+        return Opdracht(argc, argv);
+
     QApplication application(argc, argv);
     RichtToepassingIn();
-    QApplication::setApplicationName(QStringLiteral("Geldlog"));
-    QApplication::setApplicationVersion(QStringLiteral(GELDLOG_VERSION));
+    Benoem();
     // Lets the desktop match the window to the menu entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("geldlog"));
 
     SystemClock klok;
     QtMessageBoxes berichten;
     QtPrinters printers;
-    Programma programma(KiesProgrammaMap(QApplication::applicationDirPath(),
-                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)),
-        berichten, klok, printers);
+    Programma programma(ProgrammaMap(), berichten, klok, printers);
 
     Main venster(programma);
     venster.show();
+    // "geldlog afschrift.csv", as the file manager's "Openen met" starts it: the statement is
+    // read in once the main window stands.
+    if (const QStringList argumenten = QApplication::arguments(); argumenten.size() == 2) {
+        const QString pad = argumenten[1];
+        QTimer::singleShot(0, &venster, [&venster, pad] { venster.LeesBankafschriftIn(pad); });
+    }
     return QApplication::exec();
 }

@@ -24,6 +24,8 @@ public:
 
     // Brings the entry table back when the help screen stands in its place.
     virtual void ToonTabel() = 0;
+    // Scrolls the entry table so that row `rij` is in view.
+    virtual void ToonRij(int rij) = 0;
 
     // The window and its four panels, which carry the user's background colour.
     virtual QList<QWidget *> AchtergrondVlakken() = 0;

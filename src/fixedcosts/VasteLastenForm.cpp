@@ -3,6 +3,7 @@
 #include "common/Bedrag.h"
 #include "common/HoofdVenster.h"
 #include "common/InvoerPaneel.h"
+#include "common/LijstAanvullen.h"
 #include "common/Omschrijvingen.h"
 #include "common/Opmaak.h"
 #include "common/Programma.h"
@@ -189,12 +190,7 @@ void VasteLastenForm::SaveKnop_Click()
                 m_vasteLasten.Cel(rij, ItemModel::Inkomsten),
                 m_vasteLasten.Cel(rij, ItemModel::Uitgaven));
         }
-        ItemModel &items = m_hoofd.items();
-        items.VoegToe(std::move(rijen));
-        TotalenBerekenen(m_hoofd);
-        m_hoofd.Label6().setText(AantalItemsTekst(items.Aantal()));
-        // The month now holds rows that are not saved yet.
-        m_hoofd.programma().Waarden().Gewijzigd = true;
+        VulLijstAan(m_hoofd, std::move(rijen));
     }
 
     // The rows exported stay in the month whether or not their file could be written.

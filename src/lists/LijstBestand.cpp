@@ -81,6 +81,14 @@ bool LeesGroep(TextLines &bestand, QByteArrayView datum, ItemRijen &rijen)
     return SlaOver(bestand, 1);
 }
 
+// Room for the rows a file of this size usually holds, so their records are not copied again and
+// again while they grow. The texts need no such guess: their block grows in place.
+void ReserveerVoor(const QIODevice &in, ItemRijen &rijen)
+{
+    if (!in.isSequential())
+        rijen.Reserveer(std::clamp<qint64>(in.size() - in.pos(), 0, 1 << 26) / 48);
+}
+
 } // namespace
 
 bool SchrijfLijst(QIODevice &uit, const ItemRijen &rijen, QString *fout)
@@ -116,10 +124,7 @@ bool SchrijfLijst(QIODevice &uit, const ItemRijen &rijen, QString *fout)
 ItemRijen LeesLijst(QIODevice &in, Groepen soort)
 {
     ItemRijen rijen;
-    // Room for the rows a file of this size usually holds, so their records are not copied again
-    // and again while they grow. The texts need no such guess: their block grows in place.
-    if (!in.isSequential())
-        rijen.Reserveer(std::clamp<qint64>(in.size() - in.pos(), 0, 1 << 26) / 48);
+    ReserveerVoor(in, rijen);
     TextLines bestand(in);
     while (!bestand.atEnd()) {
         const QByteArrayView datum = bestand.readBytes();
@@ -157,6 +162,22 @@ std::optional<double> LeesSaldo(QIODevice &in)
     if (bestand.failed())
         return std::nullopt;
     return inkomsten - uitgaven;
+}
+
+std::optional<ItemRijen> LeesVolledigeLijst(QIODevice &in)
+{
+    ItemRijen rijen;
+    ReserveerVoor(in, rijen);
+    TextLines bestand(in);
+    while (!bestand.atEnd()) {
+        if (!LeesGroep(bestand, bestand.readBytes(), rijen))
+            return std::nullopt;
+        rijen.SluitRij();
+    }
+    if (bestand.failed())
+        return std::nullopt;
+    rijen.Krimp();
+    return rijen;
 }
 
 QString LijstNaamFout(const QString &naam)

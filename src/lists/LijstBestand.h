@@ -24,6 +24,9 @@ ItemRijen LeesLijst(QIODevice &in, Groepen soort = Groepen::Gedateerd);
 // Income minus expenses over every complete group, "-" groups included; nothing when the
 // file ends inside a group.
 std::optional<double> LeesSaldo(QIODevice &in);
+// Every group of both kinds, in the order of the file; nothing when the file ends inside a group
+// or reading failed. For whoever writes the list back: nothing of it may get lost.
+std::optional<ItemRijen> LeesVolledigeLijst(QIODevice &in);
 
 // "" when `naam` can be a file name in the Data folder, else the Dutch reason why not.
 QString LijstNaamFout(const QString &naam);

@@ -19,7 +19,17 @@ MessageBoxes::Answer QtMessageBoxes::show(QWidget *parent, const Box &box)
     QMessageBox dialog(parent);
     dialog.setWindowTitle(box.title);
     dialog.setText(box.text);
-    dialog.setIcon(box.icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon);
+    switch (box.icon) {
+    case Icon::None:
+        dialog.setIcon(QMessageBox::NoIcon);
+        break;
+    case Icon::Information:
+        dialog.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Critical:
+        dialog.setIcon(QMessageBox::Critical);
+        break;
+    }
 
     if (box.buttons == Buttons::Ok) {
         dialog.setDefaultButton(dialog.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));

@@ -8,7 +8,7 @@ class QWidget;
 // QMessageBox themselves, so a test can script the answers and see every box that was shown.
 class MessageBoxes {
 public:
-    enum class Icon { None, Critical };
+    enum class Icon { None, Information, Critical };
     enum class Buttons { Ok, YesNo };
     enum class Answer { Ok, Yes, No };
     // The button of a Yes/No box that Enter presses. A question whose Yes throws data away

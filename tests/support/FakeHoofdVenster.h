@@ -29,6 +29,7 @@ public:
     QLabel &InkLabel() override { return m_inkLabel; }
     QLabel &UitLabel() override { return m_uitLabel; }
     void ToonTabel() override { m_tabelZichtbaar = true; }
+    void ToonRij(int rij) override { m_getoondeRij = rij; }
     QList<QWidget *> AchtergrondVlakken() override { return { &m_venster }; }
     void HerlaadOmschrijvingen() override
     {
@@ -37,6 +38,8 @@ public:
     }
 
     bool tabelZichtbaar() const { return m_tabelZichtbaar; }
+    // The row last scrolled into view, -1 when none was.
+    int getoondeRij() const { return m_getoondeRij; }
     void verbergTabel() { m_tabelZichtbaar = false; }
 
     // How often the descriptions were loaded again, and the items of the last load.
@@ -67,6 +70,7 @@ private:
     QLabel m_inkLabel { QStringLiteral("€ 00,00") };
     QLabel m_uitLabel { QStringLiteral("€ 00,00") };
     bool m_tabelZichtbaar = true;
+    int m_getoondeRij = -1;
     QWidget m_venster;
     QComboBox m_combo4;
     int m_herladen = 0;

@@ -38,7 +38,9 @@ char *toString(const MessageBoxes::Box &box)
         : QStringLiteral("Yes/No, default Yes");
     const QString text = QStringLiteral("Box(\"%1\", title \"%2\", icon %3, buttons %4)")
                              .arg(box.text, box.title)
-                             .arg(box.icon == MessageBoxes::Icon::Critical ? u"critical" : u"none")
+                             .arg(box.icon == MessageBoxes::Icon::Critical         ? u"critical"
+                                     : box.icon == MessageBoxes::Icon::Information ? u"information"
+                                                                                   : u"none")
                              .arg(buttons);
     return qstrdup(text.toUtf8().constData());
 }

@@ -1,0 +1,95 @@
+// The window "Bankafschrift inlezen" with a statement of 10,000 transactions over a month of
+// 100,000 entries in the real main window: opening it until it is painted, and adding them all.
+#include "app/BankForm.h"
+
+#include "../common/Rijen.h"
+#include "BenchProgramma.h"
+#include "Figure.h"
+#include "SnelsteTijd.h"
+#include "app/Main.h"
+#include "bank/Bankafschrift.h"
+#include "controls/VistaButton.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <optional>
+
+namespace {
+
+constexpr int Posten = 10000;
+constexpr int MaandItems = 100000;
+constexpr int Herhalingen = 7;
+
+// Transactions of typical length over one month, every fourth one received.
+Bankafschrift GrootAfschrift()
+{
+    Bankafschrift afschrift;
+    afschrift.bank = QStringLiteral("ING");
+    afschrift.soort = QStringLiteral("CSV");
+    afschrift.rekening = QStringLiteral("NL20INGB0001234567");
+    afschrift.posten.reserve(Posten);
+    for (int i = 0; i < Posten; ++i) {
+        afschrift.posten.push_back(
+            { QDate(2026, 12, 1 + i % 28), QStringLiteral("Winkel %1 Amsterdam").arg(i % 500),
+                QStringLiteral("Pasbetaling %1").arg(i), (i % 4 == 0 ? 1 : -1) * (100 + i * 7),
+                QString(), i + 2 });
+    }
+    return afschrift;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    BenchProgramma<> bench;
+    bench.programma.Waarden().LijstNaam = QStringLiteral("December 2026");
+    const Bankafschrift afschrift = GrootAfschrift();
+    const ItemRijen maand = TypischeRijen(MaandItems);
+
+    Main hoofd(bench.programma);
+    hoofd.show();
+    QApplication::processEvents();
+
+    std::optional<BankForm> form;
+    const auto openen = [&] {
+        form.emplace(hoofd, afschrift, &hoofd);
+        form->show();
+        QApplication::processEvents();
+    };
+    // The window itself over a new month, then with the check of every transaction against a
+    // month that holds many entries already.
+    ReportFigure("BankForm openen, 10.000 posten, lege maand",
+        SnelsteMs(
+            Herhalingen, [] {}, openen, [&] { form.reset(); }),
+        "ms", 100);
+    hoofd.items().VoegToe(ItemRijen(maand));
+    ReportFigure("BankForm openen, 10.000 posten, maand van 100.000 items",
+        SnelsteMs(
+            Herhalingen, [] {}, openen, [&] { form.reset(); }),
+        "ms", 100);
+
+    const double toevoegen = SnelsteMs(
+        Herhalingen,
+        [&] {
+            hoofd.items().MaakLeeg();
+            hoofd.items().VoegToe(ItemRijen(maand));
+            openen();
+        },
+        [&] {
+            QTest::mouseClick(form->findChild<VistaButton *>(QStringLiteral("OkKnop")),
+                Qt::LeftButton, {}, QPoint(5, 5));
+            QApplication::processEvents();
+        },
+        [&] {
+            if (form->isVisible() || hoofd.items().Aantal() != MaandItems + Posten)
+                qFatal("the transactions were not added");
+            form.reset();
+        });
+    ReportFigure(
+        "10.000 bankposten toevoegen aan een maand van 100.000 items", toevoegen, "ms", 50);
+    // Leaving asks nothing about the rows added.
+    bench.programma.Waarden().Gewijzigd = false;
+    return 0;
+}

@@ -1,0 +1,233 @@
+#include "app/BankForm.h"
+
+#include "app/BankBestand.h"
+#include "app/BankRijen.h"
+#include "bank/Bankafschrift.h"
+#include "common/AfgekaptLabel.h"
+#include "common/Bedrag.h"
+#include "common/HoofdVenster.h"
+#include "common/LijstAanvullen.h"
+#include "common/MaandNamen.h"
+#include "common/Opmaak.h"
+#include "common/Programma.h"
+#include "controls/MaakKnop.h"
+#include "controls/VistaButton.h"
+#include "platform/BusyCursor.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Twips.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTreeView>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+const QColor Achtergrond(210, 230, 190);
+const QColor TabelKleur(240, 240, 225);
+const QColor Groen(0, 128, 0);
+const QColor DonkerRood(128, 0, 0);
+
+// The columns of the table, in twips: the date leaves room for its check box.
+constexpr std::array<int, 4> Kolommen { 1590, 4800, 1500, 1500 };
+constexpr int TabelLinks = 225;
+
+// The month a list is named after: a year and a month name in either order, as "2026 Maart" or
+// as the new-list dialog names it, "Maart 2026". Invalid for any other name.
+QDate MaandVanLijst(const QString &naam)
+{
+    const QStringList delen = naam.split(u' ', Qt::SkipEmptyParts);
+    if (delen.size() != 2)
+        return {};
+    for (int jaarDeel = 0; jaarDeel < 2; ++jaarDeel) {
+        const QString &jaar = delen[jaarDeel];
+        const QString &maand = delen[1 - jaarDeel];
+        if (jaar.size() != 4 || !std::all_of(jaar.begin(), jaar.end(), [](QChar c) {
+                return c >= u'0' && c <= u'9';
+            }))
+            continue;
+        for (int nummer = 1; nummer <= 12; ++nummer) {
+            if (maand.compare(MaandNaam(nummer), Qt::CaseInsensitive) == 0)
+                return QDate(jaar.toInt(), nummer, 1);
+        }
+    }
+    return {};
+}
+
+QString DagTekst(QDate datum, bool metJaar)
+{
+    QString tekst
+        = QStringLiteral("%1 %2").arg(datum.day()).arg(MaandNaam(datum.month()).toLower());
+    if (metJaar)
+        tekst += u' ' + QString::number(datum.year());
+    return tekst;
+}
+
+// "3 januari – 31 januari 2026"; the year twice only when the period spans the turn of a year.
+QString Periode(const Bankafschrift &afschrift)
+{
+    if (afschrift.posten.empty())
+        return {};
+    const auto [eerste, laatste]
+        = std::minmax_element(afschrift.posten.begin(), afschrift.posten.end(),
+            [](const BankPost &a, const BankPost &b) { return a.datum < b.datum; });
+    const QDate van = eerste->datum;
+    const QDate tot = laatste->datum;
+    if (van == tot)
+        return DagTekst(van, true);
+    return DagTekst(van, van.year() != tot.year()) + QStringLiteral(" – ") + DagTekst(tot, true);
+}
+
+QString Posten(int aantal)
+{
+    return aantal == 1 ? QStringLiteral("1 post") : QStringLiteral("%1 posten").arg(aantal);
+}
+
+// An amount label whose right edge stays under its column's right edge.
+QLabel *BedragLabel(QWidget *ouder, const char *naam, int rechts, int boven, const QColor &kleur)
+{
+    QLabel *label = MaakLabel(ouder, naam, QString(), twips::point(0, boven));
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label->setGeometry(twips::rect(rechts - 1800, boven, 1800, 270));
+    ZetKleur(*label, QPalette::WindowText, kleur);
+    return label;
+}
+
+} // namespace
+
+BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget *parent)
+    : QDialog(parent)
+    , m_hoofd(hoofd)
+    , m_maand(MaandVanLijst(hoofd.programma().Waarden().LijstNaam))
+{
+    RichtDialoogIn(*this, QStringLiteral("BankForm"), QStringLiteral("Bankafschrift inlezen"),
+        10200, 6450, Achtergrond);
+
+    m_rijen = new BankRijen(afschrift, hoofd.items().Rijen(), m_maand, this);
+    BouwKop(afschrift);
+
+    ListView1 = MaakLijst(this, "ListView1", twips::rect(TabelLinks, 720, 9690, 4200), TabelKleur);
+    ListView1->setFont(Arial(9.75));
+    ListView1->setModel(m_rijen);
+    for (int kolom = 0; kolom < ItemModel::AantalKolommen; ++kolom)
+        ListView1->setColumnWidth(kolom, twips::toPixels(Kolommen[kolom]));
+
+    Label3 = MaakLabel(this, "Label3", QString(), twips::point(TabelLinks, 4980));
+    const int inkomstenRechts = TabelLinks + Kolommen[0] + Kolommen[1] + Kolommen[2];
+    InLabel = BedragLabel(this, "InLabel", inkomstenRechts, 4980, Groen);
+    OutLabel = BedragLabel(this, "OutLabel", inkomstenRechts + Kolommen[3], 4980, DonkerRood);
+
+    Check1 = new QCheckBox(this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setFont(Arial(9, true));
+    Check1->move(twips::point(TabelLinks, 5460));
+    if (m_maand.isValid()) {
+        Check1->setText(QStringLiteral("Alleen %1 %2")
+                            .arg(MaandNaam(m_maand.month()).toLower())
+                            .arg(m_maand.year()));
+        Check1->setChecked(true);
+        Check1->adjustSize();
+        connect(Check1, &QCheckBox::toggled, m_rijen, &BankRijen::ZetAlleenMaand);
+    } else {
+        Check1->hide();
+    }
+
+    CancelKnop = MaakKnop(this, QStringLiteral("CancelKnop"), QStringLiteral("Annuleren"),
+        twips::rect(7875, 5400, 990, 360));
+    connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
+    OkKnop = MaakKnop(this, QStringLiteral("OkKnop"), QStringLiteral("Toevoegen"),
+        twips::rect(8925, 5400, 990, 360));
+    OkKnop->setToolTip(QStringLiteral(" Gekozen posten aan de lijst toevoegen "));
+    connect(OkKnop, &VistaButton::Click, this, &BankForm::OkKnop_Click);
+
+    connect(m_rijen, &BankRijen::KeuzeGewijzigd, this, &BankForm::ToonKeuze);
+    ToonKeuze();
+    ListView1->setFocus();
+}
+
+BankForm::~BankForm() = default;
+
+void BankForm::BouwKop(const Bankafschrift &afschrift)
+{
+    QStringList kop { afschrift.bank };
+    if (!afschrift.rekening.isEmpty())
+        kop << afschrift.rekening;
+    if (const QString periode = Periode(afschrift); !periode.isEmpty())
+        kop << periode;
+    auto *label1 = new AfgekaptLabel(kop.join(QStringLiteral(", ")), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setFont(Arial(9, true));
+    label1->setGeometry(twips::rect(TabelLinks, 150, 9690, 270));
+    Label1 = label1;
+
+    QString telling = afschrift.Naam() + QStringLiteral(": ")
+        + Posten(static_cast<int>(afschrift.posten.size()));
+    if (const int al = m_rijen->AantalAlInLijst(); al > 0) {
+        telling += al == 1 ? QStringLiteral(", 1 staat al in de lijst")
+                           : QStringLiteral(", %1 staan al in de lijst").arg(al);
+    }
+    if (const int onleesbaar = m_rijen->AantalOnleesbaar(); onleesbaar > 0) {
+        telling += onleesbaar == 1 ? QStringLiteral(", 1 regel is onleesbaar")
+                                   : QStringLiteral(", %1 regels zijn onleesbaar").arg(onleesbaar);
+    }
+    auto *label2 = new AfgekaptLabel(telling + u'.', this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->setFont(Arial(9));
+    label2->setGeometry(twips::rect(TabelLinks, 420, 9690, 270));
+    Label2 = label2;
+}
+
+void BankForm::ToonKeuze()
+{
+    Label3->setText(QStringLiteral("Gekozen: ") + Posten(m_rijen->AantalGekozen()));
+    Label3->adjustSize();
+    InLabel->setText(QStringLiteral("€ ") + CentenTekst(m_rijen->GekozenInkomsten()));
+    OutLabel->setText(QStringLiteral("€ ") + CentenTekst(m_rijen->GekozenUitgaven()));
+}
+
+void BankForm::OkKnop_Click()
+{
+    VulLijstAan(m_hoofd, m_rijen->GekozenRijen());
+    accept();
+}
+
+void BankForm::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        // On "Annuleren", reached with Tab, Enter means that button.
+        if (focusWidget() == CancelKnop)
+            reject();
+        else
+            OkKnop_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void LeesBankafschriftIn(HoofdVenster &hoofd, QWidget *ouder, const QString &pad)
+{
+    MessageBoxes &berichten = hoofd.programma().Berichten();
+    std::optional<Bankafschrift> afschrift;
+    {
+        BusyCursor bezig;
+        QString fout;
+        const std::optional<QByteArray> inhoud = LeesBankBestand(pad, &fout);
+        if (!inhoud) {
+            bezig.release();
+            berichten.tell(ouder, fout, QStringLiteral("Geldlog"), MessageBoxes::Icon::Critical);
+            return;
+        }
+        afschrift = LeesBankafschrift(*inhoud);
+    }
+    if (!afschrift) {
+        berichten.tell(ouder, QStringLiteral("Dit bestand is geen bankafschrift dat Geldlog kent."),
+            QStringLiteral("Geldlog"), MessageBoxes::Icon::Information);
+        return;
+    }
+    BankForm form(hoofd, *afschrift, ouder);
+    form.exec();
+}

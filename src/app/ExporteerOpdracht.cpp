@@ -1,0 +1,108 @@
+#include "app/ExporteerOpdracht.h"
+
+#include "app/OpdrachtLijst.h"
+#include "common/Bedrag.h"
+#include "common/ItemModel.h"
+#include "lists/LijstBestand.h"
+#include "platform/SafeWrite.h"
+#include "platform/WriteError.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QTextStream>
+
+namespace {
+
+// Written in pieces of this size, so a long list never needs its whole file in memory.
+constexpr qsizetype Blok = 256 * 1024;
+
+// A cell that holds the separator, a quote or a line break is quoted, its quotes doubled.
+void VoegCel(QByteArray &regel, QStringView cel)
+{
+    QByteArray tekst = cel.toUtf8();
+    if (tekst.contains(';') || tekst.contains('"') || tekst.contains('\r')
+        || tekst.contains('\n')) {
+        tekst.replace('"', "\"\"");
+        tekst = '"' + tekst + '"';
+    }
+    regel += tekst;
+}
+
+// A spreadsheet runs a cell that starts with one of these as a formula; a description from a
+// bank file is someone else's text.
+QString GeenFormule(QStringView cel)
+{
+    if (!cel.isEmpty() && QStringView(u"=+-@\t\r").contains(cel.front()))
+        return u'\'' + cel.toString();
+    return cel.toString();
+}
+
+QString Bedrag(QStringView cel)
+{
+    return cel.isEmpty() ? QString() : CentenTekst(BedragCenten(cel));
+}
+
+} // namespace
+
+bool SchrijfCsv(QIODevice &uit, const ItemRijen &rijen, QString *fout)
+{
+    QByteArray blok = "\xEF\xBB\xBF"
+                      "Datum;Omschrijving;Inkomsten;Uitgaven\r\n";
+    for (int rij = 0; rij < rijen.Aantal(); ++rij) {
+        const QStringView datum = rijen.Cel(rij, ItemModel::Datum);
+        if (datum == u"-")
+            continue;
+        VoegCel(blok, GeenFormule(datum));
+        blok += ';';
+        VoegCel(blok, GeenFormule(rijen.Cel(rij, ItemModel::Omschrijving)));
+        blok += ';';
+        VoegCel(blok, Bedrag(rijen.Cel(rij, ItemModel::Inkomsten)));
+        blok += ';';
+        VoegCel(blok, Bedrag(rijen.Cel(rij, ItemModel::Uitgaven)));
+        blok += "\r\n";
+        if (blok.size() >= Blok) {
+            if (!writeAll(uit, blok.constData(), blok.size(), fout))
+                return false;
+            blok.clear();
+        }
+    }
+    return writeAll(uit, blok.constData(), blok.size(), fout);
+}
+
+Afloop Exporteer(const Programma &programma, const QString &lijst, const QString &bestand,
+    QTextStream &uit, QTextStream &fout)
+{
+    QString reden;
+    const std::optional<OpdrachtLijst> gelezen
+        = LeesOpdrachtLijst(programma, lijst, QStringLiteral("er is niets geëxporteerd"), &reden);
+    if (!gelezen) {
+        fout << reden << '\n';
+        return Geweigerd;
+    }
+    if (!gelezen->bestaat) {
+        fout << QStringLiteral("De lijst \"%1\" bestaat niet.").arg(lijst) << '\n';
+        return Geweigerd;
+    }
+    // Written over its own list file, the month would be gone.
+    if (QFileInfo(bestand).canonicalFilePath()
+        == QFileInfo(LijstPad(programma, lijst)).canonicalFilePath()) {
+        fout << QStringLiteral("\"%1\" is het bestand van de lijst zelf; kies een ander bestand.")
+                    .arg(QDir::toNativeSeparators(bestand))
+             << '\n';
+        return Geweigerd;
+    }
+    if (!writeFileSafely(
+            bestand,
+            [&gelezen](QIODevice &csv, QString *waarom) {
+                return SchrijfCsv(csv, gelezen->rijen, waarom);
+            },
+            &reden)) {
+        fout << reden << '\n';
+        return Geweigerd;
+    }
+    uit << QStringLiteral("De lijst \"%1\" is geëxporteerd naar \"%2\".")
+               .arg(lijst, QDir::toNativeSeparators(bestand))
+        << '\n';
+    return Gedaan;
+}

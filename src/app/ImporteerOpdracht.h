@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/Afloop.h"
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+class Programma;
+class QTextStream;
+
+// `geldlog importeer <bestand> <lijst>`: the new transactions of a bank file added to a list.
+struct ImporteerOpdracht {
+    QString bestand; // the bank file
+    QString lijst; // the list's name, as in the save dialog
+    // Only the transactions booked in this month; the day is ignored.
+    std::optional<QDate> maand;
+    bool proef = false; // show what would be added, write nothing
+};
+
+// Reads the bank file, leaves out the transactions the list already holds (counted as a multiset)
+// and writes the list with the others added, safely as a save does; a missing list is made.
+// Reports to `uit`; refusals and unreadable rows go to `fout`.
+Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, QTextStream &uit,
+    QTextStream &fout);

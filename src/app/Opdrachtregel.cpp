@@ -1,0 +1,164 @@
+#include "app/Opdrachtregel.h"
+
+#include "app/ExporteerOpdracht.h"
+#include "app/ImporteerOpdracht.h"
+#include "app/OverzichtOpdracht.h"
+#include "bank/Bankafschrift.h"
+#include "common/Programma.h"
+#include "platform/Clock.h"
+#include "platform/MessageBoxes.h"
+#include "platform/QtPrinter.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+#include <QTextStream>
+
+namespace {
+
+const QString Importeren = QStringLiteral("importeer");
+const QString Exporteren = QStringLiteral("exporteer");
+const QString Overzien = QStringLiteral("overzicht");
+
+QString HulpTekst()
+{
+    QString tekst = QStringLiteral(
+        "Gebruik: geldlog [opdracht]\n"
+        "\n"
+        "Zonder opdracht opent Geldlog zijn venster.\n"
+        "\n"
+        "Opdrachten:\n"
+        "  importeer <bestand> <lijst>      Zet de nieuwe posten van een bankafschrift in de\n"
+        "                                   lijst; een lijst die er nog niet is, wordt gemaakt.\n"
+        "                                   Posten die er al in staan, komen er niet nog eens in.\n"
+        "      --maand JJJJ-MM              Alleen de posten van die maand.\n"
+        "      --proef                      Toont wat er zou worden toegevoegd; schrijft niets.\n"
+        "  exporteer <lijst> <bestand.csv>  Schrijft de lijst als CSV voor een rekenblad.\n"
+        "  overzicht                        Het saldo van elke opgeslagen lijst en het totaal.\n"
+        "\n"
+        "Opties:\n"
+        "  -h, --help                       Toont deze hulp.\n"
+        "  -v, --version                    Toont de versie.\n"
+        "\n"
+        "Afloop: 0 gedaan, 1 geweigerd (er is niets geschreven), 2 verkeerd gebruik.\n"
+        "\n"
+        "Geldlog kent deze bankafschriften:\n");
+    for (const QString &soort : BekendeSoorten())
+        tekst += QStringLiteral("  ") + soort + u'\n';
+    return tekst;
+}
+
+Afloop VerkeerdGebruikt(QTextStream &fout, const QString &waarom)
+{
+    fout << waarom << '\n' << "Zie \"geldlog --help\"." << '\n';
+    return VerkeerdGebruik;
+}
+
+// "2026-03" as the first day of that month.
+std::optional<QDate> Maand(const QString &tekst)
+{
+    static const QRegularExpression vorm(QStringLiteral("^(\\d{4})-(0[1-9]|1[0-2])$"));
+    const QRegularExpressionMatch gevonden = vorm.match(tekst);
+    if (!gevonden.hasMatch())
+        return std::nullopt;
+    return QDate(gevonden.captured(1).toInt(), gevonden.captured(2).toInt(), 1);
+}
+
+// What the parser could not take, in Dutch: its own texts are English.
+QString OnleesbareOpties(const QCommandLineParser &parser)
+{
+    if (!parser.unknownOptionNames().isEmpty()) {
+        const QString naam = parser.unknownOptionNames().first();
+        return QStringLiteral("Onbekende optie \"%1%2\".")
+            .arg(naam.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), naam);
+    }
+    return QStringLiteral(
+        "De opties zijn niet te lezen: --maand neemt een maand (--maand JJJJ-MM), "
+        "--proef, --help en --version nemen niets.");
+}
+
+// The services a command never uses, for a program value that needs them.
+struct ZonderVenster {
+    QtMessageBoxes berichten;
+    SystemClock klok;
+    QtPrinters printers;
+};
+
+} // namespace
+
+bool IsOpdracht(const QStringList &argumenten)
+{
+    if (argumenten.size() < 2)
+        return false;
+    const QString &eerste = argumenten[1];
+    return eerste == Importeren || eerste == Exporteren || eerste == Overzien
+        || QStringList { QStringLiteral("-h"), QStringLiteral("--help"), QStringLiteral("-?"),
+               QStringLiteral("-v"), QStringLiteral("--version") }
+               .contains(eerste);
+}
+
+Afloop VoerOpdrachtUit(
+    const QString &programmaMap, const QStringList &argumenten, QTextStream &uit, QTextStream &fout)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption hulp(
+        { QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help") },
+        QStringLiteral("Toont deze hulp."));
+    const QCommandLineOption versie(
+        { QStringLiteral("v"), QStringLiteral("version") }, QStringLiteral("Toont de versie."));
+    const QCommandLineOption maand(QStringLiteral("maand"),
+        QStringLiteral("Alleen de posten van die maand."), QStringLiteral("JJJJ-MM"));
+    const QCommandLineOption proef(
+        QStringLiteral("proef"), QStringLiteral("Toont wat er zou worden toegevoegd."));
+    parser.addOptions({ hulp, versie, maand, proef });
+    if (!parser.parse(argumenten))
+        return VerkeerdGebruikt(fout, OnleesbareOpties(parser));
+    if (parser.isSet(hulp)) {
+        uit << HulpTekst();
+        return Gedaan;
+    }
+    if (parser.isSet(versie)) {
+        uit << "Geldlog " << GELDLOG_VERSION << '\n';
+        return Gedaan;
+    }
+
+    const QStringList opdracht = parser.positionalArguments();
+    if (opdracht.isEmpty())
+        return VerkeerdGebruikt(fout, QStringLiteral("Geef een opdracht."));
+    const QString &naam = opdracht.first();
+    if (naam != Importeren && (parser.isSet(maand) || parser.isSet(proef))) {
+        return VerkeerdGebruikt(
+            fout, QStringLiteral("De opties --maand en --proef horen bij \"importeer\"."));
+    }
+    ZonderVenster diensten;
+    const Programma programma(programmaMap, diensten.berichten, diensten.klok, diensten.printers);
+
+    if (naam == Importeren) {
+        if (opdracht.size() != 3) {
+            return VerkeerdGebruikt(
+                fout, QStringLiteral("Gebruik: geldlog importeer <bestand> <lijst>"));
+        }
+        ImporteerOpdracht importeer { opdracht[1], opdracht[2], std::nullopt, parser.isSet(proef) };
+        if (parser.isSet(maand)) {
+            importeer.maand = Maand(parser.value(maand));
+            if (!importeer.maand) {
+                return VerkeerdGebruikt(fout,
+                    QStringLiteral("De maand \"%1\" is niet van de vorm JJJJ-MM, zoals 2026-03.")
+                        .arg(parser.value(maand)));
+            }
+        }
+        return Importeer(programma, importeer, uit, fout);
+    }
+    if (naam == Exporteren) {
+        if (opdracht.size() != 3) {
+            return VerkeerdGebruikt(
+                fout, QStringLiteral("Gebruik: geldlog exporteer <lijst> <bestand.csv>"));
+        }
+        return Exporteer(programma, opdracht[1], opdracht[2], uit, fout);
+    }
+    if (naam == Overzien) {
+        if (opdracht.size() != 1)
+            return VerkeerdGebruikt(fout, QStringLiteral("Gebruik: geldlog overzicht"));
+        return Overzicht(programma, uit, fout);
+    }
+    return VerkeerdGebruikt(fout, QStringLiteral("Onbekende opdracht \"%1\".").arg(naam));
+}

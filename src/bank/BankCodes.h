@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// The bank an account or a BIC belongs to, from the four letters that name it ("INGB" in
+// "NL91INGB0001234567" or in "INGBNL2A"); empty when the letters are no Dutch bank Geldlog knows.
+QString BankVanBic(QStringView bic);
+QString BankVanIban(QStringView iban);

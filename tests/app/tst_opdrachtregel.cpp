@@ -1,0 +1,325 @@
+// Geldlog on the command line: importing a bank file into a list, exporting a list for a
+// spreadsheet, the balance overview, and what is refused or wrongly used.
+#include "LijstGroep.h"
+#include "SchijfVol.h"
+#include "TestProgramma.h"
+#include "app/BankBestand.h"
+#include "app/Opdrachtregel.h"
+#include "bank/Bankafschrift.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <QTextStream>
+
+#include <memory>
+
+namespace {
+
+const QByteArray IngKop
+    = "\"Datum\";\"Naam / Omschrijving\";\"Rekening\";\"Tegenrekening\";\"Code\";"
+      "\"Af Bij\";\"Bedrag (EUR)\";\"Mutatiesoort\";\"Mededelingen\";"
+      "\"Saldo na mutatie\";\"Tag\"\r\n";
+
+QByteArray IngRegel(const char *datum, const char *naam, const char *afBij, const char *bedrag,
+    const char *mededelingen)
+{
+    return QByteArray("\"") + datum + "\";\"" + naam + "\";\"NL11INGB0001234567\";\"\";\"BA\";\""
+        + afBij + "\";\"" + bedrag + "\";\"Betaalautomaat\";\"" + mededelingen
+        + "\";\"100,00\";\"\"\r\n";
+}
+
+// Two equal coffees, a salary of February from a name with letters that Windows-1252 lacks and,
+// on line 6, an amount no one can read.
+const QByteArray Afschrift = IngKop
+    + IngRegel("20260302", "Albert Heijn", "Af", "12,34", "Boodschappen")
+    + IngRegel("20260303", "Koffiebar", "Af", "2,50", "")
+    + IngRegel("20260303", "Koffiebar", "Af", "2,50", "")
+    + IngRegel("20260225", "Werkgever Łódź", "Bij", "2500,00", "Salaris februari")
+    + IngRegel("20260304", "Fout", "Af", "12,5x", "");
+
+const QByteArray Boodschappen = Groep("2026-03-02", "Albert Heijn - Boodschappen", "", "12,34");
+const QByteArray Koffie = Groep("2026-03-03", "Koffiebar", "", "2,50");
+const QByteArray Salaris = Groep("2026-02-25",
+    "Werkgever ?\xF3"
+    "d? - Salaris februari",
+    "2500,00", "");
+const QByteArray Huur = Groep("-", "Huur", "", "800,00");
+
+struct Uitkomst {
+    int status = -1;
+    QString uit;
+    QString fout;
+};
+
+} // namespace
+
+class TestOpdrachtregel : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestProgramma> m_test;
+    QString m_afschrift; // a bank file beside the Data folder
+
+    Uitkomst Draai(QStringList argumenten)
+    {
+        for (QString &argument : argumenten)
+            argument.replace(u"%afschrift"_qs, m_afschrift).replace(u"%data"_qs, m_test->dataMap());
+        Uitkomst afloop;
+        QTextStream uit(&afloop.uit);
+        QTextStream fout(&afloop.fout);
+        afloop.status
+            = VoerOpdrachtUit(m_test->map(), QStringList { u"geldlog"_qs } + argumenten, uit, fout);
+        return afloop;
+    }
+
+    void SchrijfAfschrift(const QByteArray &inhoud)
+    {
+        QFile bestand(m_afschrift);
+        QVERIFY(bestand.open(QIODevice::WriteOnly));
+        QCOMPARE(bestand.write(inhoud), inhoud.size());
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_test = std::make_unique<TestProgramma>();
+        m_afschrift = m_test->map() + u"/afschrift.csv"_qs;
+        SchrijfAfschrift(Afschrift);
+    }
+
+    void tweedeImportVoegtNietsToe()
+    {
+        // The list holds a coffee already, and the fixed costs' group that a command keeps.
+        m_test->schrijfData(u"2026 Maart.lst"_qs, Huur + Koffie);
+        const QStringList importeer { u"importeer"_qs, u"%afschrift"_qs, u"2026 Maart"_qs };
+        const QString onleesbaar = u"Regel 6: het bedrag \"12,5x\" is onleesbaar.\n"_qs;
+
+        Uitkomst eerste = Draai(importeer);
+        QCOMPARE(eerste.status, 0);
+        QCOMPARE(eerste.uit,
+            u"ING (CSV): 3 posten toegevoegd aan \"2026 Maart\", 1 stond er al in, "
+            "1 onleesbare regel overgeslagen.\n"_qs);
+        QCOMPARE(eerste.fout, onleesbaar);
+        const QByteArray na = Huur + Koffie + Boodschappen + Koffie + Salaris;
+        QCOMPARE(m_test->leesData(u"2026 Maart.lst"_qs), na);
+
+        Uitkomst tweede = Draai(importeer);
+        QCOMPARE(tweede.status, 0);
+        QCOMPARE(tweede.uit,
+            u"ING (CSV): 0 posten toegevoegd aan \"2026 Maart\", 4 stonden er al in, "
+            "1 onleesbare regel overgeslagen.\n"_qs);
+        QCOMPARE(m_test->leesData(u"2026 Maart.lst"_qs), na);
+    }
+
+    void maandEnProef_data()
+    {
+        QTest::addColumn<QStringList>("opties");
+        QTest::addColumn<QString>("uit");
+        QTest::addColumn<QByteArray>("lijst"); // empty: no list was made
+
+        QTest::newRow("maand")
+            << QStringList { u"--maand"_qs, u"2026-02"_qs }
+            << u"ING (CSV): 1 post toegevoegd aan \"Nieuw\", 0 stonden er al in, "
+               "1 onleesbare regel overgeslagen.\n"_qs
+            << Salaris;
+        QTest::newRow("maand zonder posten")
+            << QStringList { u"--maand"_qs, u"2025-03"_qs }
+            << u"ING (CSV): 0 posten toegevoegd aan \"Nieuw\", 0 stonden er al in, "
+               "1 onleesbare regel overgeslagen.\n"_qs
+            << QByteArray();
+        QTest::newRow("proef") << QStringList { u"--proef"_qs, u"--maand"_qs, u"2026-03"_qs }
+                               << u"2026-03-02       -12,34  Albert Heijn - Boodschappen\n"
+                                  "2026-03-03        -2,50  Koffiebar\n"
+                                  "2026-03-03        -2,50  Koffiebar\n"
+                                  "ING (CSV): 3 posten zouden worden toegevoegd aan \"Nieuw\", "
+                                  "0 stonden er al in, 1 onleesbare regel overgeslagen; er is "
+                                  "niets geschreven.\n"_qs
+                               << QByteArray();
+    }
+
+    void maandEnProef()
+    {
+        QFETCH(QStringList, opties);
+        const Uitkomst afloop
+            = Draai(QStringList { u"importeer"_qs, u"%afschrift"_qs, u"Nieuw"_qs } + opties);
+        QCOMPARE(afloop.status, 0);
+        QTEST(afloop.uit, "uit");
+        QFETCH(QByteArray, lijst);
+        QCOMPARE(m_test->leesData(u"Nieuw.lst"_qs), lijst);
+        QCOMPARE(QFile::exists(m_test->dataMap() + u"Nieuw.lst"_qs), !lijst.isEmpty());
+    }
+
+    void weigert_data()
+    {
+        QTest::addColumn<QStringList>("argumenten");
+        QTest::addColumn<QByteArray>("afschrift");
+        QTest::addColumn<bool>("schijfVol");
+        QTest::addColumn<QString>("fout");
+
+        const QString kent = u"Dit bestand is geen bankafschrift dat Geldlog kent.\n"_qs
+            + BekendeSoorten().join(u'\n') + u'\n';
+        const QStringList importeer { u"importeer"_qs, u"%afschrift"_qs, u"2026 Maart"_qs };
+        QTest::newRow("onbekende soort")
+            << importeer << QByteArray("Datum;Bedrag\r\n1;2\r\n") << false << kent;
+        QTest::newRow("leeg bestand") << importeer << QByteArray() << false << kent;
+        QTest::newRow("naam met schuine streep")
+            << QStringList { u"importeer"_qs, u"%afschrift"_qs, u"../2026 Maart"_qs } << Afschrift
+            << false << u"De naam mag geen \\ / : * ? \" < > | of stuurtekens bevatten.\n"_qs;
+        QTest::newRow("afgebroken lijst") << importeer << Afschrift << false
+                                          << u"De lijst \"2026 Maart\" is niet volledig te lezen; "
+                                             "er is niets toegevoegd.\n"_qs;
+        QTest::newRow("schijf vol")
+            << importeer << Afschrift << true
+            << u"Regel 6: het bedrag \"12,5x\" is onleesbaar.\nKan %data2026 Maart.lst niet "
+               u"schrijven: het bestand wordt te groot voor deze "
+               "schijf.\nDe lijst \"2026 Maart\" is ongewijzigd; er is niets toegevoegd.\n"_qs;
+        QTest::newRow("geen afschrift")
+            << QStringList { u"importeer"_qs, u"%data../geen.csv"_qs, u"2026 Maart"_qs }
+            << Afschrift << false << u"Het bestand \"%data../geen.csv\" bestaat niet.\n"_qs;
+        QTest::newRow("exporteer over de lijst zelf")
+            << QStringList { u"exporteer"_qs, u"2026 Maart"_qs, u"%data2026 Maart.lst"_qs }
+            << Afschrift << false
+            << u"\"%data2026 Maart.lst\" is het bestand van de lijst zelf; kies een ander bestand.\n"_qs;
+    }
+
+    void weigert()
+    {
+        QFETCH(QStringList, argumenten);
+        QFETCH(QByteArray, afschrift);
+        QFETCH(bool, schijfVol);
+        QFETCH(QString, fout);
+        // A cut-off last group where the test asks for it, else one whole group.
+        const QByteArray lijst = Koffie
+            + (QByteArray(QTest::currentDataTag()) == "afgebroken lijst" ? "2026-03-04\r\nThee\r\n"
+                                                                         : "");
+        m_test->schrijfData(u"2026 Maart.lst"_qs, lijst);
+        SchrijfAfschrift(afschrift);
+
+        Uitkomst afloop;
+        {
+            const auto vol = schijfVol ? std::make_unique<SchijfVol>(lijst.size()) : nullptr;
+            afloop = Draai(argumenten);
+        }
+        QCOMPARE(afloop.status, 1);
+        QCOMPARE(afloop.fout, fout.replace(u"%data"_qs, m_test->dataMap()));
+        QCOMPARE(afloop.uit, QString());
+        QCOMPARE(m_test->leesData(u"2026 Maart.lst"_qs), lijst);
+        QCOMPARE(QDir(m_test->dataMap()).entryList(QDir::Files | QDir::Hidden),
+            QStringList { u"2026 Maart.lst"_qs });
+    }
+
+    void exporteert()
+    {
+        // An amount typed as "12.5" was stored as "12,5"; "abc" counts as 0, as in the window.
+        m_test->schrijfData(u"Mei.lst"_qs,
+            Groep("2026-05-01", "Koffie; met \"slagroom\"", "", "12,5") + Huur
+                + Groep("2026-05-02", "=SOM(A1:A9)", "abc", "")
+                + Groep("2026-05-03", "Caf\xE9", "1234,56", ""));
+        const QString csv = m_test->map() + u"/mei.csv"_qs;
+        const Uitkomst afloop = Draai({ u"exporteer"_qs, u"Mei"_qs, csv });
+        QCOMPARE(afloop.status, 0);
+        QCOMPARE(afloop.uit, u"De lijst \"Mei\" is geëxporteerd naar \"%1\".\n"_qs.arg(csv));
+        QFile bestand(csv);
+        QVERIFY(bestand.open(QIODevice::ReadOnly));
+        QCOMPARE(bestand.readAll(),
+            "\xEF\xBB\xBF"
+            "Datum;Omschrijving;Inkomsten;Uitgaven\r\n"
+            "2026-05-01;\"Koffie; met \"\"slagroom\"\"\";;12,50\r\n"
+            "2026-05-02;'=SOM(A1:A9);0,00;\r\n"
+            "2026-05-03;Caf\xC3\xA9;1234,56;\r\n");
+    }
+
+    void overzicht()
+    {
+        m_test->schrijfData(u"2026 April.lst"_qs, Koffie + Salaris);
+        m_test->schrijfData(u"2026 Maart.lst"_qs, Boodschappen + Huur);
+        m_test->schrijfData(u"Kapot.lst"_qs, Koffie + "2026-03-04\r\n");
+        const Uitkomst afloop = Draai({ u"overzicht"_qs });
+        QCOMPARE(afloop.status, 0);
+        QCOMPARE(afloop.uit, u"2026 April: 2497,50\n2026 Maart: -812,34\nTotaal € 1685,16\n"_qs);
+        QCOMPARE(
+            afloop.fout, u"De lijst \"Kapot\" is niet volledig te lezen en telt niet mee.\n"_qs);
+    }
+
+    void verkeerdGebruik_data()
+    {
+        QTest::addColumn<QStringList>("argumenten");
+        QTest::addColumn<QString>("fout");
+
+        QTest::newRow("te weinig") << QStringList { u"importeer"_qs, u"a.csv"_qs }
+                                   << u"Gebruik: geldlog importeer <bestand> <lijst>"_qs;
+        QTest::newRow("te veel") << QStringList { u"overzicht"_qs, u"x"_qs }
+                                 << u"Gebruik: geldlog overzicht"_qs;
+        QTest::newRow("onbekende opdracht")
+            << QStringList { u"verwijder"_qs } << u"Onbekende opdracht \"verwijder\"."_qs;
+        QTest::newRow("onbekende optie")
+            << QStringList { u"overzicht"_qs, u"--alles"_qs } << u"Onbekende optie \"--alles\"."_qs;
+        QTest::newRow("maand") << QStringList {
+            u"importeer"_qs, u"a"_qs, u"b"_qs, u"--maand"_qs, u"2026-13"_qs
+        } << u"De maand \"2026-13\" is niet van de vorm JJJJ-MM, zoals 2026-03."_qs;
+        QTest::newRow("proef bij export") << QStringList { u"exporteer"_qs, u"a"_qs, u"b.csv"_qs,
+            u"--proef"_qs } << u"De opties --maand en --proef horen bij \"importeer\"."_qs;
+    }
+
+    void verkeerdGebruik()
+    {
+        QFETCH(QStringList, argumenten);
+        QFETCH(QString, fout);
+        const Uitkomst afloop = Draai(argumenten);
+        QCOMPARE(afloop.status, 2);
+        QCOMPARE(afloop.fout, fout + u"\nZie \"geldlog --help\".\n"_qs);
+        QCOMPARE(QDir(m_test->dataMap()).entryList(QDir::Files), QStringList());
+    }
+
+    void hulpEnVersie()
+    {
+        const Uitkomst hulp = Draai({ u"--help"_qs });
+        QCOMPARE(hulp.status, 0);
+        QVERIFY2(hulp.uit.startsWith(u"Gebruik: geldlog [opdracht]\n"_qs), qPrintable(hulp.uit));
+        const Uitkomst versie = Draai({ u"-v"_qs });
+        QCOMPARE(versie.status, 0);
+        QCOMPARE(versie.uit, u"Geldlog " GELDLOG_VERSION "\n"_qs);
+    }
+
+    void opdrachtOfVenster_data()
+    {
+        QTest::addColumn<QStringList>("argumenten");
+        QTest::addColumn<bool>("opdracht");
+        QTest::newRow("niets") << QStringList { u"geldlog"_qs } << false;
+        QTest::newRow("een bestand") << QStringList { u"geldlog"_qs, u"afschrift.csv"_qs } << false;
+        QTest::newRow("importeer") << QStringList { u"geldlog"_qs, u"importeer"_qs } << true;
+        QTest::newRow("hulp") << QStringList { u"geldlog"_qs, u"--help"_qs } << true;
+    }
+
+    void opdrachtOfVenster()
+    {
+        QFETCH(QStringList, argumenten);
+        QTEST(IsOpdracht(argumenten), "opdracht");
+    }
+
+    void leestBegrensd_data()
+    {
+        QTest::addColumn<QString>("pad");
+        QTest::addColumn<QString>("fout");
+        QTest::newRow("te groot")
+            << u"%afschrift"_qs
+            << u"Het bestand \"%afschrift\" is te groot voor een bankafschrift (meer dan 0 MB)."_qs;
+        QTest::newRow("zonder einde")
+            << u"/dev/zero"_qs
+            << u"Het bestand \"/dev/zero\" is te groot voor een bankafschrift (meer dan 0 MB)."_qs;
+        QTest::newRow("een map") << u"/tmp"_qs << u"\"/tmp\" is een map, geen bestand."_qs;
+    }
+
+    void leestBegrensd()
+    {
+        QFETCH(QString, pad);
+        QFETCH(QString, fout);
+        QString reden;
+        QVERIFY(!LeesBankBestand(pad.replace(u"%afschrift"_qs, m_afschrift), &reden, 100));
+        QCOMPARE(reden, fout.replace(u"%afschrift"_qs, m_afschrift));
+        QCOMPARE(LeesBankBestand(m_afschrift, &reden, Afschrift.size()), Afschrift);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOpdrachtregel)
+#include "tst_opdrachtregel.moc"
