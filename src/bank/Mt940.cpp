@@ -10,6 +10,10 @@
 
 namespace {
 
+// A field is a few lines of 65 characters; what a broken file runs on beyond this is dropped, so
+// memory stays bounded.
+constexpr qsizetype LangsteVeld = 64 * 1024;
+
 // The tag of a line that starts a field (":61:" gives "61"), or nothing.
 QStringView Tag(QStringView regel)
 {
@@ -155,8 +159,8 @@ std::optional<Bankafschrift> Lees(QByteArrayView bytes, const QStringList &eerst
             veldRegel = regels.Nummer();
         } else if (regel.startsWith(u'-') || regel.startsWith(u'{') || regel.startsWith(u'}')) {
             sluitVeld(); // the end of a message, or a header block
-        } else if (!tag.isEmpty()) {
-            veld += regel;
+        } else if (!tag.isEmpty() && veld.size() < LangsteVeld) {
+            veld += regel.left(LangsteVeld - veld.size());
         }
     }
     sluitVeld();

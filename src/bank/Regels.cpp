@@ -13,7 +13,8 @@ QByteArrayView ZonderBom(QByteArrayView bytes)
 
 Regels::Regels(QByteArrayView bytes)
     : m_rest(ZonderBom(bytes))
-    , m_utf8(m_rest.isValidUtf8())
+    // A BOM says UTF-8 even where a byte is wrong; without one, only valid UTF-8 is taken as such.
+    , m_utf8(m_rest.size() < bytes.size() || m_rest.isValidUtf8())
 {
 }
 
@@ -28,8 +29,7 @@ bool Regels::Volgende()
     ++m_nummer;
     if (eind == einde) {
         m_klaar = true;
-        // A file that ends with a line end has no empty line after it.
-        return begin != eind || m_nummer == 1;
+        return true;
     }
     const char *volgende = eind + 1;
     if (*eind == '\r' && volgende != einde && *volgende == '\n')
@@ -54,13 +54,9 @@ void Regels::Decodeer(QByteArrayView regel)
 
 QStringList Regels::Eerste(QByteArrayView bytes, int aantal, qsizetype hoogstens)
 {
-    // Only the start decides the encoding here: enough to read a header.
-    const QByteArrayView begin = ZonderBom(bytes).first(
-        std::min(ZonderBom(bytes).size(), static_cast<qsizetype>(aantal) * hoogstens));
+    Regels regels(bytes);
+    regels.m_rest.truncate(std::min(regels.m_rest.size(), aantal * hoogstens));
     QStringList eerste;
-    const bool utf8 = bytes.startsWith("\xEF\xBB\xBF") || ZonderBom(bytes).isValidUtf8();
-    Regels regels(begin);
-    regels.m_utf8 = utf8;
     while (eerste.size() < aantal && regels.Volgende())
         eerste.append(regels.Tekst().left(hoogstens).toString());
     return eerste;

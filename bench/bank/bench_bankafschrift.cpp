@@ -1,0 +1,83 @@
+// An ING export of 100,000 transactions (about 20 MB): reading it, beside merely decoding its
+// bytes, so the readers' own cost shows the same on any machine; and telling which of its
+// entries a list of 100,000 entries already holds.
+#include "bank/BankPosten.h"
+#include "bank/Bankafschrift.h"
+
+#include "Figure.h"
+#include "SnelsteTijd.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int Posten = 100'000;
+constexpr int Herhalingen = 5;
+
+QByteArray IngBestand()
+{
+    QByteArray bytes = "\"Datum\";\"Naam / Omschrijving\";\"Rekening\";\"Tegenrekening\";\"Code\";"
+                       "\"Af Bij\";\"Bedrag (EUR)\";\"Mutatiesoort\";\"Mededelingen\";"
+                       "\"Saldo na mutatie\";\"Tag\"\r\n";
+    bytes.reserve(Posten * 220);
+    for (int i = 0; i < Posten; ++i) {
+        const QByteArray nummer = QByteArray::number(i);
+        const QByteArray dag = QByteArray::number(101 + i % 28).right(2);
+        const QByteArray maand = QByteArray::number(101 + i / 28 % 12).right(2);
+        bytes += "\"2026" + maand + dag + "\";\"Albert Heijn " + nummer
+            + "\";\"NL12INGB0001234567\";\"NL98RABO0123456789\";\"BA\";\""
+            + (i % 4 == 0 ? "Bij" : "Af") + "\";\"" + QByteArray::number(i % 5000) + ","
+            + QByteArray::number(10 + i % 90) + "\";\"Betaalautomaat\";\"Pasvolgnr: 001 " + dag
+            + "-" + maand + "-2026 10:12 Transactie: " + nummer
+            + " Term: AB123 Apple Pay\";\"1234,56\";\"\"\r\n";
+    }
+    return bytes;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QByteArray bytes = IngBestand();
+    std::printf("ING file of %d transactions, %.1f MB\n", Posten, bytes.size() / 1e6);
+
+    qsizetype tekens = 0;
+    const double decoderen
+        = SnelsteMs(Herhalingen, [&] { tekens += QString::fromUtf8(bytes).size(); });
+    std::optional<Bankafschrift> afschrift;
+    const double lezen = SnelsteMs(Herhalingen, [&] { afschrift = LeesBankafschrift(bytes); });
+    if (!afschrift || afschrift->posten.size() != Posten || tekens == 0) {
+        std::fprintf(stderr, "the file did not read as %d transactions\n", Posten);
+        return 1;
+    }
+
+    // A list that holds every other transaction of the file: half of them are new.
+    ItemRijen lijst;
+    lijst.Reserveer(Posten);
+    for (size_t i = 0; i < afschrift->posten.size(); ++i) {
+        Item item = AlsItem(afschrift->posten[i]);
+        if (i % 2 == 1)
+            item.omschrijving += QStringLiteral(" (ander)");
+        lijst.Voeg(item);
+    }
+    size_t nieuwe = 0;
+    const double dubbel = SnelsteMs(Herhalingen, [&] {
+        std::vector<Item> items;
+        items.reserve(afschrift->posten.size());
+        for (const BankPost &post : afschrift->posten)
+            items.push_back(AlsItem(post));
+        const std::vector<bool> staanEr = StaanAlInLijst(lijst, items);
+        nieuwe = static_cast<size_t>(std::count(staanEr.begin(), staanEr.end(), false));
+    });
+    std::printf("%zu of %d new against the list\n", nieuwe, Posten);
+
+    ReportFigure("bank_ing_100k_lezen", lezen, "ms", 1000);
+    ReportFigure("bank_ing_100k_tov_decoderen", lezen / decoderen, "x", 20);
+    ReportFigure("bank_100k_tegen_lijst_100k", dubbel, "ms", 1000);
+    return 0;
+}
