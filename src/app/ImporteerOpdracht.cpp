@@ -10,6 +10,8 @@
 
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace {
 
 QString Aantal(qsizetype aantal, const char *een, const char *meer)
@@ -42,7 +44,10 @@ QString Verslag(const Bankafschrift &afschrift, const ImporteerOpdracht &opdrach
 Item AlsLijstItem(const BankPost &post)
 {
     Item item = AlsItem(post);
-    item.omschrijving = Ansi::decode(Ansi::encode(item.omschrijving));
+    // Plain ASCII, as nearly every description is, stays the same.
+    if (!std::all_of(item.omschrijving.cbegin(), item.omschrijving.cend(),
+            [](QChar c) { return c.unicode() < 0x80; }))
+        item.omschrijving = Ansi::decode(Ansi::encode(item.omschrijving));
     return item;
 }
 
