@@ -29,3 +29,8 @@ QString AantalItemsTekst(int aantal)
 {
     return QStringLiteral("Aantal Items : ") + QString::number(aantal);
 }
+
+QString NaamTekst(const QString &lijstNaam)
+{
+    return QStringLiteral("Naam..... : ") + lijstNaam;
+}
