@@ -67,8 +67,9 @@ bool SaldoOverzicht::Scan()
 
     const QPointer<SaldoOverzicht> zelf(this);
     for (const QString &naam : namen) {
-        // Every list the open dialog offers gives a row with the balance opening it shows; a
-        // file that cannot be read, or a name no list can have, gives none and adds nothing.
+        // Every list the open dialog offers gives a row: the balance of the entries opening it
+        // shows, plus any groups dated "-" as ever. A file that cannot be read, or a name no
+        // list can have, gives none and adds nothing.
         const QString lijst = naam.chopped(Extensie.size());
         const std::optional<qint64> saldo
             = LijstNaamFout(lijst).isEmpty() ? OpenGeldlog(m_programma, naam) : std::nullopt;
