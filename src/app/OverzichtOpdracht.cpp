@@ -10,19 +10,22 @@
 Afloop Overzicht(const Programma &programma, QTextStream &uit, QTextStream &fout)
 {
     const QString extensie = QStringLiteral(".lst");
-    // The same files in the same order as the overview window's scan, so the total is its total.
-    double totaal = 0.0;
+    // The same files in the same order as the overview window's scan, summed in whole cents as
+    // its rows show them, so the total is its total.
+    qint64 totaal = 0;
     for (const QString &bestand : listFiles(programma.DataMap(), u'*' + extensie)) {
         const QString naam = bestand.chopped(extensie.size());
-        if (const std::optional<double> saldo = OpenGeldlog(programma, bestand)) {
-            uit << naam << ": " << BedragTekst(*saldo) << '\n';
-            totaal += *saldo;
+        // A name no list can have is no list the window shows.
+        if (!LijstNaamFout(naam).isEmpty())
+            continue;
+        if (const std::optional<qint64> saldo = OpenGeldlog(programma, bestand)) {
+            uit << naam << ": " << CentenTekst(*saldo) << '\n';
+            totaal = CentenSom(totaal, *saldo);
         } else {
-            fout << QStringLiteral("De lijst \"%1\" is niet volledig te lezen en telt niet mee.")
-                        .arg(naam)
+            fout << QStringLiteral("De lijst \"%1\" is niet te lezen en telt niet mee.").arg(naam)
                  << '\n';
         }
     }
-    uit << QStringLiteral("Totaal € ") << BedragTekst(totaal) << '\n';
+    uit << QStringLiteral("Totaal € ") << CentenTekst(totaal) << '\n';
     return Gedaan;
 }

@@ -1,11 +1,13 @@
 #include "common/Bedrag.h"
 
 #include <QList>
+#include <QtNumeric>
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -318,4 +320,12 @@ QString CentenTekst(qint64 centen)
     tekst += QChar(u'0' + rest / 10);
     tekst += QChar(u'0' + rest % 10);
     return tekst;
+}
+
+qint64 CentenSom(qint64 a, qint64 b)
+{
+    qint64 som = 0;
+    if (!qAddOverflow(a, b, &som))
+        return som;
+    return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
 }

@@ -38,3 +38,7 @@ QString BedragOpgemaakt(const QString &invoer);
 // The form stored when an entry is changed: the thousands dots of a grouped number are dropped,
 // any other "." becomes ",", nothing else.
 QString BedragOngeformatteerd(const QString &invoer);
+
+// a + b in whole cents, held at the largest or smallest number a qint64 holds instead of
+// overflowing: sums of many huge amounts stay absurdly large, never wrap around.
+qint64 CentenSom(qint64 a, qint64 b);

@@ -12,6 +12,9 @@ class MessageBoxes;
 // The values the whole program shares, living from start to end.
 struct ProgrammaWaarden {
     QString LijstNaam; // name of the current list; empty until one is named
+    // The saved list the current list was opened from or last saved to, by name; empty when it
+    // has none yet. Saving over this one file needs no question, over any other it does.
+    QString EigenLijst;
     bool Gewijzigd = false; // the current list has changes that were not saved
     int KleurRood = 230; // background colour of the main window
     int KleurGroen = 230;

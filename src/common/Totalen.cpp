@@ -9,30 +9,17 @@
 #include <algorithm>
 #include <limits>
 
-namespace {
-
-// Amounts from files may be up to a thousand billion each; a hundred of them would overflow.
-qint64 Som(qint64 a, qint64 b)
-{
-    qint64 som = 0;
-    if (__builtin_add_overflow(a, b, &som))
-        return b < 0 ? std::numeric_limits<qint64>::min() : std::numeric_limits<qint64>::max();
-    return som;
-}
-
-} // namespace
-
 Totalen BerekenTotalen(const ItemModel &items)
 {
     Totalen totalen;
     for (int rij = 0; rij < items.Aantal(); ++rij) {
         totalen.inkomsten
-            = Som(totalen.inkomsten, BedragCenten(items.Cel(rij, ItemModel::Inkomsten)));
-        totalen.uitgaven = Som(totalen.uitgaven, BedragCenten(items.Cel(rij, ItemModel::Uitgaven)));
+            = CentenSom(totalen.inkomsten, BedragCenten(items.Cel(rij, ItemModel::Inkomsten)));
+        totalen.uitgaven = CentenSom(totalen.uitgaven, BedragCenten(items.Cel(rij, ItemModel::Uitgaven)));
     }
     // Never the most negative value, so its negation stays in range.
     totalen.saldo
-        = Som(totalen.inkomsten, -std::max(totalen.uitgaven, -std::numeric_limits<qint64>::max()));
+        = CentenSom(totalen.inkomsten, -std::max(totalen.uitgaven, -std::numeric_limits<qint64>::max()));
     return totalen;
 }
 
@@ -47,4 +34,9 @@ void TotalenBerekenen(HoofdVenster &hoofd)
 QString AantalItemsTekst(int aantal)
 {
     return QStringLiteral("Aantal Items : ") + QString::number(aantal);
+}
+
+QString NaamTekst(const QString &lijstNaam)
+{
+    return QStringLiteral("Naam..... : ") + lijstNaam;
 }

@@ -22,3 +22,6 @@ void TotalenBerekenen(HoofdVenster &hoofd);
 
 // "Aantal Items : n" for the main window's Label6.
 QString AantalItemsTekst(int aantal);
+
+// "Naam..... : " and the list's name for the main window's Label7.
+QString NaamTekst(const QString &lijstNaam);

@@ -1,6 +1,7 @@
 #include "fixedcosts/VasteLastenForm.h"
 
 #include "common/Bedrag.h"
+#include "common/GeenEscape.h"
 #include "common/HoofdVenster.h"
 #include "common/InvoerPaneel.h"
 #include "common/LijstAanvullen.h"
@@ -59,6 +60,8 @@ VasteLastenForm::VasteLastenForm(HoofdVenster &hoofd, QWidget *parent)
 {
     RichtDialoogIn(*this, QStringLiteral("VasteLastenForm"), QStringLiteral("Vaste lasten"), 10200,
         6690, Achtergrond);
+    // Only Annuleren and the window's close button forget the rows typed here.
+    GeenEscape(*this);
 
     ListView2 = MaakItemTabel(this, "ListView2", twips::rect(225, 240, 9690, 2850),
         QColor(230, 190, 190), m_vasteLasten, { 1290, 5010, 1500, 1500 });
@@ -179,7 +182,16 @@ void VasteLastenForm::SaveKnop_Click()
     if (m_vasteLasten.Aantal() > 0 && !Frame1->KeurDag(m_hoofd.programma().Berichten()))
         return;
 
-    // An emptied table is stored too, or the deleted fixed costs would come back next time.
+    // The file first: fixed costs that cannot be stored are not exported either, and the window
+    // stays open with them as edited, so nothing typed is lost. An emptied table is stored too,
+    // or the deleted fixed costs would come back next time.
+    if (QString fout; !SaveVasteLasten(m_hoofd.programma(), m_vasteLasten, &fout)) {
+        m_hoofd.programma().Berichten().tell(this,
+            QStringLiteral("De vaste lasten zijn niet opgeslagen.\n") + fout,
+            QStringLiteral("Error"), MessageBoxes::Icon::Critical);
+        return;
+    }
+
     if (m_vasteLasten.Aantal() > 0) {
         // One date for every row.
         const QString datum = Frame1->InvoerDatum();
@@ -191,13 +203,6 @@ void VasteLastenForm::SaveKnop_Click()
                 m_vasteLasten.Cel(rij, ItemModel::Uitgaven));
         }
         VulLijstAan(m_hoofd, std::move(rijen));
-    }
-
-    // The rows exported stay in the month whether or not their file could be written.
-    if (QString fout; !SaveVasteLasten(m_hoofd.programma(), m_vasteLasten, &fout)) {
-        m_hoofd.programma().Berichten().tell(this,
-            QStringLiteral("De vaste lasten zijn niet opgeslagen.\n") + fout,
-            QStringLiteral("Error"), MessageBoxes::Icon::Critical);
     }
     accept();
 }

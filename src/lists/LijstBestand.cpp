@@ -143,25 +143,27 @@ ItemRijen LeesLijst(QIODevice &in, Groepen soort)
     return rijen;
 }
 
-std::optional<double> LeesSaldo(QIODevice &in)
+std::optional<qint64> LeesSaldo(QIODevice &in)
 {
     TextLines bestand(in);
-    double inkomsten = 0.0;
-    double uitgaven = 0.0;
+    qint64 saldo = 0;
     QString regel;
+    // A group counts once it is complete, separator and all, as opening the list counts it: a
+    // group cut off at the end, or an empty line after the last one, adds nothing.
     while (!bestand.atEnd()) {
         if (!SlaOver(bestand, 2) || !VolgendeRegel(bestand, regel))
-            return std::nullopt;
-        inkomsten += BedragWaarde(regel);
+            break;
+        const qint64 inkomsten = BedragCenten(regel);
         if (!VolgendeRegel(bestand, regel))
-            return std::nullopt;
-        uitgaven += BedragWaarde(regel);
+            break;
+        const qint64 uitgaven = BedragCenten(regel);
         if (!SlaOver(bestand, 1))
-            return std::nullopt;
+            break;
+        saldo = CentenSom(saldo, inkomsten - uitgaven);
     }
     if (bestand.failed())
         return std::nullopt;
-    return inkomsten - uitgaven;
+    return saldo;
 }
 
 std::optional<ItemRijen> LeesVolledigeLijst(QIODevice &in)
@@ -244,7 +246,7 @@ void LaadLijst(const Programma &programma, ItemModel &items, const QString &naam
         items.VoegToe(LeesLijst(bestand));
 }
 
-std::optional<double> OpenGeldlog(const Programma &programma, const QString &bestandsNaam)
+std::optional<qint64> OpenGeldlog(const Programma &programma, const QString &bestandsNaam)
 {
     QFile bestand(programma.DataMap() + bestandsNaam);
     if (!bestand.open(QIODevice::ReadOnly))

@@ -21,9 +21,10 @@ enum class Groepen { Gedateerd, VasteLasten };
 bool SchrijfLijst(QIODevice &uit, const ItemRijen &rijen, QString *fout);
 // Reads the complete groups of the kind asked for; a group cut off ends the read.
 ItemRijen LeesLijst(QIODevice &in, Groepen soort = Groepen::Gedateerd);
-// Income minus expenses over every complete group, "-" groups included; nothing when the
-// file ends inside a group.
-std::optional<double> LeesSaldo(QIODevice &in);
+// Income minus expenses in whole cents over every complete group, "-" groups included; a group
+// cut off at the end counts for nothing, as it does when the list is opened. Nothing when
+// reading the device failed.
+std::optional<qint64> LeesSaldo(QIODevice &in);
 // Every group of both kinds, in the order of the file; nothing when the file ends inside a group
 // or reading failed. For whoever writes the list back: nothing of it may get lost.
 std::optional<ItemRijen> LeesVolledigeLijst(QIODevice &in);
@@ -47,6 +48,6 @@ bool SaveLijst(
 // the table empty.
 void LaadLijst(const Programma &programma, ItemModel &items, const QString &naam);
 
-// The balance of one list file, named with its ".lst", for the overview; nothing when the
-// file is missing, unreadable or cut off.
-std::optional<double> OpenGeldlog(const Programma &programma, const QString &bestandsNaam);
+// The balance in whole cents of one list file, named with its ".lst", for the overview: that of
+// the entries opening it shows (LeesSaldo); nothing when the file is missing or unreadable.
+std::optional<qint64> OpenGeldlog(const Programma &programma, const QString &bestandsNaam);

@@ -49,8 +49,7 @@ void SaldoOverzicht::ShowKnop_Click()
         m_showKnop->setEnabled(true);
     if (klaar) {
         m_label12->setText(QStringLiteral("Gereed..."));
-        m_label11->setText(
-            QStringLiteral("Totaal € ") + BedragTekst(m_programma.Waarden().TotaalSaldo));
+        m_label11->setText(QStringLiteral("Totaal € ") + CentenTekst(m_totaal));
     }
 }
 
@@ -61,16 +60,23 @@ bool SaldoOverzicht::Scan()
     const QStringList namen = listFiles(m_programma.DataMap(), QLatin1Char('*') + Extensie);
 
     BusyCursor zandloper;
-    double &totaal = m_programma.Waarden().TotaalSaldo;
-    totaal = 0.0;
+    // Summed in whole cents, as the rows show them, so the total is the sum of the rows.
+    m_totaal = 0;
+    m_programma.Waarden().TotaalSaldo = 0.0;
     m_rijen.MaakLeeg();
 
     const QPointer<SaldoOverzicht> zelf(this);
     for (const QString &naam : namen) {
-        // A list that cannot be read completely gives no row and adds nothing.
-        if (const std::optional<double> saldo = OpenGeldlog(m_programma, naam)) {
-            m_rijen.VoegToe(naam.chopped(Extensie.size()), *saldo);
-            totaal += *saldo;
+        // Every list the open dialog offers gives a row: the balance of the entries opening it
+        // shows, plus any groups dated "-" as ever. A file that cannot be read, or a name no
+        // list can have, gives none and adds nothing.
+        const QString lijst = naam.chopped(Extensie.size());
+        const std::optional<qint64> saldo
+            = LijstNaamFout(lijst).isEmpty() ? OpenGeldlog(m_programma, naam) : std::nullopt;
+        if (saldo) {
+            m_rijen.VoegToe(lijst, *saldo);
+            m_totaal = CentenSom(m_totaal, *saldo);
+            m_programma.Waarden().TotaalSaldo = static_cast<double>(m_totaal) / 100.0;
         }
         Wacht(m_programma.Klok(), Pauze);
         if (!zelf || Afgebroken())

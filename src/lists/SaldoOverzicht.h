@@ -41,5 +41,6 @@ private:
     QPointer<QLabel> m_label12;
     QPointer<QLabel> m_label11;
     SaldoRijen m_rijen;
+    qint64 m_totaal = 0; // the grand total in whole cents, as TotaalSaldo holds it in euros
     bool m_bezig = false;
 };

@@ -19,7 +19,7 @@ QVariant SaldoRijen::data(const QModelIndex &index, int role) const
     const Rij &rij = m_rijen[index.row()];
     switch (role) {
     case Qt::DisplayRole:
-        return index.column() == Saldo ? BedragTekst(rij.saldo) : QString();
+        return index.column() == Saldo ? CentenTekst(rij.centen) : QString();
     case Qt::TextAlignmentRole:
         if (index.column() == Saldo)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
@@ -52,10 +52,10 @@ void SaldoRijen::MaakLeeg()
     endResetModel();
 }
 
-void SaldoRijen::VoegToe(const QString &lijst, double saldo)
+void SaldoRijen::VoegToe(const QString &lijst, qint64 centen)
 {
     const int rij = static_cast<int>(m_rijen.size());
     beginInsertRows({}, rij, rij);
-    m_rijen.append({ lijst, saldo });
+    m_rijen.append({ lijst, centen });
     endInsertRows();
 }

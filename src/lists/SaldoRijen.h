@@ -4,7 +4,7 @@
 #include <QList>
 #include <QString>
 
-// The rows of the balance overview's table: one per list read completely, in the order of the
+// The rows of the balance overview's table: one per list that could be read, in the order of the
 // scan. The first column stays empty and out of sight; the second shows the balance. A row's
 // tooltip names its list, since the table itself shows only amounts.
 class SaldoRijen final : public QAbstractTableModel {
@@ -15,7 +15,7 @@ public:
 
     struct Rij {
         QString lijst; // the list's name, without ".lst"
-        double saldo = 0.0;
+        qint64 centen = 0; // the balance in whole cents
     };
 
     using QAbstractTableModel::QAbstractTableModel;
@@ -27,7 +27,7 @@ public:
         int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     void MaakLeeg();
-    void VoegToe(const QString &lijst, double saldo);
+    void VoegToe(const QString &lijst, qint64 centen);
 
     const QList<Rij> &Rijen() const { return m_rijen; }
 

@@ -4,6 +4,7 @@
 #include "common/HoofdVenster.h"
 #include "common/Opmaak.h"
 #include "common/Programma.h"
+#include "common/Totalen.h"
 #include "common/Wacht.h"
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
@@ -12,6 +13,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -96,6 +98,16 @@ void SaveForm::SaveKnopClick()
         return;
     }
 
+    // Another saved list of that name would be gone with all its entries: only on Ja. The
+    // list's own file is simply brought up to date.
+    ProgrammaWaarden &waarden = programma.Waarden();
+    if (naam != waarden.EigenLijst && QFileInfo(LijstPad(programma, naam)).isFile()
+        && !berichten.ask(this, QStringLiteral("De lijst \"%1\" bestaat al. Vervangen?").arg(naam),
+            QStringLiteral("Geldlog"), MessageBoxes::DefaultButton::No)) {
+        Text1->setFocus();
+        return;
+    }
+
     BusyCursor zandloper;
     QString fout;
     if (!SaveLijst(programma, m_hoofd.items(), naam, &fout)) {
@@ -107,8 +119,10 @@ void SaveForm::SaveKnopClick()
         return;
     }
     // The list is on disk from here on, whether or not the animation is seen to its end.
-    programma.Waarden().LijstNaam = naam;
-    programma.Waarden().Gewijzigd = false;
+    waarden.LijstNaam = naam;
+    waarden.EigenLijst = naam;
+    waarden.Gewijzigd = false;
+    m_hoofd.Label7().setText(NaamTekst(naam));
 
     m_bezig = true;
     Text1->hide();

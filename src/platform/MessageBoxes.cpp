@@ -18,6 +18,8 @@ MessageBoxes::Answer QtMessageBoxes::show(QWidget *parent, const Box &box)
 {
     QMessageBox dialog(parent);
     dialog.setWindowTitle(box.title);
+    // A description such as "<b>Huur</b>" is shown as typed, not as markup.
+    dialog.setTextFormat(Qt::PlainText);
     dialog.setText(box.text);
     switch (box.icon) {
     case Icon::None:

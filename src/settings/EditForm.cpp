@@ -2,6 +2,7 @@
 
 #include "common/Achtergrondkleur.h"
 #include "common/EenRegel.h"
+#include "common/GeenEscape.h"
 #include "common/HoofdVenster.h"
 #include "common/Omschrijvingen.h"
 #include "common/Opmaak.h"
@@ -64,6 +65,8 @@ EditForm::EditForm(HoofdVenster &hoofd, QWidget *parent)
 {
     RichtDialoogIn(*this, QStringLiteral("EditForm"), QStringLiteral("Instellingen"), 9000, 4800,
         VensterKleur);
+    // Only Annuleren and the window's close button forget the descriptions added here.
+    GeenEscape(*this);
     BouwLijst();
     BouwKleur();
     LeesOmschrijvingen();
@@ -112,6 +115,12 @@ void EditForm::BouwLijst()
     connect(DeleteKnop, &VistaButton::Click, this, &EditForm::DeleteKnopClick);
     connect(OkKnop, &VistaButton::Click, this, &EditForm::OkKnopClick);
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
+    // Annuleren or the window closed, also during the strip: the preview ends and the main
+    // window shows the stored colour again.
+    connect(this, &QDialog::rejected, this, [this] {
+        const ProgrammaWaarden &waarden = m_hoofd.programma().Waarden();
+        ZetAchtergrondkleur(m_hoofd, waarden.KleurRood, waarden.KleurGroen, waarden.KleurBlauw);
+    });
 }
 
 void EditForm::BouwKleur()

@@ -15,8 +15,7 @@ class VistaButton;
 // The settings window: the user's standard descriptions, offered in the description inputs,
 // and the main window's background colour, previewed on the main window while the bars move.
 // OK stores both: the descriptions in their file, the colour in the program's values. Cancel
-// keeps the file and the stored colour; the previewed colour stays on screen until the stored
-// one is applied again.
+// keeps the file and the stored colour, and puts the stored colour back on the main window.
 class EditForm final : public QDialog {
     Q_OBJECT
 

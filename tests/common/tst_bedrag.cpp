@@ -1,5 +1,6 @@
 #include "common/Bedrag.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <cfloat>
@@ -30,6 +31,7 @@ private Q_SLOTS:
     void tekstVanEenWaarde();
     void tekstVanEenZeerGroteWaarde();
     void elkBedragInCentenKomtOngewijzigdTerug();
+    void centenZijnWatGetoondWordt();
 };
 
 void TestBedrag::waardeLeestHetGetalAanHetBegin_data()
@@ -345,6 +347,22 @@ void TestBedrag::elkBedragInCentenKomtOngewijzigdTerug()
                 QCOMPARE(CentenTekst(BedragCenten(tekst)), tekst);
             }
         }
+    }
+}
+
+// Every text counts for the cents it shows as, whichever way they are read: the usual stored
+// forms straight, anything else through its shown form.
+void TestBedrag::centenZijnWatGetoondWordt()
+{
+    const QString tekens = QStringLiteral("0123456789,.-+ ex");
+    QRandomGenerator toeval(7);
+    for (int keer = 0; keer < 100000; ++keer) {
+        QString tekst;
+        for (int lengte = toeval.bounded(19); lengte > 0; --lengte)
+            tekst += tekens[toeval.bounded(keer % 2 ? 10 : int(tekens.size()))];
+        if (keer % 3 == 0 && toeval.bounded(2))
+            tekst.insert(toeval.bounded(tekst.size() + 1), u',');
+        QCOMPARE(CentenTekst(BedragCenten(tekst)), BedragTekst(BedragWaarde(tekst)));
     }
 }
 

@@ -30,7 +30,7 @@ ItemRijen Reeks(std::initializer_list<Item> items)
     return rijen;
 }
 
-std::optional<double> Saldo(const QByteArray &bytes)
+std::optional<qint64> Saldo(const QByteArray &bytes)
 {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -159,52 +159,60 @@ private Q_SLOTS:
         QCOMPARE(test.leesData(u"tekens.lst"_qs), Groep("d", opgeslagen, "", ""));
     }
 
-    // What loading shows and what the overview counts, for the same file.
+    // What loading shows and what the overview counts, in cents, for the same file: the same
+    // complete groups, less the groups dated "-", which the overview counts and opening skips.
     void readingAFile_data()
     {
         QTest::addColumn<QByteArray>("bestand");
         QTest::addColumn<QStringList>("rijen");
-        QTest::addColumn<bool>("heeftSaldo");
-        QTest::addColumn<double>("saldo");
+        QTest::addColumn<qint64>("saldo");
 
         const QByteArray a = Groep("2018-04-01", "Loon", "100,00", "");
         const QByteArray b = Groep("2018-04-02", "Huur", "", "30,00");
         const QString ra = u"2018-04-01 | Loon | 100,00 | "_qs;
         const QString rb = u"2018-04-02 | Huur |  | 30,00"_qs;
 
-        QTest::newRow("two groups") << a + b << QStringList { ra, rb } << true << 70.0;
-        QTest::newRow("empty file") << QByteArray() << QStringList() << true << 0.0;
+        QTest::newRow("two groups") << a + b << QStringList { ra, rb } << qint64(7000);
+        QTest::newRow("empty file") << QByteArray() << QStringList() << qint64(0);
         QTest::newRow("group dated - is skipped but counted")
-            << a + Groep("-", "Vaste last", "", "12,50") + b << QStringList { ra, rb } << true
-            << 57.5;
+            << a + Groep("-", "Vaste last", "", "12,50") + b << QStringList { ra, rb }
+            << qint64(5750);
         QTest::newRow("- with a blank is a date")
-            << Groep("- ", "x", "1", "") << QStringList { u"-  | x | 1 | "_qs } << true << 1.0;
+            << Groep("- ", "x", "1", "") << QStringList { u"-  | x | 1 | "_qs } << qint64(100);
         QTest::newRow("extra empty line at the end") << a + b + "\r\n"
-                                                     << QStringList { ra, rb } << false << 0.0;
+                                                     << QStringList { ra, rb } << qint64(7000);
         QTest::newRow("last group cut off") << a + b + "2018-04-03\r\nx\r\n5,00\r\n"
-                                            << QStringList { ra, rb } << false << 0.0;
+                                            << QStringList { ra, rb } << qint64(7000);
+        QTest::newRow("cut off before its separator") << a + b + "2018-04-03\r\nx\r\n5,00\r\n\r\n"
+                                                      << QStringList { ra, rb } << qint64(7000);
         QTest::newRow("cut off in the first group")
-            << QByteArray("2018-04-03\r\nx") << QStringList() << false << 0.0;
+            << QByteArray("2018-04-03\r\nx") << QStringList() << qint64(0);
         QTest::newRow("separator without terminator")
-            << a + b.chopped(2) << QStringList { ra, rb } << true << 70.0;
+            << a + b.chopped(2) << QStringList { ra, rb } << qint64(7000);
         QTest::newRow("any text as separator")
             << QByteArray("d\r\no\r\n1\r\n2\r\nwat dan ook\r\n")
-            << QStringList { u"d | o | 1 | 2"_qs } << true << -1.0;
+            << QStringList { u"d | o | 1 | 2"_qs } << qint64(-100);
         QTest::newRow("lines ended by LF")
-            << QByteArray("d\no\n1\n2\n-\n") << QStringList { u"d | o | 1 | 2"_qs } << true << -1.0;
+            << QByteArray("d\no\n1\n2\n-\n") << QStringList { u"d | o | 1 | 2"_qs } << qint64(-100);
         QTest::newRow("lines ended by CR")
-            << QByteArray("d\ro\r1\r2\r-\r") << QStringList { u"d | o | 1 | 2"_qs } << true << -1.0;
+            << QByteArray("d\ro\r1\r2\r-\r") << QStringList { u"d | o | 1 | 2"_qs } << qint64(-100);
         QTest::newRow("texts as read")
             << Groep(" d ", " o ", " 1x", "abc") << QStringList { u" d  |  o  |  1x | abc"_qs }
-            << true << 1.0;
+            << qint64(100);
+        // Each amount counts as shown, so the balance is what the shown amounts make.
+        QTest::newRow("more than two decimals")
+            << Groep("d", "o", "2100,00", "") + Groep("d", "o", "", "2,675")
+                + Groep("d", "o", "", "825,325")
+            << QStringList { u"d | o | 2100,00 | "_qs, u"d | o |  | 2,675"_qs,
+                   u"d | o |  | 825,325"_qs }
+            << qint64(127199);
     }
 
     void readingAFile()
     {
         QFETCH(QByteArray, bestand);
         QFETCH(QStringList, rijen);
-        QFETCH(bool, heeftSaldo);
-        QFETCH(double, saldo);
+        QFETCH(qint64, saldo);
         TestProgramma test;
         test.schrijfData(u"lijst.lst"_qs, bestand);
 
@@ -212,10 +220,7 @@ private Q_SLOTS:
         LaadLijst(test.programma(), model, u"lijst"_qs);
         QCOMPARE(ModelRows(model), rijen);
 
-        const std::optional<double> gelezen = OpenGeldlog(test.programma(), u"lijst.lst"_qs);
-        QCOMPARE(gelezen.has_value(), heeftSaldo);
-        if (heeftSaldo)
-            QCOMPARE(*gelezen, saldo);
+        QCOMPARE(OpenGeldlog(test.programma(), u"lijst.lst"_qs), std::optional(saldo));
     }
 
     void balance_data()
@@ -248,14 +253,14 @@ private Q_SLOTS:
         QByteArray bestand;
         for (qsizetype i = 0; i < inkomsten.size(); ++i)
             bestand += Groep("2018-05-01", "x", inkomsten.at(i), uitgaven.at(i));
-        const std::optional<double> gelezen = Saldo(bestand);
+        const std::optional<qint64> gelezen = Saldo(bestand);
         QVERIFY(gelezen.has_value());
-        QCOMPARE(BedragTekst(*gelezen), saldo);
+        QCOMPARE(CentenTekst(*gelezen), saldo);
     }
 
     void pointAsThousandsSeparatorCountsAsDecimalPoint()
     {
-        QCOMPARE(Saldo(Groep("d", "x", "1.234,56", "")), std::optional<double>(1.234));
+        QCOMPARE(Saldo(Groep("d", "x", "1.234,56", "")), std::optional<qint64>(123));
     }
 
     void missingFileEmptiesTheTable()

@@ -209,6 +209,7 @@ private Q_SLOTS:
         QFETCH(bool, gewijzigd);
         vulHoofdVenster();
         waarden().Gewijzigd = gewijzigd;
+        waarden().EigenLijst = QStringLiteral("2018 April");
         if (gewijzigd)
             m_test->berichten().queue(MessageBoxes::Answer::Yes);
         m_hoofd->verbergTabel();
@@ -227,7 +228,9 @@ private Q_SLOTS:
                 QStringLiteral("€ 00,00"), QStringLiteral("€ 00,00") }));
         QCOMPARE(m_hoofd->items().Aantal(), 0);
         QVERIFY(m_hoofd->tabelZichtbaar());
-        QCOMPARE(waarden().Gewijzigd, gewijzigd);
+        // An empty list of its own, with no file yet, even where one of its name exists.
+        QVERIFY(!waarden().Gewijzigd);
+        QCOMPARE(waarden().EigenLijst, QString());
         QVERIFY(!form.isVisible());
         QCOMPARE(form.result(), int(QDialog::Accepted));
         // Nothing is written, nor an existing list of that name loaded or touched.

@@ -4,10 +4,15 @@
 #include "ModelRows.h"
 #include "TestProgramma.h"
 #include "common/Opmaak.h"
+#include "common/Programma.h"
 #include "lists/OpenForm.h"
+#include "platform/MessageBoxes.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -433,7 +438,9 @@ private Q_SLOTS:
                 QStringLiteral("Naam..... : 2018 Mei"), QStringLiteral("Saldo..... : € 120,25"),
                 QStringLiteral("€ 150,25"), QStringLiteral("€ 30,00") }));
         QCOMPARE(waarden().LijstNaam, QStringLiteral("2018 Mei"));
-        QCOMPARE(waarden().Gewijzigd, gewijzigd);
+        // The list opened is as stored, whatever became of the one before it.
+        QCOMPARE(waarden().EigenLijst, QStringLiteral("2018 Mei"));
+        QVERIFY(!waarden().Gewijzigd);
         QVERIFY(!form.isVisible());
         QCOMPARE(form.result(), int(QDialog::Accepted));
     }
@@ -462,6 +469,53 @@ private Q_SLOTS:
             QStringList { QStringLiteral("2025-12-31 | Oud | 9,00 | ") });
         QCOMPARE(waarden().LijstNaam, QStringLiteral("oud"));
         QVERIFY(waarden().Gewijzigd);
+    }
+
+    // The real boxes as the user meets them: Enter answers Nee to the question whether the
+    // changed list may go, and a text shows as written, not read as markup.
+    void echteBerichten_data()
+    {
+        QTest::addColumn<bool>("vraag");
+        QTest::newRow("Enter op de vraag") << true;
+        QTest::newRow("opmaak in de tekst") << false;
+    }
+
+    void echteBerichten()
+    {
+        QFETCH(bool, vraag);
+        QtMessageBoxes echt;
+        Programma programma(m_test->map(), echt, m_test->klok(), m_test->printers());
+        FakeHoofdVenster hoofd(programma);
+        maakLijsten({ QStringLiteral("a.lst") });
+        programma.Waarden().Gewijzigd = true;
+        OpenForm form(hoofd);
+        form.show();
+        kiesMetMuis(form, QStringLiteral("a"));
+
+        QString tekst;
+        Qt::TextFormat opmaak = Qt::AutoText;
+        QTimer zoeker;
+        connect(&zoeker, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            zoeker.stop();
+            const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+            tekst = label->text();
+            opmaak = label->textFormat();
+            QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return);
+        });
+        zoeker.start(10);
+        if (vraag) {
+            Klik(form, QStringLiteral("OkKnop"));
+            QVERIFY(form.isVisible());
+            QCOMPARE(hoofd.items().Aantal(), 0);
+            QVERIFY(programma.Waarden().Gewijzigd);
+        } else {
+            echt.tell(&form, QStringLiteral("<b>Huur</b>"), QStringLiteral("Geldlog"));
+            QCOMPARE(tekst, QStringLiteral("<b>Huur</b>"));
+        }
+        QCOMPARE(opmaak, Qt::PlainText);
     }
 
     void toetsenbordAlleen_data()

@@ -271,8 +271,8 @@ private Q_SLOTS:
             << QStringLiteral("2026 Mei") << QStringLiteral("2026 Mei") << QByteArray();
         QTest::newRow("spaties eromheen")
             << QStringLiteral("  2026 Mei  ") << QStringLiteral("2026 Mei") << QByteArray();
-        QTest::newRow("bestaande lijst vervangen")
-            << QStringLiteral("2026 Mei") << QStringLiteral("2026 Mei")
+        QTest::newRow("eigen bestand bijgewerkt")
+            << QStringLiteral("oud") << QStringLiteral("oud")
             << QByteArray(TweeItemsBestand + TweeItemsBestand + "rest");
         QTest::newRow("naam met punten")
             << QStringLiteral("v1.2 Mei") << QStringLiteral("v1.2 Mei") << QByteArray();
@@ -285,8 +285,10 @@ private Q_SLOTS:
         QFETCH(QByteArray, oudeInhoud);
         if (!oudeInhoud.isEmpty())
             m->test.schrijfData(naam + QStringLiteral(".lst"), oudeInhoud);
+        waarden().EigenLijst = QStringLiteral("oud");
         m->hoofd.Label7().setText(QStringLiteral("Naam..... : oud"));
-        const QStringList labels = m->hoofd.labels();
+        QStringList labels = m->hoofd.labels();
+        labels[1] = QStringLiteral("Naam..... : ") + naam;
 
         SaveForm form(m->hoofd);
         form.show();
@@ -295,11 +297,55 @@ private Q_SLOTS:
         QCOMPARE(m->test.leesData(naam + QStringLiteral(".lst")), TweeItemsBestand);
         QCOMPARE(dataBestanden(), QStringList { naam + QStringLiteral(".lst") });
         QCOMPARE(waarden().LijstNaam, naam);
+        QCOMPARE(waarden().EigenLijst, naam);
         QVERIFY(!waarden().Gewijzigd);
         QVERIFY(!form.isVisible());
         QCOMPARE(form.result(), int(QDialog::Accepted));
-        // Saving leaves the main window's labels as they were.
+        // Only the name shown changes: to the one saved under.
         QCOMPARE(m->hoofd.labels(), labels);
+    }
+
+    // Saving over a list other than the current list's own file asks first.
+    void andereLijstVervangenVraagtEerst_data()
+    {
+        QTest::addColumn<QString>("eigenLijst");
+        QTest::addColumn<bool>("ja");
+        QTest::newRow("andere lijst, Ja") << QStringLiteral("2026 April") << true;
+        QTest::newRow("andere lijst, Nee") << QStringLiteral("2026 April") << false;
+        QTest::newRow("nieuwe lijst zonder eigen bestand, Nee") << QString() << false;
+    }
+
+    void andereLijstVervangenVraagtEerst()
+    {
+        QFETCH(QString, eigenLijst);
+        QFETCH(bool, ja);
+        const QString naam = QStringLiteral("2026 September");
+        const QByteArray oud = TweeItemsBestand + TweeItemsBestand;
+        m->test.schrijfData(naam + QStringLiteral(".lst"), oud);
+        waarden().EigenLijst = eigenLijst;
+        SaveForm form(m->hoofd);
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+
+        m->test.berichten().queue(ja ? MessageBoxes::Answer::Yes : MessageBoxes::Answer::No);
+        typNaam(form, naam);
+        Klik(form, QStringLiteral("SaveKnop"));
+
+        const MessageBoxes::Box vraag { QStringLiteral("De lijst \"2026 September\" bestaat al. "
+                                                       "Vervangen?"),
+            QStringLiteral("Geldlog"), MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo,
+            MessageBoxes::DefaultButton::No };
+        QCOMPARE(m->test.berichten().shown(), QList<MessageBoxes::Box> { vraag });
+        QCOMPARE(m->test.leesData(naam + QStringLiteral(".lst")), ja ? TweeItemsBestand : oud);
+        QCOMPARE(form.isVisible(), !ja);
+        QCOMPARE(waarden().LijstNaam, ja ? naam : QStringLiteral("oud"));
+        QCOMPARE(waarden().EigenLijst, ja ? naam : eigenLijst);
+        QCOMPARE(waarden().Gewijzigd, !ja);
+        if (!ja) {
+            QVERIFY(Kind<QLineEdit>(form, QStringLiteral("Text1"))->hasFocus());
+            QVERIFY(m->klok.wachttijden.isEmpty());
+        }
     }
 
     void animatieStap_data()

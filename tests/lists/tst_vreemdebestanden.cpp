@@ -24,7 +24,7 @@ enum class Soort { Bestand, Map, LosseLink };
 } // namespace
 
 Q_DECLARE_METATYPE(Soort)
-Q_DECLARE_METATYPE(std::optional<double>)
+Q_DECLARE_METATYPE(std::optional<qint64>)
 
 class TestVreemdeBestanden : public QObject {
     Q_OBJECT
@@ -60,19 +60,19 @@ private Q_SLOTS:
         QTest::addColumn<Soort>("soort");
         QTest::addColumn<QByteArray>("inhoud");
         QTest::addColumn<int>("rijen");
-        QTest::addColumn<std::optional<double>>("saldo");
+        QTest::addColumn<std::optional<qint64>>("saldo");
         QTest::addColumn<bool>("getoond");
 
         const int groepen = 50 * 1024 * 1024 / Groep.size() + 1;
         QTest::newRow("a list of 50 MB") << Soort::Bestand << Groep.repeated(groepen) << groepen
-                                         << std::optional<double>(-groepen) << true;
+                                         << std::optional<qint64>(-100 * groepen) << true;
         QTest::newRow("50 MB without a line end")
-            << Soort::Bestand << QByteArray(50 * 1024 * 1024, 'x') << 0 << std::optional<double>()
+            << Soort::Bestand << QByteArray(50 * 1024 * 1024, 'x') << 0 << std::optional<qint64>(0)
             << true;
-        QTest::newRow("a folder") << Soort::Map << QByteArray() << 0 << std::optional<double>()
+        QTest::newRow("a folder") << Soort::Map << QByteArray() << 0 << std::optional<qint64>()
                                   << false;
         QTest::newRow("a link to nothing")
-            << Soort::LosseLink << QByteArray() << 0 << std::optional<double>() << false;
+            << Soort::LosseLink << QByteArray() << 0 << std::optional<qint64>() << false;
     }
 
     void aStrangeListFileOpens()
@@ -80,7 +80,7 @@ private Q_SLOTS:
         QFETCH(Soort, soort);
         QFETCH(QByteArray, inhoud);
         QFETCH(int, rijen);
-        QFETCH(std::optional<double>, saldo);
+        QFETCH(std::optional<qint64>, saldo);
         QFETCH(bool, getoond);
         maak(QStringLiteral("Vreemd.lst"), soort, inhoud);
         inhoud.clear();
@@ -161,10 +161,10 @@ private Q_SLOTS:
         QCOMPARE(lijst->count(), 1000);
         QCOMPARE(lijst->item(999)->text(), verwacht.last());
 
-        double totaal = 0;
+        qint64 totaal = 0;
         for (const QString &naam : verwacht)
             totaal += OpenGeldlog(m_test->programma(), naam + QStringLiteral(".lst")).value_or(0);
-        QCOMPARE(totaal, -1000.0);
+        QCOMPARE(totaal, -100000);
     }
 };
 
