@@ -255,7 +255,7 @@ QRgb Vergrijsd(QRgb kleur)
 
 } // namespace
 
-QImage KnopPlaatje(KnopPlaatjeSoort soort)
+QImage TekenKnopPlaatje(KnopPlaatjeSoort soort)
 {
     constexpr int n = KnopPlaatjeGrootte;
     QImage tekening(n, n, QImage::Format_ARGB32_Premultiplied);

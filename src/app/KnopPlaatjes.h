@@ -14,6 +14,7 @@ enum class KnopPlaatjeSoort {
     Overzicht,
     Afsluiten,
 };
+inline constexpr int KnopPlaatjeSoorten = int(KnopPlaatjeSoort::Afsluiten) + 1;
 
 // Width and height of one frame in pixels; the buttons that carry them are 56 x 56.
 inline constexpr int KnopPlaatjeGrootte = 40;
@@ -22,4 +23,8 @@ inline constexpr int KnopPlaatjeGrootte = 40;
 inline constexpr QRgb KnopPlaatjeMasker = qRgb(0, 255, 0);
 
 // A strip of two frames side by side: the normal picture, then its greyed disabled look.
+// Drawn while the program is built and kept in the program, so no start-up waits for drawing.
 QImage KnopPlaatje(KnopPlaatjeSoort soort);
+
+// Draws the strip: what the build keeps, and what KnopPlaatje returns.
+QImage TekenKnopPlaatje(KnopPlaatjeSoort soort);

@@ -111,7 +111,6 @@ Main::Main(Programma &programma, QWidget *parent)
     BouwInvoer();
     BouwMenu();
     BouwNaamPaneel();
-    BouwSaldoPaneel();
 
     HerlaadOmschrijvingen();
 
@@ -154,11 +153,6 @@ void Main::BouwTabel()
             if (!gekozen.isEmpty())
                 ListView1_ItemClick();
         });
-
-    m_helpPic = new QLabel(this);
-    m_helpPic->setObjectName(QStringLiteral("HelpPic"));
-    m_helpPic->setGeometry(twips::rect(225, 240, 10890, 6000));
-    m_helpPic->hide();
 
     m_label6 = MaakBreedLabel(this, "Label6", AantalItemsTekst(0), 240, 6300, 6900);
     m_label1 = MaakLabel(this, "Label1", QStringLiteral("Totaal :"), twips::point(7170, 6300));
@@ -250,6 +244,8 @@ void Main::BouwSaldoPaneel()
 {
     m_frame4 = MaakPaneel(this, "Frame4", twips::rect(11340, 135, 4890, 6120));
     m_frame4->hide();
+    // Built when first shown, so it takes the colour the other panels show by now.
+    ZetAchtergrond(*m_frame4, m_frame2->palette().color(QPalette::Window));
 
     m_label10 = new QLabel(m_frame4);
     m_label10->setObjectName(QStringLiteral("Label10"));
@@ -336,16 +332,21 @@ void Main::MenuKnop_Click(int index)
 void Main::HelpKnop_Click()
 {
     const bool help = !m_listView1->isHidden();
-    // Drawn once, the first time it is needed, so the start-up does not wait for it.
-    if (help && m_helpPic->pixmap().isNull())
+    // Made and drawn once, the first time it is needed, so the start-up does not wait for it.
+    if (help && !m_helpPic) {
+        m_helpPic = new QLabel(this);
+        m_helpPic->setObjectName(QStringLiteral("HelpPic"));
+        m_helpPic->setGeometry(twips::rect(225, 240, 10890, 6000));
         m_helpPic->setPixmap(TekenHelpScherm(m_helpPic->size()));
+    }
     m_listView1->setVisible(!help);
     m_helpPic->setVisible(help);
 }
 
 void Main::ToonTabel()
 {
-    m_helpPic->hide();
+    if (m_helpPic)
+        m_helpPic->hide();
     m_listView1->show();
 }
 
@@ -357,6 +358,9 @@ void Main::ToonRij(int rij)
 void Main::GrafiekKnop_Click()
 {
     const bool overzicht = !m_frame2->isHidden();
+    // Built the first time it is shown; the start-up does not wait for it.
+    if (overzicht && !m_frame4)
+        BouwSaldoPaneel();
     m_frame2->setVisible(!overzicht);
     m_frame4->setVisible(overzicht);
 }
@@ -368,7 +372,10 @@ void Main::Timer1_Timer()
 
 QList<QWidget *> Main::AchtergrondVlakken()
 {
-    return { this, m_invoer, m_frame2, m_frame3, m_frame4 };
+    QList<QWidget *> vlakken { this, m_invoer, m_frame2, m_frame3 };
+    if (m_frame4)
+        vlakken.append(m_frame4);
+    return vlakken;
 }
 
 void Main::HerlaadOmschrijvingen()

@@ -25,6 +25,22 @@ public:
         return widget;
     }
 
+    // Whether the control has been made and is not hidden: the help screen and the overview
+    // panel are made only when first shown.
+    bool shown(const QString &name) const
+    {
+        const QWidget *widget = main->findChild<QWidget *>(name);
+        return widget && !widget->isHidden();
+    }
+
+    // Opens the overview panel and the help screen and goes back, as a user would before
+    // looking at what they hold.
+    void openPanels() const
+    {
+        for (const char *button : { "GrafiekKnop", "GrafiekKnop", "HelpKnop", "HelpKnop" })
+            click(QLatin1StringView(button));
+    }
+
     QString text(const QString &name) const { return find<QLabel>(name)->text(); }
     QComboBox *combo(const QString &name) const { return find<QComboBox>(name); }
     QLineEdit *edit(const QString &name) const { return find<QLineEdit>(name); }

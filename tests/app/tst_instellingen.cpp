@@ -48,8 +48,10 @@ private:
         return event.isAccepted();
     }
 
+    // The overview panel is made when first shown, so it is opened first as a user would.
     QList<QColor> vlakken() const
     {
+        f.openPanels();
         QList<QColor> kleuren { Achtergrond(f.main.get()) };
         for (const char *frame : { "Frame1", "Frame2", "Frame3", "Frame4" })
             kleuren << Achtergrond(f.find(QLatin1StringView(frame)));

@@ -49,10 +49,10 @@ private Q_SLOTS:
         QCOMPARE(f.main->items().Aantal(), 0);
         QCOMPARE(f.omgeving.programma().Waarden().Gewijzigd, false);
         QCOMPARE(f.omgeving.programma().Waarden().LijstNaam, QString());
-        QVERIFY(!f.find(QStringLiteral("ListView1"))->isHidden());
-        QVERIFY(f.find(QStringLiteral("HelpPic"))->isHidden());
-        QVERIFY(!f.find(QStringLiteral("Frame2"))->isHidden());
-        QVERIFY(f.find(QStringLiteral("Frame4"))->isHidden());
+        QVERIFY(f.shown(QStringLiteral("ListView1")));
+        QVERIFY(!f.shown(QStringLiteral("HelpPic")));
+        QVERIFY(f.shown(QStringLiteral("Frame2")));
+        QVERIFY(!f.shown(QStringLiteral("Frame4")));
     }
 
     void startsInTheYearOfToday_data()
@@ -204,6 +204,7 @@ private Q_SLOTS:
         QFETCH(int, role);
         QFETCH(QColor, colour);
         f.start();
+        f.openPanels();
         QWidget *control = f.find(name);
         QCOMPARE(control->font().family(), QStringLiteral("Arial"));
         QCOMPARE(control->font().pixelSize(), pixelSize);
@@ -216,6 +217,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QRect, place);
         f.start();
+        f.openPanels();
         QCOMPARE(f.find(name)->geometry(), place);
     }
 
@@ -246,6 +248,7 @@ private Q_SLOTS:
         QFETCH(QPoint, topLeft);
         QFETCH(QString, text);
         f.start();
+        f.openPanels();
         auto *label = f.find<QLabel>(name);
         QCOMPARE(label->pos(), topLeft);
         QCOMPARE(label->text(), text);
@@ -311,6 +314,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, tip);
         f.start();
+        f.openPanels();
         QCOMPARE(f.find(name)->toolTip(), tip);
     }
 
@@ -319,9 +323,9 @@ private Q_SLOTS:
         f.start();
         f.add(QStringLiteral("Huur"), QString(), QStringLiteral("500"));
         QWidget *table = f.find(QStringLiteral("ListView1"));
-        QWidget *help = f.find(QStringLiteral("HelpPic"));
 
         f.click(QStringLiteral("HelpKnop"));
+        QWidget *help = f.find(QStringLiteral("HelpPic"));
         QVERIFY(table->isHidden());
         QVERIFY(!help->isHidden());
 

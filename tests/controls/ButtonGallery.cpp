@@ -48,20 +48,20 @@ int main(int argc, char **argv)
 
         auto *picture = new VistaButton(&window);
         picture->setFont(font);
-        picture->setPicture(KnopPlaatje(KnopPlaatjeSoort(state)));
+        picture->setPicture(TekenKnopPlaatje(KnopPlaatjeSoort(state)));
         picture->setGeometry(x, 105, 56, 56);
 
         auto *both = new VistaButton(&window);
         both->setFont(font);
         both->setCaption(QStringLiteral("Afsluiten"));
-        both->setPicture(KnopPlaatje(KnopPlaatjeSoort::Afsluiten));
+        both->setPicture(TekenKnopPlaatje(KnopPlaatjeSoort::Afsluiten));
         both->setPictureOffset(1);
         both->setGeometry(x, 170, 100, 48);
 
         auto *clipped = new VistaButton(&window);
         clipped->setFont(font);
         clipped->setCaption(QStringLiteral("Help"));
-        clipped->setPicture(KnopPlaatje(KnopPlaatjeSoort::Help));
+        clipped->setPicture(TekenKnopPlaatje(KnopPlaatjeSoort::Help));
         clipped->setGeometry(x, 228, 60, 30);
 
         auto *bare = new VistaButton(&window);
