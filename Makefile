@@ -1,6 +1,7 @@
 # The two commands of the README are `make run` and `make test`; each installs what is missing
 # first. The other targets are the steps they are made of.
-.PHONY: run test deps build unit build-asan asan fuzz fuzz-short e2e package drills bench pictures clean
+.PHONY: run test deps build unit build-asan asan fuzz fuzz-short e2e package check-package drills \
+	bench pictures clean
 
 deps:
 	@scripts/install-deps
@@ -16,6 +17,7 @@ run: build
 unit: build
 	ctest --preset dev
 
+# One clang build for the sanitizers and the fuzzers: the tests and the libFuzzer targets.
 build-asan: deps
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan
@@ -33,7 +35,12 @@ fuzz-short: deps
 
 # The Debian package build/package/geldlog_<version>_amd64.deb.
 package: build
-	cd build/dev && cpack
+	cd build/dev && cpack >/dev/null
+	@ls build/package/geldlog_*_amd64.deb
+
+# lintian, the menu entry, the AppStream data and the manual page of the package.
+check-package: package
+	scripts/check-package
 
 # Saves killed at random moments and saves onto a full disk, DRILL_COUNT (1000) per kind of file.
 drills: build
@@ -43,7 +50,9 @@ drills: build
 e2e: build package
 	scripts/e2e/run build/dev/bin/geldlog
 
-test: unit asan fuzz-short e2e
+# Every step once, in this order, with a table of their times at the end.
+test:
+	@scripts/run-steps deps build unit build-asan asan fuzz-short package check-package e2e
 
 bench: build
 	scripts/run-benchmarks

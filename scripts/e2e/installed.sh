@@ -20,6 +20,8 @@ done
 grep -qx 'Icon=geldlog' "$entry" || fail "the menu entry names no icon geldlog"
 command=$(sed -n 's/^Exec=//p' "$entry")
 [[ -n $command ]] || fail "the menu entry has no command"
+# Started from the menu without a file, the desktop drops the entry's file field code.
+command=${command//%[fFuU]/}
 
 export HOME=$E2E_TMP/home
 unset XDG_DATA_HOME XDG_CONFIG_HOME
