@@ -36,8 +36,10 @@ std::vector<Stuk> SlashVorm(QStringView tekst)
         const QStringView woord = tekst.sliced(i + 1, einde - i - 1);
         if (!IsSleutel(woord))
             continue;
+        // A key right after a key ("/NAME/IBAN/") shares its slash: the first one's value is empty.
         if (!stukken.empty())
-            stukken.back().waarde = tekst.sliced(waardeBegin, i - waardeBegin);
+            stukken.back().waarde
+                = i > waardeBegin ? tekst.sliced(waardeBegin, i - waardeBegin) : QStringView();
         stukken.push_back({ woord, {} });
         waardeBegin = einde + 1;
         i = einde - 1;

@@ -183,6 +183,9 @@ void TestBankafschrift::regelsEnBedragen_data()
         << QList<qint64> { 1 }
         << QStringList { QStringLiteral("Regel 2: de datum \"261345\" is onleesbaar."),
                QStringLiteral("Regel 4: het bedrag \"12,5x\" is onleesbaar.") };
+    QTest::newRow("MT940 key right after a key")
+        << QByteArray(":20:X\n:61:260301D1,00N\n:86:/NAME/IBAN/NL01/REMI/x/\n")
+        << QList<qint64> { -100 } << QStringList();
     const QByteArray camt = "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.02\">"
                             "<BkToCstmrStmt><Stmt>\n";
     const QByteArray ntry = "<Ntry><Amt>%1</Amt><CdtDbtInd>DBIT</CdtDbtInd><Sts>BOOK</Sts>"
