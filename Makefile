@@ -1,6 +1,6 @@
 # The two commands of the README are `make run` and `make test`; each installs what is missing
 # first. The other targets are the steps they are made of.
-.PHONY: run test deps build unit build-asan asan fuzz fuzz-short e2e package check-package drills \
+.PHONY: run test deps build unit build-asan asan fuzz fuzz-short e2e e2e-beside-build-asan package check-package drills \
 	bench pictures clean
 
 deps:
@@ -50,11 +50,23 @@ drills: build
 e2e: build package
 	scripts/e2e/run build/dev/bin/geldlog
 
+# The end-to-end scenarios mostly wait for the program, so the sanitizer build runs beside them at
+# the lowest priority and takes the cores only when the scenarios leave them; its output goes to
+# build/asan-build.log and is shown when it fails.
+e2e-beside-build-asan: build package
+	@(cmake --preset asan >/dev/null && nice -n 19 cmake --build --preset asan) \
+	    >build/asan-build.log 2>&1 & asan=$$!; \
+	scripts/e2e/run build/dev/bin/geldlog; e2e=$$?; \
+	wait $$asan; built=$$?; \
+	if [ $$built -ne 0 ]; then tail -n 60 build/asan-build.log; echo "The sanitizer build failed." >&2; fi; \
+	[ $$e2e -eq 0 ] && [ $$built -eq 0 ]
+
 # Every step once, in this order, with a table of their times at the end.
 test:
-	@scripts/run-steps deps build unit build-asan asan fuzz-short package check-package e2e
+	@scripts/run-steps deps build unit package check-package e2e-beside-build-asan asan fuzz-short
 
 bench: build
+	cmake --build --preset dev --target benchmarks
 	scripts/run-benchmarks
 
 # The pictures of the README, taken of the real program under Xvfb.
