@@ -132,11 +132,8 @@ private Q_SLOTS:
         const QStringList maart { u"€ 0,00"_qs, u"€ 159,60"_qs };
         QTest::newRow("maand") << u"Maart 2026"_qs << QList<Item>() << u"ovvvro"_qs << maart;
         QTest::newRow("jaar eerst") << u"2026 Maart"_qs << QList<Item>() << u"ovvvro"_qs << maart;
-        QTest::newRow("kleine letters")
-            << u"2026 maart"_qs << QList<Item>() << u"ovvvro"_qs << maart;
         const QStringList alles { u"€ 2345,50"_qs, u"€ 984,60"_qs };
         QTest::newRow("andere naam") << u"Vakantie"_qs << QList<Item>() << u"vvvvrv"_qs << alles;
-        QTest::newRow("geen naam") << QString() << QList<Item>() << u"vvvvrv"_qs << alles;
         QTest::newRow("geen maand") << u"2026 Lente"_qs << QList<Item>() << u"vvvvrv"_qs << alles;
         QTest::newRow("al in de lijst")
             << u"Maart 2026"_qs
@@ -219,8 +216,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("hoe");
         QTest::newRow("Annuleren") << u"Annuleren"_qs;
         QTest::newRow("Escape") << u"Escape"_qs;
-        QTest::newRow("Enter op Annuleren") << u"Enter"_qs;
-        QTest::newRow("niets gekozen") << u"Toevoegen"_qs;
     }
 
     void annulerenLaatDeLijstZoals()
@@ -231,17 +226,8 @@ private Q_SLOTS:
         const QStringList labels = m->hoofd.labels();
         if (hoe == u"Annuleren")
             Klik(form(), u"CancelKnop"_qs);
-        else if (hoe == u"Escape")
+        else
             QTest::keyClick(tabel(), Qt::Key_Escape);
-        else if (hoe == u"Enter") {
-            auto *annuleren = Kind<VistaButton>(form(), u"CancelKnop"_qs);
-            annuleren->setFocus();
-            QTest::keyClick(annuleren, Qt::Key_Return);
-        } else {
-            for (int rij = 1; rij <= 3; ++rij)
-                Kies(rij, false);
-            Klik(form(), u"OkKnop"_qs);
-        }
 
         QVERIFY(!form().isVisible());
         QCOMPARE(ModelRows(m->hoofd.items()), QStringList { u"2026-03-01 | Huur |  | 800,00"_qs });
@@ -262,13 +248,8 @@ private Q_SLOTS:
         QTest::newRow("onbekend") << u"brief.txt"_qs << QByteArray("Beste meneer,\r\nHierbij.\r\n")
                                   << u"Dit bestand is geen bankafschrift dat Geldlog kent."_qs
                                   << informatie;
-        QTest::newRow("leeg") << u"leeg.csv"_qs << QByteArray()
-                              << u"Dit bestand is geen bankafschrift dat Geldlog kent."_qs
-                              << informatie;
         QTest::newRow("ontbreekt")
             << u"weg.csv"_qs << QByteArray() << u"Het bestand \"%1\" bestaat niet."_qs << fout;
-        QTest::newRow("map") << u"map.csv"_qs << QByteArray()
-                             << u"\"%1\" is een map, geen bestand."_qs << fout;
     }
 
     void weigertWatGeenAfschriftIs()
@@ -278,9 +259,7 @@ private Q_SLOTS:
         QFETCH(QString, melding);
         QFETCH(int, icoon);
         const QString pad = m->test.map() + u'/' + naam;
-        if (naam == u"map.csv")
-            QVERIFY(QDir(m->test.map()).mkdir(naam));
-        else if (naam != u"weg.csv")
+        if (naam != u"weg.csv")
             m->test.schrijfData(QStringLiteral("../") + naam, inhoud);
         // A window that opened after all is closed, so the test fails instead of waiting.
         bool geopend = false;

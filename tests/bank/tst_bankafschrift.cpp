@@ -162,7 +162,6 @@ void TestBankafschrift::regelsEnBedragen_data()
     const QByteArray kop = IngKop;
     const QByteArray koffie = IngRegel("20260301", "Af", "1,95");
     QTest::newRow("LF") << kop + "\n" + koffie + "\n" << QList<qint64> { -195 } << QStringList();
-    QTest::newRow("CR, no end") << kop + "\r" + koffie << QList<qint64> { -195 } << QStringList();
     QTest::newRow("BOM, CR LF, blank line") << "\xEF\xBB\xBF" + kop + "\r\n\r\n" + koffie + "\r\n"
                                             << QList<qint64> { -195 } << QStringList();
     QTest::newRow("amounts") << kop + "\n" + IngRegel("20260301", "Bij", "1.234,56") + "\n"
@@ -220,10 +219,7 @@ void TestBankafschrift::weigertWatGeenAfschriftIs_data()
     QRandomGenerator generator(17);
     generator.fillRange(reinterpret_cast<quint32 *>(willekeurig.data()), willekeurig.size() / 4);
 
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("a list file") << QByteArray("[Januari]\r\n2026-01-01\r\nbrood\r\n1,95\r\n\r\n");
     QTest::newRow("100 MB of random bytes") << willekeurig;
-    QTest::newRow("a 10 MB line") << QByteArray(10 * 1024 * 1024, 'x');
     QTest::newRow("an ING header, then a 10 MB line")
         << QByteArray(IngKop) + "\n" + QByteArray(10 * 1024 * 1024, ';');
     QTest::newRow("an XML bomb") << QByteArray(
@@ -262,11 +258,6 @@ void TestBankafschrift::staanAlInLijstTeltAlsMultiset()
     };
     QCOMPARE(StaanAlInLijst(lijst, nieuw),
         (std::vector<bool> { true, false, true, false, false, false }));
-
-    // Once the new ones are added, all of them are there.
-    for (const Item &item : nieuw)
-        lijst.Voeg(item);
-    QCOMPARE(StaanAlInLijst(lijst, nieuw), std::vector<bool>(nieuw.size(), true));
 }
 
 void TestBankafschrift::alsItemMaaktEenRegelVanHoogstens100Tekens()

@@ -131,20 +131,12 @@ void TestDatumTekst::dagFout_data()
     };
     rij("45 December", "2026", "December", "45", "Dag 45 bestaat niet in december 2026.");
     rij("31 December", "2026", "December", "31", "");
-    rij("1 Januari", "2026", "Januari", "1", "");
     rij("31 November", "2026", "November", "31", "Dag 31 bestaat niet in november 2026.");
-    rij("30 November", "2026", "November", "30", "");
-    rij("31 April", "2026", "April", "31", "Dag 31 bestaat niet in april 2026.");
     rij("29 Februari, leap year", "2024", "Februari", "29", "");
-    rij("29 Februari 2000", "2000", "Februari", "29", "");
     rij("29 Februari 2026", "2026", "Februari", "29", "Dag 29 bestaat niet in februari 2026.");
     rij("leading zero", "2026", "Mei", "07", "");
     rij("zero", "2026", "Mei", "0", "Dag 0 bestaat niet in mei 2026.");
-    rij("00", "2026", "Mei", "00", "Dag 00 bestaat niet in mei 2026.");
-    rij("three digits", "2026", "Mei", "007", "Dag 007 bestaat niet in mei 2026.");
     rij("letters", "2026", "December", "xy", "Dag xy bestaat niet in december 2026.");
-    rij("sign", "2026", "Mei", "+3", "Dag +3 bestaat niet in mei 2026.");
-    rij("negative", "2026", "Mei", "-3", "Dag -3 bestaat niet in mei 2026.");
     rij("empty", "2026", "Mei", "", "Dag  bestaat niet in mei 2026.");
     rij("no year: 29 Februari may be", "", "Februari", "29", "");
 }

@@ -194,8 +194,6 @@ private Q_SLOTS:
         const QString kort = QStringLiteral("2026 December");
         QTest::newRow("fits up to 7920") << kort << x(61) << true << kort << x(61);
         QTest::newRow("one too wide") << kort << x(62) << true << kort << x(60) + u'…';
-        QTest::newRow("spaces before the cut go")
-            << kort << x(58) + QStringLiteral("   yyy") << true << kort << x(58) + u'…';
         QTest::newRow("no income column: up to 9870")
             << kort << x(90) << false << kort << x(79) + u'…';
         QTest::newRow("long name stops at 8670")
