@@ -10,11 +10,7 @@
 #include "common/Programma.h"
 
 #include <QAbstractItemModelTester>
-#include <QApplication>
-#include <QCheckBox>
-#include <QDir>
 #include <QTest>
-#include <QTimer>
 #include <QTreeView>
 
 #include <memory>
@@ -160,23 +156,6 @@ private Q_SLOTS:
         QCOMPARE(Totalen(), totalen);
     }
 
-    void alleenDeMaandIsUitTeZetten()
-    {
-        open(u"Maart 2026"_qs,
-            { { u"2026-04-01"_qs, u"Woonstichting - Huur april"_qs, QString(), u"825,00"_qs } });
-        Kies(2, false);
-        auto *alleenMaand = Kind<QCheckBox>(form(), u"Check1"_qs);
-        QVERIFY(alleenMaand->isChecked());
-
-        // The user's own choice within the month stays; what is in the list already stays out.
-        alleenMaand->click();
-        QCOMPARE(Keuze(), u"vvovrg"_qs);
-        QCOMPARE(Totalen(), (QStringList { u"€ 2345,50"_qs, u"€ 135,80"_qs }));
-        alleenMaand->click();
-        QCOMPARE(Keuze(), u"ovovrg"_qs);
-        QCOMPARE(Totalen(), (QStringList { u"€ 0,00"_qs, u"€ 135,80"_qs }));
-    }
-
     void toevoegenZetDeGekozenPostenInDeLijst_data()
     {
         QTest::addColumn<bool>("metEnter");
@@ -236,50 +215,6 @@ private Q_SLOTS:
         QVERIFY(!waarden().Gewijzigd);
     }
 
-    void weigertWatGeenAfschriftIs_data()
-    {
-        QTest::addColumn<QString>("naam");
-        QTest::addColumn<QByteArray>("inhoud");
-        QTest::addColumn<QString>("melding");
-        QTest::addColumn<int>("icoon");
-
-        const int informatie = int(MessageBoxes::Icon::Information);
-        const int fout = int(MessageBoxes::Icon::Critical);
-        QTest::newRow("onbekend") << u"brief.txt"_qs << QByteArray("Beste meneer,\r\nHierbij.\r\n")
-                                  << u"Dit bestand is geen bankafschrift dat Geldlog kent."_qs
-                                  << informatie;
-        QTest::newRow("ontbreekt")
-            << u"weg.csv"_qs << QByteArray() << u"Het bestand \"%1\" bestaat niet."_qs << fout;
-    }
-
-    void weigertWatGeenAfschriftIs()
-    {
-        QFETCH(QString, naam);
-        QFETCH(QByteArray, inhoud);
-        QFETCH(QString, melding);
-        QFETCH(int, icoon);
-        const QString pad = m->test.map() + u'/' + naam;
-        if (naam != u"weg.csv")
-            m->test.schrijfData(QStringLiteral("../") + naam, inhoud);
-        // A window that opened after all is closed, so the test fails instead of waiting.
-        bool geopend = false;
-        QTimer::singleShot(0, [&geopend] {
-            if (QWidget *venster = QApplication::activeModalWidget()) {
-                geopend = true;
-                venster->close();
-            }
-        });
-        m->test.berichten().queue(MessageBoxes::Answer::Ok);
-
-        LeesBankafschriftIn(m->hoofd, nullptr, pad);
-
-        QVERIFY(!geopend);
-        QCOMPARE(m->test.berichten().shown(),
-            (QList<MessageBoxes::Box> { { melding.arg(QDir::toNativeSeparators(pad)), u"Geldlog"_qs,
-                MessageBoxes::Icon(icoon), MessageBoxes::Buttons::Ok } }));
-        QCOMPARE(m->hoofd.items().Aantal(), 0);
-        QVERIFY(!waarden().Gewijzigd);
-    }
 };
 
 QTEST_MAIN(TstBankForm)
