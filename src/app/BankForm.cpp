@@ -224,7 +224,7 @@ void LeesBankafschriftIn(HoofdVenster &hoofd, QWidget *ouder, const QString &pad
         afschrift = LeesBankafschrift(*inhoud);
     }
     if (!afschrift) {
-        berichten.tell(ouder, QStringLiteral("Dit bestand is geen bankafschrift dat Geldlog kent."),
+        berichten.tell(ouder, OnbekendAfschrift(),
             QStringLiteral("Geldlog"), MessageBoxes::Icon::Information);
         return;
     }

@@ -6,7 +6,6 @@
 #include "bank/Bankafschrift.h"
 #include "lists/LijstBestand.h"
 #include "platform/Ansi.h"
-#include "platform/SafeWrite.h"
 
 #include <QTextStream>
 
@@ -79,7 +78,7 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
     }
     const std::optional<Bankafschrift> afschrift = LeesBankafschrift(*bytes);
     if (!afschrift) {
-        fout << "Dit bestand is geen bankafschrift dat Geldlog kent." << '\n';
+        fout << OnbekendAfschrift() << '\n';
         for (const QString &soort : BekendeSoorten())
             fout << soort << '\n';
         return Geweigerd;
@@ -110,12 +109,7 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
 
     // With nothing new the file stays as it is, and no empty list is made.
     if (!opdracht.proef && nieuw > 0
-        && !writeFileSafely(
-            LijstPad(programma, opdracht.lijst),
-            [&lijst](QIODevice &bestand, QString *waarom) {
-                return SchrijfLijst(bestand, lijst->rijen, waarom);
-            },
-            &reden)) {
+        && !SaveLijst(programma, lijst->rijen, opdracht.lijst, &reden)) {
         fout << reden << '\n';
         fout << QStringLiteral("De lijst \"%1\" is ongewijzigd; er is niets toegevoegd.")
                     .arg(opdracht.lijst)

@@ -26,31 +26,10 @@ size_t qHash(const Sleutel &sleutel, size_t seed = 0)
         seed, sleutel.datum, sleutel.omschrijving, sleutel.inkomsten, sleutel.uitgaven);
 }
 
-// What an amount cell counts for. The form the program writes ("-1234,56", at most fifteen
-// digits) counts for exactly its digits, so only other texts need the general rule.
-qint64 Centen(QStringView cel)
-{
-    const qsizetype begin = cel.startsWith(u'-') ? 1 : 0;
-    const qsizetype komma = cel.size() - 3;
-    if (komma > begin && cel.size() - begin <= 16 && cel[komma] == u',') {
-        qint64 centen = 0;
-        bool cijfers = true;
-        for (qsizetype i = begin; i < cel.size() && cijfers; ++i) {
-            if (i == komma)
-                continue;
-            cijfers = cel[i] >= u'0' && cel[i] <= u'9';
-            centen = centen * 10 + (cel[i].unicode() - u'0');
-        }
-        if (cijfers)
-            return begin ? -centen : centen;
-    }
-    return cel.trimmed().isEmpty() ? 0 : BedragCenten(cel);
-}
-
 Sleutel SleutelVan(
     QStringView datum, QStringView omschrijving, QStringView inkomsten, QStringView uitgaven)
 {
-    return { Centen(inkomsten), Centen(uitgaven), omschrijving, datum.trimmed() };
+    return { BedragCenten(inkomsten), BedragCenten(uitgaven), omschrijving, datum.trimmed() };
 }
 
 } // namespace

@@ -58,3 +58,8 @@ QStringList BekendeSoorten()
         regels.append(soort.beschrijving);
     return regels;
 }
+
+QString OnbekendAfschrift()
+{
+    return QStringLiteral("Dit bestand is geen bankafschrift dat Geldlog kent.");
+}

@@ -50,3 +50,6 @@ std::optional<Bankafschrift> LeesBankafschrift(QByteArrayView bytes);
 
 // The kinds LeesBankafschrift knows, one line each, for the message that refuses a file.
 QStringList BekendeSoorten();
+
+// The message that refuses a file of no kind LeesBankafschrift knows.
+QString OnbekendAfschrift();

@@ -223,6 +223,12 @@ QString LijstPad(const Programma &programma, const QString &naam)
 bool SaveLijst(
     const Programma &programma, const ItemModel &items, const QString &naam, QString *fout)
 {
+    return SaveLijst(programma, items.Rijen(), naam, fout);
+}
+
+bool SaveLijst(
+    const Programma &programma, const ItemRijen &rijen, const QString &naam, QString *fout)
+{
     if (const QString reden = LijstNaamFout(naam); !reden.isEmpty()) {
         if (fout)
             *fout = reden;
@@ -230,8 +236,7 @@ bool SaveLijst(
     }
     return writeFileSafely(
         LijstPad(programma, naam),
-        [&items](
-            QIODevice &uit, QString *reden) { return SchrijfLijst(uit, items.Rijen(), reden); },
+        [&rijen](QIODevice &uit, QString *reden) { return SchrijfLijst(uit, rijen, reden); },
         fout);
 }
 

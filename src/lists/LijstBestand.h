@@ -43,6 +43,8 @@ QString LijstPad(const Programma &programma, const QString &naam);
 // completely written. On failure the old file is untouched and `fout` says why, in Dutch.
 bool SaveLijst(
     const Programma &programma, const ItemModel &items, const QString &naam, QString *fout);
+bool SaveLijst(
+    const Programma &programma, const ItemRijen &rijen, const QString &naam, QString *fout);
 
 // Replaces the rows with the entries of the list file of that name; a missing file leaves
 // the table empty.
