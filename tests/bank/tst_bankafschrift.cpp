@@ -157,7 +157,7 @@ void TestBankafschrift::regelsEnBedragen_data()
 
     const QByteArray kop = IngKop;
     const QByteArray koffie = CafeRegel("20260301", "Af", "1,95");
-    QTest::newRow("LF") << kop + "\n" + koffie + "\n" << QList<qint64> { -195 } << QStringList();
+    QTest::newRow("CR, no end") << kop + "\r" + koffie << QList<qint64> { -195 } << QStringList();
     QTest::newRow("BOM, CR LF, blank line") << "\xEF\xBB\xBF" + kop + "\r\n\r\n" + koffie + "\r\n"
                                             << QList<qint64> { -195 } << QStringList();
     QTest::newRow("amounts") << kop + "\n" + CafeRegel("20260301", "Bij", "1.234,56") + "\n"
