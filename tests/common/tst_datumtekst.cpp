@@ -130,11 +130,9 @@ void TestDatumTekst::dagFout_data()
                             << QString::fromUtf8(dag) << QString::fromUtf8(melding);
     };
     rij("45 December", "2026", "December", "45", "Dag 45 bestaat niet in december 2026.");
-    rij("31 December", "2026", "December", "31", "");
     rij("31 November", "2026", "November", "31", "Dag 31 bestaat niet in november 2026.");
     rij("29 Februari, leap year", "2024", "Februari", "29", "");
     rij("29 Februari 2026", "2026", "Februari", "29", "Dag 29 bestaat niet in februari 2026.");
-    rij("leading zero", "2026", "Mei", "07", "");
     rij("zero", "2026", "Mei", "0", "Dag 0 bestaat niet in mei 2026.");
     rij("letters", "2026", "December", "xy", "Dag xy bestaat niet in december 2026.");
     rij("empty", "2026", "Mei", "", "Dag  bestaat niet in mei 2026.");

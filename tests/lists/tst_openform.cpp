@@ -473,16 +473,8 @@ private Q_SLOTS:
 
     // The real boxes as the user meets them: Enter answers Nee to the question whether the
     // changed list may go, and a text shows as written, not read as markup.
-    void echteBerichten_data()
-    {
-        QTest::addColumn<bool>("vraag");
-        QTest::newRow("Enter op de vraag") << true;
-        QTest::newRow("opmaak in de tekst") << false;
-    }
-
     void echteBerichten()
     {
-        QFETCH(bool, vraag);
         QtMessageBoxes echt;
         Programma programma(m_test->map(), echt, m_test->klok(), m_test->printers());
         FakeHoofdVenster hoofd(programma);
@@ -506,15 +498,11 @@ private Q_SLOTS:
             QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return);
         });
         zoeker.start(10);
-        if (vraag) {
-            Klik(form, QStringLiteral("OkKnop"));
-            QVERIFY(form.isVisible());
-            QCOMPARE(hoofd.items().Aantal(), 0);
-            QVERIFY(programma.Waarden().Gewijzigd);
-        } else {
-            echt.tell(&form, QStringLiteral("<b>Huur</b>"), QStringLiteral("Geldlog"));
-            QCOMPARE(tekst, QStringLiteral("<b>Huur</b>"));
-        }
+        Klik(form, QStringLiteral("OkKnop"));
+        QVERIFY(form.isVisible());
+        QCOMPARE(hoofd.items().Aantal(), 0);
+        QVERIFY(programma.Waarden().Gewijzigd);
+        QVERIFY(tekst.startsWith(QStringLiteral("De huidige lijst is gewijzigd")));
         QCOMPARE(opmaak, Qt::PlainText);
     }
 
