@@ -5,11 +5,9 @@
 #include "bank/BankPosten.h"
 #include "bank/Bankafschrift.h"
 #include "lists/LijstBestand.h"
-#include "platform/Ansi.h"
 
 #include <QTextStream>
 
-#include <algorithm>
 
 namespace {
 
@@ -36,18 +34,6 @@ QString Verslag(const Bankafschrift &afschrift, const ImporteerOpdracht &opdrach
     }
     tekst += opdracht.proef ? QStringLiteral("; er is niets geschreven.") : QStringLiteral(".");
     return tekst;
-}
-
-// The entry as the list file will hold it: a character outside Windows-1252 is stored as "?", and
-// compared in any other form the entry would not be recognised by the next import of the file.
-Item AlsLijstItem(const BankPost &post)
-{
-    Item item = AlsItem(post);
-    // Plain ASCII, as nearly every description is, stays the same.
-    if (!std::all_of(item.omschrijving.cbegin(), item.omschrijving.cend(),
-            [](QChar c) { return c.unicode() < 0x80; }))
-        item.omschrijving = Ansi::decode(Ansi::encode(item.omschrijving));
-    return item;
 }
 
 // One entry to be added, for a trial run: date, signed amount, description.
@@ -92,7 +78,7 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
         if (!opdracht.maand
             || (post.datum.year() == opdracht.maand->year()
                 && post.datum.month() == opdracht.maand->month()))
-            posten.push_back(AlsLijstItem(post));
+            posten.push_back(AlsItem(post));
     }
     const std::vector<bool> alIn = StaanAlInLijst(lijst->rijen, posten);
     qsizetype nieuw = 0;

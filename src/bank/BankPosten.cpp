@@ -2,8 +2,11 @@
 
 #include "common/Bedrag.h"
 #include "common/EenRegel.h"
+#include "platform/Ansi.h"
 
 #include <QHash>
+
+#include <algorithm>
 
 namespace {
 
@@ -49,6 +52,11 @@ Item AlsItem(const BankPost &post)
         tekst.truncate(lengte);
         tekst = tekst.trimmed();
     }
+    // As the list file will hold it: a character outside Windows-1252 is stored as "?", and in
+    // any other form the entry would not be recognised by the next reading of the same file.
+    // Plain ASCII, as nearly every description is, stays the same.
+    if (!std::all_of(tekst.cbegin(), tekst.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+        tekst = Ansi::decode(Ansi::encode(tekst));
 
     Item item;
     item.datum = post.datum.toString(Qt::ISODate);

@@ -3,6 +3,7 @@
 #include "common/Bedrag.h"
 #include "common/HoofdVenster.h"
 #include "common/ItemModel.h"
+#include "common/Programma.h"
 
 #include <QLabel>
 
@@ -39,4 +40,13 @@ QString AantalItemsTekst(int aantal)
 QString NaamTekst(const QString &lijstNaam)
 {
     return QStringLiteral("Naam..... : ") + lijstNaam;
+}
+
+void NoemLijst(HoofdVenster &hoofd, const QString &naam, const QString &eigenLijst)
+{
+    ProgrammaWaarden &waarden = hoofd.programma().Waarden();
+    waarden.LijstNaam = naam;
+    waarden.EigenLijst = eigenLijst;
+    waarden.Gewijzigd = false;
+    hoofd.Label7().setText(NaamTekst(naam));
 }

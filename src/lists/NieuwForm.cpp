@@ -91,13 +91,9 @@ void NieuwForm::OkKnopClick()
 
     // The texts are taken as they stand; the save dialog checks the name when it is stored.
     const QString naam = Combo2->currentText() + u' ' + Combo1->currentText();
-    ProgrammaWaarden &waarden = m_hoofd.programma().Waarden();
-    waarden.LijstNaam = naam;
     // A new list has no file of its own yet, even when one of its name exists; and an empty
     // list has nothing to lose.
-    waarden.EigenLijst.clear();
-    waarden.Gewijzigd = false;
-    m_hoofd.Label7().setText(NaamTekst(naam));
+    NoemLijst(m_hoofd, naam, QString());
     m_hoofd.items().MaakLeeg();
     m_hoofd.InkLabel().setText(QStringLiteral("€ 00,00"));
     m_hoofd.UitLabel().setText(QStringLiteral("€ 00,00"));

@@ -119,14 +119,10 @@ void OpenForm::OkKnopClick()
     Programma &programma = m_hoofd.programma();
     {
         BusyCursor zandloper;
-        ProgrammaWaarden &waarden = programma.Waarden();
-        waarden.LijstNaam = naam;
-        waarden.EigenLijst = naam;
         // What the table now holds is what the file holds: nothing is left unsaved.
-        waarden.Gewijzigd = false;
+        NoemLijst(m_hoofd, naam, naam);
         LaadLijst(programma, m_hoofd.items(), naam);
         m_hoofd.Label6().setText(AantalItemsTekst(m_hoofd.items().Aantal()));
-        m_hoofd.Label7().setText(NaamTekst(naam));
         TotalenBerekenen(m_hoofd);
     }
     accept();

@@ -119,10 +119,7 @@ void SaveForm::SaveKnopClick()
         return;
     }
     // The list is on disk from here on, whether or not the animation is seen to its end.
-    waarden.LijstNaam = naam;
-    waarden.EigenLijst = naam;
-    waarden.Gewijzigd = false;
-    m_hoofd.Label7().setText(NaamTekst(naam));
+    NoemLijst(m_hoofd, naam, naam);
 
     m_bezig = true;
     Text1->hide();
