@@ -129,8 +129,6 @@ private Q_SLOTS:
             row(op + "blank amounts", button, "Huur", "  ", " ", noAmount);
             row(op + "no number", button, "Huur", "€ 20", "", "Het bedrag \"€ 20\" is geen getal.",
                 "3", "Text2");
-            row(op + "thousands or decimals", button, "Huur", "", "1.000",
-                "Schrijf \"1.000\" als 1000 of als 1,00.", "3", "Text3");
             row(op + "no such day", button, "Huur", "5", "",
                 "Dag 45 bestaat niet in december 2026.", "45", "Combo3");
         }
