@@ -51,8 +51,7 @@ void MaakProgrammaMap(const QString &map, int lijsten)
 
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
-    RichtToepassingIn();
+    const std::unique_ptr<QApplication> toepassing = MaakToepassing(argc, argv);
     SystemClock klok;
     QtMessageBoxes berichten;
     QtPrinters printers;

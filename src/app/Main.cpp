@@ -95,9 +95,8 @@ VistaButton *MaakPlaatjesKnop(QWidget *ouder, const QString &naam, KnopPlaatjeSo
 
 } // namespace
 
-Main::Main(Programma &programma, QWidget *parent)
-    : QWidget(parent)
-    , m_programma(programma)
+Main::Main(Programma &programma, Tonen tonen)
+    : m_programma(programma)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Mijn Geldlog"));
@@ -106,11 +105,19 @@ Main::Main(Programma &programma, QWidget *parent)
     ZetAchtergrond(*this, StandaardAchtergrond);
     // All text is Arial; controls made from here on take it over.
     setFont(Arial(9));
+    if (tonen == Tonen::Meteen)
+        show();
 
     BouwTabel();
     BouwInvoer();
     BouwMenu();
     BouwNaamPaneel();
+    // Controls made in a window already shown wait to be shown themselves; the ones hidden on
+    // purpose are made later, when first needed.
+    if (tonen == Tonen::Meteen) {
+        for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            control->show();
+    }
 
     HerlaadOmschrijvingen();
 

@@ -22,7 +22,12 @@ class Main final : public QWidget, public HoofdVenster {
     Q_OBJECT
 
 public:
-    explicit Main(Programma &programma, QWidget *parent = nullptr);
+    // When the window comes on the screen. `Meteen`, as the program starts: before its controls
+    // are made, so the window system maps it while they are made; its first paint still waits
+    // for all of them. `Later`: when its owner shows it.
+    enum class Tonen { Later, Meteen };
+
+    explicit Main(Programma &programma, Tonen tonen = Tonen::Later);
     ~Main() override;
 
     // HoofdVenster

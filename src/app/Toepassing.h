@@ -1,5 +1,9 @@
 #pragma once
 
-// The program's look for every window: the Fusion style and Arial as the application's font.
-// The program and the start-up benchmarks call it before the first window is made.
-void RichtToepassingIn();
+#include <QApplication>
+
+#include <memory>
+
+// The program's application object, with its look for every window: the Fusion style and Arial
+// as the application's font. The program and the start-up benchmarks make it so.
+std::unique_ptr<QApplication> MaakToepassing(int &argc, char *argv[]);

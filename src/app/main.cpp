@@ -54,8 +54,7 @@ int main(int argc, char *argv[])
     if (IsOpdracht(Argumenten(argc, argv)))
         return Opdracht(argc, argv);
 
-    QApplication application(argc, argv);
-    RichtToepassingIn();
+    const std::unique_ptr<QApplication> toepassing = MaakToepassing(argc, argv);
     Benoem();
     // Lets the desktop match the window to the menu entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("geldlog"));
@@ -65,8 +64,7 @@ int main(int argc, char *argv[])
     QtPrinters printers;
     Programma programma(ProgrammaMap(), berichten, klok, printers);
 
-    Main venster(programma);
-    venster.show();
+    Main venster(programma, Main::Tonen::Meteen);
     // "geldlog afschrift.csv", as the file manager's "Openen met" starts it: the statement is
     // read in once the main window stands.
     if (const QStringList argumenten = QApplication::arguments(); argumenten.size() == 2) {

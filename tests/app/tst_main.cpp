@@ -55,6 +55,25 @@ private Q_SLOTS:
         QVERIFY(!f.shown(QStringLiteral("Frame4")));
     }
 
+    // The program shows its window before it makes the controls: they must all show too.
+    void windowShownBeforeItsControlsShowsThemAll()
+    {
+        const auto shownControls = [](const Main &window) {
+            QStringList names;
+            for (const QWidget *control : window.findChildren<QWidget *>())
+                if (control->isVisible())
+                    names.append(control->objectName());
+            names.sort();
+            return names;
+        };
+        Main later(f.omgeving.programma());
+        later.show();
+        const Main atOnce(f.omgeving.programma(), Main::Tonen::Meteen);
+        QVERIFY(atOnce.isVisible());
+        QVERIFY(shownControls(later).contains(QStringLiteral("MenuLabel(5)")));
+        QCOMPARE(shownControls(atOnce), shownControls(later));
+    }
+
     void startsInTheYearOfToday_data()
     {
         QTest::addColumn<QDate>("today");
