@@ -373,7 +373,7 @@ private Q_SLOTS:
     {
         f.start();
         f.click(QStringLiteral("HelpKnop"));
-        QTimer::singleShot(0, [this] {
+        QTimer::singleShot(0, [] {
             if (QWidget *dialog = QApplication::activeModalWidget())
                 QTest::mouseClick(dialog->findChild<VistaButton *>(QStringLiteral("OkKnop")),
                     Qt::LeftButton, {}, QPoint(10, 10));

@@ -60,7 +60,7 @@ private:
     // Runs `handeling` at the scan's first pause only: dialogs opened there pause too.
     void bijEerstePauze(std::function<void()> handeling)
     {
-        f.omgeving.klok().onWait([this, handeling, eerste = true](int) mutable {
+        f.omgeving.klok().onWait([handeling, eerste = true](int) mutable {
             if (std::exchange(eerste, false))
                 handeling();
         });
