@@ -54,8 +54,8 @@ void MaakProgrammaMap(const QString &map)
             "\"Velbrook Software 2018\"\r\n\"--------------------------\"\r\n230,230,180\r\n");
 }
 
-void ReportStart(const char *what, const std::vector<double> &label,
-    const std::vector<double> &main)
+void ReportStart(
+    const char *what, const std::vector<double> &label, const std::vector<double> &main)
 {
     char name[96];
     std::snprintf(name, sizeof name, "start-up to %s, label window", what);
@@ -79,7 +79,8 @@ int main(int argc, char *argv[])
 
     // Taken in turns, so a busy moment of the machine falls on both alike.
     const QString self = QCoreApplication::applicationFilePath();
-    const QString label = QCoreApplication::applicationDirPath() + QStringLiteral("/helpers/start-label");
+    const QString label
+        = QCoreApplication::applicationDirPath() + QStringLiteral("/helpers/start-label");
     MapWatch display;
     std::vector<double> labelMapped, mainMapped, labelPainted, mainPainted;
     for (int run = 0; run < 15; ++run) {
