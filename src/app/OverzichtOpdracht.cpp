@@ -3,20 +3,18 @@
 #include "common/Bedrag.h"
 #include "common/Programma.h"
 #include "lists/LijstBestand.h"
-#include "platform/FileList.h"
 
 #include <QTextStream>
 
 Afloop Overzicht(const Programma &programma, QTextStream &uit, QTextStream &fout)
 {
-    const QString extensie = QStringLiteral(".lst");
     // The same files in the same order as the overview window's scan, summed in whole cents as
     // its rows show them, so the total is its total.
     qint64 totaal = 0;
-    for (const QString &bestand : listFiles(programma.DataMap(), u'*' + extensie)) {
-        const QString naam = bestand.chopped(extensie.size());
+    for (const QString &bestand : LijstBestanden(programma)) {
+        const QString naam = LijstVanBestand(bestand);
         // A name no list can have is no list the window shows.
-        if (!LijstNaamFout(naam).isEmpty())
+        if (naam.isEmpty())
             continue;
         if (const std::optional<qint64> saldo = OpenGeldlog(programma, bestand)) {
             uit << naam << ": " << CentenTekst(*saldo) << '\n';

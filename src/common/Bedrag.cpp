@@ -329,3 +329,11 @@ qint64 CentenSom(qint64 a, qint64 b)
         return som;
     return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
 }
+
+qint64 CentenVerschil(qint64 a, qint64 b)
+{
+    qint64 verschil = 0;
+    if (!qSubOverflow(a, b, &verschil))
+        return verschil;
+    return b < 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+}

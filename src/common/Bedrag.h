@@ -42,3 +42,5 @@ QString BedragOngeformatteerd(const QString &invoer);
 // a + b in whole cents, held at the largest or smallest number a qint64 holds instead of
 // overflowing: sums of many huge amounts stay absurdly large, never wrap around.
 qint64 CentenSom(qint64 a, qint64 b);
+// a - b in whole cents, held in the same way.
+qint64 CentenVerschil(qint64 a, qint64 b);

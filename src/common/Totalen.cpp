@@ -7,20 +7,16 @@
 
 #include <QLabel>
 
-#include <algorithm>
-#include <limits>
-
 Totalen BerekenTotalen(const ItemModel &items)
 {
     Totalen totalen;
     for (int rij = 0; rij < items.Aantal(); ++rij) {
         totalen.inkomsten
             = CentenSom(totalen.inkomsten, BedragCenten(items.Cel(rij, ItemModel::Inkomsten)));
-        totalen.uitgaven = CentenSom(totalen.uitgaven, BedragCenten(items.Cel(rij, ItemModel::Uitgaven)));
+        totalen.uitgaven
+            = CentenSom(totalen.uitgaven, BedragCenten(items.Cel(rij, ItemModel::Uitgaven)));
     }
-    // Never the most negative value, so its negation stays in range.
-    totalen.saldo
-        = CentenSom(totalen.inkomsten, -std::max(totalen.uitgaven, -std::numeric_limits<qint64>::max()));
+    totalen.saldo = CentenVerschil(totalen.inkomsten, totalen.uitgaven);
     return totalen;
 }
 
@@ -35,18 +31,4 @@ void TotalenBerekenen(HoofdVenster &hoofd)
 QString AantalItemsTekst(int aantal)
 {
     return QStringLiteral("Aantal Items : ") + QString::number(aantal);
-}
-
-QString NaamTekst(const QString &lijstNaam)
-{
-    return QStringLiteral("Naam..... : ") + lijstNaam;
-}
-
-void NoemLijst(HoofdVenster &hoofd, const QString &naam, const QString &eigenLijst)
-{
-    ProgrammaWaarden &waarden = hoofd.programma().Waarden();
-    waarden.LijstNaam = naam;
-    waarden.EigenLijst = eigenLijst;
-    waarden.Gewijzigd = false;
-    hoofd.Label7().setText(NaamTekst(naam));
 }

@@ -21,6 +21,8 @@ namespace {
 constexpr char Scheiding[] = "----------------------------\r\n";
 constexpr qsizetype ScheidingLengte = sizeof Scheiding - 1;
 
+const QString Extensie = QStringLiteral(".lst");
+
 // Written in pieces of this size, so a long list never needs its whole file in memory.
 constexpr qsizetype Blok = 256 * 1024;
 
@@ -81,12 +83,32 @@ bool LeesGroep(TextLines &bestand, QByteArrayView datum, ItemRijen &rijen)
     return SlaOver(bestand, 1);
 }
 
-// Room for the rows a file of this size usually holds, so their records are not copied again and
-// again while they grow. The texts need no such guess: their block grows in place.
-void ReserveerVoor(const QIODevice &in, ItemRijen &rijen)
+// Reads the groups of the kind `soort` into `rijen`, every group when no kind is given; true when
+// the file ended after a complete group and reading it did not fail.
+bool LeesGroepen(QIODevice &in, std::optional<Groepen> soort, ItemRijen &rijen)
 {
+    // Room for the rows a file of this size usually holds, so their records are not copied again
+    // and again while they grow. The texts need no such guess: their block grows in place.
     if (!in.isSequential())
         rijen.Reserveer(std::clamp<qint64>(in.size() - in.pos(), 0, 1 << 26) / 48);
+    TextLines bestand(in);
+    bool heel = true;
+    while (!bestand.atEnd()) {
+        const QByteArrayView datum = bestand.readBytes();
+        // A group of the other kind is passed over without decoding it.
+        const bool overslaan
+            = soort && (datum == QByteArrayView("-")) != (*soort == Groepen::VasteLasten);
+        if (overslaan ? !SlaOver(bestand, ItemRijen::AantalCellen)
+                      : !LeesGroep(bestand, datum, rijen)) {
+            rijen.Verwerp();
+            heel = false;
+            break;
+        }
+        if (!overslaan)
+            rijen.SluitRij();
+    }
+    rijen.Krimp();
+    return heel && !bestand.failed();
 }
 
 } // namespace
@@ -124,22 +146,7 @@ bool SchrijfLijst(QIODevice &uit, const ItemRijen &rijen, QString *fout)
 ItemRijen LeesLijst(QIODevice &in, Groepen soort)
 {
     ItemRijen rijen;
-    ReserveerVoor(in, rijen);
-    TextLines bestand(in);
-    while (!bestand.atEnd()) {
-        const QByteArrayView datum = bestand.readBytes();
-        // A group of the other kind is passed over without decoding it.
-        const bool vasteLast = datum == QByteArrayView("-");
-        const bool overslaan = vasteLast != (soort == Groepen::VasteLasten);
-        if (overslaan ? !SlaOver(bestand, ItemRijen::AantalCellen)
-                      : !LeesGroep(bestand, datum, rijen)) {
-            rijen.Verwerp();
-            break;
-        }
-        if (!overslaan)
-            rijen.SluitRij();
-    }
-    rijen.Krimp();
+    LeesGroepen(in, soort, rijen);
     return rijen;
 }
 
@@ -159,7 +166,7 @@ std::optional<qint64> LeesSaldo(QIODevice &in)
         const qint64 uitgaven = BedragCenten(regel);
         if (!SlaOver(bestand, 1))
             break;
-        saldo = CentenSom(saldo, inkomsten - uitgaven);
+        saldo = CentenSom(saldo, CentenVerschil(inkomsten, uitgaven));
     }
     if (bestand.failed())
         return std::nullopt;
@@ -169,16 +176,8 @@ std::optional<qint64> LeesSaldo(QIODevice &in)
 std::optional<ItemRijen> LeesVolledigeLijst(QIODevice &in)
 {
     ItemRijen rijen;
-    ReserveerVoor(in, rijen);
-    TextLines bestand(in);
-    while (!bestand.atEnd()) {
-        if (!LeesGroep(bestand, bestand.readBytes(), rijen))
-            return std::nullopt;
-        rijen.SluitRij();
-    }
-    if (bestand.failed())
+    if (!LeesGroepen(in, std::nullopt, rijen))
         return std::nullopt;
-    rijen.Krimp();
     return rijen;
 }
 
@@ -193,21 +192,34 @@ QString LijstNaamFout(const QString &naam)
             return QStringLiteral("De naam mag geen \\ / : * ? \" < > | of stuurtekens bevatten.");
     }
     // The file system takes at most 255 bytes for a name, ".lst" included.
-    if ((naam + QStringLiteral(".lst")).toUtf8().size() > 255)
+    if ((naam + Extensie).toUtf8().size() > 255)
         return QStringLiteral("De naam is te lang.");
     return {};
 }
 
+QStringList LijstBestanden(const Programma &programma)
+{
+    return listFiles(programma.DataMap(), u'*' + Extensie);
+}
+
+QString LijstVanBestand(const QString &bestand)
+{
+    if (!bestand.endsWith(Extensie))
+        return {};
+    QString naam = bestand.chopped(Extensie.size());
+    // A file copied in from elsewhere, say "Kas: 2018.lst", could be neither opened nor saved
+    // again.
+    if (!LijstNaamFout(naam).isEmpty())
+        return {};
+    return naam;
+}
+
 QStringList OpgeslagenLijsten(const Programma &programma)
 {
-    const QString extensie = QStringLiteral(".lst");
     QStringList namen;
-    for (QString naam : listFiles(programma.DataMap(), u'*' + extensie)) {
-        naam.chop(extensie.size());
-        // A file copied in from elsewhere, say "Kas: 2018.lst", could be neither opened nor
-        // saved again.
-        if (LijstNaamFout(naam).isEmpty())
-            namen.append(naam);
+    for (const QString &bestand : LijstBestanden(programma)) {
+        if (QString naam = LijstVanBestand(bestand); !naam.isEmpty())
+            namen.append(std::move(naam));
     }
     // Sorted again once the extension is gone: "a b.lst" comes before "a.lst", but "a" before
     // "a b".
@@ -217,7 +229,7 @@ QStringList OpgeslagenLijsten(const Programma &programma)
 
 QString LijstPad(const Programma &programma, const QString &naam)
 {
-    return programma.DataMap() + naam + QStringLiteral(".lst");
+    return programma.DataMap() + naam + Extensie;
 }
 
 bool SaveLijst(
@@ -236,8 +248,7 @@ bool SaveLijst(
     }
     return writeFileSafely(
         LijstPad(programma, naam),
-        [&rijen](QIODevice &uit, QString *reden) { return SchrijfLijst(uit, rijen, reden); },
-        fout);
+        [&rijen](QIODevice &uit, QString *reden) { return SchrijfLijst(uit, rijen, reden); }, fout);
 }
 
 void LaadLijst(const Programma &programma, ItemModel &items, const QString &naam)
@@ -253,6 +264,9 @@ void LaadLijst(const Programma &programma, ItemModel &items, const QString &naam
 
 std::optional<qint64> OpenGeldlog(const Programma &programma, const QString &bestandsNaam)
 {
+    // Only a list the open dialog offers; no other name may reach outside the Data folder.
+    if (LijstVanBestand(bestandsNaam).isEmpty())
+        return std::nullopt;
     QFile bestand(programma.DataMap() + bestandsNaam);
     if (!bestand.open(QIODevice::ReadOnly))
         return std::nullopt;

@@ -32,6 +32,12 @@ std::optional<ItemRijen> LeesVolledigeLijst(QIODevice &in);
 // "" when `naam` can be a file name in the Data folder, else the Dutch reason why not.
 QString LijstNaamFout(const QString &naam);
 
+// The list files in Data, "<naam>.lst", in the order of every sorted list.
+QStringList LijstBestanden(const Programma &programma);
+
+// The list's name of a file in Data: the name without ".lst"; empty when no list can have it.
+QString LijstVanBestand(const QString &bestand);
+
 // The names of the saved lists, as the open dialog offers them: the file names in Data without
 // ".lst", in the order of every sorted list, leaving out names no list can have.
 QStringList OpgeslagenLijsten(const Programma &programma);
@@ -51,5 +57,6 @@ bool SaveLijst(
 void LaadLijst(const Programma &programma, ItemModel &items, const QString &naam);
 
 // The balance in whole cents of one list file, named with its ".lst", for the overview: that of
-// the entries opening it shows (LeesSaldo); nothing when the file is missing or unreadable.
+// the entries opening it shows (LeesSaldo); nothing when the file is missing or unreadable, or
+// when no list can have its name.
 std::optional<qint64> OpenGeldlog(const Programma &programma, const QString &bestandsNaam);

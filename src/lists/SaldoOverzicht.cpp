@@ -6,7 +6,6 @@
 #include "controls/VistaButton.h"
 #include "lists/LijstBestand.h"
 #include "platform/BusyCursor.h"
-#include "platform/FileList.h"
 
 #include <QLabel>
 
@@ -14,8 +13,6 @@ namespace {
 
 // Each list stays in view for a second before the next is read.
 constexpr double Pauze = 1.0;
-
-const QString Extensie = QStringLiteral(".lst");
 
 } // namespace
 
@@ -57,7 +54,7 @@ bool SaldoOverzicht::Scan()
 {
     // The names are taken once: a list saved or deleted during the scan does not change its
     // course, and one deleted before its turn simply gives no row.
-    const QStringList namen = listFiles(m_programma.DataMap(), QLatin1Char('*') + Extensie);
+    const QStringList namen = LijstBestanden(m_programma);
 
     BusyCursor zandloper;
     // Summed in whole cents, as the rows show them, so the total is the sum of the rows.
@@ -70,11 +67,8 @@ bool SaldoOverzicht::Scan()
         // Every list the open dialog offers gives a row: the balance of the entries opening it
         // shows, plus any groups dated "-" as ever. A file that cannot be read, or a name no
         // list can have, gives none and adds nothing.
-        const QString lijst = naam.chopped(Extensie.size());
-        const std::optional<qint64> saldo
-            = LijstNaamFout(lijst).isEmpty() ? OpenGeldlog(m_programma, naam) : std::nullopt;
-        if (saldo) {
-            m_rijen.VoegToe(lijst, *saldo);
+        if (const std::optional<qint64> saldo = OpenGeldlog(m_programma, naam)) {
+            m_rijen.VoegToe(LijstVanBestand(naam), *saldo);
             m_totaal = CentenSom(m_totaal, *saldo);
             m_programma.Waarden().TotaalSaldo = static_cast<double>(m_totaal) / 100.0;
         }
