@@ -192,18 +192,16 @@ void VasteLastenForm::SaveKnop_Click()
         return;
     }
 
-    if (m_vasteLasten.Aantal() > 0) {
-        // One date for every row.
-        const QString datum = Frame1->InvoerDatum();
-        ItemRijen rijen;
-        rijen.Reserveer(m_vasteLasten.Aantal());
-        for (int rij = 0; rij < m_vasteLasten.Aantal(); ++rij) {
-            rijen.Voeg(datum, m_vasteLasten.Cel(rij, ItemModel::Omschrijving),
-                m_vasteLasten.Cel(rij, ItemModel::Inkomsten),
-                m_vasteLasten.Cel(rij, ItemModel::Uitgaven));
-        }
-        VulLijstAan(m_hoofd, std::move(rijen));
+    // One date for every row; an empty table adds nothing.
+    const QString datum = Frame1->InvoerDatum();
+    ItemRijen rijen;
+    rijen.Reserveer(m_vasteLasten.Aantal());
+    for (int rij = 0; rij < m_vasteLasten.Aantal(); ++rij) {
+        rijen.Voeg(datum, m_vasteLasten.Cel(rij, ItemModel::Omschrijving),
+            m_vasteLasten.Cel(rij, ItemModel::Inkomsten),
+            m_vasteLasten.Cel(rij, ItemModel::Uitgaven));
     }
+    VulLijstAan(m_hoofd, std::move(rijen));
     accept();
 }
 

@@ -4,6 +4,7 @@
 #include "common/HoofdVenster.h"
 #include "common/ItemModel.h"
 #include "common/Jaartallen.h"
+#include "common/LijstNaam.h"
 #include "common/MaandNamen.h"
 #include "common/Opmaak.h"
 #include "common/Programma.h"

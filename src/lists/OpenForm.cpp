@@ -3,6 +3,7 @@
 #include "common/BijEnter.h"
 #include "common/HoofdVenster.h"
 #include "common/ItemModel.h"
+#include "common/LijstNaam.h"
 #include "common/Opmaak.h"
 #include "common/Programma.h"
 #include "common/Totalen.h"

@@ -2,9 +2,9 @@
 
 #include "common/BijEnter.h"
 #include "common/HoofdVenster.h"
+#include "common/LijstNaam.h"
 #include "common/Opmaak.h"
 #include "common/Programma.h"
-#include "common/Totalen.h"
 #include "common/Wacht.h"
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
