@@ -54,8 +54,7 @@ e2e: build package
 # the lowest priority and takes the cores only when the scenarios leave them; its output goes to
 # build/asan-build.log and is shown when it fails.
 e2e-beside-build-asan: build package
-	@(cmake --preset asan >/dev/null && nice -n 19 cmake --build --preset asan) \
-	    >build/asan-build.log 2>&1 & asan=$$!; \
+	@nice -n 19 $(MAKE) --no-print-directory -o deps build-asan >build/asan-build.log 2>&1 & asan=$$!; \
 	scripts/e2e/run build/dev/bin/geldlog; e2e=$$?; \
 	wait $$asan; built=$$?; \
 	if [ $$built -ne 0 ]; then tail -n 60 build/asan-build.log; echo "The sanitizer build failed." >&2; fi; \

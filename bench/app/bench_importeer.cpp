@@ -5,6 +5,7 @@
 // Prints FIGURE<TAB>name<TAB>value<TAB>unit<TAB>target lines for the table of make bench.
 #include "BenchProgramma.h"
 #include "Figure.h"
+#include "IngBestand.h"
 #include "SnelsteTijd.h"
 #include "app/ImporteerOpdracht.h"
 #include "common/Rijen.h"
@@ -20,25 +21,6 @@ namespace {
 
 constexpr int Aantal = 100000;
 constexpr int Herhalingen = 5;
-
-// ING's export of a current account, each transaction of its own shop, day and amount.
-QByteArray IngBestand(int aantal)
-{
-    QByteArray bytes = "\"Datum\";\"Naam / Omschrijving\";\"Rekening\";\"Tegenrekening\";\"Code\";"
-                       "\"Af Bij\";\"Bedrag (EUR)\";\"Mutatiesoort\";\"Mededelingen\";"
-                       "\"Saldo na mutatie\";\"Tag\"\r\n";
-    char regel[320];
-    for (int i = 0; i < aantal; ++i) {
-        const int lengte = std::snprintf(regel, sizeof regel,
-            "\"2026%02d%02d\";\"Winkel %d Amsterdam\";\"NL11INGB0001234567\";"
-            "\"NL22RABO0123456789\";\"BA\";\"%s\";\"%d,%02d\";\"Betaalautomaat\";\"Pasvolgnr: 001 "
-            "%02d-%02d-2026 12:%02d Transactie: AB%06d Term: XY1234\";\"1000,00\";\"\"\r\n",
-            1 + i % 12, 1 + i % 28, i, i % 5 == 0 ? "Bij" : "Af", i % 997, i % 100, 1 + i % 28,
-            1 + i % 12, i % 60, i);
-        bytes.append(regel, lengte);
-    }
-    return bytes;
-}
 
 void Schrijf(const QString &pad, const QByteArray &inhoud)
 {

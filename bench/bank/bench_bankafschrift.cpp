@@ -5,6 +5,7 @@
 #include "bank/Bankafschrift.h"
 
 #include "Figure.h"
+#include "IngBestand.h"
 #include "SnelsteTijd.h"
 
 #include <QCoreApplication>
@@ -18,32 +19,12 @@ namespace {
 constexpr int Posten = 100'000;
 constexpr int Herhalingen = 5;
 
-QByteArray IngBestand()
-{
-    QByteArray bytes = "\"Datum\";\"Naam / Omschrijving\";\"Rekening\";\"Tegenrekening\";\"Code\";"
-                       "\"Af Bij\";\"Bedrag (EUR)\";\"Mutatiesoort\";\"Mededelingen\";"
-                       "\"Saldo na mutatie\";\"Tag\"\r\n";
-    bytes.reserve(Posten * 220);
-    for (int i = 0; i < Posten; ++i) {
-        const QByteArray nummer = QByteArray::number(i);
-        const QByteArray dag = QByteArray::number(101 + i % 28).right(2);
-        const QByteArray maand = QByteArray::number(101 + i / 28 % 12).right(2);
-        bytes += "\"2026" + maand + dag + "\";\"Albert Heijn " + nummer
-            + "\";\"NL12INGB0001234567\";\"NL98RABO0123456789\";\"BA\";\""
-            + (i % 4 == 0 ? "Bij" : "Af") + "\";\"" + QByteArray::number(i % 5000) + ","
-            + QByteArray::number(10 + i % 90) + "\";\"Betaalautomaat\";\"Pasvolgnr: 001 " + dag
-            + "-" + maand + "-2026 10:12 Transactie: " + nummer
-            + " Term: AB123 Apple Pay\";\"1234,56\";\"\"\r\n";
-    }
-    return bytes;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QByteArray bytes = IngBestand();
+    const QByteArray bytes = IngBestand(Posten);
     std::printf("ING file of %d transactions, %.1f MB\n", Posten, bytes.size() / 1e6);
 
     qsizetype tekens = 0;

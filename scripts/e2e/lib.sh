@@ -394,7 +394,6 @@ wait_text() {
 # CancelKnop (525,360,66,24), OkKnop "Toevoegen" (595,360,66,24); the chooser of Ctrl+I.
 BANK_TITLE="Bankafschrift inlezen"
 BANK_CHOOSER_TITLE="Bankafschrift kiezen"
-BANK_CANCEL=(558 372)
 BANK_TOEVOEGEN=(628 372)
 
 # ing_statement ROW...: an ING current-account export (UTF-8) of the rows given as
