@@ -156,11 +156,7 @@ std::optional<Bankafschrift> Lees(QByteArrayView bytes, const QStringList &)
         verzamelaar.Onleesbaar(static_cast<int>(xml.lineNumber()),
             QStringLiteral("het bestand is vanaf hier geen leesbare XML."), QString());
     }
-    afschrift.bank = BankVanBic(bic);
-    if (afschrift.bank.isEmpty())
-        afschrift.bank = BankVanIban(afschrift.rekening);
-    if (afschrift.bank.isEmpty())
-        afschrift.bank = QStringLiteral("Bank");
+    afschrift.bank = EersteBank({ BankVanBic(bic), BankVanIban(afschrift.rekening) });
     return std::move(afschrift);
 }
 
