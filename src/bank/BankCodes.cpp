@@ -29,3 +29,12 @@ QString BankVanIban(QStringView iban)
     iban = iban.trimmed();
     return iban.size() >= 8 ? BankVanBic(iban.sliced(4, 4)) : QString();
 }
+
+QString EersteBank(std::initializer_list<QString> namen)
+{
+    for (const QString &naam : namen) {
+        if (!naam.isEmpty())
+            return naam;
+    }
+    return QStringLiteral("Bank");
+}

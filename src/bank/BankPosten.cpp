@@ -1,7 +1,6 @@
 #include "bank/BankPosten.h"
 
 #include "common/Bedrag.h"
-#include "common/EenRegel.h"
 #include "platform/Ansi.h"
 
 #include <QHash>
@@ -39,8 +38,8 @@ Sleutel SleutelVan(
 
 Item AlsItem(const BankPost &post)
 {
-    const QString naam = EenRegel(post.naam).simplified();
-    const QString omschrijving = EenRegel(post.omschrijving).simplified();
+    const QString naam = post.naam.simplified();
+    const QString omschrijving = post.omschrijving.simplified();
     QString tekst = naam.isEmpty()
         ? omschrijving
         : (omschrijving.isEmpty() ? naam : naam + QStringLiteral(" - ") + omschrijving);

@@ -8,6 +8,9 @@
 
 #include <QXmlStreamReader>
 
+#include <array>
+#include <utility>
+
 namespace {
 
 // What one entry (Ntry) holds, gathered while its elements go by.
@@ -22,6 +25,24 @@ struct Boeking {
     QString crediteurRekening, debiteurRekening;
     QStringList ongestructureerd; // every RmtInf/Ustrd
 };
+
+// The field of an entry that an element right under Ntry fills with its text; nullptr for the
+// other elements.
+QString Boeking::*VeldVan(QStringView naam)
+{
+    static constexpr std::array<std::pair<QStringView, QString Boeking::*>, 5> velden { {
+        { u"Amt", &Boeking::bedrag },
+        { u"CdtDbtInd", &Boeking::richting },
+        { u"Sts", &Boeking::status },
+        { u"BookgDt", &Boeking::datum },
+        { u"AddtlNtryInf", &Boeking::aanvulling },
+    } };
+    for (const auto &[element, veld] : velden) {
+        if (naam == element)
+            return veld;
+    }
+    return nullptr;
+}
 
 bool Herkent(const QStringList &eerste)
 {
@@ -79,25 +100,15 @@ std::optional<Bankafschrift> Lees(QByteArrayView bytes, const QStringList &)
                 return std::nullopt;
             break;
         case QXmlStreamReader::StartElement: {
-            const QString naam = xml.name().toString();
-            const QString ouder = pad.isEmpty() ? QString() : pad.back();
+            // A view of the reader's buffer: valid until the reader moves on.
+            const QStringView naam = xml.name();
+            const QStringView ouder = pad.isEmpty() ? QStringView() : QStringView(pad.back());
+            QString Boeking::*const veld = boeking && ouder == u"Ntry" ? VeldVan(naam) : nullptr;
             if (naam == u"Ntry" && ouder == u"Stmt") {
                 boeking = Boeking();
                 boeking->regel = static_cast<int>(xml.lineNumber());
-            } else if (boeking && ouder == u"Ntry" && naam == u"Amt") {
-                boeking->bedrag = tekst();
-                continue;
-            } else if (boeking && ouder == u"Ntry" && naam == u"CdtDbtInd") {
-                boeking->richting = tekst();
-                continue;
-            } else if (boeking && ouder == u"Ntry" && naam == u"Sts") {
-                boeking->status = tekst();
-                continue;
-            } else if (boeking && ouder == u"Ntry" && naam == u"BookgDt") {
-                boeking->datum = tekst();
-                continue;
-            } else if (boeking && ouder == u"Ntry" && naam == u"AddtlNtryInf") {
-                boeking->aanvulling = tekst();
+            } else if (veld) {
+                (*boeking).*veld = tekst();
                 continue;
             } else if (boeking && naam == u"Ustrd" && ouder == u"RmtInf") {
                 boeking->ongestructureerd.append(tekst());
@@ -126,7 +137,7 @@ std::optional<Bankafschrift> Lees(QByteArrayView bytes, const QStringList &)
                 bic = tekst();
                 continue;
             }
-            pad.append(naam);
+            pad.append(naam.toString());
             break;
         }
         case QXmlStreamReader::EndElement:
@@ -145,11 +156,7 @@ std::optional<Bankafschrift> Lees(QByteArrayView bytes, const QStringList &)
         verzamelaar.Onleesbaar(static_cast<int>(xml.lineNumber()),
             QStringLiteral("het bestand is vanaf hier geen leesbare XML."), QString());
     }
-    afschrift.bank = BankVanBic(bic);
-    if (afschrift.bank.isEmpty())
-        afschrift.bank = BankVanIban(afschrift.rekening);
-    if (afschrift.bank.isEmpty())
-        afschrift.bank = QStringLiteral("Bank");
+    afschrift.bank = EersteBank({ BankVanBic(bic), BankVanIban(afschrift.rekening) });
     return std::move(afschrift);
 }
 

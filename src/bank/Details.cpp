@@ -78,8 +78,10 @@ QStringView NaLabel(QStringView tekst, QStringView label)
 
 void LeesDetails(QStringView tekst, BankPost &post)
 {
-    const std::vector<Stuk> stukken = SlashVorm(tekst);
-    if (!stukken.empty() && tekst.trimmed().startsWith(u'/')) {
+    // Only a text that starts with a slash is of the slash form; any other is not walked for it.
+    const std::vector<Stuk> stukken
+        = tekst.trimmed().startsWith(u'/') ? SlashVorm(tekst) : std::vector<Stuk>();
+    if (!stukken.empty()) {
         post.omschrijving.clear();
         for (const Stuk &stuk : stukken) {
             if (stuk.sleutel == u"NAME" && post.naam.isEmpty()) {

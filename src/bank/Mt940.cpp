@@ -166,11 +166,7 @@ std::optional<Bankafschrift> Lees(QByteArrayView bytes, const QStringList &eerst
     sluitVeld();
     sluitPost();
 
-    afschrift.bank = BankVanIban(afschrift.rekening);
-    if (afschrift.bank.isEmpty())
-        afschrift.bank = BankUitKop(eerste);
-    if (afschrift.bank.isEmpty())
-        afschrift.bank = QStringLiteral("Bank");
+    afschrift.bank = EersteBank({ BankVanIban(afschrift.rekening), BankUitKop(eerste) });
     return std::move(afschrift);
 }
 

@@ -1,6 +1,7 @@
 #include "bank/Regels.h"
 
 #include "platform/Ansi.h"
+#include "platform/LineEnd.h"
 
 #include <QStringDecoder>
 
@@ -24,7 +25,7 @@ bool Regels::Volgende()
         return false;
     const char *begin = m_rest.data();
     const char *einde = begin + m_rest.size();
-    const char *eind = std::find_if(begin, einde, [](char c) { return c == '\n' || c == '\r'; });
+    const char *eind = LineEnd(begin, einde);
     Decodeer(QByteArrayView(begin, eind));
     ++m_nummer;
     if (eind == einde) {
