@@ -224,8 +224,8 @@ void LeesBankafschriftIn(HoofdVenster &hoofd, QWidget *ouder, const QString &pad
         afschrift = LeesBankafschrift(*inhoud);
     }
     if (!afschrift) {
-        berichten.tell(ouder, OnbekendAfschrift(),
-            QStringLiteral("Geldlog"), MessageBoxes::Icon::Information);
+        berichten.tell(
+            ouder, OnbekendAfschrift(), QStringLiteral("Geldlog"), MessageBoxes::Icon::Information);
         return;
     }
     BankForm form(hoofd, *afschrift, ouder);
