@@ -109,11 +109,8 @@ BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget 
     m_rijen = new BankRijen(afschrift, hoofd.items().Rijen(), m_maand, this);
     BouwKop(afschrift);
 
-    ListView1 = MaakLijst(this, "ListView1", twips::rect(TabelLinks, 720, 9690, 4200), TabelKleur);
-    ListView1->setFont(Arial(9.75));
-    ListView1->setModel(m_rijen);
-    for (int kolom = 0; kolom < ItemModel::AantalKolommen; ++kolom)
-        ListView1->setColumnWidth(kolom, twips::toPixels(Kolommen[kolom]));
+    ListView1 = MaakItemTabel(this, "ListView1", twips::rect(TabelLinks, 720, 9690, 4200),
+        TabelKleur, *m_rijen, Kolommen);
 
     Label3 = MaakLabel(this, "Label3", QString(), twips::point(TabelLinks, 4980));
     const int inkomstenRechts = TabelLinks + Kolommen[0] + Kolommen[1] + Kolommen[2];

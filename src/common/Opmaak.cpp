@@ -116,8 +116,9 @@ QTreeView *MaakLijst(QWidget *ouder, const char *naam, const QRect &plaats, cons
 }
 
 QTreeView *MaakItemTabel(QWidget *ouder, const char *naam, const QRect &plaats,
-    const QColor &achter, ItemModel &items, const std::array<int, 4> &breedtes)
+    const QColor &achter, QAbstractItemModel &items, const std::array<int, 4> &breedtes)
 {
+    // A width for each column of an entry, whatever model shows the entries.
     static_assert(ItemModel::AantalKolommen == 4);
     QTreeView *tabel = MaakLijst(ouder, naam, plaats, achter);
     tabel->setFont(Arial(9.75));

@@ -8,7 +8,7 @@
 
 #include <array>
 
-class ItemModel;
+class QAbstractItemModel;
 class QFrame;
 class QLabel;
 class QPoint;
@@ -50,10 +50,11 @@ QLabel *MaakLabel(QWidget *ouder, const char *naam, const QString &tekst, const 
 // colour `achter`.
 QTreeView *MaakLijst(QWidget *ouder, const char *naam, const QRect &plaats, const QColor &achter);
 
-// The table of a list of entries over `items`, in Arial 9.75, its columns date, description,
-// income and expense `breedtes` twips wide: the main window's and the fixed-costs window's.
+// The table of a list of entries over `items`, an ItemModel or a view of one, in Arial 9.75, its
+// columns date, description, income and expense `breedtes` twips wide: the main window's, the
+// fixed-costs window's and the bank statement's.
 QTreeView *MaakItemTabel(QWidget *ouder, const char *naam, const QRect &plaats,
-    const QColor &achter, ItemModel &items, const std::array<int, 4> &breedtes);
+    const QColor &achter, QAbstractItemModel &items, const std::array<int, 4> &breedtes);
 
 // A panel of a window: a sunken frame filled with its background colour.
 void ZetPaneelOpmaak(QFrame &paneel, const QColor &achtergrond);
