@@ -136,8 +136,8 @@ BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget 
         twips::rect(7875, 5400, 990, 360));
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
     OkKnop = MaakKnop(this, QStringLiteral("OkKnop"), QStringLiteral("Toevoegen"),
+        QStringLiteral(" Gekozen posten aan de lijst toevoegen "),
         twips::rect(8925, 5400, 990, 360));
-    OkKnop->setToolTip(QStringLiteral(" Gekozen posten aan de lijst toevoegen "));
     connect(OkKnop, &VistaButton::Click, this, &BankForm::OkKnop_Click);
 
     connect(m_rijen, &BankRijen::KeuzeGewijzigd, this, &BankForm::ToonKeuze);

@@ -77,14 +77,6 @@ QFrame *MaakPaneel(QWidget *ouder, const char *naam, const QRect &plaats)
     return paneel;
 }
 
-VistaButton *MaakKnop(QWidget *ouder, const QString &naam, const QString &tekst, const QString &tip,
-    const QRect &plaats)
-{
-    VistaButton *knop = MaakKnop(ouder, naam, tekst, plaats);
-    knop->setToolTip(tip);
-    return knop;
-}
-
 VistaButton *MaakPlaatjesKnop(QWidget *ouder, const QString &naam, KnopPlaatjeSoort soort,
     const QString &tip, int links, int boven)
 {
