@@ -1,5 +1,6 @@
 #include "common/Opmaak.h"
 
+#include "common/AfgekaptLabel.h"
 #include "common/ItemModel.h"
 #include "platform/Twips.h"
 
@@ -93,6 +94,31 @@ QLabel *MaakLabel(QWidget *ouder, const char *naam, const QString &tekst, const 
     label->setFont(lettertype);
     label->move(plaats);
     label->adjustSize();
+    return label;
+}
+
+QLabel *MaakRechtsLabel(QWidget *ouder, const char *naam, const QString &tekst, int rechts,
+    int boven, const QColor &kleur, int breedte, int hoogte)
+{
+    const int links = breedte > 0 ? rechts - breedte : 0;
+    QLabel *label = MaakLabel(ouder, naam, tekst, twips::point(links, boven));
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents, breedte <= 0);
+    label->resize(
+        twips::toPixels(rechts - links), hoogte > 0 ? twips::toPixels(hoogte) : label->height());
+    ZetKleur(*label, QPalette::WindowText, kleur);
+    return label;
+}
+
+QLabel *MaakBreedLabel(QWidget *ouder, const char *naam, const QString &tekst, int links, int boven,
+    int rechts, const QFont &lettertype, int hoogte)
+{
+    auto *label = new AfgekaptLabel(tekst, ouder);
+    label->setObjectName(QLatin1StringView(naam));
+    label->setFont(lettertype);
+    label->move(twips::point(links, boven));
+    label->resize(twips::toPixels(rechts - links),
+        hoogte > 0 ? twips::toPixels(hoogte) : label->sizeHint().height());
     return label;
 }
 
