@@ -9,7 +9,7 @@
 
 namespace {
 
-// Read in pieces, so a device that reports no size (a pipe, /dev/zero) stops at the bound.
+// A device that reports no size (a pipe, /dev/zero) is read in pieces, so it stops at the bound.
 constexpr qint64 Stuk = 1024 * 1024;
 
 std::optional<QByteArray> Weiger(QString *fout, const QString &tekst)
@@ -46,22 +46,25 @@ std::optional<QByteArray> LeesBankBestand(const QString &pad, QString *fout, qin
             return Weiger(fout, QStringLiteral("Geen toestemming om \"%1\" te lezen.").arg(naam));
         return Weiger(fout, QStringLiteral("Het bestand \"%1\" is niet te openen.").arg(naam));
     }
-    QByteArray bytes;
-    if (info.isFile())
-        bytes.reserve(info.size() + 1);
+    // A regular file fits in one piece of its size and a byte more, which finds its end without
+    // growing the piece; only a file that grew meanwhile needs more room.
+    QByteArray bytes(
+        std::min<qint64>(info.isFile() ? info.size() + 1 : Stuk, grens + 1), Qt::Uninitialized);
+    qint64 gelezen = 0;
     for (;;) {
-        const qsizetype gelezen = bytes.size();
-        const qint64 ruimte = std::min(Stuk, grens + 1 - gelezen);
-        bytes.resize(gelezen + ruimte);
-        const qint64 aantal = bestand.read(bytes.data() + gelezen, ruimte);
+        if (gelezen > grens)
+            return teGroot();
+        if (gelezen == bytes.size())
+            bytes.resize(std::min<qint64>(gelezen + Stuk, grens + 1));
+        const qint64 aantal = bestand.read(bytes.data() + gelezen, bytes.size() - gelezen);
         if (aantal < 0) {
             return Weiger(
                 fout, QStringLiteral("Het bestand \"%1\" is niet volledig te lezen.").arg(naam));
         }
-        bytes.resize(gelezen + aantal);
-        if (bytes.size() > grens)
-            return teGroot();
-        if (aantal == 0)
+        if (aantal == 0) {
+            bytes.truncate(gelezen);
             return bytes;
+        }
+        gelezen += aantal;
     }
 }

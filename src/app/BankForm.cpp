@@ -3,7 +3,6 @@
 #include "app/BankBestand.h"
 #include "app/BankRijen.h"
 #include "bank/Bankafschrift.h"
-#include "common/AfgekaptLabel.h"
 #include "common/Bedrag.h"
 #include "common/HoofdVenster.h"
 #include "common/LijstAanvullen.h"
@@ -34,6 +33,9 @@ const QColor DonkerRood(128, 0, 0);
 // The columns of the table, in twips: the date leaves room for its check box.
 constexpr std::array<int, 4> Kolommen { 1590, 4800, 1500, 1500 };
 constexpr int TabelLinks = 225;
+constexpr int TabelRechts = TabelLinks + 9690;
+// The labels stand in lines of this height, in twips, whatever their font.
+constexpr int RegelHoogte = 270;
 
 // The month a list is named after: a year and a month name in either order, as "2026 Maart" or
 // as the new-list dialog names it, "Maart 2026". Invalid for any other name.
@@ -86,16 +88,6 @@ QString Posten(int aantal)
     return aantal == 1 ? QStringLiteral("1 post") : QStringLiteral("%1 posten").arg(aantal);
 }
 
-// An amount label whose right edge stays under its column's right edge.
-QLabel *BedragLabel(QWidget *ouder, const char *naam, int rechts, int boven, const QColor &kleur)
-{
-    QLabel *label = MaakLabel(ouder, naam, QString(), twips::point(0, boven));
-    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    label->setGeometry(twips::rect(rechts - 1800, boven, 1800, 270));
-    ZetKleur(*label, QPalette::WindowText, kleur);
-    return label;
-}
-
 } // namespace
 
 BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget *parent)
@@ -109,16 +101,16 @@ BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget 
     m_rijen = new BankRijen(afschrift, hoofd.items().Rijen(), m_maand, this);
     BouwKop(afschrift);
 
-    ListView1 = MaakLijst(this, "ListView1", twips::rect(TabelLinks, 720, 9690, 4200), TabelKleur);
-    ListView1->setFont(Arial(9.75));
-    ListView1->setModel(m_rijen);
-    for (int kolom = 0; kolom < ItemModel::AantalKolommen; ++kolom)
-        ListView1->setColumnWidth(kolom, twips::toPixels(Kolommen[kolom]));
+    ListView1 = MaakItemTabel(this, "ListView1", twips::rect(TabelLinks, 720, 9690, 4200),
+        TabelKleur, *m_rijen, Kolommen);
 
     Label3 = MaakLabel(this, "Label3", QString(), twips::point(TabelLinks, 4980));
     const int inkomstenRechts = TabelLinks + Kolommen[0] + Kolommen[1] + Kolommen[2];
-    InLabel = BedragLabel(this, "InLabel", inkomstenRechts, 4980, Groen);
-    OutLabel = BedragLabel(this, "OutLabel", inkomstenRechts + Kolommen[3], 4980, DonkerRood);
+    // The totals stand under the right edges of the income and expense columns.
+    InLabel = MaakRechtsLabel(
+        this, "InLabel", QString(), inkomstenRechts, 4980, Groen, 1800, RegelHoogte);
+    OutLabel = MaakRechtsLabel(this, "OutLabel", QString(), inkomstenRechts + Kolommen[3], 4980,
+        DonkerRood, 1800, RegelHoogte);
 
     Check1 = new QCheckBox(this);
     Check1->setObjectName(QStringLiteral("Check1"));
@@ -139,8 +131,8 @@ BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget 
         twips::rect(7875, 5400, 990, 360));
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
     OkKnop = MaakKnop(this, QStringLiteral("OkKnop"), QStringLiteral("Toevoegen"),
+        QStringLiteral(" Gekozen posten aan de lijst toevoegen "),
         twips::rect(8925, 5400, 990, 360));
-    OkKnop->setToolTip(QStringLiteral(" Gekozen posten aan de lijst toevoegen "));
     connect(OkKnop, &VistaButton::Click, this, &BankForm::OkKnop_Click);
 
     connect(m_rijen, &BankRijen::KeuzeGewijzigd, this, &BankForm::ToonKeuze);
@@ -157,11 +149,8 @@ void BankForm::BouwKop(const Bankafschrift &afschrift)
         kop << afschrift.rekening;
     if (const QString periode = Periode(afschrift); !periode.isEmpty())
         kop << periode;
-    auto *label1 = new AfgekaptLabel(kop.join(QStringLiteral(", ")), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setFont(Arial(9, true));
-    label1->setGeometry(twips::rect(TabelLinks, 150, 9690, 270));
-    Label1 = label1;
+    Label1 = MaakBreedLabel(this, "Label1", kop.join(QStringLiteral(", ")), TabelLinks, 150,
+        TabelRechts, Arial(9, true), RegelHoogte);
 
     QString telling = afschrift.Naam() + QStringLiteral(": ")
         + Posten(static_cast<int>(afschrift.posten.size()));
@@ -173,11 +162,8 @@ void BankForm::BouwKop(const Bankafschrift &afschrift)
         telling += onleesbaar == 1 ? QStringLiteral(", 1 regel is onleesbaar")
                                    : QStringLiteral(", %1 regels zijn onleesbaar").arg(onleesbaar);
     }
-    auto *label2 = new AfgekaptLabel(telling + u'.', this);
-    label2->setObjectName(QStringLiteral("Label2"));
-    label2->setFont(Arial(9));
-    label2->setGeometry(twips::rect(TabelLinks, 420, 9690, 270));
-    Label2 = label2;
+    Label2 = MaakBreedLabel(
+        this, "Label2", telling + u'.', TabelLinks, 420, TabelRechts, Arial(9), RegelHoogte);
 }
 
 void BankForm::ToonKeuze()
@@ -224,8 +210,8 @@ void LeesBankafschriftIn(HoofdVenster &hoofd, QWidget *ouder, const QString &pad
         afschrift = LeesBankafschrift(*inhoud);
     }
     if (!afschrift) {
-        berichten.tell(ouder, OnbekendAfschrift(),
-            QStringLiteral("Geldlog"), MessageBoxes::Icon::Information);
+        berichten.tell(
+            ouder, OnbekendAfschrift(), QStringLiteral("Geldlog"), MessageBoxes::Icon::Information);
         return;
     }
     BankForm form(hoofd, *afschrift, ouder);

@@ -2,14 +2,20 @@
 
 #include "bank/BankPosten.h"
 #include "bank/Bankafschrift.h"
+#include "common/Bedrag.h"
 
 #include <QColor>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
 const QColor Grijs(128, 128, 128);
 const QColor Rood(200, 0, 0);
 constexpr qsizetype LangsteRegel = 200;
+// An expense counts at most this much: the smallest qint64 has no opposite.
+constexpr qint64 Grootste = std::numeric_limits<qint64>::max();
 
 } // namespace
 
@@ -49,10 +55,10 @@ BankRijen::BankRijen(
             m_aantalAlInLijst += alInLijst[p] ? 1 : 0;
             ++p;
         }
+        rij.gekozen = rij.staat == Staat::Nieuw && InMaand(rij);
         m_rijen.push_back(rij);
-        if (rij.staat == Staat::Nieuw && InMaand(rij))
-            ZetGekozen(m_rijen.back(), true);
     }
+    TelGekozen();
     m_items.VoegToe(std::move(items));
     setSourceModel(&m_items);
 }
@@ -63,25 +69,37 @@ bool BankRijen::InMaand(const Rij &rij) const
         || (rij.datum.year() == m_maand.year() && rij.datum.month() == m_maand.month());
 }
 
-void BankRijen::ZetGekozen(Rij &rij, bool gekozen)
+bool BankRijen::ZetGekozen(Rij &rij, bool gekozen)
 {
     if (rij.gekozen == gekozen || rij.staat == Staat::Onleesbaar)
-        return;
+        return false;
     rij.gekozen = gekozen;
-    const int teken = gekozen ? 1 : -1;
-    m_aantalGekozen += teken;
-    if (rij.centen >= 0)
-        m_inkomsten += teken * rij.centen;
-    else
-        m_uitgaven -= teken * rij.centen;
+    return true;
+}
+
+void BankRijen::TelGekozen()
+{
+    // Counted afresh rather than kept up by additions and subtractions: a total held at its
+    // bound by CentenSom cannot be taken back down.
+    m_aantalGekozen = 0;
+    m_inkomsten = 0;
+    m_uitgaven = 0;
+    for (const Rij &rij : m_rijen) {
+        if (!rij.gekozen)
+            continue;
+        ++m_aantalGekozen;
+        if (rij.centen >= 0)
+            m_inkomsten = CentenSom(m_inkomsten, rij.centen);
+        else
+            m_uitgaven = CentenSom(m_uitgaven, -std::max(rij.centen, -Grootste));
+    }
 }
 
 void BankRijen::Kies(int rij, bool gekozen)
 {
-    if (rij < 0 || rij >= static_cast<int>(m_rijen.size()) || m_rijen[rij].gekozen == gekozen
-        || m_rijen[rij].staat == Staat::Onleesbaar)
+    if (rij < 0 || rij >= static_cast<int>(m_rijen.size()) || !ZetGekozen(m_rijen[rij], gekozen))
         return;
-    ZetGekozen(m_rijen[rij], gekozen);
+    TelGekozen();
     const QModelIndex cel = index(rij, ItemModel::Datum);
     Q_EMIT dataChanged(cel, cel, { Qt::CheckStateRole });
     Q_EMIT KeuzeGewijzigd();
@@ -91,10 +109,13 @@ void BankRijen::ZetAlleenMaand(bool alleenMaand)
 {
     if (!m_maand.isValid() || m_rijen.empty())
         return;
+    bool gewijzigd = false;
     for (Rij &rij : m_rijen) {
         if (rij.staat == Staat::Nieuw && !InMaand(rij))
-            ZetGekozen(rij, !alleenMaand);
+            gewijzigd |= ZetGekozen(rij, !alleenMaand);
     }
+    if (gewijzigd)
+        TelGekozen();
     Q_EMIT dataChanged(index(0, ItemModel::Datum),
         index(static_cast<int>(m_rijen.size()) - 1, ItemModel::Datum), { Qt::CheckStateRole });
     Q_EMIT KeuzeGewijzigd();

@@ -60,7 +60,10 @@ private:
     };
 
     bool InMaand(const Rij &rij) const;
-    void ZetGekozen(Rij &rij, bool gekozen);
+    // Whether the row's choice changed: an unreadable row stays unchosen.
+    static bool ZetGekozen(Rij &rij, bool gekozen);
+    // The count and totals of the chosen rows, counted again after a change.
+    void TelGekozen();
 
     // The entries themselves, shown through this model with the check boxes added.
     ItemModel m_items;

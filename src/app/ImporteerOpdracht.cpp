@@ -8,7 +8,6 @@
 
 #include <QTextStream>
 
-
 namespace {
 
 QString Aantal(qsizetype aantal, const char *een, const char *meer)

@@ -6,7 +6,6 @@
 #include "app/Instellingen.h"
 #include "app/KnopPlaatjes.h"
 #include "common/Achtergrondkleur.h"
-#include "common/AfgekaptLabel.h"
 #include "common/InvoerPaneel.h"
 #include "common/KlokTekst.h"
 #include "common/Omschrijvingen.h"
@@ -42,32 +41,6 @@ namespace {
 
 const QColor StandaardAchtergrond(230, 230, 180);
 
-// A label whose right edge stays at `rechts` whatever the length of its text: it reaches to the
-// window's left edge and lets the mouse through to what lies under it.
-QLabel *MaakRechtsLabel(QWidget *ouder, const char *naam, const QString &tekst, int rechts,
-    int boven, const QColor &kleur)
-{
-    QLabel *label = MaakLabel(ouder, naam, tekst, twips::point(0, boven));
-    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label->resize(twips::toPixels(rechts), label->height());
-    ZetKleur(*label, QPalette::WindowText, kleur);
-    return label;
-}
-
-// A label that takes the width from its place to the right edge of its panel, so longer texts
-// written into it later still show; one longer still is cut off there.
-QLabel *MaakBreedLabel(QWidget *ouder, const char *naam, const QString &tekst, int links, int boven,
-    int rechts, const QFont &lettertype = Arial(9, true))
-{
-    auto *label = new AfgekaptLabel(tekst, ouder);
-    label->setObjectName(QLatin1StringView(naam));
-    label->setFont(lettertype);
-    label->move(twips::point(links, boven));
-    label->resize(twips::toPixels(rechts - links), label->sizeHint().height());
-    return label;
-}
-
 QFrame *MaakPaneel(QWidget *ouder, const char *naam, const QRect &plaats)
 {
     auto *paneel = new QFrame(ouder);
@@ -75,14 +48,6 @@ QFrame *MaakPaneel(QWidget *ouder, const char *naam, const QRect &plaats)
     ZetPaneelOpmaak(*paneel, StandaardAchtergrond);
     paneel->setGeometry(plaats);
     return paneel;
-}
-
-VistaButton *MaakKnop(QWidget *ouder, const QString &naam, const QString &tekst, const QString &tip,
-    const QRect &plaats)
-{
-    VistaButton *knop = MaakKnop(ouder, naam, tekst, plaats);
-    knop->setToolTip(tip);
-    return knop;
 }
 
 VistaButton *MaakPlaatjesKnop(QWidget *ouder, const QString &naam, KnopPlaatjeSoort soort,

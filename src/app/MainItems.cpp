@@ -23,7 +23,7 @@ void Main::ItemToevoegen()
 
     m_invoer->VervangPunten();
     m_items.VoegToe(m_invoer->NieuwItem());
-    m_listView1->scrollTo(m_items.index(m_items.Aantal() - 1, ItemModel::Datum));
+    ToonRij(m_items.Aantal() - 1);
     // Date and description stay, ready for the next entry.
     m_invoer->MaakBedragenLeeg();
     m_label6->setText(AantalItemsTekst(m_items.Aantal()));

@@ -13,11 +13,23 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace {
 
 const QString Importeren = QStringLiteral("importeer");
 const QString Exporteren = QStringLiteral("exporteer");
 const QString Overzien = QStringLiteral("overzicht");
+
+// The names of the options that are answered without a command, as the parser knows them.
+const QStringList HulpNamen { QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help") };
+const QStringList VersieNamen { QStringLiteral("v"), QStringLiteral("version") };
+
+// An option's name as typed: "-h", "--help".
+QString OptieTekst(const QString &naam)
+{
+    return (naam.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + naam;
+}
 
 QString HulpTekst()
 {
@@ -67,9 +79,8 @@ std::optional<QDate> Maand(const QString &tekst)
 QString OnleesbareOpties(const QCommandLineParser &parser)
 {
     if (!parser.unknownOptionNames().isEmpty()) {
-        const QString naam = parser.unknownOptionNames().first();
-        return QStringLiteral("Onbekende optie \"%1%2\".")
-            .arg(naam.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), naam);
+        return QStringLiteral("Onbekende optie \"%1\".")
+            .arg(OptieTekst(parser.unknownOptionNames().first()));
     }
     return QStringLiteral(
         "De opties zijn niet te lezen: --maand neemt een maand (--maand JJJJ-MM), "
@@ -90,21 +101,18 @@ bool IsOpdracht(const QStringList &argumenten)
     if (argumenten.size() < 2)
         return false;
     const QString &eerste = argumenten[1];
+    const auto isOptie = [&](const QString &naam) { return OptieTekst(naam) == eerste; };
     return eerste == Importeren || eerste == Exporteren || eerste == Overzien
-        || QStringList { QStringLiteral("-h"), QStringLiteral("--help"), QStringLiteral("-?"),
-               QStringLiteral("-v"), QStringLiteral("--version") }
-               .contains(eerste);
+        || std::any_of(HulpNamen.begin(), HulpNamen.end(), isOptie)
+        || std::any_of(VersieNamen.begin(), VersieNamen.end(), isOptie);
 }
 
 Afloop VoerOpdrachtUit(
     const QString &programmaMap, const QStringList &argumenten, QTextStream &uit, QTextStream &fout)
 {
     QCommandLineParser parser;
-    const QCommandLineOption hulp(
-        { QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help") },
-        QStringLiteral("Toont deze hulp."));
-    const QCommandLineOption versie(
-        { QStringLiteral("v"), QStringLiteral("version") }, QStringLiteral("Toont de versie."));
+    const QCommandLineOption hulp(HulpNamen, QStringLiteral("Toont deze hulp."));
+    const QCommandLineOption versie(VersieNamen, QStringLiteral("Toont de versie."));
     const QCommandLineOption maand(QStringLiteral("maand"),
         QStringLiteral("Alleen de posten van die maand."), QStringLiteral("JJJJ-MM"));
     const QCommandLineOption proef(

@@ -1,5 +1,6 @@
 #include "common/Opmaak.h"
 
+#include "common/AfgekaptLabel.h"
 #include "common/ItemModel.h"
 #include "platform/Twips.h"
 
@@ -96,6 +97,31 @@ QLabel *MaakLabel(QWidget *ouder, const char *naam, const QString &tekst, const 
     return label;
 }
 
+QLabel *MaakRechtsLabel(QWidget *ouder, const char *naam, const QString &tekst, int rechts,
+    int boven, const QColor &kleur, int breedte, int hoogte)
+{
+    const int links = breedte > 0 ? rechts - breedte : 0;
+    QLabel *label = MaakLabel(ouder, naam, tekst, twips::point(links, boven));
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents, breedte <= 0);
+    label->resize(
+        twips::toPixels(rechts - links), hoogte > 0 ? twips::toPixels(hoogte) : label->height());
+    ZetKleur(*label, QPalette::WindowText, kleur);
+    return label;
+}
+
+QLabel *MaakBreedLabel(QWidget *ouder, const char *naam, const QString &tekst, int links, int boven,
+    int rechts, const QFont &lettertype, int hoogte)
+{
+    auto *label = new AfgekaptLabel(tekst, ouder);
+    label->setObjectName(QLatin1StringView(naam));
+    label->setFont(lettertype);
+    label->move(twips::point(links, boven));
+    label->resize(twips::toPixels(rechts - links),
+        hoogte > 0 ? twips::toPixels(hoogte) : label->sizeHint().height());
+    return label;
+}
+
 QTreeView *MaakLijst(QWidget *ouder, const char *naam, const QRect &plaats, const QColor &achter)
 {
     auto *lijst = new QTreeView(ouder);
@@ -116,8 +142,9 @@ QTreeView *MaakLijst(QWidget *ouder, const char *naam, const QRect &plaats, cons
 }
 
 QTreeView *MaakItemTabel(QWidget *ouder, const char *naam, const QRect &plaats,
-    const QColor &achter, ItemModel &items, const std::array<int, 4> &breedtes)
+    const QColor &achter, QAbstractItemModel &items, const std::array<int, 4> &breedtes)
 {
+    // A width for each column of an entry, whatever model shows the entries.
     static_assert(ItemModel::AantalKolommen == 4);
     QTreeView *tabel = MaakLijst(ouder, naam, plaats, achter);
     tabel->setFont(Arial(9.75));

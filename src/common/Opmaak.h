@@ -8,7 +8,7 @@
 
 #include <array>
 
-class ItemModel;
+class QAbstractItemModel;
 class QFrame;
 class QLabel;
 class QPoint;
@@ -46,14 +46,27 @@ void RichtDialoogIn(QWidget &dialoog, const QString &naam, const QString &titel,
 QLabel *MaakLabel(QWidget *ouder, const char *naam, const QString &tekst, const QPoint &plaats,
     const QFont &lettertype = Arial(9, true));
 
+// A label whose right edge stays at `rechts` whatever the length of its text, in the colour
+// `kleur`: it reaches `breedte` twips to the left, or with 0 to the window's left edge, letting the
+// mouse through to what lies under it. It is `hoogte` twips high, or as high as its text.
+QLabel *MaakRechtsLabel(QWidget *ouder, const char *naam, const QString &tekst, int rechts,
+    int boven, const QColor &kleur, int breedte = 0, int hoogte = 0);
+
+// A label that takes the width from its place to `rechts`, the right edge of its panel, so longer
+// texts written into it later still show; one longer still is cut off there. It is `hoogte` twips
+// high, or as high as its text.
+QLabel *MaakBreedLabel(QWidget *ouder, const char *naam, const QString &tekst, int links, int boven,
+    int rechts, const QFont &lettertype = Arial(9, true), int hoogte = 0);
+
 // A table in report style, its rows chosen whole and one at a time, read-only, with the field
 // colour `achter`.
 QTreeView *MaakLijst(QWidget *ouder, const char *naam, const QRect &plaats, const QColor &achter);
 
-// The table of a list of entries over `items`, in Arial 9.75, its columns date, description,
-// income and expense `breedtes` twips wide: the main window's and the fixed-costs window's.
+// The table of a list of entries over `items`, an ItemModel or a view of one, in Arial 9.75, its
+// columns date, description, income and expense `breedtes` twips wide: the main window's, the
+// fixed-costs window's and the bank statement's.
 QTreeView *MaakItemTabel(QWidget *ouder, const char *naam, const QRect &plaats,
-    const QColor &achter, ItemModel &items, const std::array<int, 4> &breedtes);
+    const QColor &achter, QAbstractItemModel &items, const std::array<int, 4> &breedtes);
 
 // A panel of a window: a sunken frame filled with its background colour.
 void ZetPaneelOpmaak(QFrame &paneel, const QColor &achtergrond);

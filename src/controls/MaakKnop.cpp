@@ -11,3 +11,11 @@ VistaButton *MaakKnop(
     knop->setGeometry(plaats);
     return knop;
 }
+
+VistaButton *MaakKnop(QWidget *ouder, const QString &naam, const QString &tekst, const QString &tip,
+    const QRect &plaats)
+{
+    VistaButton *knop = MaakKnop(ouder, naam, tekst, plaats);
+    knop->setToolTip(tip);
+    return knop;
+}

@@ -90,8 +90,8 @@ void VasteLastenForm::BouwInvoer()
     const QString knoppen[] = { QStringLiteral("Toevoegen"), QStringLiteral("Verwijderen") };
     for (int index = 0; index < 2; ++index) {
         Knop[index] = MaakKnop(Frame1, ArrayNaam("Knop", index), knoppen[index],
+            QStringLiteral(" Item %1 ").arg(knoppen[index]),
             twips::rect(180 + 1260 * index, 2160, 1200, 360));
-        Knop[index]->setToolTip(QStringLiteral(" Item %1 ").arg(knoppen[index]));
         connect(Knop[index], &VistaButton::Click, this, [this, index] { Knop_Click(index); });
     }
 
@@ -100,13 +100,12 @@ void VasteLastenForm::BouwInvoer()
     connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
 
     SaveKnop = MaakKnop(Frame1, QStringLiteral("SaveKnop"), QStringLiteral("Export"),
+        QStringLiteral(" Data exporteren naar het hoofdscherm "),
         twips::rect(8550, 2160, 990, 360));
-    SaveKnop->setToolTip(QStringLiteral(" Data exporteren naar het hoofdscherm "));
     connect(SaveKnop, &VistaButton::Click, this, &VasteLastenForm::SaveKnop_Click);
 
     HelpKnop = MaakKnop(Frame1, QStringLiteral("HelpKnop"), QStringLiteral("Help"),
-        twips::rect(8550, 270, 990, 360));
-    HelpKnop->setToolTip(QStringLiteral(" Hulp bij dit scherm "));
+        QStringLiteral(" Hulp bij dit scherm "), twips::rect(8550, 270, 990, 360));
     connect(HelpKnop, &VistaButton::Click, this, [this] { ToonHelp(true); });
 }
 
@@ -127,8 +126,7 @@ void VasteLastenForm::BouwHelp()
     ZetKleur(*Label1, QPalette::WindowText, QColor(40, 90, 40));
 
     ExitKnop = MaakKnop(Frame2, QStringLiteral("ExitKnop"), QStringLiteral("Exit"),
-        twips::rect(8550, 2160, 990, 360));
-    ExitKnop->setToolTip(QStringLiteral(" Dit helpscherm weer sluiten "));
+        QStringLiteral(" Dit helpscherm weer sluiten "), twips::rect(8550, 2160, 990, 360));
     connect(ExitKnop, &VistaButton::Click, this, [this] { ToonHelp(false); });
 }
 

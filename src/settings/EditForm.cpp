@@ -106,8 +106,7 @@ void EditForm::BouwLijst()
     CancelKnop = MaakKnop(this, QStringLiteral("CancelKnop"), QStringLiteral("Annuleren"),
         twips::rect(6660, 3780, 990, 360));
     OkKnop = MaakKnop(this, QStringLiteral("OkKnop"), QStringLiteral("Opslaan"),
-        twips::rect(7710, 3780, 990, 360));
-    OkKnop->setToolTip(QStringLiteral(" Wijziging opslaan en afsluiten "));
+        QStringLiteral(" Wijziging opslaan en afsluiten "), twips::rect(7710, 3780, 990, 360));
     Label1 = MaakLabel(this, "Label1", QStringLiteral("Wijzigingen"), twips::point(7800, 3480),
         DialoogLettertype());
 
@@ -142,8 +141,7 @@ void EditForm::BouwKleur()
     Label4 = MaakLabel(this, "Label4", QStringLiteral("Achtergrondkleur wijzigen"),
         twips::point(4620, 1260), DialoogLettertype());
     ResetKnop = MaakKnop(this, QStringLiteral("ResetKnop"), QStringLiteral("Reset"),
-        twips::rect(7050, 180, 900, 360));
-    ResetKnop->setToolTip(QStringLiteral(" Reset Achtergrondkleur "));
+        QStringLiteral(" Reset Achtergrondkleur "), twips::rect(7050, 180, 900, 360));
     connect(ResetKnop, &VistaButton::Click, this, &EditForm::ResetKnopClick);
 
     // The bars start at the stored colour, which also ends a preview left by a cancelled visit.
