@@ -6,16 +6,11 @@
 
 #include <QColor>
 
-#include <algorithm>
-#include <limits>
-
 namespace {
 
 const QColor Grijs(128, 128, 128);
 const QColor Rood(200, 0, 0);
 constexpr qsizetype LangsteRegel = 200;
-// An expense counts at most this much: the smallest qint64 has no opposite.
-constexpr qint64 Grootste = std::numeric_limits<qint64>::max();
 
 } // namespace
 
@@ -91,7 +86,7 @@ void BankRijen::TelGekozen()
         if (rij.centen >= 0)
             m_inkomsten = CentenSom(m_inkomsten, rij.centen);
         else
-            m_uitgaven = CentenSom(m_uitgaven, -std::max(rij.centen, -Grootste));
+            m_uitgaven = CentenVerschil(m_uitgaven, rij.centen);
     }
 }
 

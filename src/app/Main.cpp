@@ -8,6 +8,7 @@
 #include "common/Achtergrondkleur.h"
 #include "common/InvoerPaneel.h"
 #include "common/KlokTekst.h"
+#include "common/LijstNaam.h"
 #include "common/Omschrijvingen.h"
 #include "common/Opmaak.h"
 #include "common/Programma.h"
@@ -196,8 +197,8 @@ void Main::BouwMenu()
 void Main::BouwNaamPaneel()
 {
     m_frame3 = MaakPaneel(this, "Frame3", twips::rect(11340, 6600, 4890, 2700));
-    m_label7 = MaakBreedLabel(
-        m_frame3, "Label7", QStringLiteral("Naam..... : "), 210, 270, 4830, Arial(12, true));
+    m_label7
+        = MaakBreedLabel(m_frame3, "Label7", NaamTekst(QString()), 210, 270, 4830, Arial(12, true));
     m_label8 = MaakBreedLabel(
         m_frame3, "Label8", QStringLiteral("Saldo..... : "), 210, 600, 4830, Arial(12, true));
 

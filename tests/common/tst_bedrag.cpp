@@ -30,7 +30,6 @@ private Q_SLOTS:
     void tekstVanEenWaarde();
     void tekstVanEenZeerGroteWaarde();
     void elkBedragInCentenKomtOngewijzigdTerug();
-
 };
 
 void TestBedrag::waardeLeestHetGetalAanHetBegin_data()
@@ -203,9 +202,8 @@ void TestBedrag::getyptBedrag_data()
     const auto geenGetal = [](const QString &tekst) {
         return QStringLiteral("Het bedrag \"%1\" is geen getal.").arg(tekst);
     };
-    for (const QString &tekst :
-        { u"€ 20"_qs, u"abc"_qs, u"12,5o"_qs, u"1e3"_qs, u"1 000"_qs, u"--5"_qs, u"1,234.56"_qs,
-            u"1.23.456,00"_qs, u"1.234.567"_qs, u"5\n0"_qs })
+    for (const QString &tekst : { u"€ 20"_qs, u"abc"_qs, u"12,5o"_qs, u"1e3"_qs, u"1 000"_qs,
+             u"--5"_qs, u"1,234.56"_qs, u"1.23.456,00"_qs, u"1.234.567"_qs, u"5\n0"_qs })
         QTest::newRow(qPrintable(tekst))
             << tekst << geenGetal(tekst) << QString() << QString() << qint64(0);
     QTest::newRow("blanks around, not in the message")

@@ -239,7 +239,6 @@ private Q_SLOTS:
 
         QTest::newRow("dag 30") << u"30"_qs << u"2026-04-30"_qs;
         QTest::newRow("dag 31 in april") << u"31"_qs << QString();
-
     }
 
     void exportDateertElkeRij()
