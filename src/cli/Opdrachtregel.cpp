@@ -65,9 +65,11 @@ bool NoemtBestand(const QString &woord)
 QString HulpTekst()
 {
     QString tekst = QStringLiteral(
-        "Gebruik: geldlog [opdracht]\n"
+        "Gebruik: geldlog [bankafschrift]\n"
+        "       geldlog <opdracht> ...\n"
         "\n"
-        "Zonder opdracht opent Geldlog zijn venster.\n"
+        "Zonder opdracht opent Geldlog zijn venster, met een bankafschrift ook het venster\n"
+        "\"Bankafschrift inlezen\".\n"
         "\n"
         "Opdrachten:\n"
         "  importeer <bestand> <lijst>      Zet de nieuwe posten van een bankafschrift in de\n"
