@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QFileDialog>
 #include <QFrame>
 #include <QHeaderView>
 #include <QTimer>
@@ -469,6 +470,33 @@ private Q_SLOTS:
         } else {
             QVERIFY(f.omgeving.berichten().shown().isEmpty());
         }
+    }
+
+    void bankButtonOpensTheStatementChooserAsCtrlIDoes_data()
+    {
+        QTest::addColumn<bool>("button");
+        QTest::newRow("button") << true;
+        QTest::newRow("Ctrl+I") << false;
+    }
+
+    void bankButtonOpensTheStatementChooserAsCtrlIDoes()
+    {
+        QFETCH(bool, button);
+        f.start();
+        f.main->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+        QString chooser;
+        QTimer::singleShot(0, f.main.get(), [&chooser] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                chooser = dialog->windowTitle();
+                dialog->reject();
+            }
+        });
+        if (button)
+            f.click(QStringLiteral("BankKnop"));
+        else
+            QTest::keyClick(f.main.get(), Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(chooser, QStringLiteral("Bankafschrift kiezen"));
     }
 
     void exitButtonClosesTheWindow()
