@@ -1,5 +1,6 @@
 #include "app/Main.h"
 #include "app/ProgrammaMap.h"
+#include "app/QtVertaling.h"
 #include "app/Toepassing.h"
 #include "cli/Opdrachtregel.h"
 #include "common/Programma.h"
@@ -65,6 +66,7 @@ int main(int argc, char *argv[])
     Programma programma(ProgrammaMap(), berichten, klok, printers);
 
     Main venster(programma, Main::Tonen::Meteen);
+    VertaalQtNaEersteVerf(venster);
     // "geldlog afschrift.csv", as the file manager's "Openen met" starts it: the statement is
     // read in once the main window stands.
     if (const QStringList argumenten = QApplication::arguments(); argumenten.size() == 2) {
