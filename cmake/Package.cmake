@@ -64,7 +64,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-# What the libraries do not say: the Arial metrics every layout is measured in.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# What the libraries do not say: the Arial metrics every layout is measured in, and Qt's own
+# texts in Dutch.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
 set(CPACK_OUTPUT_FILE_PREFIX ${PROJECT_SOURCE_DIR}/build/package)
 include(CPack)

@@ -201,6 +201,38 @@ void TekenAfsluiten(QPainter &p)
     p.drawLine(QPointF(20, 8.5), QPointF(20, 19));
 }
 
+// A statement: the bank's coloured head, rows of money in and out beside their descriptions,
+// and the bank's building in front.
+void TekenBankafschrift(QPainter &p)
+{
+    p.setPen(Lijn(Kleur(110, 110, 110), 1.2));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(4, 3, 25, 32));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Kleur(55, 95, 175));
+    p.drawRect(QRectF(4.6, 3.6, 23.8, 5.5));
+
+    const QColor bij = Kleur(50, 150, 70);
+    const QColor af = Kleur(200, 60, 55);
+    const QColor bedragen[] = { bij, af, af, bij };
+    for (int rij = 0; rij < 4; ++rij) {
+        // The lower rows end where the building begins.
+        const bool kort = rij >= 2;
+        const double y = 13.5 + 5 * rij;
+        p.setPen(Lijn(Kleur(150, 150, 150), 1.5));
+        p.drawLine(QPointF(7.5, y), QPointF(kort ? 10.5 : 16, y));
+        p.setPen(Lijn(bedragen[rij], 1.8));
+        p.drawLine(QPointF(kort ? 13 : 19, y), QPointF(kort ? 16 : 25.5, y));
+    }
+
+    p.setPen(Lijn(Kleur(150, 95, 15), 1.2));
+    p.setBrush(Kleur(245, 185, 60));
+    p.drawPolygon(QPolygonF({ { 18.5, 26 }, { 28.5, 19 }, { 38.5, 26 } }));
+    for (double x : { 20.5, 26.75, 33.0 })
+        p.drawRect(QRectF(x, 27.5, 3.5, 7));
+    p.drawRect(QRectF(19, 34.5, 19, 3));
+}
+
 void Teken(QPainter &p, KnopPlaatjeSoort soort)
 {
     switch (soort) {
@@ -222,6 +254,8 @@ void Teken(QPainter &p, KnopPlaatjeSoort soort)
         return TekenOverzicht(p);
     case KnopPlaatjeSoort::Afsluiten:
         return TekenAfsluiten(p);
+    case KnopPlaatjeSoort::Bankafschrift:
+        return TekenBankafschrift(p);
     }
 }
 

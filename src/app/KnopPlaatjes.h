@@ -13,8 +13,9 @@ enum class KnopPlaatjeSoort {
     Help,
     Overzicht,
     Afsluiten,
+    Bankafschrift,
 };
-inline constexpr int KnopPlaatjeSoorten = int(KnopPlaatjeSoort::Afsluiten) + 1;
+inline constexpr int KnopPlaatjeSoorten = int(KnopPlaatjeSoort::Bankafschrift) + 1;
 
 // Width and height of one frame in pixels; the buttons that carry them are 56 x 56.
 inline constexpr int KnopPlaatjeGrootte = 40;

@@ -206,10 +206,16 @@ void Main::BouwNaamPaneel()
         QStringLiteral(" Beknopte Uitleg "), 180, 1680);
     m_grafiekKnop = MaakPlaatjesKnop(m_frame3, QStringLiteral("GrafiekKnop"),
         KnopPlaatjeSoort::Overzicht, QStringLiteral(" Totaal Saldo berekenen "), 1110, 1680);
+    // The way in to reading a statement that a household sees, beside Ctrl+I and a drop; the
+    // free place next to the overview button, apart from the exit.
+    m_bankKnop
+        = MaakPlaatjesKnop(m_frame3, QStringLiteral("BankKnop"), KnopPlaatjeSoort::Bankafschrift,
+            QStringLiteral(" Bankafschrift inlezen (Ctrl+I) "), 2040, 1680);
     m_exitKnop = MaakPlaatjesKnop(m_frame3, QStringLiteral("ExitKnop"), KnopPlaatjeSoort::Afsluiten,
         QStringLiteral(" Programma Stoppen "), 3870, 1680);
     connect(m_helpKnop, &VistaButton::Click, this, &Main::HelpKnop_Click);
     connect(m_grafiekKnop, &VistaButton::Click, this, &Main::GrafiekKnop_Click);
+    connect(m_bankKnop, &VistaButton::Click, this, &Main::KiesBankafschrift);
     connect(m_exitKnop, &VistaButton::Click, this, &QWidget::close);
 }
 

@@ -102,6 +102,7 @@ private:
     QLabel *m_label8 = nullptr;
     VistaButton *m_helpKnop = nullptr;
     VistaButton *m_grafiekKnop = nullptr;
+    VistaButton *m_bankKnop = nullptr;
     VistaButton *m_exitKnop = nullptr;
 
     QLabel *m_label10 = nullptr;

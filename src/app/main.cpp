@@ -1,5 +1,6 @@
 #include "app/Main.h"
 #include "app/ProgrammaMap.h"
+#include "app/QtVertaling.h"
 #include "app/Toepassing.h"
 #include "cli/Opdrachtregel.h"
 #include "common/Programma.h"
@@ -62,6 +63,7 @@ int Venster(int &argc, char *argv[])
     Programma programma(ProgrammaMap(), berichten, klok, printers);
 
     Main venster(programma, Main::Tonen::Meteen);
+    VertaalQtNaEersteVerf(venster);
     // Qt has taken its own options out of the arguments by now.
     if (const QStringList argumenten = QApplication::arguments(); argumenten.size() == 2) {
         const QString pad = argumenten[1];
