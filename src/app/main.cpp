@@ -1,4 +1,5 @@
 #include "app/Main.h"
+#include "app/Overdracht.h"
 #include "app/ProgrammaMap.h"
 #include "app/Toepassing.h"
 #include "cli/Opdrachtregel.h"
@@ -53,6 +54,10 @@ int main(int argc, char *argv[])
 {
     if (IsOpdracht(Argumenten(argc, argv)))
         return Opdracht(argc, argv);
+    // A Geldlog running on this display takes the file, so the month it holds is not lost.
+    Overdracht overdracht(argc, argv);
+    if (overdracht.Overgedragen())
+        return 0;
 
     const std::unique_ptr<QApplication> toepassing = MaakToepassing(argc, argv);
     Benoem();
@@ -65,6 +70,7 @@ int main(int argc, char *argv[])
     Programma programma(ProgrammaMap(), berichten, klok, printers);
 
     Main venster(programma, Main::Tonen::Meteen);
+    overdracht.Ontvang(venster);
     // "geldlog afschrift.csv", as the file manager's "Openen met" starts it: the statement is
     // read in once the main window stands.
     if (const QStringList argumenten = QApplication::arguments(); argumenten.size() == 2) {

@@ -1,12 +1,14 @@
 #include "DialoogBesturing.h"
 #include "FakeHoofdVenster.h"
 #include "TestProgramma.h"
+#include "common/LijstNaam.h"
 #include "common/Opmaak.h"
 #include "common/Programma.h"
 #include "lists/SaveForm.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -285,8 +287,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, oudeInhoud);
         if (!oudeInhoud.isEmpty())
             m->test.schrijfData(naam + QStringLiteral(".lst"), oudeInhoud);
-        waarden().EigenLijst = QStringLiteral("oud");
-        m->hoofd.Label7().setText(QStringLiteral("Naam..... : oud"));
+        NoemLijst(m->hoofd, QStringLiteral("oud"), QStringLiteral("oud"));
         QStringList labels = m->hoofd.labels();
         labels[1] = QStringLiteral("Naam..... : ") + naam;
 
@@ -341,6 +342,53 @@ private Q_SLOTS:
         QCOMPARE(waarden().LijstNaam, ja ? naam : QStringLiteral("oud"));
         QCOMPARE(waarden().EigenLijst, ja ? naam : eigenLijst);
         QCOMPARE(waarden().Gewijzigd, !ja);
+    }
+
+    // The list's own file, written by another program since it was opened (an import), is saved
+    // over only on Ja; Nee writes nothing and leaves the dialog open.
+    void buitenGewijzigdVraagtEerst_data()
+    {
+        QTest::addColumn<bool>("langer"); // or only written later, as long as it was
+        QTest::addColumn<bool>("ja");
+        QTest::newRow("langer, Ja") << true << true;
+        QTest::newRow("langer, Nee") << true << false;
+        QTest::newRow("later, Nee") << false << false;
+    }
+
+    void buitenGewijzigdVraagtEerst()
+    {
+        QFETCH(bool, langer);
+        QFETCH(bool, ja);
+        const QString naam = QStringLiteral("2026 Maart");
+        m->test.schrijfData(naam + QStringLiteral(".lst"), TweeItemsBestand);
+        NoemLijst(m->hoofd, naam, naam);
+        waarden().Gewijzigd = true;
+        const QByteArray buiten = langer ? TweeItemsBestand + TweeItemsBestand : TweeItemsBestand;
+        m->test.schrijfData(naam + QStringLiteral(".lst"), buiten);
+        if (!langer) {
+            QFile bestand(m->test.dataMap() + naam + QStringLiteral(".lst"));
+            QVERIFY(bestand.open(QIODevice::ReadWrite));
+            QVERIFY(bestand.setFileTime(
+                QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+        }
+
+        SaveForm form(m->hoofd);
+        form.show();
+        m->test.berichten().queue(ja ? MessageBoxes::Answer::Yes : MessageBoxes::Answer::No);
+        Klik(form, QStringLiteral("SaveKnop"));
+
+        const MessageBoxes::Box vraag { QStringLiteral("De lijst \"2026 Maart\" is intussen "
+                                                       "buiten dit venster gewijzigd. Toch "
+                                                       "opslaan? De wijzigingen van buiten gaan "
+                                                       "dan verloren."),
+            QStringLiteral("Geldlog"), MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo,
+            MessageBoxes::DefaultButton::No };
+        QCOMPARE(m->test.berichten().shown(), QList<MessageBoxes::Box> { vraag });
+        QCOMPARE(m->test.leesData(naam + QStringLiteral(".lst")), ja ? TweeItemsBestand : buiten);
+        QCOMPARE(form.isVisible(), !ja);
+        QCOMPARE(waarden().Gewijzigd, !ja);
+        // Saved, the file stands as the window left it: the next save asks nothing.
+        QCOMPARE(EigenLijstBuitenGewijzigd(m->programma), !ja);
     }
 
     void animatieStap_data()
