@@ -33,7 +33,8 @@ namespace {
 // The program's start as the program makes it, in the program folder `map`; ends once painted.
 [[noreturn]] void StartMain(int &argc, char *argv[], const QString &map)
 {
-    // The program is the one on the display; the one before it ended without a word.
+    // As the program starts: the one Geldlog on its display, making the socket anew that the run
+    // before left behind.
     Overdracht overdracht(argc, argv);
     const std::unique_ptr<QApplication> toepassing = MaakToepassing(argc, argv);
     SystemClock klok;

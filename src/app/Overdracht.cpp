@@ -110,8 +110,8 @@ bool GeefAan(const sockaddr_un &adres, const QByteArray &bericht)
     return false;
 }
 
-// The window to the front; the file read in once no dialog is open in it any more, as the user
-// would open it: the dialog that is open is finished first.
+// The file read in once no dialog is open in the window any more: the one that is open is
+// finished first, as the user would do it.
 void LeesInWanneerVrij(const QPointer<Main> &venster, const QString &pad)
 {
     if (!venster)
@@ -123,6 +123,7 @@ void LeesInWanneerVrij(const QPointer<Main> &venster, const QString &pad)
     venster->LeesBankafschriftIn(pad);
 }
 
+// The window to the front, or the dialog open in it, and then the file read in.
 void Toon(Main &venster, const QString &pad)
 {
     QWidget *voor = QApplication::activeModalWidget();

@@ -310,7 +310,8 @@ bool BankForm::eventFilter(QObject *watched, QEvent *event)
 void BankForm::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
-    const QSize groei = size() - minimumSize();
+    // Only a window manager holds the window to its smallest size; without one, nothing shrinks.
+    const QSize groei = size().expandedTo(minimumSize()) - minimumSize();
     m_ankers.Pas(groei);
     // The description takes the width, so the amounts stay above their totals.
     PostenTabel->setColumnWidth(

@@ -4,7 +4,10 @@
 
 QString GewoneTekst(const QString &tekst)
 {
-    // Escaped into rich text only where Qt would take it as rich text: every other tooltip keeps
-    // its blanks and lines as they are.
-    return Qt::mightBeRichText(tekst) ? Qt::convertFromPlainText(tekst) : tekst;
+    // Escaped into rich text only where Qt would take it as rich text, kept on its lines as a
+    // plain tooltip is; every other tooltip stays exactly as it is.
+    if (!Qt::mightBeRichText(tekst))
+        return tekst;
+    return QStringLiteral("<p style=\"white-space:pre\">") + tekst.toHtmlEscaped()
+        + QStringLiteral("</p>");
 }
