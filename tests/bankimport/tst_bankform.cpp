@@ -8,7 +8,6 @@
 #include "TestProgramma.h"
 #include "bank/Bankafschrift.h"
 #include "common/Programma.h"
-#include "platform/MessageBoxes.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -109,11 +108,6 @@ class TstBankForm : public QObject {
         return { Kind<QLabel>(form(), u"InkomstenLabel"_qs)->text(),
             Kind<QLabel>(form(), u"UitgavenLabel"_qs)->text() };
     }
-    void Kies(int rij, bool gekozen)
-    {
-        QVERIFY(rijen().setData(
-            rijen().index(rij, 0), gekozen ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole));
-    }
 
 private Q_SLOTS:
     void init() { m = std::make_unique<Omgeving>(); }
@@ -140,8 +134,6 @@ private Q_SLOTS:
         QTest::newRow("geen maand") << u"2026 Lente"_qs << QList<Item>() << u"vvvvrv"_qs << alles;
         const QStringList niets { u"€ 0,00"_qs, u"€ 0,00"_qs };
         QTest::newRow("december") << u"December 2026"_qs << QList<Item>() << u"ooooro"_qs << niets;
-        QTest::newRow("klein, jaar eerst")
-            << u"2026 december"_qs << QList<Item>() << u"ooooro"_qs << niets;
         QTest::newRow("al in de lijst")
             << u"Maart 2026"_qs
             << QList<Item> { { u"2026-03-05"_qs, u"Eneco"_qs, QString(), u"112,00"_qs },
@@ -185,8 +177,11 @@ private Q_SLOTS:
         QFETCH(bool, toegevoegd);
         open(u"Maart 2026"_qs, { { u"2026-03-01"_qs, u"Huur"_qs, QString(), u"800,00"_qs } });
         const QStringList labels = m->hoofd.labels();
-        Kies(0, true); // February's salary after all
-        Kies(3, false);
+        // February's salary after all, Eneco not: Space toggles the current row from any cell.
+        for (const int rij : { 0, 3 }) {
+            tabel()->setCurrentIndex(rijen().index(rij, 1));
+            QTest::keyClick(tabel(), Qt::Key_Space);
+        }
         // An unreadable row cannot be chosen.
         QVERIFY(!rijen().setData(rijen().index(4, 0), Qt::Checked, Qt::CheckStateRole));
 
@@ -255,18 +250,6 @@ private Q_SLOTS:
         QCOMPARE(waarden().EigenLijst, gekozenLijst == lijstNaam ? lijstNaam : QString());
     }
 
-    // Space sets and clears the check box of the current row, from whichever of its cells.
-    void spatieKiest()
-    {
-        open(u"Maart 2026"_qs);
-        tabel()->setCurrentIndex(rijen().index(0, 1));
-        QTest::keyClick(tabel(), Qt::Key_Space);
-        QCOMPARE(Keuze(), u"vvvvro"_qs);
-        QCOMPARE(Totalen().first(), u"€ 2345,50"_qs);
-        QTest::keyClick(tabel(), Qt::Key_Space);
-        QCOMPARE(Keuze(), u"ovvvro"_qs);
-    }
-
     // A cell too narrow for its text shows the whole text under the row's note, as written.
     void tipToontDeHeleTekst_data()
     {
@@ -276,7 +259,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tip");
         QTest::newRow("past") << 0 << 1 << 400 << QString();
         QTest::newRow("afgekapt") << 0 << 1 << 60 << u"Werkgever BV - Salaris februari"_qs;
-        QTest::newRow("onleesbaar") << 4 << 0 << 100 << Onleesbaar;
         QTest::newRow("onleesbaar, afgekapt")
             << 4 << 1 << 60 << Onleesbaar + u"\n\"20260306\";\"Kiosk\";\"<b>12,5x</b>\""_qs;
     }
@@ -296,13 +278,10 @@ private Q_SLOTS:
         QApplication::sendEvent(tabel()->viewport(), &vraag);
 
         // What the user reads: Qt shows a tooltip that looks like markup as rich text.
-        QString getoond = QToolTip::isVisible() ? QToolTip::text() : QString();
-        if (Qt::mightBeRichText(getoond)) {
-            QTextDocument document;
-            document.setHtml(getoond);
-            getoond = document.toPlainText();
-        }
-        QCOMPARE(getoond, tip);
+        const QString tekst = QToolTip::isVisible() ? QToolTip::text() : QString();
+        QTextDocument getoond;
+        Qt::mightBeRichText(tekst) ? getoond.setHtml(tekst) : getoond.setPlainText(tekst);
+        QCOMPARE(getoond.toPlainText(), tip);
     }
 };
 
