@@ -90,8 +90,7 @@ BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget 
     // Chosen, and the month's list opened, before the rows are checked against the list.
     if (hoofd.programma().Waarden().LijstNaam.isEmpty())
         BouwLijstKeuze(afschrift);
-    m_maand = DoelMaand();
-    m_rijen = new BankRijen(afschrift, hoofd.items().Rijen(), m_maand, this);
+    m_rijen = new BankRijen(afschrift, hoofd.items().Rijen(), DoelMaand(), this);
     BouwKop(afschrift);
 
     PostenTabel = MaakItemTabel(this, "PostenTabel", twips::rect(TabelLinks, 720, 9690, 4200),
@@ -224,8 +223,7 @@ void BankForm::ToevoegenAan_Click(int index)
         return;
     }
     m_gekozenLijst = index;
-    m_maand = DoelMaand();
-    m_rijen->Vergelijk(m_hoofd.items().Rijen(), m_maand);
+    m_rijen->Vergelijk(m_hoofd.items().Rijen(), DoelMaand());
     ToonTelling();
     ToonAlleenMaand();
 }
@@ -247,13 +245,14 @@ void BankForm::ToonTelling()
 void BankForm::ToonAlleenMaand()
 {
     // The rows start with the month's new ones chosen, as the box then says.
+    const QDate maand = DoelMaand();
     const QSignalBlocker stil(AlleenMaand);
     AlleenMaand->setChecked(true);
-    AlleenMaand->setVisible(m_maand.isValid());
-    if (m_maand.isValid()) {
+    AlleenMaand->setVisible(maand.isValid());
+    if (maand.isValid()) {
         AlleenMaand->setText(QStringLiteral("Alleen %1 %2")
-                                 .arg(MaandNaam(m_maand.month()).toLower())
-                                 .arg(m_maand.year()));
+                                 .arg(MaandNaam(maand.month()).toLower())
+                                 .arg(maand.year()));
         AlleenMaand->adjustSize();
     }
 }

@@ -42,7 +42,7 @@ private:
     void BouwLijstKeuze(const Bankafschrift &afschrift);
     void ToevoegenAan_Click(int index);
     bool NieuweLijstGekozen() const;
-    // The month the list the rows go to is named after.
+    // The month the list the rows go to is named after; invalid when its name is no month.
     QDate DoelMaand() const;
     void OkKnop_Click();
     void ToonKeuze();
@@ -50,8 +50,6 @@ private:
     void ToonAlleenMaand();
 
     HoofdVenster &m_hoofd;
-    // The month the list the rows go to is named after; invalid when its name is no month.
-    QDate m_maand;
     BankRijen *m_rijen = nullptr;
     // "ING (CSV): 12 posten", to which the counts of the rows' check are added.
     QString m_bestandTelling;
