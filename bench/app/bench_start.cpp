@@ -10,6 +10,7 @@
 #include "OpScherm.h"
 #include "VensterTijd.h"
 #include "app/Main.h"
+#include "app/Overdracht.h"
 #include "app/Toepassing.h"
 #include "common/Programma.h"
 #include "platform/Clock.h"
@@ -32,12 +33,16 @@ namespace {
 // The program's start as the program makes it, in the program folder `map`; ends once painted.
 [[noreturn]] void StartMain(int &argc, char *argv[], const QString &map)
 {
+    // As the program starts: the one Geldlog on its display, making the socket anew that the run
+    // before left behind.
+    Overdracht overdracht(argc, argv);
     const std::unique_ptr<QApplication> toepassing = MaakToepassing(argc, argv);
     SystemClock klok;
     QtMessageBoxes berichten;
     QtPrinters printers;
     Programma programma(map, berichten, klok, printers);
     Main venster(programma, Main::Tonen::Meteen);
+    overdracht.Ontvang(venster);
     EindNaVerven eind;
     venster.installEventFilter(&eind);
     QApplication::exec();

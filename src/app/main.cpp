@@ -1,4 +1,5 @@
 #include "app/Main.h"
+#include "app/Overdracht.h"
 #include "app/ProgrammaMap.h"
 #include "app/QtVertaling.h"
 #include "app/Toepassing.h"
@@ -52,6 +53,11 @@ QStringList Argumenten(int argc, char *argv[])
 // "Openen met" starts it: read in once the window stands.
 int Venster(int &argc, char *argv[])
 {
+    // A Geldlog running on this display takes the file, so the month it holds is not lost.
+    Overdracht overdracht(argc, argv);
+    if (overdracht.Overgedragen())
+        return 0;
+
     const std::unique_ptr<QApplication> toepassing = MaakToepassing(argc, argv);
     Benoem();
     // Lets the desktop match the window to the menu entry and its icon.
@@ -64,6 +70,7 @@ int Venster(int &argc, char *argv[])
 
     Main venster(programma, Main::Tonen::Meteen);
     VertaalQtNaEersteVerf(venster);
+    overdracht.Ontvang(venster);
     // Qt has taken its own options out of the arguments by now.
     if (const QStringList argumenten = QApplication::arguments(); argumenten.size() == 2) {
         const QString pad = argumenten[1];

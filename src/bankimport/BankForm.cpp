@@ -3,24 +3,32 @@
 #include "bank/BankBestand.h"
 #include "bank/Bankafschrift.h"
 #include "bankimport/BankRijen.h"
+#include "bankimport/MaandLijst.h"
 #include "common/Bedrag.h"
+#include "common/CelTips.h"
 #include "common/HoofdVenster.h"
 #include "common/LijstAanvullen.h"
+#include "common/LijstNaam.h"
 #include "common/MaandNamen.h"
 #include "common/Opmaak.h"
 #include "common/Programma.h"
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
+#include "lists/LijstBestand.h"
+#include "lists/LijstOpenen.h"
 #include "platform/BusyCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QTreeView>
 
 #include <algorithm>
+#include <initializer_list>
 #include <optional>
 
 namespace {
@@ -36,28 +44,6 @@ constexpr int TabelLinks = 225;
 constexpr int TabelRechts = TabelLinks + 9690;
 // The labels stand in lines of this height, in twips, whatever their font.
 constexpr int RegelHoogte = 270;
-
-// The month a list is named after: a year and a month name in either order, as "2026 Maart" or
-// as the new-list dialog names it, "Maart 2026". Invalid for any other name.
-QDate MaandVanLijst(const QString &naam)
-{
-    const QStringList delen = naam.split(u' ', Qt::SkipEmptyParts);
-    if (delen.size() != 2)
-        return {};
-    for (int jaarDeel = 0; jaarDeel < 2; ++jaarDeel) {
-        const QString &jaar = delen[jaarDeel];
-        const QString &maand = delen[1 - jaarDeel];
-        if (jaar.size() != 4 || !std::all_of(jaar.begin(), jaar.end(), [](QChar c) {
-                return c >= u'0' && c <= u'9';
-            }))
-            continue;
-        for (int nummer = 1; nummer <= 12; ++nummer) {
-            if (maand.compare(MaandNaam(nummer), Qt::CaseInsensitive) == 0)
-                return QDate(jaar.toInt(), nummer, 1);
-        }
-    }
-    return {};
-}
 
 QString DagTekst(QDate datum, bool metJaar)
 {
@@ -93,16 +79,24 @@ QString Posten(int aantal)
 BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget *parent)
     : QDialog(parent)
     , m_hoofd(hoofd)
-    , m_maand(MaandVanLijst(hoofd.programma().Waarden().LijstNaam))
 {
     RichtDialoogIn(*this, QStringLiteral("BankForm"), QStringLiteral("Bankafschrift inlezen"),
         10200, 6450, Achtergrond);
+    // The designed size is the smallest; the table takes whatever the user adds.
+    setMinimumSize(size());
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
 
-    m_rijen = new BankRijen(afschrift, hoofd.items().Rijen(), m_maand, this);
+    // Chosen, and the month's list opened, before the rows are checked against the list.
+    if (hoofd.programma().Waarden().LijstNaam.isEmpty())
+        BouwLijstKeuze(afschrift);
+    m_rijen = new BankRijen(afschrift, hoofd.items().Rijen(), DoelMaand(), this);
     BouwKop(afschrift);
 
     PostenTabel = MaakItemTabel(this, "PostenTabel", twips::rect(TabelLinks, 720, 9690, 4200),
         TabelKleur, *m_rijen, Kolommen);
+    PostenTabel->setItemDelegate(new CelTips(PostenTabel));
+    PostenTabel->installEventFilter(this);
 
     GekozenLabel = MaakLabel(this, "GekozenLabel", QString(), twips::point(TabelLinks, 4980));
     const int inkomstenRechts = TabelLinks + Kolommen[0] + Kolommen[1] + Kolommen[2];
@@ -116,16 +110,10 @@ BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget 
     AlleenMaand->setObjectName(QStringLiteral("AlleenMaand"));
     AlleenMaand->setFont(Arial(9, true));
     AlleenMaand->move(twips::point(TabelLinks, 5460));
-    if (m_maand.isValid()) {
-        AlleenMaand->setText(QStringLiteral("Alleen %1 %2")
-                                 .arg(MaandNaam(m_maand.month()).toLower())
-                                 .arg(m_maand.year()));
-        AlleenMaand->setChecked(true);
-        AlleenMaand->adjustSize();
-        connect(AlleenMaand, &QCheckBox::toggled, m_rijen, &BankRijen::ZetAlleenMaand);
-    } else {
-        AlleenMaand->hide();
-    }
+    ToonAlleenMaand();
+    connect(AlleenMaand, &QCheckBox::toggled, m_rijen, &BankRijen::ZetAlleenMaand);
+    if (ToevoegenAan)
+        setTabOrder(AlleenMaand, ToevoegenAan);
 
     AnnulerenKnop = MaakKnop(this, QStringLiteral("AnnulerenKnop"), QStringLiteral("Annuleren"),
         twips::rect(7875, 5400, 990, 360));
@@ -138,6 +126,20 @@ BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget 
     connect(m_rijen, &BankRijen::KeuzeGewijzigd, this, &BankForm::ToonKeuze);
     ToonKeuze();
     PostenTabel->setFocus();
+
+    // The heads keep their distance to the top, the rest of the window to the bottom, the
+    // buttons and totals to the right: the table between them takes the room.
+    m_ankers.Zet(RekeningLabel, Ankers::Links | Ankers::Boven | Ankers::Rechts);
+    m_ankers.Zet(TellingLabel, Ankers::Links | Ankers::Boven | Ankers::Rechts);
+    m_ankers.Zet(PostenTabel, Ankers::Links | Ankers::Boven | Ankers::Rechts | Ankers::Onder);
+    for (QWidget *onder : std::initializer_list<QWidget *> {
+             GekozenLabel, AlleenMaand, ToevoegenAanLabel, ToevoegenAan }) {
+        if (onder)
+            m_ankers.Zet(onder, Ankers::Links | Ankers::Onder);
+    }
+    for (QWidget *hoek : std::initializer_list<QWidget *> {
+             InkomstenLabel, UitgavenLabel, AnnulerenKnop, ToevoegenKnop })
+        m_ankers.Zet(hoek, Ankers::Rechts | Ankers::Onder);
 }
 
 BankForm::~BankForm() = default;
@@ -151,8 +153,83 @@ void BankForm::BouwKop(const Bankafschrift &afschrift)
     RekeningLabel = MaakBreedLabel(this, "RekeningLabel", kop.join(QStringLiteral(", ")),
         TabelLinks, 150, TabelRechts, Arial(9, true), RegelHoogte);
 
-    QString telling = afschrift.Naam() + QStringLiteral(": ")
+    m_bestandTelling = afschrift.Naam() + QStringLiteral(": ")
         + Posten(static_cast<int>(afschrift.posten.size()));
+    TellingLabel = MaakBreedLabel(
+        this, "TellingLabel", QString(), TabelLinks, 420, TabelRechts, Arial(9), RegelHoogte);
+    ToonTelling();
+}
+
+void BankForm::BouwLijstKeuze(const Bankafschrift &afschrift)
+{
+    ToevoegenAanLabel = MaakLabel(
+        this, "ToevoegenAanLabel", QStringLiteral("Toevoegen aan:"), twips::point(2940, 5460));
+    ToevoegenAan = new QComboBox(this);
+    ToevoegenAan->setObjectName(QStringLiteral("ToevoegenAan"));
+    ToevoegenAan->setFont(Arial(9));
+    ToevoegenAan->setGeometry(twips::rect(4425, 5415, 3300, 0));
+    ToevoegenAan->setFixedHeight(ToevoegenAan->sizeHint().height());
+
+    // The saved list named after the month most transactions fall in, in whatever order and case;
+    // a new list of that month first when there is none.
+    const QDate maand = MeesteMaand(afschrift);
+    const QStringList lijsten = OpgeslagenLijsten(m_hoofd.programma());
+    const qsizetype vanMaand = maand.isValid()
+        ? std::find_if(lijsten.begin(), lijsten.end(),
+              [maand](const QString &naam) { return MaandVanLijst(naam) == maand; })
+            - lijsten.begin()
+        : lijsten.size();
+    if (maand.isValid() && vanMaand == lijsten.size()) {
+        m_nieuweLijst = MaandLijstNaam(maand);
+        ToevoegenAan->addItem(QStringLiteral("Nieuwe lijst \"%1\"").arg(m_nieuweLijst));
+    }
+    for (const QString &naam : lijsten)
+        ToevoegenAan->addItem(naam, naam);
+
+    // The month's list is opened at once, so its entries are what the rows are checked against.
+    // When the list in the main window may not make way, nothing is chosen: the rows go to that
+    // list, as they did before there was a choice.
+    if (!m_nieuweLijst.isEmpty())
+        m_gekozenLijst = 0;
+    else if (vanMaand < lijsten.size() && OpenLijst(m_hoofd, parentWidget(), lijsten[vanMaand]))
+        m_gekozenLijst = static_cast<int>(vanMaand);
+    ToevoegenAan->setCurrentIndex(m_gekozenLijst);
+    connect(ToevoegenAan, &QComboBox::activated, this, &BankForm::ToevoegenAan_Click);
+}
+
+bool BankForm::NieuweLijstGekozen() const
+{
+    return ToevoegenAan && !m_nieuweLijst.isEmpty() && ToevoegenAan->currentIndex() == 0;
+}
+
+QDate BankForm::DoelMaand() const
+{
+    return MaandVanLijst(
+        NieuweLijstGekozen() ? m_nieuweLijst : m_hoofd.programma().Waarden().LijstNaam);
+}
+
+void BankForm::ToevoegenAan_Click(int index)
+{
+    if (index == m_gekozenLijst)
+        return;
+    // The new list is the table in the main window as it stands while it has no name; after a
+    // saved list was opened here, an empty one again.
+    const bool gedaan = index == 0 && !m_nieuweLijst.isEmpty()
+        ? m_hoofd.programma().Waarden().LijstNaam.isEmpty() || BeginLijst(m_hoofd, this, QString())
+        : OpenLijst(m_hoofd, this, ToevoegenAan->itemData(index).toString());
+    if (!gedaan) {
+        ToevoegenAan->setCurrentIndex(m_gekozenLijst);
+        return;
+    }
+    m_gekozenLijst = index;
+    m_rijen->Vergelijk(m_hoofd.items().Rijen(), DoelMaand());
+    ToonTelling();
+    ToonAlleenMaand();
+}
+
+void BankForm::ToonTelling()
+{
+    QString telling = m_bestandTelling;
     if (const int al = m_rijen->AantalAlInLijst(); al > 0) {
         telling += al == 1 ? QStringLiteral(", 1 staat al in de lijst")
                            : QStringLiteral(", %1 staan al in de lijst").arg(al);
@@ -161,8 +238,22 @@ void BankForm::BouwKop(const Bankafschrift &afschrift)
         telling += onleesbaar == 1 ? QStringLiteral(", 1 regel is onleesbaar")
                                    : QStringLiteral(", %1 regels zijn onleesbaar").arg(onleesbaar);
     }
-    TellingLabel = MaakBreedLabel(
-        this, "TellingLabel", telling + u'.', TabelLinks, 420, TabelRechts, Arial(9), RegelHoogte);
+    TellingLabel->setText(telling + u'.');
+}
+
+void BankForm::ToonAlleenMaand()
+{
+    // The rows start with the month's new ones chosen, as the box then says.
+    const QDate maand = DoelMaand();
+    const QSignalBlocker stil(AlleenMaand);
+    AlleenMaand->setChecked(true);
+    AlleenMaand->setVisible(maand.isValid());
+    if (maand.isValid()) {
+        AlleenMaand->setText(QStringLiteral("Alleen %1 %2")
+                                 .arg(MaandNaam(maand.month()).toLower())
+                                 .arg(maand.year()));
+        AlleenMaand->adjustSize();
+    }
 }
 
 void BankForm::ToonKeuze()
@@ -175,6 +266,15 @@ void BankForm::ToonKeuze()
 
 void BankForm::OkKnop_Click()
 {
+    if (NieuweLijstGekozen()) {
+        // Named after the month, with no file of its own yet: the save dialog offers the name,
+        // and saving asks nothing while no list of that name exists. Whatever the table held
+        // unsaved stays so.
+        ProgrammaWaarden &waarden = m_hoofd.programma().Waarden();
+        const bool gewijzigd = waarden.Gewijzigd;
+        NoemLijst(m_hoofd, m_nieuweLijst, QString());
+        waarden.Gewijzigd = gewijzigd;
+    }
     VulLijstAan(m_hoofd, m_rijen->GekozenRijen());
     accept();
 }
@@ -191,6 +291,29 @@ void BankForm::keyPressEvent(QKeyEvent *event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+bool BankForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // The table would only select the row, or toggle the box when the date cell is current.
+    if (watched == PostenTabel && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space) {
+        if (const QModelIndex huidig = PostenTabel->currentIndex(); huidig.isValid())
+            m_rijen->Kies(huidig.row(), !m_rijen->Gekozen(huidig.row()));
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void BankForm::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    // Only a window manager holds the window to its smallest size; without one, nothing shrinks.
+    const QSize groei = size().expandedTo(minimumSize()) - minimumSize();
+    m_ankers.Pas(groei);
+    // The description takes the width, so the amounts stay above their totals.
+    PostenTabel->setColumnWidth(
+        ItemModel::Omschrijving, twips::toPixels(Kolommen[1]) + groei.width());
 }
 
 void LeesBankafschriftIn(HoofdVenster &hoofd, QWidget *ouder, const QString &pad)

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "common/Ankers.h"
+
 #include <QDate>
 #include <QDialog>
 
 class BankRijen;
 class HoofdVenster;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QTreeView;
 class VistaButton;
@@ -15,6 +18,11 @@ struct Bankafschrift;
 // to add the chosen ones to the open list. The new ones start chosen, those of the list's own
 // month only when the list is named after one. Nothing is written to disk: the user saves the
 // month as usual.
+//
+// With no named list in the main window (Geldlog started with the file), the window offers the
+// list to add to ("Toevoegen aan"): the saved list of the month most transactions fall in, opened
+// at once so the rows are checked against its entries, or a new list of that month, which the
+// table in the main window becomes on "Toevoegen".
 class BankForm final : public QDialog {
     Q_OBJECT
 
@@ -25,16 +33,31 @@ public:
 protected:
     // Enter adds the chosen rows, as the button "Toevoegen" does; Escape cancels.
     void keyPressEvent(QKeyEvent *event) override;
+    // Space in the table sets or clears the check box of its current row.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void BouwKop(const Bankafschrift &afschrift);
+    void BouwLijstKeuze(const Bankafschrift &afschrift);
+    void ToevoegenAan_Click(int index);
+    bool NieuweLijstGekozen() const;
+    // The month the list the rows go to is named after; invalid when its name is no month.
+    QDate DoelMaand() const;
     void OkKnop_Click();
     void ToonKeuze();
+    void ToonTelling();
+    void ToonAlleenMaand();
 
     HoofdVenster &m_hoofd;
-    // The month the open list is named after; invalid when its name is no month.
-    QDate m_maand;
     BankRijen *m_rijen = nullptr;
+    // "ING (CSV): 12 posten", to which the counts of the rows' check are added.
+    QString m_bestandTelling;
+    // The name of the new list that "Toevoegen aan" offers first; empty when it offers none.
+    QString m_nieuweLijst;
+    // The list that "Toevoegen aan" stands on, to go back to when another may not be opened.
+    int m_gekozenLijst = -1;
+    Ankers m_ankers;
 
     QLabel *RekeningLabel = nullptr; // bank, account and period
     QLabel *TellingLabel = nullptr; // kind of file and the counts
@@ -43,6 +66,8 @@ private:
     QLabel *InkomstenLabel = nullptr;
     QLabel *UitgavenLabel = nullptr;
     QCheckBox *AlleenMaand = nullptr; // "Alleen maart 2026"
+    QLabel *ToevoegenAanLabel = nullptr;
+    QComboBox *ToevoegenAan = nullptr; // the list the rows go to, with no list named
     VistaButton *AnnulerenKnop = nullptr;
     VistaButton *ToevoegenKnop = nullptr;
 };

@@ -46,16 +46,45 @@ BankRijen::BankRijen(
             items.Voeg(nieuw[p]);
             rij.centen = afschrift.posten[p].centen;
             rij.datum = afschrift.posten[p].datum;
-            rij.staat = alInLijst[p] ? Staat::AlInLijst : Staat::Nieuw;
-            m_aantalAlInLijst += alInLijst[p] ? 1 : 0;
             ++p;
         }
-        rij.gekozen = rij.staat == Staat::Nieuw && InMaand(rij);
         m_rijen.push_back(rij);
     }
-    TelGekozen();
+    ZetStaten(alInLijst);
     m_items.VoegToe(std::move(items));
     setSourceModel(&m_items);
+}
+
+void BankRijen::Vergelijk(const ItemRijen &lijst, QDate maand)
+{
+    m_maand = maand;
+    std::vector<Item> posten;
+    posten.reserve(m_rijen.size() - m_redenen.size());
+    for (int rij = 0; rij < static_cast<int>(m_rijen.size()); ++rij) {
+        if (m_rijen[rij].staat != Staat::Onleesbaar)
+            posten.push_back(m_items.Rij(rij));
+    }
+    ZetStaten(StaanAlInLijst(lijst, posten));
+    if (!m_rijen.empty()) {
+        Q_EMIT dataChanged(index(0, 0),
+            index(static_cast<int>(m_rijen.size()) - 1, ItemModel::AantalKolommen - 1),
+            { Qt::CheckStateRole, Qt::ForegroundRole, Qt::ToolTipRole });
+    }
+    Q_EMIT KeuzeGewijzigd();
+}
+
+void BankRijen::ZetStaten(const std::vector<bool> &alInLijst)
+{
+    m_aantalAlInLijst = 0;
+    size_t p = 0;
+    for (Rij &rij : m_rijen) {
+        if (rij.staat == Staat::Onleesbaar)
+            continue;
+        rij.staat = alInLijst[p++] ? Staat::AlInLijst : Staat::Nieuw;
+        m_aantalAlInLijst += rij.staat == Staat::AlInLijst ? 1 : 0;
+        rij.gekozen = rij.staat == Staat::Nieuw && InMaand(rij);
+    }
+    TelGekozen();
 }
 
 bool BankRijen::InMaand(const Rij &rij) const

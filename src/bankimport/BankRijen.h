@@ -40,6 +40,10 @@ public:
     int AantalAlInLijst() const { return m_aantalAlInLijst; }
     int AantalOnleesbaar() const { return static_cast<int>(m_redenen.size()); }
 
+    // Checks the transactions again, against another list `lijst` of the month `maand`, and
+    // chooses anew as when the rows were made.
+    void Vergelijk(const ItemRijen &lijst, QDate maand);
+
     // The chosen rows as entries of the list, in the order of the file.
     ItemRijen GekozenRijen() const;
 
@@ -60,6 +64,9 @@ private:
     };
 
     bool InMaand(const Rij &rij) const;
+    // Which transactions the list holds already (`alInLijst`, in the order of the file), and
+    // the choice they start with: the new ones, of the month only when there is one.
+    void ZetStaten(const std::vector<bool> &alInLijst);
     // Whether the row's choice changed: an unreadable row stays unchosen.
     static bool ZetGekozen(Rij &rij, bool gekozen);
     // The count and totals of the chosen rows, counted again after a change.

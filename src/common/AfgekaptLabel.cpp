@@ -1,9 +1,18 @@
 #include "common/AfgekaptLabel.h"
 
+#include "common/GewoneTekst.h"
+
 #include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QToolTip>
+
+AfgekaptLabel::AfgekaptLabel(const QString &tekst, QWidget *ouder)
+    : QLabel(ouder)
+{
+    setTextFormat(Qt::PlainText);
+    setText(tekst);
+}
 
 bool AfgekaptLabel::IsAfgekapt() const
 {
@@ -24,7 +33,7 @@ bool AfgekaptLabel::event(QEvent *event)
     if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
         const auto *hulp = static_cast<QHelpEvent *>(event);
         if (IsAfgekapt())
-            QToolTip::showText(hulp->globalPos(), text(), this);
+            QToolTip::showText(hulp->globalPos(), GewoneTekst(text()), this);
         else
             QToolTip::hideText();
         return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FileStamp.h"
 #include "platform/Printers.h"
 
 #include <QString>
@@ -13,8 +14,11 @@ class MessageBoxes;
 struct ProgrammaWaarden {
     QString LijstNaam; // name of the current list; empty until one is named
     // The saved list the current list was opened from or last saved to, by name; empty when it
-    // has none yet. Saving over this one file needs no question, over any other it does.
+    // has none yet. Saving over any other file asks first, and over this one when it no longer
+    // stands as it did then (EigenLijstStand): another program wrote it meanwhile. Both are set
+    // through NoemLijst.
     QString EigenLijst;
+    FileStamp EigenLijstStand;
     bool Gewijzigd = false; // the current list has changes that were not saved
     int KleurRood = 230; // background colour of the main window
     int KleurGroen = 230;

@@ -1,6 +1,7 @@
 #include "lists/LijstBestand.h"
 
 #include "common/Bedrag.h"
+#include "common/LijstNaam.h"
 #include "common/Programma.h"
 #include "platform/Ansi.h"
 #include "platform/FileList.h"
@@ -21,7 +22,7 @@ namespace {
 constexpr char Scheiding[] = "----------------------------\r\n";
 constexpr qsizetype ScheidingLengte = sizeof Scheiding - 1;
 
-const QString Extensie = QStringLiteral(".lst");
+const QString Extensie = LijstExtensie;
 
 // Written in pieces of this size, so a long list never needs its whole file in memory.
 constexpr qsizetype Blok = 256 * 1024;
@@ -239,11 +240,6 @@ QStringList OpgeslagenLijsten(const Programma &programma)
     // "a b".
     sortAlphabetically(namen);
     return namen;
-}
-
-QString LijstPad(const Programma &programma, const QString &naam)
-{
-    return programma.DataMap() + naam + Extensie;
 }
 
 bool SaveLijst(

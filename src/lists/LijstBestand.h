@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ItemModel.h"
+#include "common/LijstNaam.h" // LijstPad, for whoever reads or writes a list's file
 
 #include <QString>
 #include <QStringList>
@@ -46,9 +47,6 @@ QString LijstVanBestand(const QString &bestand);
 // The names of the saved lists, as the open dialog offers them: the file names in Data without
 // ".lst", in the order of every sorted list, leaving out names no list can have.
 QStringList OpgeslagenLijsten(const Programma &programma);
-
-// Data/<naam>.lst of the program.
-QString LijstPad(const Programma &programma, const QString &naam);
 
 // Writes all rows to the list file of that name, replacing it only once the new content is
 // completely written. On failure the old file is untouched and `fout` says why, in Dutch.

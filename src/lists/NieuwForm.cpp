@@ -2,16 +2,13 @@
 
 #include "common/BijEnter.h"
 #include "common/HoofdVenster.h"
-#include "common/ItemModel.h"
 #include "common/Jaartallen.h"
-#include "common/LijstNaam.h"
 #include "common/MaandNamen.h"
 #include "common/Opmaak.h"
 #include "common/Programma.h"
-#include "common/Totalen.h"
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
-#include "lists/MagLijstVervangen.h"
+#include "lists/LijstOpenen.h"
 #include "platform/Clock.h"
 #include "platform/Twips.h"
 
@@ -87,19 +84,7 @@ NieuwForm::NieuwForm(HoofdVenster &hoofd, QWidget *parent)
 
 void NieuwForm::OkKnopClick()
 {
-    if (!MagLijstVervangen(m_hoofd, this))
-        return;
-
     // The texts are taken as they stand; the save dialog checks the name when it is stored.
-    const QString naam = Combo2->currentText() + u' ' + Combo1->currentText();
-    // A new list has no file of its own yet, even when one of its name exists; and an empty
-    // list has nothing to lose.
-    NoemLijst(m_hoofd, naam, QString());
-    m_hoofd.items().MaakLeeg();
-    m_hoofd.InkLabel().setText(QStringLiteral("€ 00,00"));
-    m_hoofd.UitLabel().setText(QStringLiteral("€ 00,00"));
-    m_hoofd.Label8().setText(QStringLiteral("Saldo..... : "));
-    m_hoofd.Label6().setText(AantalItemsTekst(0));
-    m_hoofd.ToonTabel();
-    accept();
+    if (BeginLijst(m_hoofd, this, Combo2->currentText() + u' ' + Combo1->currentText()))
+        accept();
 }

@@ -2,16 +2,12 @@
 
 #include "common/BijEnter.h"
 #include "common/HoofdVenster.h"
-#include "common/ItemModel.h"
-#include "common/LijstNaam.h"
 #include "common/Opmaak.h"
 #include "common/Programma.h"
-#include "common/Totalen.h"
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
 #include "lists/LijstBestand.h"
-#include "lists/MagLijstVervangen.h"
-#include "platform/BusyCursor.h"
+#include "lists/LijstOpenen.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 
@@ -114,19 +110,8 @@ void OpenForm::OkKnopClick()
 {
     // Without a chosen name there is nothing to open; the main window stays as it is.
     const QString naam = GekozenNaam();
-    if (naam.isEmpty() || !MagLijstVervangen(m_hoofd, this))
-        return;
-
-    Programma &programma = m_hoofd.programma();
-    {
-        BusyCursor zandloper;
-        // What the table now holds is what the file holds: nothing is left unsaved.
-        NoemLijst(m_hoofd, naam, naam);
-        LaadLijst(programma, m_hoofd.items(), naam);
-        m_hoofd.Label6().setText(AantalItemsTekst(m_hoofd.items().Aantal()));
-        TotalenBerekenen(m_hoofd);
-    }
-    accept();
+    if (!naam.isEmpty() && OpenLijst(m_hoofd, this, naam))
+        accept();
 }
 
 void OpenForm::DelKnopClick()

@@ -1,6 +1,7 @@
 #include "lists/SaldoRijen.h"
 
 #include "common/Bedrag.h"
+#include "common/GewoneTekst.h"
 
 int SaldoRijen::rowCount(const QModelIndex &parent) const
 {
@@ -25,8 +26,8 @@ QVariant SaldoRijen::data(const QModelIndex &index, int role) const
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     case Qt::ToolTipRole:
-        // With a blank on either side, as every tooltip of the program.
-        return QStringLiteral(" %1 ").arg(rij.lijst);
+        // With a blank on either side, as every tooltip of the program; a name as written.
+        return GewoneTekst(QStringLiteral(" %1 ").arg(rij.lijst));
     default:
         return {};
     }

@@ -95,10 +95,20 @@ void SaveForm::SaveKnopClick()
     const QString &naam = *gekozen;
 
     // Another saved list of that name would be gone with all its entries: only on Ja. The
-    // list's own file is simply brought up to date.
+    // list's own file is brought up to date, also only on Ja when another program (an import, a
+    // second window) wrote it meanwhile: what that program added would be gone.
     ProgrammaWaarden &waarden = programma.Waarden();
     if (naam != waarden.EigenLijst && QFileInfo(LijstPad(programma, naam)).isFile()
         && !berichten.ask(this, QStringLiteral("De lijst \"%1\" bestaat al. Vervangen?").arg(naam),
+            QStringLiteral("Geldlog"), MessageBoxes::DefaultButton::No)) {
+        Text1->setFocus();
+        return;
+    }
+    if (naam == waarden.EigenLijst && EigenLijstBuitenGewijzigd(programma)
+        && !berichten.ask(this,
+            QStringLiteral("De lijst \"%1\" is intussen buiten dit venster gewijzigd. Toch "
+                           "opslaan? De wijzigingen van buiten gaan dan verloren.")
+                .arg(naam),
             QStringLiteral("Geldlog"), MessageBoxes::DefaultButton::No)) {
         Text1->setFocus();
         return;

@@ -92,6 +92,8 @@ PrinterForm::PrinterForm(HoofdVenster &hoofd, QWidget *parent)
 
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setFont(Arial(9.75));
+    // It measures the texts as they are printed: an amount read as "<b>12</b>" is no markup.
+    Label4->setTextFormat(Qt::PlainText);
     Label4->move(twips::point(2520, 3150));
     Label4->hide();
 

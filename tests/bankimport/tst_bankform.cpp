@@ -10,7 +10,12 @@
 #include "common/Programma.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QComboBox>
+#include <QHelpEvent>
 #include <QTest>
+#include <QTextDocument>
+#include <QToolTip>
 #include <QTreeView>
 
 #include <memory>
@@ -38,10 +43,12 @@ Bankafschrift Afschrift()
         Post(5, QDate(2026, 3, 5), u"Eneco"_qs, QString(), -11200),
         Post(7, QDate(2026, 4, 1), u"Woonstichting"_qs, u"Huur april"_qs, -82500),
     };
-    afschrift.onleesbaar = { { 6, u"het bedrag \"12,5x\" is onleesbaar."_qs,
-        u"\"20260306\";\"Kiosk\";\"12,5x\""_qs } };
+    afschrift.onleesbaar = { { 6, u"het bedrag \"<b>12,5x</b>\" is onleesbaar."_qs,
+        u"\"20260306\";\"Kiosk\";\"<b>12,5x</b>\""_qs } };
     return afschrift;
 }
+
+const QString Onleesbaar = u"Regel 6: het bedrag \"<b>12,5x</b>\" is onleesbaar."_qs;
 
 const QStringList AlleRijen {
     u"2026-02-27 | Werkgever BV - Salaris februari | 2345,50 | "_qs,
@@ -85,8 +92,7 @@ class TstBankForm : public QObject {
         for (int rij = 0; rij < rijen().rowCount(); ++rij) {
             const QModelIndex cel = rijen().index(rij, 0);
             if (!(rijen().flags(cel) & Qt::ItemIsUserCheckable)) {
-                const bool reden = cel.data(Qt::ToolTipRole).toString()
-                    == u"Regel 6: het bedrag \"12,5x\" is onleesbaar."_qs;
+                const bool reden = cel.data(Qt::ToolTipRole).toString() == Onleesbaar;
                 keuze
                     += reden && cel.data(Qt::CheckStateRole).toInt() == Qt::Unchecked ? u'r' : u'?';
             } else if (cel.data(Qt::ToolTipRole).toString() == u"Staat al in de lijst"_qs) {
@@ -101,11 +107,6 @@ class TstBankForm : public QObject {
     {
         return { Kind<QLabel>(form(), u"InkomstenLabel"_qs)->text(),
             Kind<QLabel>(form(), u"UitgavenLabel"_qs)->text() };
-    }
-    void Kies(int rij, bool gekozen)
-    {
-        QVERIFY(rijen().setData(
-            rijen().index(rij, 0), gekozen ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole));
     }
 
 private Q_SLOTS:
@@ -131,6 +132,8 @@ private Q_SLOTS:
         const QStringList alles { u"€ 2345,50"_qs, u"€ 984,60"_qs };
         QTest::newRow("andere naam") << u"Vakantie"_qs << QList<Item>() << u"vvvvrv"_qs << alles;
         QTest::newRow("geen maand") << u"2026 Lente"_qs << QList<Item>() << u"vvvvrv"_qs << alles;
+        const QStringList niets { u"€ 0,00"_qs, u"€ 0,00"_qs };
+        QTest::newRow("december") << u"December 2026"_qs << QList<Item>() << u"ooooro"_qs << niets;
         QTest::newRow("al in de lijst")
             << u"Maart 2026"_qs
             << QList<Item> { { u"2026-03-05"_qs, u"Eneco"_qs, QString(), u"112,00"_qs },
@@ -174,8 +177,11 @@ private Q_SLOTS:
         QFETCH(bool, toegevoegd);
         open(u"Maart 2026"_qs, { { u"2026-03-01"_qs, u"Huur"_qs, QString(), u"800,00"_qs } });
         const QStringList labels = m->hoofd.labels();
-        Kies(0, true); // February's salary after all
-        Kies(3, false);
+        // February's salary after all, Eneco not: Space toggles the current row from any cell.
+        for (const int rij : { 0, 3 }) {
+            tabel()->setCurrentIndex(rijen().index(rij, 1));
+            QTest::keyClick(tabel(), Qt::Key_Space);
+        }
         // An unreadable row cannot be chosen.
         QVERIFY(!rijen().setData(rijen().index(4, 0), Qt::Checked, Qt::CheckStateRole));
 
@@ -194,6 +200,88 @@ private Q_SLOTS:
         QCOMPARE(m->hoofd.labels(), toegevoegd ? na : labels);
         QCOMPARE(m->hoofd.getoondeRij(), toegevoegd ? 3 : -1);
         QCOMPARE(waarden().Gewijzigd, toegevoegd);
+    }
+
+    // Started with the file, no list named: the saved list of the month most rows fall in is
+    // opened first and the rows checked against it; without one, a new list of that month takes
+    // them. A table with unsaved rows that may not make way keeps them.
+    void voegtToeAanDeMaandVanDeMeestePosten_data()
+    {
+        QTest::addColumn<QString>("maandLijst");
+        QTest::addColumn<bool>("onopgeslagen");
+        QTest::addColumn<QString>("gekozenLijst");
+        QTest::addColumn<QString>("keuze");
+        QTest::addColumn<QString>("lijstNaam");
+        QTest::addColumn<int>("aantal");
+        QTest::newRow("opgeslagen") << u"maart 2026"_qs << false << u"maart 2026"_qs << u"ogvgro"_qs
+                                    << u"maart 2026"_qs << 3;
+        QTest::newRow("nieuw") << u"2025 Maart"_qs << false << u"Nieuwe lijst \"2026 Maart\""_qs
+                               << u"ovvvro"_qs << u"2026 Maart"_qs << 3;
+        QTest::newRow("niet vervangen")
+            << u"maart 2026"_qs << true << QString() << u"vvvvrv"_qs << QString() << 6;
+    }
+
+    void voegtToeAanDeMaandVanDeMeestePosten()
+    {
+        QFETCH(QString, maandLijst);
+        QFETCH(bool, onopgeslagen);
+        QFETCH(QString, gekozenLijst);
+        QFETCH(QString, keuze);
+        QFETCH(QString, lijstNaam);
+        QFETCH(int, aantal);
+        const QByteArray maart = "2026-03-02\r\nAlbert Heijn - Boodschappen\r\n\r\n23,80\r\n"
+                                 "----------------------------\r\n2026-03-05\r\nEneco\r\n\r\n"
+                                 "112,00\r\n----------------------------\r\n";
+        m->test.schrijfData(maandLijst + u".lst"_qs, maart);
+        m->test.schrijfData(u"Vakantie.lst"_qs, maart);
+        waarden().Gewijzigd = onopgeslagen;
+        if (onopgeslagen)
+            m->test.berichten().queue(MessageBoxes::Answer::No);
+        open(QString(),
+            onopgeslagen ? QList<Item> { { u"2026-03-01"_qs, u"Huur"_qs, QString(), u"800,00"_qs } }
+                         : QList<Item>());
+
+        QCOMPARE(Kind<QComboBox>(form(), u"ToevoegenAan"_qs)->currentText(), gekozenLijst);
+        QCOMPARE(Keuze(), keuze);
+        Klik(form(), u"ToevoegenKnop"_qs);
+        QCOMPARE(waarden().LijstNaam, lijstNaam);
+        QCOMPARE(m->hoofd.items().Aantal(), aantal);
+        // Saving asks nothing: the list opened is its own file, a new one has none.
+        QCOMPARE(waarden().EigenLijst, gekozenLijst == lijstNaam ? lijstNaam : QString());
+    }
+
+    // A cell too narrow for its text shows the whole text under the row's note, as written.
+    void tipToontDeHeleTekst_data()
+    {
+        QTest::addColumn<int>("rij");
+        QTest::addColumn<int>("kolom");
+        QTest::addColumn<int>("breedte");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("past") << 0 << 1 << 400 << QString();
+        QTest::newRow("afgekapt") << 0 << 1 << 60 << u"Werkgever BV - Salaris februari"_qs;
+        QTest::newRow("onleesbaar, afgekapt")
+            << 4 << 1 << 60 << Onleesbaar + u"\n\"20260306\";\"Kiosk\";\"<b>12,5x</b>\""_qs;
+    }
+
+    void tipToontDeHeleTekst()
+    {
+        QFETCH(int, rij);
+        QFETCH(int, kolom);
+        QFETCH(int, breedte);
+        QFETCH(QString, tip);
+        open(u"Maart 2026"_qs);
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+        tabel()->setColumnWidth(kolom, breedte);
+        const QPoint waar = tabel()->visualRect(rijen().index(rij, kolom)).center();
+        QHelpEvent vraag(QEvent::ToolTip, waar, tabel()->viewport()->mapToGlobal(waar));
+        QApplication::sendEvent(tabel()->viewport(), &vraag);
+
+        // What the user reads: Qt shows a tooltip that looks like markup as rich text.
+        const QString tekst = QToolTip::isVisible() ? QToolTip::text() : QString();
+        QTextDocument getoond;
+        Qt::mightBeRichText(tekst) ? getoond.setHtml(tekst) : getoond.setPlainText(tekst);
+        QCOMPARE(getoond.toPlainText(), tip);
     }
 };
 

@@ -1,12 +1,14 @@
 #include "DialoogBesturing.h"
 #include "FakeHoofdVenster.h"
 #include "TestProgramma.h"
+#include "common/LijstNaam.h"
 #include "common/Opmaak.h"
 #include "common/Programma.h"
 #include "lists/SaveForm.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -285,8 +287,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, oudeInhoud);
         if (!oudeInhoud.isEmpty())
             m->test.schrijfData(naam + QStringLiteral(".lst"), oudeInhoud);
-        waarden().EigenLijst = QStringLiteral("oud");
-        m->hoofd.Label7().setText(QStringLiteral("Naam..... : oud"));
+        NoemLijst(m->hoofd, QStringLiteral("oud"), QStringLiteral("oud"));
         QStringList labels = m->hoofd.labels();
         labels[1] = QStringLiteral("Naam..... : ") + naam;
 
@@ -305,23 +306,49 @@ private Q_SLOTS:
         QCOMPARE(m->hoofd.labels(), labels);
     }
 
-    // Saving over a list other than the current list's own file asks first.
+    // Saving over a list other than the current list's own file asks first, and over its own
+    // file when another program wrote it since it was opened (an import). Nee writes nothing.
     void andereLijstVervangenVraagtEerst_data()
     {
         QTest::addColumn<QString>("eigenLijst");
+        QTest::addColumn<QByteArray>("buiten"); // what another program wrote meanwhile, if any
         QTest::addColumn<bool>("ja");
-        QTest::newRow("andere lijst, Ja") << QStringLiteral("2026 April") << true;
-        QTest::newRow("andere lijst, Nee") << QStringLiteral("2026 April") << false;
+        QTest::addColumn<QString>("vraag");
+        const QString vervangen
+            = QStringLiteral("De lijst \"2026 September\" bestaat al. Vervangen?");
+        const QString gewijzigd = QStringLiteral("De lijst \"2026 September\" is intussen buiten "
+                                                 "dit venster gewijzigd. Toch opslaan? De "
+                                                 "wijzigingen van buiten gaan dan verloren.");
+        const QString eigen = QStringLiteral("2026 September");
+        const QByteArray langer = TweeItemsBestand + TweeItemsBestand + TweeItemsBestand;
+        QTest::newRow("andere lijst, Ja")
+            << QStringLiteral("2026 April") << QByteArray() << true << vervangen;
+        QTest::newRow("andere lijst, Nee")
+            << QStringLiteral("2026 April") << QByteArray() << false << vervangen;
+        QTest::newRow("buiten gewijzigd, Ja") << eigen << langer << true << gewijzigd;
+        QTest::newRow("buiten gewijzigd, Nee") << eigen << langer << false << gewijzigd;
+        QTest::newRow("alleen later, Nee")
+            << eigen << TweeItemsBestand + TweeItemsBestand << false << gewijzigd;
     }
 
     void andereLijstVervangenVraagtEerst()
     {
         QFETCH(QString, eigenLijst);
+        QFETCH(QByteArray, buiten);
         QFETCH(bool, ja);
+        QFETCH(QString, vraag);
         const QString naam = QStringLiteral("2026 September");
         const QByteArray oud = TweeItemsBestand + TweeItemsBestand;
         m->test.schrijfData(naam + QStringLiteral(".lst"), oud);
-        waarden().EigenLijst = eigenLijst;
+        NoemLijst(m->hoofd, QStringLiteral("oud"), eigenLijst);
+        waarden().Gewijzigd = true;
+        if (!buiten.isNull()) {
+            m->test.schrijfData(naam + QStringLiteral(".lst"), buiten);
+            QFile bestand(m->test.dataMap() + naam + QStringLiteral(".lst"));
+            QVERIFY(bestand.open(QIODevice::ReadWrite));
+            QVERIFY(bestand.setFileTime(
+                QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+        }
         SaveForm form(m->hoofd);
         form.show();
         form.activateWindow();
@@ -331,16 +358,17 @@ private Q_SLOTS:
         typNaam(form, naam);
         Klik(form, QStringLiteral("SaveKnop"));
 
-        const MessageBoxes::Box vraag { QStringLiteral("De lijst \"2026 September\" bestaat al. "
-                                                       "Vervangen?"),
-            QStringLiteral("Geldlog"), MessageBoxes::Icon::None, MessageBoxes::Buttons::YesNo,
-            MessageBoxes::DefaultButton::No };
-        QCOMPARE(m->test.berichten().shown(), QList<MessageBoxes::Box> { vraag });
-        QCOMPARE(m->test.leesData(naam + QStringLiteral(".lst")), ja ? TweeItemsBestand : oud);
+        const MessageBoxes::Box box { vraag, QStringLiteral("Geldlog"), MessageBoxes::Icon::None,
+            MessageBoxes::Buttons::YesNo, MessageBoxes::DefaultButton::No };
+        QCOMPARE(m->test.berichten().shown(), QList<MessageBoxes::Box> { box });
+        QCOMPARE(m->test.leesData(naam + QStringLiteral(".lst")),
+            ja ? TweeItemsBestand : (buiten.isNull() ? oud : buiten));
         QCOMPARE(form.isVisible(), !ja);
         QCOMPARE(waarden().LijstNaam, ja ? naam : QStringLiteral("oud"));
         QCOMPARE(waarden().EigenLijst, ja ? naam : eigenLijst);
         QCOMPARE(waarden().Gewijzigd, !ja);
+        // Saved, the file stands as this window left it: the next save asks nothing.
+        QCOMPARE(EigenLijstBuitenGewijzigd(m->programma), !ja && !buiten.isNull());
     }
 
     void animatieStap_data()
