@@ -5,10 +5,12 @@
 // one by one, over all households: the share proposed right, left with the bank's text, and
 // proposed wrong. With --toon, every transaction not proposed right, for whoever weighs a change.
 //
-// And the times: learning from a year and proposing for a month, and reading, writing and
-// proposing from a learning file of 100,000 transactions.
+// And the times: learning from a year and proposing for a month; reading, writing and proposing
+// from a learning file of 100,000 transactions; finding 100,000 transactions in a list of as
+// many.
 #include "Figure.h"
 #include "Huishouden.h"
+#include "IngBestand.h"
 #include "SnelsteTijd.h"
 #include "bank/BankPosten.h"
 #include "bank/Bankafschrift.h"
@@ -19,6 +21,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -197,8 +200,52 @@ int main(int argc, char **argv)
         for (const BankPost &post : posten[11])
             voorgesteld += uitGelezen.StelVoor(post) ? 1 : 0;
     });
+    // The worst a file can be: every transaction a kind of its own.
+    Geleerd verschillend;
+    for (size_t i = 0; i < GroteLeerschat; ++i) {
+        BankPost post = posten[i % 12][i % posten[i % 12].size()];
+        QString eigen;
+        for (size_t rest = i; rest > 0; rest /= 26)
+            eigen += QChar(u'a' + static_cast<char16_t>(rest % 26));
+        post.omschrijving += u' ' + eigen;
+        verschillend.Leer(post, QStringLiteral("Woord ") + eigen.left(2));
+    }
+    QBuffer verschillendBestand;
+    verschillendBestand.open(QIODevice::WriteOnly);
+    SchrijfGeleerd(verschillendBestand, verschillend, &fout);
+    verschillendBestand.close();
+    const double verschillendLezen = SnelsteMs(
+        Herhalingen, [&] { verschillendBestand.open(QIODevice::ReadOnly); },
+        [&] { gelezen = LeesGeleerd(verschillendBestand, &fout); },
+        [&] { verschillendBestand.close(); });
+    if (!gelezen || gelezen->Bronnen().size() < GroteLeerschat / 2)
+        qFatal("the learning file of many kinds did not read back: %s", qPrintable(fout));
+    std::printf("A learning file of %zu transactions of %zu kinds: %.1f MB.\n",
+        gelezen->Voorbeelden().size(), gelezen->Bronnen().size(), verschillendBestand.size() / 1e6);
+
+    // Which of 100,000 transactions a list of 100,000 entries holds, half of them under other
+    // words, as the bank window will ask it of a large file.
+    const std::optional<Bankafschrift> groot100k = LeesBankafschrift(IngBestand(100'000));
+    ItemRijen lijst;
+    for (size_t i = 0; i < groot100k->posten.size(); ++i) {
+        Item item = AlsItem(groot100k->posten[i]);
+        if (i % 2 == 1)
+            item.omschrijving = QStringLiteral("Boodschappen");
+        lijst.Voeg(item);
+    }
+    size_t gevondenIn = 0;
+    const double zoeken = SnelsteMs(Herhalingen, [&] {
+        const auto treffers = ZoekInLijst(groot100k->posten, lijst, jaar.vasteLasten);
+        gevondenIn = static_cast<size_t>(std::count_if(treffers.begin(), treffers.end(),
+            [](const auto &treffer) { return treffer.has_value(); }));
+    });
+    std::printf(
+        "%zu of %zu transactions found in the list.\n", gevondenIn, groot100k->posten.size());
+
     ReportFigure("woorden_100k_lezen", lezen, "ms", 20);
     ReportFigure("woorden_100k_maand_voorstellen", voorsteller, "ms");
     ReportFigure("woorden_100k_schrijven", schrijven, "ms");
+    ReportFigure("woorden_100k_elk_een_soort_lezen", verschillendLezen, "ms");
+    ReportFigure("woorden_100k_zoeken_in_lijst_100k", zoeken, "ms", 1000);
     return voorgesteld > 0 ? 0 : 1;
 }

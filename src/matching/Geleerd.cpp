@@ -103,9 +103,10 @@ bool Geleerd::LeerWijziging(const Item &oud, const Item &nieuw)
         const qint64 afstand = std::abs(voorbeeld.datum.daysTo(datum));
         if (afstand >= kortste)
             continue;
-        const bool zelfde = voorbeeld.woord != GeenWoord ? m_woorden[voorbeeld.woord] == oudeTekst
-                                                         : afstand == 0
-                && IsBankTekst(m_bronnen[static_cast<size_t>(voorbeeld.bron)], oudeTekst);
+        const Bron &bron = m_bronnen[static_cast<size_t>(voorbeeld.bron)];
+        const bool zelfde = voorbeeld.woord != GeenWoord
+            ? m_woorden[voorbeeld.woord] == oudeTekst
+            : (afstand == 0 && IsBankTekst(bron, oudeTekst));
         if (zelfde) {
             gevonden = &voorbeeld;
             kortste = afstand;
@@ -139,12 +140,13 @@ QStringList Geleerd::EigenWoorden() const
 
 int Geleerd::BronNummer(const Bron &bron)
 {
-    if (const auto bekend = m_bronNummers.constFind(bron); bekend != m_bronNummers.cend())
-        return *bekend;
-    const int nummer = static_cast<int>(m_bronnen.size());
-    m_bronNummers.insert(bron, nummer);
-    m_bronnen.push_back(bron);
-    return nummer;
+    // One look-up for a kind known or new; the table holds numbers from 1, so a new kind finds 0.
+    int &plek = m_bronNummers[bron];
+    if (plek == 0) {
+        m_bronnen.push_back(bron);
+        plek = static_cast<int>(m_bronnen.size());
+    }
+    return plek - 1;
 }
 
 int Geleerd::WoordNummer(const QString &woord)
@@ -155,6 +157,13 @@ int Geleerd::WoordNummer(const QString &woord)
     m_woordNummers.insert(woord, nummer);
     m_woorden.append(woord);
     return nummer;
+}
+
+void Geleerd::Reserveer(qsizetype bronnen, qsizetype voorbeelden)
+{
+    m_bronnen.reserve(static_cast<size_t>(bronnen));
+    m_bronNummers.reserve(bronnen);
+    m_voorbeelden.reserve(static_cast<size_t>(voorbeelden));
 }
 
 void Geleerd::VoegToe(const Voorbeeld &voorbeeld)

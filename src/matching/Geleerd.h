@@ -54,10 +54,7 @@ public:
     int BronNummer(const Bron &bron);
     int WoordNummer(const QString &woord);
     void VoegToe(const Voorbeeld &voorbeeld);
-    void Reserveer(qsizetype voorbeelden)
-    {
-        m_voorbeelden.reserve(static_cast<size_t>(voorbeelden));
-    }
+    void Reserveer(qsizetype bronnen, qsizetype voorbeelden);
 
 private:
     struct Identiteit {
@@ -77,7 +74,7 @@ private:
 
     std::vector<Voorbeeld> m_voorbeelden;
     std::vector<Bron> m_bronnen;
-    QHash<Bron, int> m_bronNummers;
+    QHash<Bron, int> m_bronNummers; // the number of each kind, plus one
     QStringList m_woorden;
     QHash<QString, int> m_woordNummers;
     // Which transaction is which, made when first needed: the file holds many, and reading it

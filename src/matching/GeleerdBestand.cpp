@@ -244,7 +244,10 @@ std::optional<Geleerd> LeesGeleerd(QIODevice &in, QString *reden)
         rest = rest.sliced(3);
     int nummer = 0;
     const auto volgendeRegel = [&]() {
-        const auto *einde = static_cast<const char *>(std::memchr(rest.data(), '\n', rest.size()));
+        // memchr may not be handed the null pointer of an empty file, even for no bytes.
+        const auto *einde = rest.isEmpty()
+            ? nullptr
+            : static_cast<const char *>(std::memchr(rest.data(), '\n', rest.size()));
         QByteArrayView regel = einde ? rest.first(einde - rest.data()) : rest;
         rest = einde ? rest.sliced(einde - rest.data() + 1) : QByteArrayView();
         if (regel.endsWith('\r'))
@@ -262,9 +265,17 @@ std::optional<Geleerd> LeesGeleerd(QIODevice &in, QString *reden)
         return std::nullopt;
     }
 
+    // Room for every kind and transaction at once: a table that grows hashes every kind again.
+    qsizetype soorten = 0;
+    qsizetype posten = 0;
+    for (QByteArrayView regels = rest; !regels.isEmpty();) {
+        ++(regels.front() == ' ' ? posten : soorten);
+        const auto *einde
+            = static_cast<const char *>(std::memchr(regels.data(), '\n', regels.size()));
+        regels = einde ? regels.sliced(einde - regels.data() + 1) : QByteArrayView();
+    }
     Geleerd geleerd;
-    // Most lines are transactions of about twenty bytes.
-    geleerd.Reserveer(bytes.size() / 20);
+    geleerd.Reserveer(soorten, posten);
     int bron = -1;
     int woord = Geleerd::GeenWoord;
     const auto beschadigd = [&]() {
