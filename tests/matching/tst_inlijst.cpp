@@ -55,10 +55,6 @@ private Q_SLOTS:
                    u"2026-03-02|JUMBO 7123 ZANDVOORT|-2345"_qs }
             << QStringList { u"Staat al in de lijst als \"Eten\" (3 maart)"_qs,
                    u"Staat al in de lijst als \"Boodschappen\" (1 maart)"_qs };
-        QTest::newRow("een dag later getypt telt ook")
-            << QStringList { u"2026-03-06|Boodschappen||23,45"_qs }
-            << QStringList { u"2026-03-04|ALBERT HEIJN|-2345"_qs }
-            << QStringList { u"Staat al in de lijst als \"Boodschappen\" (6 maart)"_qs };
         QTest::newRow("vier dagen of de andere richting zijn een andere post") << QStringList {
             u"2026-03-01|Boodschappen||23,45"_qs, u"2026-03-04|Boodschappen|23,45|"_qs
         } << QStringList { u"2026-03-05|ALBERT HEIJN|-2345"_qs } << QStringList { u"nieuw"_qs };
