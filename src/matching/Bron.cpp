@@ -1,0 +1,49 @@
+#include "matching/Bron.h"
+
+#include "matching/Woorden.h"
+
+#include <QHash>
+
+namespace {
+
+// The text on one line: every control character a blank, runs of white space one blank, cut at
+// `lengste` characters, never inside a character of two UTF-16 units. Only the start of a text
+// is looked at, so a name of megabytes costs no more than a short one.
+QString Kort(QStringView tekst, qsizetype lengste)
+{
+    QString kort = tekst.left(4 * lengste).toString();
+    for (QChar &c : kort) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = u' ';
+    }
+    kort = kort.simplified();
+    if (kort.size() > lengste) {
+        kort.truncate(kort.at(lengste - 1).isHighSurrogate() ? lengste - 1 : lengste);
+        kort = kort.trimmed();
+    }
+    return kort;
+}
+
+QString Rekening(QStringView tekst)
+{
+    QString rekening;
+    for (const QChar c : tekst.left(4 * Bron::LangsteRekening)) {
+        if (c.isLetterOrNumber() && c.unicode() < 0x80)
+            rekening.append(c.toUpper());
+    }
+    return rekening.left(Bron::LangsteRekening);
+}
+
+} // namespace
+
+size_t qHash(const Bron &bron, size_t seed)
+{
+    return qHashMulti(seed, bron.rekening, bron.naam, bron.omschrijving);
+}
+
+Bron BronVan(const BankPost &post)
+{
+    const QString omschrijving = Kort(post.omschrijving, 8 * Bron::LangsteOmschrijving);
+    return { Rekening(post.tegenrekening), Kort(post.naam, Bron::LangsteNaam),
+        Kort(Woorden(omschrijving).join(u' '), Bron::LangsteOmschrijving) };
+}

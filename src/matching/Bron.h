@@ -1,0 +1,26 @@
+#pragma once
+
+#include "bank/Bankafschrift.h"
+
+#include <QHashFunctions>
+#include <QString>
+
+// What Geldlog keeps of a transaction's bank text to know its kind again: the counterparty's
+// account and name, and the words of the description (Woorden) without the numbers and dates
+// that differ on every payment. Each is one line without tabs, and short, however long the bank's
+// text was.
+struct Bron {
+    QString rekening; // the IBAN in capitals, without blanks; empty for a card payment
+    QString naam; // as the bank gives it, at most LangsteNaam characters
+    QString omschrijving; // the words, one blank between, at most LangsteOmschrijving characters
+
+    static constexpr qsizetype LangsteRekening = 34;
+    static constexpr qsizetype LangsteNaam = 100;
+    static constexpr qsizetype LangsteOmschrijving = 200;
+
+    friend bool operator==(const Bron &, const Bron &) = default;
+};
+
+size_t qHash(const Bron &bron, size_t seed = 0);
+
+Bron BronVan(const BankPost &post);

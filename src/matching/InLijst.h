@@ -1,0 +1,30 @@
+#pragma once
+
+#include "bank/Bankafschrift.h"
+#include "common/ItemModel.h"
+
+#include <optional>
+#include <span>
+#include <vector>
+
+// Which transactions of a statement a list already holds, also where the household kept the
+// month by hand, in its own words.
+
+// The entry of the list a transaction stands as.
+struct LijstTreffer {
+    int rij = 0; // its row in the list
+    QString omschrijving;
+    QString datum; // its date text, as the list holds it
+
+    friend bool operator==(const LijstTreffer &, const LijstTreffer &) = default;
+};
+
+// For each of `posten`, the entry of `lijst` that holds it, or nothing when it is new. In turn:
+// an entry of the same date, amount and text as the transaction becomes (AlsItem); an entry of
+// the same direction and amount at most three days away, the nearest first, since a household
+// types the day it paid and the bank books it a day or two later; and, for a transaction of the
+// amount and direction of one of `vasteLasten`, an entry of that fixed cost's description in the
+// same month, as the fixed costs are exported on any day. An entry answers for one transaction
+// only.
+std::vector<std::optional<LijstTreffer>> ZoekInLijst(
+    std::span<const BankPost> posten, const ItemRijen &lijst, const ItemRijen &vasteLasten = {});

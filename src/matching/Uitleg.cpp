@@ -1,0 +1,45 @@
+#include "matching/Uitleg.h"
+
+#include "common/MaandNamen.h"
+
+namespace {
+
+// "2 maart", with the year when it is not that of `jaarVan`.
+QString Dag(QDate datum, QDate jaarVan)
+{
+    QString tekst
+        = QStringLiteral("%1 %2").arg(datum.day()).arg(MaandNaam(datum.month()).toLower());
+    if (jaarVan.isValid() && datum.year() != jaarVan.year())
+        tekst += u' ' + QString::number(datum.year());
+    return tekst;
+}
+
+} // namespace
+
+QString InLijstUitleg(const LijstTreffer &treffer)
+{
+    const QDate datum = QDate::fromString(treffer.datum, Qt::ISODate);
+    return QStringLiteral("Staat al in de lijst als \"%1\" (%2)")
+        .arg(treffer.omschrijving, datum.isValid() ? Dag(datum, datum) : treffer.datum);
+}
+
+QString VoorstelUitleg(const Voorstel &voorstel, QDate datum)
+{
+    const bool een = voorstel.aantal == 1;
+    QString soort;
+    if (voorstel.ontvangen)
+        soort = een ? QStringLiteral("ontvangst") : QStringLiteral("ontvangsten");
+    else
+        soort = een ? QStringLiteral("betaling") : QStringLiteral("betalingen");
+    QString waarvan;
+    if (voorstel.laag == Laag::Woorden)
+        waarvan = QStringLiteral("met \"%1\"").arg(voorstel.herkend);
+    else
+        waarvan = (voorstel.ontvangen ? QStringLiteral("van ") : QStringLiteral("aan "))
+            + voorstel.herkend;
+    if (voorstel.laag == Laag::Bedrag)
+        waarvan += QStringLiteral(" van ongeveer dit bedrag");
+    return QStringLiteral("Zo genoemd bij %1 eerdere %2 %3 (laatst %4)")
+        .arg(voorstel.aantal)
+        .arg(soort, waarvan, Dag(voorstel.laatst, datum));
+}
