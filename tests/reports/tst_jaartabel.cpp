@@ -1,0 +1,148 @@
+// The year overview's counting: which entries count, in which month, as how many cents, grouped
+// under which description, and what the user is told about what does not count.
+#include "LijstGroep.h"
+#include "TestProgramma.h"
+#include "common/Bedrag.h"
+#include "lists/LijstBestand.h"
+#include "reports/JaarTabel.h"
+#include "reports/Posten.h"
+
+#include <QDir>
+#include <QTest>
+
+using Bestanden = QList<QPair<QString, QByteArray>>;
+
+namespace {
+
+// A row as "Omschrijving: jan 1,00 mrt -2,00 = -1,00", the months without entries left out.
+QString Regel(const JaarRij &rij)
+{
+    QString regel = rij.omschrijving + u':';
+    for (int maand = 0; maand < 12; ++maand) {
+        if (rij.maanden[maand].posten > 0)
+            regel += u' ' + MaandKoppen().at(maand) + u' ' + CelTekst(rij.maanden[maand]);
+    }
+    return regel + QStringLiteral(" = ") + CelTekst(rij.jaar);
+}
+
+// The files in Data; a file without bytes is a folder of that name, which cannot be read.
+void Schrijf(const TestProgramma &test, const Bestanden &bestanden)
+{
+    for (const auto &[naam, bytes] : bestanden) {
+        if (bytes.isNull())
+            QDir(test.dataMap()).mkdir(naam);
+        else
+            test.schrijfData(naam, bytes);
+    }
+}
+
+} // namespace
+
+class TestJaarTabel : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void rijenVanEenJaar_data()
+    {
+        QTest::addColumn<Bestanden>("bestanden");
+        QTest::addColumn<QStringList>("rijen");
+        QTest::addColumn<QStringList>("nietMeegeteld");
+
+        QTest::newRow("case and blanks group, shown as written most")
+            << Bestanden { { "2026 Maart.lst",
+                   Groep("2026-03-02", "albert heijn", "", "10")
+                       + Groep("2026-03-09", " Albert Heijn ", "", "20")
+                       + Groep("2026-03-16", "Albert Heijn", "", "30") } }
+            << QStringList { "Albert Heijn: mrt -60,00 = -60,00", "Totaal: mrt -60,00 = -60,00" }
+            << QStringList();
+        QTest::newRow("whole cents as the window counts them")
+            << Bestanden { { "2026 Mei.lst",
+                   Groep("2026-05-01", "Rente", "2,675", "")
+                       + Groep("2026-05-02", "Rente", "0,1", "")
+                       + Groep("2026-05-03", "Rente", "0.2", "abc") } }
+            << QStringList { "Rente: mei 2,98 = 2,98", "Totaal: mei 2,98 = 2,98" } << QStringList();
+        QTest::newRow("by the entry's own date, not the list's name")
+            << Bestanden { { "Kas.lst",
+                               Groep("2026-01-31", "Kas", "", "5")
+                                   + Groep("2026-12-01", "Kas", "", "7")
+                                   + Groep("2025-12-31", "Kas", "", "100") },
+                   { "2026 Februari.lst", Groep("2026-03-01", "Huur", "", "825") } }
+            << QStringList { "Huur: mrt -825,00 = -825,00", "Kas: jan -5,00 dec -7,00 = -12,00",
+                   "Totaal: jan -5,00 mrt -825,00 dec -7,00 = -837,00" }
+            << QStringList();
+        QTest::newRow("unreadable dates, fixed costs and lists left out")
+            << Bestanden { { "2026 April.lst",
+                               Groep("2026-04-01", "Salaris", "2345,50", "")
+                                   + Groep("01-04-2026", "Salaris", "1", "")
+                                   + Groep("2026-13-01", "Huur", "", "1")
+                                   + Groep("", "Huur", "", "1") + Groep("-", "Huur", "", "825") },
+                   { "Kapot.lst", QByteArray() } }
+            << QStringList { "Salaris: apr 2345,50 = 2345,50", "Totaal: apr 2345,50 = 2345,50" }
+            << QStringList { "3 posten zonder leesbare datum niet meegeteld",
+                   "Niet te lezen en niet meegeteld: \"Kapot\"" };
+        QTest::newRow("most spent first, income last")
+            << Bestanden { { "2026 Juni.lst",
+                   Groep("2026-06-01", "Salaris", "3000", "")
+                       + Groep("2026-06-02", "Energie", "", "90")
+                       + Groep("2026-06-03", "Huur", "", "825")
+                       + Groep("2026-06-04", "Energie", "40", "") } }
+            << QStringList { "Huur: jun -825,00 = -825,00", "Energie: jun -50,00 = -50,00",
+                   "Salaris: jun 3000,00 = 3000,00", "Totaal: jun 2125,00 = 2125,00" }
+            << QStringList();
+        QTest::newRow("a year without entries")
+            << Bestanden { { "2025 Juni.lst", Groep("2025-06-01", "Huur", "", "825") } }
+            << QStringList() << QStringList();
+    }
+
+    void rijenVanEenJaar()
+    {
+        QFETCH(Bestanden, bestanden);
+        QFETCH(QStringList, rijen);
+        QFETCH(QStringList, nietMeegeteld);
+
+        TestProgramma test;
+        Schrijf(test, bestanden);
+        const Posten posten = LeesPosten(test.programma());
+        const JaarTabel tabel = MaakJaarTabel(posten, 2026);
+        QStringList getoond;
+        for (const JaarRij &rij : tabel.rijen)
+            getoond << Regel(rij);
+        if (!tabel.rijen.empty())
+            getoond << Regel(Totaal(tabel, GevondenRijen(tabel, u"")));
+        QCOMPARE(getoond, rijen);
+        QCOMPARE(NietMeegeteld(posten), nietMeegeteld);
+    }
+
+    // A household's year, a list a month: the row "Totaal" shows each list's balance in its month
+    // and their sum as the year's, however the amounts were typed.
+    void totaalIsDeSomVanDeSaldiVanDeLijsten()
+    {
+        TestProgramma test;
+        qint64 som = 0;
+        const char *bedragen[]
+            = { "825", "64,35", "2,675", "0,1", "1.234,5", "138,2", "abc", "-12" };
+        for (int maand = 1; maand <= 12; ++maand) {
+            QByteArray lijst;
+            for (int i = 0; i < 8; ++i) {
+                const QByteArray datum = QStringLiteral("2026-%1-%2")
+                                             .arg(maand, 2, 10, QChar(u'0'))
+                                             .arg(i + 1, 2, 10, QChar(u'0'))
+                                             .toLatin1();
+                lijst += Groep(datum, i % 2 ? "Boodschappen" : "Salaris",
+                    i % 3 == 0 ? bedragen[(i + maand) % 8] : "", bedragen[(i * maand) % 8]);
+            }
+            const QString naam = QStringLiteral("Maand %1.lst").arg(maand);
+            test.schrijfData(naam, lijst);
+            const qint64 saldo = OpenGeldlog(test.programma(), naam).value();
+            som += saldo;
+            const JaarTabel tabel = MaakJaarTabel(LeesPosten(test.programma()), 2026);
+            QCOMPARE(Totaal(tabel, GevondenRijen(tabel, u"")).maanden[maand - 1].Saldo(), saldo);
+        }
+        const JaarTabel tabel = MaakJaarTabel(LeesPosten(test.programma()), 2026);
+        QCOMPARE(Totaal(tabel, GevondenRijen(tabel, u"")).jaar.Saldo(), som);
+        QCOMPARE(Totaal(tabel, GevondenRijen(tabel, u"SALARIS")).jaar.posten, 12 * 4);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestJaarTabel)
+#include "tst_jaartabel.moc"
