@@ -391,7 +391,7 @@ wait_text() {
 }
 
 # --- The window "Bankafschrift inlezen" -------------------------------------------------------
-# CancelKnop (525,360,66,24), OkKnop "Toevoegen" (595,360,66,24); the chooser of Ctrl+I.
+# AnnulerenKnop (525,360,66,24), ToevoegenKnop (595,360,66,24); the chooser of Ctrl+I.
 BANK_TITLE="Bankafschrift inlezen"
 BANK_CHOOSER_TITLE="Bankafschrift kiezen"
 BANK_TOEVOEGEN=(628 372)

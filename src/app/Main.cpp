@@ -1,10 +1,10 @@
 #include "app/Main.h"
 
 #include "app/AboutForm.h"
-#include "app/BankForm.h"
 #include "app/HelpScherm.h"
 #include "app/Instellingen.h"
 #include "app/KnopPlaatjes.h"
+#include "bankimport/BankForm.h"
 #include "common/Achtergrondkleur.h"
 #include "common/InvoerPaneel.h"
 #include "common/KlokTekst.h"

@@ -1,7 +1,7 @@
 #include "app/Main.h"
-#include "app/Opdrachtregel.h"
 #include "app/ProgrammaMap.h"
 #include "app/Toepassing.h"
+#include "cli/Opdrachtregel.h"
 #include "common/Programma.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"

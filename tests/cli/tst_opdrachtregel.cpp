@@ -4,9 +4,9 @@
 #include "LijstGroep.h"
 #include "SchijfVol.h"
 #include "TestProgramma.h"
-#include "app/BankBestand.h"
-#include "app/Opdrachtregel.h"
+#include "bank/BankBestand.h"
 #include "bank/Bankafschrift.h"
+#include "cli/Opdrachtregel.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "app/ImporteerOpdracht.h"
+#include "cli/ImporteerOpdracht.h"
 
-#include "app/BankBestand.h"
-#include "app/OpdrachtLijst.h"
+#include "bank/BankBestand.h"
 #include "bank/BankPosten.h"
 #include "bank/Bankafschrift.h"
+#include "cli/OpdrachtLijst.h"
 #include "lists/LijstBestand.h"
 
 #include <QTextStream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Afloop.h"
+#include "cli/Afloop.h"
 
 class Programma;
 class QTextStream;

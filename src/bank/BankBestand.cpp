@@ -1,4 +1,4 @@
-#include "app/BankBestand.h"
+#include "bank/BankBestand.h"
 
 #include <QDir>
 #include <QFile>

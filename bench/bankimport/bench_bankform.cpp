@@ -1,13 +1,13 @@
 // The window "Bankafschrift inlezen" with a statement of 10,000 transactions over a month of
 // 100,000 entries in the real main window: opening it until it is painted, and adding them all.
-#include "app/BankForm.h"
+#include "bankimport/BankForm.h"
 
-#include "../common/Rijen.h"
 #include "BenchProgramma.h"
 #include "Figure.h"
 #include "SnelsteTijd.h"
 #include "app/Main.h"
 #include "bank/Bankafschrift.h"
+#include "common/Rijen.h"
 #include "controls/VistaButton.h"
 
 #include <QApplication>
@@ -78,7 +78,7 @@ int main(int argc, char **argv)
             openen();
         },
         [&] {
-            QTest::mouseClick(form->findChild<VistaButton *>(QStringLiteral("OkKnop")),
+            QTest::mouseClick(form->findChild<VistaButton *>(QStringLiteral("ToevoegenKnop")),
                 Qt::LeftButton, {}, QPoint(5, 5));
             QApplication::processEvents();
         },

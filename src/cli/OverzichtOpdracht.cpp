@@ -1,4 +1,4 @@
-#include "app/OverzichtOpdracht.h"
+#include "cli/OverzichtOpdracht.h"
 
 #include "common/Bedrag.h"
 #include "common/Programma.h"

@@ -36,15 +36,15 @@ private:
     QDate m_maand;
     BankRijen *m_rijen = nullptr;
 
-    QLabel *Label1 = nullptr; // bank, account and period
-    QLabel *Label2 = nullptr; // kind of file and the counts
-    QTreeView *ListView1 = nullptr;
-    QLabel *Label3 = nullptr; // the count of chosen rows
-    QLabel *InLabel = nullptr;
-    QLabel *OutLabel = nullptr;
-    QCheckBox *Check1 = nullptr; // "Alleen maart 2026"
-    VistaButton *CancelKnop = nullptr;
-    VistaButton *OkKnop = nullptr;
+    QLabel *RekeningLabel = nullptr; // bank, account and period
+    QLabel *TellingLabel = nullptr; // kind of file and the counts
+    QTreeView *PostenTabel = nullptr;
+    QLabel *GekozenLabel = nullptr; // the count of chosen rows
+    QLabel *InkomstenLabel = nullptr;
+    QLabel *UitgavenLabel = nullptr;
+    QCheckBox *AlleenMaand = nullptr; // "Alleen maart 2026"
+    VistaButton *AnnulerenKnop = nullptr;
+    VistaButton *ToevoegenKnop = nullptr;
 };
 
 // Reads the statement file at `pad` and opens BankForm on it over `ouder`. A file that cannot be

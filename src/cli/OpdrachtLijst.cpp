@@ -1,4 +1,4 @@
-#include "app/OpdrachtLijst.h"
+#include "cli/OpdrachtLijst.h"
 
 #include "lists/LijstBestand.h"
 

@@ -1,4 +1,4 @@
-#include "app/BankRijen.h"
+#include "bankimport/BankRijen.h"
 
 #include "bank/BankPosten.h"
 #include "bank/Bankafschrift.h"

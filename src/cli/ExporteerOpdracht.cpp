@@ -1,6 +1,6 @@
-#include "app/ExporteerOpdracht.h"
+#include "cli/ExporteerOpdracht.h"
 
-#include "app/OpdrachtLijst.h"
+#include "cli/OpdrachtLijst.h"
 #include "common/Bedrag.h"
 #include "common/ItemModel.h"
 #include "lists/LijstBestand.h"

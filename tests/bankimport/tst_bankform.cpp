@@ -1,6 +1,6 @@
 // The window "Bankafschrift inlezen": which transactions it offers chosen, and what adding them
 // or cancelling does to the open list.
-#include "app/BankForm.h"
+#include "bankimport/BankForm.h"
 
 #include "DialoogBesturing.h"
 #include "FakeHoofdVenster.h"
@@ -74,7 +74,7 @@ class TstBankForm : public QObject {
         m->form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m->form.get()));
     }
-    QTreeView *tabel() { return Kind<QTreeView>(form(), u"ListView1"_qs); }
+    QTreeView *tabel() { return Kind<QTreeView>(form(), u"PostenTabel"_qs); }
     QAbstractItemModel &rijen() { return *tabel()->model(); }
 
     // Per row as the user sees it: v chosen, o not chosen, g grey (in the list already; G when
@@ -99,8 +99,8 @@ class TstBankForm : public QObject {
     }
     QStringList Totalen()
     {
-        return { Kind<QLabel>(form(), u"InLabel"_qs)->text(),
-            Kind<QLabel>(form(), u"OutLabel"_qs)->text() };
+        return { Kind<QLabel>(form(), u"InkomstenLabel"_qs)->text(),
+            Kind<QLabel>(form(), u"UitgavenLabel"_qs)->text() };
     }
     void Kies(int rij, bool gekozen)
     {
@@ -162,9 +162,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("hoe");
         QTest::addColumn<bool>("toegevoegd");
-        QTest::newRow("Toevoegen") << u"OkKnop"_qs << true;
+        QTest::newRow("Toevoegen") << u"ToevoegenKnop"_qs << true;
         QTest::newRow("Enter") << u"Enter"_qs << true;
-        QTest::newRow("Annuleren") << u"CancelKnop"_qs << false;
+        QTest::newRow("Annuleren") << u"AnnulerenKnop"_qs << false;
         QTest::newRow("Escape") << u"Escape"_qs << false;
     }
 

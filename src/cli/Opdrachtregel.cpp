@@ -1,9 +1,9 @@
-#include "app/Opdrachtregel.h"
+#include "cli/Opdrachtregel.h"
 
-#include "app/ExporteerOpdracht.h"
-#include "app/ImporteerOpdracht.h"
-#include "app/OverzichtOpdracht.h"
 #include "bank/Bankafschrift.h"
+#include "cli/ExporteerOpdracht.h"
+#include "cli/ImporteerOpdracht.h"
+#include "cli/OverzichtOpdracht.h"
 #include "common/Programma.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"

@@ -1,8 +1,8 @@
-#include "app/BankForm.h"
+#include "bankimport/BankForm.h"
 
-#include "app/BankBestand.h"
-#include "app/BankRijen.h"
+#include "bank/BankBestand.h"
 #include "bank/Bankafschrift.h"
+#include "bankimport/BankRijen.h"
 #include "common/Bedrag.h"
 #include "common/HoofdVenster.h"
 #include "common/LijstAanvullen.h"
@@ -101,43 +101,43 @@ BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget 
     m_rijen = new BankRijen(afschrift, hoofd.items().Rijen(), m_maand, this);
     BouwKop(afschrift);
 
-    ListView1 = MaakItemTabel(this, "ListView1", twips::rect(TabelLinks, 720, 9690, 4200),
+    PostenTabel = MaakItemTabel(this, "PostenTabel", twips::rect(TabelLinks, 720, 9690, 4200),
         TabelKleur, *m_rijen, Kolommen);
 
-    Label3 = MaakLabel(this, "Label3", QString(), twips::point(TabelLinks, 4980));
+    GekozenLabel = MaakLabel(this, "GekozenLabel", QString(), twips::point(TabelLinks, 4980));
     const int inkomstenRechts = TabelLinks + Kolommen[0] + Kolommen[1] + Kolommen[2];
     // The totals stand under the right edges of the income and expense columns.
-    InLabel = MaakRechtsLabel(
-        this, "InLabel", QString(), inkomstenRechts, 4980, Groen, 1800, RegelHoogte);
-    OutLabel = MaakRechtsLabel(this, "OutLabel", QString(), inkomstenRechts + Kolommen[3], 4980,
-        DonkerRood, 1800, RegelHoogte);
+    InkomstenLabel = MaakRechtsLabel(
+        this, "InkomstenLabel", QString(), inkomstenRechts, 4980, Groen, 1800, RegelHoogte);
+    UitgavenLabel = MaakRechtsLabel(this, "UitgavenLabel", QString(), inkomstenRechts + Kolommen[3],
+        4980, DonkerRood, 1800, RegelHoogte);
 
-    Check1 = new QCheckBox(this);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setFont(Arial(9, true));
-    Check1->move(twips::point(TabelLinks, 5460));
+    AlleenMaand = new QCheckBox(this);
+    AlleenMaand->setObjectName(QStringLiteral("AlleenMaand"));
+    AlleenMaand->setFont(Arial(9, true));
+    AlleenMaand->move(twips::point(TabelLinks, 5460));
     if (m_maand.isValid()) {
-        Check1->setText(QStringLiteral("Alleen %1 %2")
-                            .arg(MaandNaam(m_maand.month()).toLower())
-                            .arg(m_maand.year()));
-        Check1->setChecked(true);
-        Check1->adjustSize();
-        connect(Check1, &QCheckBox::toggled, m_rijen, &BankRijen::ZetAlleenMaand);
+        AlleenMaand->setText(QStringLiteral("Alleen %1 %2")
+                                 .arg(MaandNaam(m_maand.month()).toLower())
+                                 .arg(m_maand.year()));
+        AlleenMaand->setChecked(true);
+        AlleenMaand->adjustSize();
+        connect(AlleenMaand, &QCheckBox::toggled, m_rijen, &BankRijen::ZetAlleenMaand);
     } else {
-        Check1->hide();
+        AlleenMaand->hide();
     }
 
-    CancelKnop = MaakKnop(this, QStringLiteral("CancelKnop"), QStringLiteral("Annuleren"),
+    AnnulerenKnop = MaakKnop(this, QStringLiteral("AnnulerenKnop"), QStringLiteral("Annuleren"),
         twips::rect(7875, 5400, 990, 360));
-    connect(CancelKnop, &VistaButton::Click, this, &QDialog::reject);
-    OkKnop = MaakKnop(this, QStringLiteral("OkKnop"), QStringLiteral("Toevoegen"),
+    connect(AnnulerenKnop, &VistaButton::Click, this, &QDialog::reject);
+    ToevoegenKnop = MaakKnop(this, QStringLiteral("ToevoegenKnop"), QStringLiteral("Toevoegen"),
         QStringLiteral(" Gekozen posten aan de lijst toevoegen "),
         twips::rect(8925, 5400, 990, 360));
-    connect(OkKnop, &VistaButton::Click, this, &BankForm::OkKnop_Click);
+    connect(ToevoegenKnop, &VistaButton::Click, this, &BankForm::OkKnop_Click);
 
     connect(m_rijen, &BankRijen::KeuzeGewijzigd, this, &BankForm::ToonKeuze);
     ToonKeuze();
-    ListView1->setFocus();
+    PostenTabel->setFocus();
 }
 
 BankForm::~BankForm() = default;
@@ -149,8 +149,8 @@ void BankForm::BouwKop(const Bankafschrift &afschrift)
         kop << afschrift.rekening;
     if (const QString periode = Periode(afschrift); !periode.isEmpty())
         kop << periode;
-    Label1 = MaakBreedLabel(this, "Label1", kop.join(QStringLiteral(", ")), TabelLinks, 150,
-        TabelRechts, Arial(9, true), RegelHoogte);
+    RekeningLabel = MaakBreedLabel(this, "RekeningLabel", kop.join(QStringLiteral(", ")),
+        TabelLinks, 150, TabelRechts, Arial(9, true), RegelHoogte);
 
     QString telling = afschrift.Naam() + QStringLiteral(": ")
         + Posten(static_cast<int>(afschrift.posten.size()));
@@ -162,16 +162,16 @@ void BankForm::BouwKop(const Bankafschrift &afschrift)
         telling += onleesbaar == 1 ? QStringLiteral(", 1 regel is onleesbaar")
                                    : QStringLiteral(", %1 regels zijn onleesbaar").arg(onleesbaar);
     }
-    Label2 = MaakBreedLabel(
-        this, "Label2", telling + u'.', TabelLinks, 420, TabelRechts, Arial(9), RegelHoogte);
+    TellingLabel = MaakBreedLabel(
+        this, "TellingLabel", telling + u'.', TabelLinks, 420, TabelRechts, Arial(9), RegelHoogte);
 }
 
 void BankForm::ToonKeuze()
 {
-    Label3->setText(QStringLiteral("Gekozen: ") + Posten(m_rijen->AantalGekozen()));
-    Label3->adjustSize();
-    InLabel->setText(QStringLiteral("€ ") + CentenTekst(m_rijen->GekozenInkomsten()));
-    OutLabel->setText(QStringLiteral("€ ") + CentenTekst(m_rijen->GekozenUitgaven()));
+    GekozenLabel->setText(QStringLiteral("Gekozen: ") + Posten(m_rijen->AantalGekozen()));
+    GekozenLabel->adjustSize();
+    InkomstenLabel->setText(QStringLiteral("€ ") + CentenTekst(m_rijen->GekozenInkomsten()));
+    UitgavenLabel->setText(QStringLiteral("€ ") + CentenTekst(m_rijen->GekozenUitgaven()));
 }
 
 void BankForm::OkKnop_Click()
@@ -185,7 +185,7 @@ void BankForm::keyPressEvent(QKeyEvent *event)
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         // On "Annuleren", reached with Tab, Enter means that button.
-        if (focusWidget() == CancelKnop)
+        if (focusWidget() == AnnulerenKnop)
             reject();
         else
             OkKnop_Click();

@@ -7,7 +7,7 @@
 #include "Figure.h"
 #include "IngBestand.h"
 #include "SnelsteTijd.h"
-#include "app/ImporteerOpdracht.h"
+#include "cli/ImporteerOpdracht.h"
 #include "common/Rijen.h"
 #include "lists/LijstBestand.h"
 
