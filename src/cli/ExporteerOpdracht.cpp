@@ -2,6 +2,7 @@
 
 #include "cli/OpdrachtLijst.h"
 #include "common/Bedrag.h"
+#include "common/Csv.h"
 #include "common/ItemModel.h"
 #include "lists/LijstBestand.h"
 #include "platform/SafeWrite.h"
@@ -17,27 +18,6 @@ namespace {
 // Written in pieces of this size, so a long list never needs its whole file in memory.
 constexpr qsizetype Blok = 256 * 1024;
 
-// A cell that holds the separator, a quote or a line break is quoted, its quotes doubled.
-void VoegCel(QByteArray &regel, QStringView cel)
-{
-    QByteArray tekst = cel.toUtf8();
-    if (tekst.contains(';') || tekst.contains('"') || tekst.contains('\r')
-        || tekst.contains('\n')) {
-        tekst.replace('"', "\"\"");
-        tekst = '"' + tekst + '"';
-    }
-    regel += tekst;
-}
-
-// A spreadsheet runs a cell that starts with one of these as a formula; a description from a
-// bank file is someone else's text.
-QString GeenFormule(QStringView cel)
-{
-    if (!cel.isEmpty() && QStringView(u"=+-@\t\r").contains(cel.front()))
-        return u'\'' + cel.toString();
-    return cel.toString();
-}
-
 QString Bedrag(QStringView cel)
 {
     return cel.isEmpty() ? QString() : CentenTekst(BedragCenten(cel));
@@ -47,19 +27,19 @@ QString Bedrag(QStringView cel)
 
 bool SchrijfCsv(QIODevice &uit, const ItemRijen &rijen, QString *fout)
 {
-    QByteArray blok = "\xEF\xBB\xBF"
-                      "Datum;Omschrijving;Inkomsten;Uitgaven\r\n";
+    QByteArray blok = CsvBegin;
+    blok += "Datum;Omschrijving;Inkomsten;Uitgaven\r\n";
     for (int rij = 0; rij < rijen.Aantal(); ++rij) {
         const QStringView datum = rijen.Cel(rij, ItemModel::Datum);
         if (datum == u"-")
             continue;
-        VoegCel(blok, GeenFormule(datum));
+        VoegCsvCel(blok, GeenFormule(datum));
         blok += ';';
-        VoegCel(blok, GeenFormule(rijen.Cel(rij, ItemModel::Omschrijving)));
+        VoegCsvCel(blok, GeenFormule(rijen.Cel(rij, ItemModel::Omschrijving)));
         blok += ';';
-        VoegCel(blok, Bedrag(rijen.Cel(rij, ItemModel::Inkomsten)));
+        VoegCsvCel(blok, Bedrag(rijen.Cel(rij, ItemModel::Inkomsten)));
         blok += ';';
-        VoegCel(blok, Bedrag(rijen.Cel(rij, ItemModel::Uitgaven)));
+        VoegCsvCel(blok, Bedrag(rijen.Cel(rij, ItemModel::Uitgaven)));
         blok += "\r\n";
         if (blok.size() >= Blok) {
             if (!writeAll(uit, blok.constData(), blok.size(), fout))

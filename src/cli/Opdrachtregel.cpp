@@ -3,7 +3,9 @@
 #include "bank/Bankafschrift.h"
 #include "cli/ExporteerOpdracht.h"
 #include "cli/ImporteerOpdracht.h"
+#include "cli/JaarOpdracht.h"
 #include "cli/OverzichtOpdracht.h"
+#include "cli/ZoekOpdracht.h"
 #include "common/Programma.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
@@ -20,6 +22,8 @@ namespace {
 const QString Importeren = QStringLiteral("importeer");
 const QString Exporteren = QStringLiteral("exporteer");
 const QString Overzien = QStringLiteral("overzicht");
+const QString JaarOverzien = QStringLiteral("jaar");
+const QString Zoeken = QStringLiteral("zoek");
 
 // The names of the options that are answered without a command, as the parser knows them.
 const QStringList HulpNamen { QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help") };
@@ -46,6 +50,12 @@ QString HulpTekst()
         "      --proef                      Toont wat er zou worden toegevoegd; schrijft niets.\n"
         "  exporteer <lijst> <bestand.csv>  Schrijft de lijst als CSV voor een rekenblad.\n"
         "  overzicht                        Het saldo van elke opgeslagen lijst en het totaal.\n"
+        "  jaar <JJJJ>                      Per omschrijving wat er in elke maand van dat jaar\n"
+        "                                   binnenkwam en uitging, met de totalen.\n"
+        "      --csv                        Als CSV voor een rekenblad.\n"
+        "  zoek <tekst>                     Elke post waarvan de omschrijving de tekst bevat,\n"
+        "                                   met datum, lijst en bedrag, en hun totaal.\n"
+        "      --jaar JJJJ                  Alleen de posten van dat jaar.\n"
         "\n"
         "Opties:\n"
         "  -h, --help                       Toont deze hulp.\n"
@@ -75,6 +85,20 @@ std::optional<QDate> Maand(const QString &tekst)
     return QDate(gevonden.captured(1).toInt(), gevonden.captured(2).toInt(), 1);
 }
 
+// "2026" as a year; nothing for any other text.
+std::optional<int> Jaartal(const QString &tekst)
+{
+    static const QRegularExpression vorm(QStringLiteral("^\\d{4}$"));
+    if (!vorm.match(tekst).hasMatch() || tekst.toInt() == 0)
+        return std::nullopt;
+    return tekst.toInt();
+}
+
+QString GeenJaartal(const QString &tekst)
+{
+    return QStringLiteral("Het jaar \"%1\" is geen jaartal.").arg(tekst);
+}
+
 // What the parser could not take, in Dutch: its own texts are English.
 QString OnleesbareOpties(const QCommandLineParser &parser)
 {
@@ -83,8 +107,8 @@ QString OnleesbareOpties(const QCommandLineParser &parser)
             .arg(OptieTekst(parser.unknownOptionNames().first()));
     }
     return QStringLiteral(
-        "De opties zijn niet te lezen: --maand neemt een maand (--maand JJJJ-MM), "
-        "--proef, --help en --version nemen niets.");
+        "De opties zijn niet te lezen: --maand neemt een maand (--maand JJJJ-MM), --jaar een "
+        "jaar (--jaar JJJJ); --proef, --csv, --help en --version nemen niets.");
 }
 
 // The services a command never uses, for a program value that needs them.
@@ -103,6 +127,7 @@ bool IsOpdracht(const QStringList &argumenten)
     const QString &eerste = argumenten[1];
     const auto isOptie = [&](const QString &naam) { return OptieTekst(naam) == eerste; };
     return eerste == Importeren || eerste == Exporteren || eerste == Overzien
+        || eerste == JaarOverzien || eerste == Zoeken
         || std::any_of(HulpNamen.begin(), HulpNamen.end(), isOptie)
         || std::any_of(VersieNamen.begin(), VersieNamen.end(), isOptie);
 }
@@ -117,7 +142,10 @@ Afloop VoerOpdrachtUit(
         QStringLiteral("Alleen de posten van die maand."), QStringLiteral("JJJJ-MM"));
     const QCommandLineOption proef(
         QStringLiteral("proef"), QStringLiteral("Toont wat er zou worden toegevoegd."));
-    parser.addOptions({ hulp, versie, maand, proef });
+    const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("Als CSV."));
+    const QCommandLineOption jaar(QStringLiteral("jaar"),
+        QStringLiteral("Alleen de posten van dat jaar."), QStringLiteral("JJJJ"));
+    parser.addOptions({ hulp, versie, maand, proef, csv, jaar });
     if (!parser.parse(argumenten))
         return VerkeerdGebruikt(fout, OnleesbareOpties(parser));
     if (parser.isSet(hulp)) {
@@ -137,6 +165,10 @@ Afloop VoerOpdrachtUit(
         return VerkeerdGebruikt(
             fout, QStringLiteral("De opties --maand en --proef horen bij \"importeer\"."));
     }
+    if (naam != JaarOverzien && parser.isSet(csv))
+        return VerkeerdGebruikt(fout, QStringLiteral("De optie --csv hoort bij \"jaar\"."));
+    if (naam != Zoeken && parser.isSet(jaar))
+        return VerkeerdGebruikt(fout, QStringLiteral("De optie --jaar hoort bij \"zoek\"."));
     ZonderVenster diensten;
     const Programma programma(programmaMap, diensten.berichten, diensten.klok, diensten.printers);
 
@@ -167,6 +199,27 @@ Afloop VoerOpdrachtUit(
         if (opdracht.size() != 1)
             return VerkeerdGebruikt(fout, QStringLiteral("Gebruik: geldlog overzicht"));
         return Overzicht(programma, uit, fout);
+    }
+    if (naam == JaarOverzien) {
+        if (opdracht.size() != 2)
+            return VerkeerdGebruikt(fout, QStringLiteral("Gebruik: geldlog jaar <JJJJ> [--csv]"));
+        const std::optional<int> gekozen = Jaartal(opdracht[1]);
+        if (!gekozen)
+            return VerkeerdGebruikt(fout, GeenJaartal(opdracht[1]));
+        return Jaar(programma, *gekozen, parser.isSet(csv), uit, fout);
+    }
+    if (naam == Zoeken) {
+        if (opdracht.size() != 2) {
+            return VerkeerdGebruikt(
+                fout, QStringLiteral("Gebruik: geldlog zoek <tekst> [--jaar JJJJ]"));
+        }
+        std::optional<int> gekozen;
+        if (parser.isSet(jaar)) {
+            gekozen = Jaartal(parser.value(jaar));
+            if (!gekozen)
+                return VerkeerdGebruikt(fout, GeenJaartal(parser.value(jaar)));
+        }
+        return Zoek(programma, opdracht[1], gekozen, uit, fout);
     }
     return VerkeerdGebruikt(fout, QStringLiteral("Onbekende opdracht \"%1\".").arg(naam));
 }

@@ -7,7 +7,8 @@
 
 class QTextStream;
 
-// Geldlog without a window: `geldlog importeer|exporteer|overzicht …`, `--help`, `--version`.
+// Geldlog without a window: `geldlog importeer|exporteer|overzicht|jaar|zoek …`, `--help`,
+// `--version`.
 
 // Whether the arguments (the program's name first) ask for a command rather than the window:
 // the first argument names a command or asks for help or the version. Anything else, a file

@@ -7,8 +7,10 @@
 #include "reports/JaarTabel.h"
 #include "reports/Posten.h"
 
-#include <QDir>
+#include <QFile>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 using Bestanden = QList<QPair<QString, QByteArray>>;
 
@@ -25,12 +27,12 @@ QString Regel(const JaarRij &rij)
     return regel + QStringLiteral(" = ") + CelTekst(rij.jaar);
 }
 
-// The files in Data; a file without bytes is a folder of that name, which cannot be read.
+// The files in Data; one without bytes is a list that cannot be read, as on a failing disk.
 void Schrijf(const TestProgramma &test, const Bestanden &bestanden)
 {
     for (const auto &[naam, bytes] : bestanden) {
         if (bytes.isNull())
-            QDir(test.dataMap()).mkdir(naam);
+            QFile::link(QStringLiteral("/proc/self/mem"), test.dataMap() + naam);
         else
             test.schrijfData(naam, bytes);
     }
@@ -49,48 +51,52 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("nietMeegeteld");
 
         QTest::newRow("case and blanks group, shown as written most")
-            << Bestanden { { "2026 Maart.lst",
+            << Bestanden { { u"2026 Maart.lst"_s,
                    Groep("2026-03-02", "albert heijn", "", "10")
                        + Groep("2026-03-09", " Albert Heijn ", "", "20")
                        + Groep("2026-03-16", "Albert Heijn", "", "30") } }
-            << QStringList { "Albert Heijn: mrt -60,00 = -60,00", "Totaal: mrt -60,00 = -60,00" }
+            << QStringList { u"Albert Heijn: mrt -60,00 = -60,00"_s,
+                   u"Totaal: mrt -60,00 = -60,00"_s }
             << QStringList();
         QTest::newRow("whole cents as the window counts them")
-            << Bestanden { { "2026 Mei.lst",
+            << Bestanden { { u"2026 Mei.lst"_s,
                    Groep("2026-05-01", "Rente", "2,675", "")
                        + Groep("2026-05-02", "Rente", "0,1", "")
                        + Groep("2026-05-03", "Rente", "0.2", "abc") } }
-            << QStringList { "Rente: mei 2,98 = 2,98", "Totaal: mei 2,98 = 2,98" } << QStringList();
+            << QStringList { u"Rente: mei 2,98 = 2,98"_s, u"Totaal: mei 2,98 = 2,98"_s }
+            << QStringList();
         QTest::newRow("by the entry's own date, not the list's name")
-            << Bestanden { { "Kas.lst",
+            << Bestanden { { u"Kas.lst"_s,
                                Groep("2026-01-31", "Kas", "", "5")
                                    + Groep("2026-12-01", "Kas", "", "7")
                                    + Groep("2025-12-31", "Kas", "", "100") },
-                   { "2026 Februari.lst", Groep("2026-03-01", "Huur", "", "825") } }
-            << QStringList { "Huur: mrt -825,00 = -825,00", "Kas: jan -5,00 dec -7,00 = -12,00",
-                   "Totaal: jan -5,00 mrt -825,00 dec -7,00 = -837,00" }
+                   { u"2026 Februari.lst"_s, Groep("2026-03-01", "Huur", "", "825") } }
+            << QStringList { u"Huur: mrt -825,00 = -825,00"_s,
+                   u"Kas: jan -5,00 dec -7,00 = -12,00"_s,
+                   u"Totaal: jan -5,00 mrt -825,00 dec -7,00 = -837,00"_s }
             << QStringList();
         QTest::newRow("unreadable dates, fixed costs and lists left out")
-            << Bestanden { { "2026 April.lst",
+            << Bestanden { { u"2026 April.lst"_s,
                                Groep("2026-04-01", "Salaris", "2345,50", "")
                                    + Groep("01-04-2026", "Salaris", "1", "")
                                    + Groep("2026-13-01", "Huur", "", "1")
                                    + Groep("", "Huur", "", "1") + Groep("-", "Huur", "", "825") },
-                   { "Kapot.lst", QByteArray() } }
-            << QStringList { "Salaris: apr 2345,50 = 2345,50", "Totaal: apr 2345,50 = 2345,50" }
-            << QStringList { "3 posten zonder leesbare datum niet meegeteld",
-                   "Niet te lezen en niet meegeteld: \"Kapot\"" };
+                   { u"Kapot.lst"_s, QByteArray() } }
+            << QStringList { u"Salaris: apr 2345,50 = 2345,50"_s,
+                   u"Totaal: apr 2345,50 = 2345,50"_s }
+            << QStringList { u"3 posten zonder leesbare datum niet meegeteld"_s,
+                   u"Niet te lezen en niet meegeteld: \"Kapot\""_s };
         QTest::newRow("most spent first, income last")
-            << Bestanden { { "2026 Juni.lst",
+            << Bestanden { { u"2026 Juni.lst"_s,
                    Groep("2026-06-01", "Salaris", "3000", "")
                        + Groep("2026-06-02", "Energie", "", "90")
                        + Groep("2026-06-03", "Huur", "", "825")
                        + Groep("2026-06-04", "Energie", "40", "") } }
-            << QStringList { "Huur: jun -825,00 = -825,00", "Energie: jun -50,00 = -50,00",
-                   "Salaris: jun 3000,00 = 3000,00", "Totaal: jun 2125,00 = 2125,00" }
+            << QStringList { u"Huur: jun -825,00 = -825,00"_s, u"Energie: jun -50,00 = -50,00"_s,
+                   u"Salaris: jun 3000,00 = 3000,00"_s, u"Totaal: jun 2125,00 = 2125,00"_s }
             << QStringList();
         QTest::newRow("a year without entries")
-            << Bestanden { { "2025 Juni.lst", Groep("2025-06-01", "Huur", "", "825") } }
+            << Bestanden { { u"2025 Juni.lst"_s, Groep("2025-06-01", "Huur", "", "825") } }
             << QStringList() << QStringList();
     }
 

@@ -25,8 +25,10 @@ public:
         const std::function<void(QPainter &painter)> &draw) override
     {
         Begin();
-        GetekendePrent prent { m_taak.paginas, QRect(CurrentX(), CurrentY(), width, height), size,
-            {} };
+        GetekendePrent prent;
+        prent.pagina = m_taak.paginas;
+        prent.plaats = QRect(CurrentX(), CurrentY(), width, height);
+        prent.maat = size;
         QPainter painter(&prent.prent);
         draw(painter);
         painter.end();
