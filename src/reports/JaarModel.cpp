@@ -73,8 +73,8 @@ QVariant JaarModel::data(const QModelIndex &index, int role) const
             return QColor(170, 0, 0);
         return {};
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(kolom == Omschrijving ? Qt::AlignLeft | Qt::AlignVCenter
-                                                         : Qt::AlignRight | Qt::AlignVCenter);
+        return static_cast<int>(kolom == Omschrijving ? Qt::AlignLeft | Qt::AlignVCenter
+                                                      : Qt::AlignRight | Qt::AlignVCenter);
     case Qt::FontRole:
         if (rij == &m_totaal) {
             QFont vet;
@@ -92,8 +92,8 @@ QVariant JaarModel::headerData(int section, Qt::Orientation orientation, int rol
     if (orientation != Qt::Horizontal || section < 0 || section >= AantalKolommen)
         return {};
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(section == Omschrijving ? Qt::AlignLeft | Qt::AlignVCenter
-                                                           : Qt::AlignRight | Qt::AlignVCenter);
+        return static_cast<int>(section == Omschrijving ? Qt::AlignLeft | Qt::AlignVCenter
+                                                        : Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return {};
     if (section == Omschrijving)

@@ -40,16 +40,6 @@ struct Groep {
     JaarRij rij;
     std::vector<std::pair<QString, int>> vormen;
 
-    void Schrijfwijze(QStringView vorm)
-    {
-        const auto gevonden = std::find_if(
-            vormen.begin(), vormen.end(), [vorm](const auto &v) { return v.first == vorm; });
-        if (gevonden != vormen.end())
-            ++gevonden->second;
-        else
-            vormen.emplace_back(vorm.toString(), 1);
-    }
-
     // The way written most often; of ways written equally often, the one met first.
     QString MeesteVorm() const
     {
@@ -59,24 +49,38 @@ struct Groep {
     }
 };
 
+// Where a way of writing is counted: its row, and its place among the row's ways.
+struct Vorm {
+    int groep = 0;
+    int index = 0;
+};
+
 } // namespace
 
 JaarTabel MaakJaarTabel(const Posten &posten, int jaar)
 {
     std::vector<Groep> groepen;
+    // Most entries write their description as others did before: the case is folded only for a
+    // way of writing not met yet.
+    QHash<QString, Vorm> vormen;
     QHash<QString, int> groepVan;
     for (const Post &post : posten.posten) {
         if (post.datum.jaar != jaar)
             continue;
-        const QStringView vorm = posten.Tekst(post, ItemModel::Omschrijving).trimmed();
-        const QString sleutel = vorm.toString().toCaseFolded();
-        auto plek = groepVan.find(sleutel);
-        if (plek == groepVan.end()) {
-            plek = groepVan.insert(sleutel, static_cast<int>(groepen.size()));
-            groepen.emplace_back();
+        QString tekst = posten.Tekst(post, ItemModel::Omschrijving).trimmed().toString();
+        auto vorm = vormen.find(tekst);
+        if (vorm == vormen.end()) {
+            auto plek = groepVan.find(tekst.toCaseFolded());
+            if (plek == groepVan.end()) {
+                plek = groepVan.insert(tekst.toCaseFolded(), static_cast<int>(groepen.size()));
+                groepen.emplace_back();
+            }
+            Groep &groep = groepen[*plek];
+            vorm = vormen.insert(tekst, { *plek, static_cast<int>(groep.vormen.size()) });
+            groep.vormen.emplace_back(std::move(tekst), 0);
         }
-        Groep &groep = groepen[*plek];
-        groep.Schrijfwijze(vorm);
+        Groep &groep = groepen[vorm->groep];
+        ++groep.vormen[vorm->index].second;
         groep.rij.maanden[post.datum.maand - 1].Tel(post.inkomsten, post.uitgaven);
         groep.rij.jaar.Tel(post.inkomsten, post.uitgaven);
     }

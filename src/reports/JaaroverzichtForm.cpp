@@ -10,6 +10,7 @@
 #include "platform/SafeWrite.h"
 #include "platform/Twips.h"
 #include "printing/HuidigePrinter.h"
+#include "reports/CelTekenaar.h"
 #include "reports/Grafiek.h"
 #include "reports/JaarAfdruk.h"
 #include "reports/JaarCsv.h"
@@ -101,6 +102,7 @@ JaaroverzichtForm::JaaroverzichtForm(Programma &programma, QWidget *parent)
         = MaakLijst(this, "PostenTabel", twips::rect(Links, 660, Rechts - Links, 4500), VlakKleur);
     PostenTabel->setFont(Arial(8.25));
     PostenTabel->setModel(m_model);
+    PostenTabel->setItemDelegate(new CelTekenaar(PostenTabel));
     PostenTabel->setColumnWidth(JaarModel::Omschrijving, twips::toPixels(OmschrijvingBreedte));
     for (int maand = 0; maand < 12; ++maand)
         PostenTabel->setColumnWidth(JaarModel::Jan + maand, twips::toPixels(MaandBreedte));

@@ -8,27 +8,42 @@
 
 namespace {
 
+int Teken(QChar c)
+{
+    return c.unicode();
+}
+
+int Teken(char c)
+{
+    return static_cast<unsigned char>(c);
+}
+
 // The whole number of exactly those characters, or -1 when one is no digit.
-int Getal(QStringView cijfers)
+template<typename Tekst> int Getal(Tekst cijfers)
 {
     int getal = 0;
-    for (const QChar c : cijfers) {
-        if (c < u'0' || c > u'9')
+    for (const auto c : cijfers) {
+        if (Teken(c) < '0' || Teken(c) > '9')
             return -1;
-        getal = getal * 10 + (c.unicode() - u'0');
+        getal = getal * 10 + (Teken(c) - '0');
     }
     return getal;
 }
 
-} // namespace
-
-std::optional<PostDatum> LeesPostDatum(QStringView tekst)
+// The same date read from the decoded text or, before decoding, from the file's bytes: the
+// characters that make a date are the same in both.
+template<typename Tekst> std::optional<PostDatum> LeesDatum(Tekst tekst)
 {
-    while (!tekst.isEmpty() && tekst.front() == u' ')
-        tekst = tekst.sliced(1);
-    while (!tekst.isEmpty() && tekst.back() == u' ')
-        tekst.chop(1);
-    if ((tekst.size() != 9 && tekst.size() != 10) || tekst[4] != u'-' || tekst[7] != u'-')
+    // A date as the program writes it is read at once; one with blanks around it is trimmed first.
+    if (tekst.size() != 10 || Teken(tekst[0]) == ' ' || Teken(tekst[9]) == ' ') {
+        while (!tekst.isEmpty() && Teken(tekst.front()) == ' ')
+            tekst = tekst.sliced(1);
+        while (!tekst.isEmpty() && Teken(tekst.back()) == ' ')
+            tekst.chop(1);
+        if (tekst.size() != 9 && tekst.size() != 10)
+            return std::nullopt;
+    }
+    if (Teken(tekst[4]) != '-' || Teken(tekst[7]) != '-')
         return std::nullopt;
     const PostDatum datum { Getal(tekst.first(4)), Getal(tekst.sliced(5, 2)),
         Getal(tekst.sliced(8)) };
@@ -36,6 +51,8 @@ std::optional<PostDatum> LeesPostDatum(QStringView tekst)
         return std::nullopt;
     return datum;
 }
+
+} // namespace
 
 Posten LeesPosten(const Programma &programma, std::optional<int> jaar)
 {
@@ -46,27 +63,29 @@ Posten LeesPosten(const Programma &programma, std::optional<int> jaar)
         if (naam.isEmpty())
             continue;
         QFile file(programma.DataMap() + bestand);
+        // Only the entries that count are decoded; those of other years are passed over unread.
+        int zonderDatum = 0;
+        const auto neem = [&zonderDatum, jaar](QByteArrayView datum) {
+            const std::optional<PostDatum> gelezen = LeesDatum(datum);
+            if (!gelezen)
+                ++zonderDatum;
+            return gelezen && (!jaar || gelezen->jaar == *jaar);
+        };
         ItemRijen rijen;
         const bool open = file.open(QIODevice::ReadOnly);
         if (open)
-            rijen = LeesLijst(file);
+            rijen = LeesLijst(file, neem);
         if (!open || file.error() != QFileDevice::NoError) {
             posten.onleesbaar.append(naam);
             continue;
         }
+        posten.zonderDatum += zonderDatum;
 
         const int lijst = static_cast<int>(posten.lijsten.size());
         for (int rij = 0; rij < rijen.Aantal(); ++rij) {
-            const std::optional<PostDatum> datum = LeesPostDatum(rijen.Cel(rij, ItemModel::Datum));
-            if (!datum) {
-                ++posten.zonderDatum;
-                continue;
-            }
-            if (jaar && datum->jaar != *jaar)
-                continue;
-            posten.posten.push_back(
-                { *datum, lijst, rij, BedragCenten(rijen.Cel(rij, ItemModel::Inkomsten)),
-                    BedragCenten(rijen.Cel(rij, ItemModel::Uitgaven)) });
+            posten.posten.push_back({ *LeesDatum(rijen.Cel(rij, ItemModel::Datum)), lijst, rij,
+                BedragCenten(rijen.Cel(rij, ItemModel::Inkomsten)),
+                BedragCenten(rijen.Cel(rij, ItemModel::Uitgaven)) });
         }
         posten.lijsten.append(naam);
         posten.rijen.push_back(std::move(rijen));

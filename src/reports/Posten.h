@@ -10,17 +10,14 @@
 
 class Programma;
 
-// A date as an entry holds it: "JJJJ-MM-DD" with a month of 01 to 12 and a day of 1 to 31 (blanks
-// around it allowed). The day is not checked against the month: 2026-02-31 still tells the
-// month it was meant for.
+// A date that can be read: "JJJJ-MM-DD" with a month of 01 to 12 and a day of 1 to 31, blanks
+// around it allowed. A date typed in another form, or none at all, cannot. The day is not checked
+// against the month: 2026-02-31 still tells the month it was meant for.
 struct PostDatum {
     int jaar = 0;
     int maand = 0;
     int dag = 0;
 };
-
-// Nothing when the text is no such date: a date typed by hand in another form, or none at all.
-std::optional<PostDatum> LeesPostDatum(QStringView tekst);
 
 // One entry that counts in the year overview and the search: it counts by its own date, not by
 // the name of its list (a list "Kas" spans months), each amount in whole cents as the window
