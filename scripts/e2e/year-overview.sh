@@ -30,6 +30,11 @@ xdotool key ctrl+a
 xdotool type --delay 10 -- "$E2E_TMP/energie.csv"
 xdotool key Return
 wait_window_gone "$YEAR_CSV_TITLE" 10
+# The file is written once the chooser has gone, whole or not at all: wait for its name.
+for _ in $(seq 100); do
+    [[ -f $E2E_TMP/energie.csv ]] && break
+    sleep 0.1
+done
 
 {
     printf '\xEF\xBB\xBFOmschrijving;jan;feb;mrt;apr;mei;jun;jul;aug;sep;okt;nov;dec;Totaal\r\n'

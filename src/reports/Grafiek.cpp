@@ -12,12 +12,12 @@
 
 namespace {
 
-const QColor InkomstenKleur(86, 156, 74);
-const QColor UitgavenKleur(196, 72, 56);
-const QColor SaldoKleur(0, 0, 110);
-const QColor RasterKleur(205, 205, 185);
-const QColor NulKleur(120, 120, 100);
-const QColor TekstKleur(50, 50, 40);
+constexpr QColor InkomstenKleur(86, 156, 74);
+constexpr QColor UitgavenKleur(196, 72, 56);
+constexpr QColor SaldoKleur(0, 0, 110);
+constexpr QColor RasterKleur(205, 205, 185);
+constexpr QColor NulKleur(120, 120, 100);
+constexpr QColor TekstKleur(50, 50, 40);
 
 // The vertical axis in euros: from `onder` to `boven`, a line every `stap`. Zero always lies on
 // it, and both ends lie on a line.

@@ -27,10 +27,10 @@ constexpr double KleinsteLetter = 5.5;
 // The least room a description keeps before the letters get smaller.
 constexpr int OmschrijvingRuimte = 2000;
 
-const QColor TitelKleur(0, 0, 90);
-const QColor TekstKleur(40, 0, 0);
-const QColor Rood(170, 0, 0);
-const QColor Grijs(110, 110, 110);
+constexpr QColor TitelKleur(0, 0, 90);
+constexpr QColor TekstKleur(40, 0, 0);
+constexpr QColor Rood(170, 0, 0);
+constexpr QColor Grijs(110, 110, 110);
 
 void PrintOp(Printer &printer, int x, int y, const QString &tekst)
 {

@@ -29,9 +29,9 @@
 
 namespace {
 
-const QColor Achtergrond(225, 228, 205);
-const QColor VlakKleur(246, 246, 236);
-const QColor Grijs(110, 110, 100);
+constexpr QColor Achtergrond(225, 228, 205);
+constexpr QColor VlakKleur(246, 246, 236);
+constexpr QColor Grijs(110, 110, 100);
 
 // The columns in twips: the description, each month, the year's total.
 constexpr int OmschrijvingBreedte = 2700;
