@@ -4,9 +4,11 @@
 #include "TestProgramma.h"
 #include "common/Bedrag.h"
 #include "lists/LijstBestand.h"
+#include "reports/JaarModel.h"
 #include "reports/JaarTabel.h"
 #include "reports/Posten.h"
 
+#include <QAbstractItemModelTester>
 #include <QFile>
 #include <QTest>
 
@@ -144,9 +146,21 @@ private Q_SLOTS:
             const JaarTabel tabel = MaakJaarTabel(LeesPosten(test.programma()), 2026);
             QCOMPARE(Totaal(tabel, GevondenRijen(tabel, u"")).maanden[maand - 1].Saldo(), saldo);
         }
-        const JaarTabel tabel = MaakJaarTabel(LeesPosten(test.programma()), 2026);
-        QCOMPARE(Totaal(tabel, GevondenRijen(tabel, u"")).jaar.Saldo(), som);
-        QCOMPARE(Totaal(tabel, GevondenRijen(tabel, u"SALARIS")).jaar.posten, 12 * 4);
+        // The window's table: its last row the total, the search leaving the rows that hold the
+        // text and their total, a year without entries no rows at all.
+        JaarModel model;
+        QAbstractItemModelTester tester(&model);
+        model.ZetTabel(MaakJaarTabel(LeesPosten(test.programma()), 2026));
+        const auto totaal = [&model] {
+            return model.index(model.rowCount() - 1, JaarModel::Totaalkolom).data().toString();
+        };
+        QCOMPARE(totaal(), CentenTekst(som));
+        model.ZetZoektekst(u"SALARIS"_s);
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(totaal(), model.index(0, JaarModel::Totaalkolom).data().toString());
+        QCOMPARE(model.TotaalRij().jaar.posten, 12 * 4);
+        model.ZetTabel(MaakJaarTabel(LeesPosten(test.programma()), 2025));
+        QCOMPARE(model.rowCount(), 0);
     }
 };
 
