@@ -39,7 +39,7 @@ Afloop Jaar(const Programma &programma, int jaar, bool csv, QTextStream &uit, QT
         fout << zin << '\n';
     const JaarTabel tabel = MaakJaarTabel(posten, jaar);
     if (tabel.rijen.empty())
-        fout << QStringLiteral("Geen posten in %1.").arg(jaar) << '\n';
+        fout << GeenPosten(jaar) << '\n';
     const std::vector<int> alle = GevondenRijen(tabel, u"");
 
     if (csv) {

@@ -57,31 +57,37 @@ int JaarModel::columnCount(const QModelIndex &parent) const
 QVariant JaarModel::data(const QModelIndex &index, int role) const
 {
     const JaarRij *rij = Rij(index.row());
-    if (!rij)
-        return {};
     const int kolom = index.column();
+    if (!rij || kolom < 0 || kolom >= AantalKolommen)
+        return {};
+    if (role == Qt::FontRole && rij == &m_totaal) {
+        // Only the weight: the rest comes from the table's own font.
+        QFont vet;
+        vet.setBold(true);
+        return vet;
+    }
+    if (kolom == Omschrijving) {
+        if (role == Qt::DisplayRole)
+            return rij->omschrijving;
+        if (role == Qt::TextAlignmentRole)
+            return static_cast<int>(Qt::AlignLeft | Qt::AlignVCenter);
+        return {};
+    }
+
     const Telling &telling = kolom == Totaalkolom ? rij->jaar : rij->maanden[kolom - Jan];
     switch (role) {
     case Qt::DisplayRole:
-        return kolom == Omschrijving ? rij->omschrijving : CelTekst(telling);
+        return CelTekst(telling);
     case Qt::ToolTipRole:
-        if (kolom == Omschrijving || telling.posten == 0)
+        if (telling.posten == 0)
             return {};
         return PostenTekst(telling.posten, telling.inkomsten, telling.uitgaven);
     case Qt::ForegroundRole:
-        if (kolom != Omschrijving && telling.Saldo() < 0)
+        if (telling.Saldo() < 0)
             return QColor(170, 0, 0);
         return {};
     case Qt::TextAlignmentRole:
-        return static_cast<int>(kolom == Omschrijving ? Qt::AlignLeft | Qt::AlignVCenter
-                                                      : Qt::AlignRight | Qt::AlignVCenter);
-    case Qt::FontRole:
-        if (rij == &m_totaal) {
-            QFont vet;
-            vet.setBold(true);
-            return vet;
-        }
-        return {};
+        return static_cast<int>(Qt::AlignRight | Qt::AlignVCenter);
     default:
         return {};
     }

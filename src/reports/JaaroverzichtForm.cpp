@@ -20,7 +20,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -156,7 +155,7 @@ void JaaroverzichtForm::ToonJaar()
     m_model->ZetTabel(MaakJaarTabel(m_posten, Jaar()));
     QStringList melding = NietMeegeteld(m_posten);
     if (m_model->Tabel().rijen.empty())
-        melding.prepend(QStringLiteral("Geen posten in %1").arg(Jaar()));
+        melding.prepend(GeenPosten(Jaar()));
     MeldingLabel->setText(melding.join(QStringLiteral("  ·  ")));
     ToonGevonden();
 }
@@ -172,10 +171,12 @@ JaaroverzichtForm::GrafiekKeuze JaaroverzichtForm::GrafiekRij() const
 {
     const JaarRij *gekozen = m_model->Rij(PostenTabel->currentIndex().row());
     if (gekozen && gekozen != &m_model->TotaalRij())
-        return { gekozen, QStringLiteral("%1 in %2").arg(gekozen->omschrijving).arg(Jaar()) };
-    const QString titel = Zoektekst().isEmpty()
-        ? QStringLiteral("Alle posten van %1").arg(Jaar())
-        : QStringLiteral("Omschrijvingen met \"%1\" in %2").arg(Zoektekst()).arg(Jaar());
+        return { gekozen,
+            QStringLiteral("%1 in %2").arg(gekozen->omschrijving, QString::number(Jaar())) };
+    // In one go, so a "%1" typed into the search box stays as typed.
+    const QString titel = Zoektekst().isEmpty() ? QStringLiteral("Alle posten van %1").arg(Jaar())
+                                                : QStringLiteral("Omschrijvingen met \"%1\" in %2")
+                                                      .arg(Zoektekst(), QString::number(Jaar()));
     return { &m_model->TotaalRij(), titel };
 }
 

@@ -111,6 +111,11 @@ QStringList NietMeegeteld(const Posten &posten)
     return zinnen;
 }
 
+QString GeenPosten(int jaar)
+{
+    return QStringLiteral("Geen posten in %1").arg(jaar);
+}
+
 QString PostenTekst(int aantal, qint64 inkomsten, qint64 uitgaven)
 {
     return QStringLiteral("%1 %2: inkomsten € %3, uitgaven € %4, saldo € %5")

@@ -53,5 +53,8 @@ Posten LeesPosten(const Programma &programma, std::optional<int> jaar = std::nul
 // the lists that could not be read. Empty when everything counts.
 QStringList NietMeegeteld(const Posten &posten);
 
+// "Geen posten in 2026": a year without entries says so.
+QString GeenPosten(int jaar);
+
 // "23 posten: inkomsten € 0,00, uitgaven € 1482,35, saldo € -1482,35"
 QString PostenTekst(int aantal, qint64 inkomsten, qint64 uitgaven);
