@@ -1,11 +1,13 @@
 // An ING export of 100,000 transactions (about 20 MB): reading it, beside merely decoding its
-// bytes, so the readers' own cost shows the same on any machine; and telling which of its
-// entries a list of 100,000 entries already holds.
+// bytes, so the readers' own cost shows the same on any machine; telling which of its entries a
+// list of 100,000 entries already holds; and refusing a CAMT.053 file of 16 million nested
+// elements (48 MB), in time and in memory.
 #include "bank/BankPosten.h"
 #include "bank/Bankafschrift.h"
 
 #include "Figure.h"
 #include "IngBestand.h"
+#include "Kosten.h"
 #include "SnelsteTijd.h"
 
 #include <QCoreApplication>
@@ -57,8 +59,25 @@ int main(int argc, char **argv)
     });
     std::printf("%zu of %d new against the list\n", nieuwe, Posten);
 
+    const QByteArray diep = "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.02\">"
+        + QByteArray("<a>").repeated(16'000'000);
+    bool geweigerd = true;
+    const double weigeren
+        = SnelsteMs(Herhalingen, [&] { geweigerd = geweigerd && !LeesBankafschrift(diep); });
+    // The memory in a child process of its own, whose peak starts afresh.
+    const std::optional<Kosten> diepKosten
+        = MeetKosten([&] { return LeesBankafschrift(diep) ? 1 : 0; });
+    if (!geweigerd || !diepKosten || diepKosten->uitkomst != 0) {
+        std::fprintf(stderr, "the file of nested elements was not refused\n");
+        return 1;
+    }
+
     ReportFigure("bank_ing_100k_lezen", lezen, "ms", 1000);
     ReportFigure("bank_ing_100k_tov_decoderen", lezen / decoderen, "x", 20);
     ReportFigure("bank_100k_tegen_lijst_100k", dubbel, "ms", 1000);
+    ReportFigure("bank_camt_diep_48mb_weigeren", weigeren, "ms", 1000);
+    // The file's own bytes and what refusing it adds: the whole program stays under 100 MB.
+    ReportFigure(
+        "bank_camt_diep_48mb_geheugen", diep.size() / 1048576.0 + diepKosten->mb, "MB", 100);
     return 0;
 }

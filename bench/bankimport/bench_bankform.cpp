@@ -27,7 +27,7 @@ Bankafschrift GrootAfschrift()
     Bankafschrift afschrift;
     afschrift.bank = QStringLiteral("ING");
     afschrift.soort = QStringLiteral("CSV");
-    afschrift.rekening = QStringLiteral("NL20INGB0001234567");
+    afschrift.rekeningen = { QStringLiteral("NL20INGB0001234567") };
     afschrift.posten.reserve(Posten);
     for (int i = 0; i < Posten; ++i) {
         afschrift.posten.push_back(

@@ -47,13 +47,10 @@ QStringList Argumenten(int argc, char *argv[])
     return argumenten;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// The main window, with the bank statement of "geldlog afschrift.csv" as the file manager's
+// "Openen met" starts it: read in once the window stands.
+int Venster(int &argc, char *argv[])
 {
-    if (IsOpdracht(Argumenten(argc, argv)))
-        return Opdracht(argc, argv);
-
     const std::unique_ptr<QApplication> toepassing = MaakToepassing(argc, argv);
     Benoem();
     // Lets the desktop match the window to the menu entry and its icon.
@@ -65,11 +62,21 @@ int main(int argc, char *argv[])
     Programma programma(ProgrammaMap(), berichten, klok, printers);
 
     Main venster(programma, Main::Tonen::Meteen);
-    // "geldlog afschrift.csv", as the file manager's "Openen met" starts it: the statement is
-    // read in once the main window stands.
+    // Qt has taken its own options out of the arguments by now.
     if (const QStringList argumenten = QApplication::arguments(); argumenten.size() == 2) {
         const QString pad = argumenten[1];
         QTimer::singleShot(0, &venster, [&venster, pad] { venster.LeesBankafschriftIn(pad); });
     }
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Decided before any application object exists: a command, or a word that is none, must be
+    // answered without a display.
+    if (IsOpdracht(Argumenten(argc, argv)))
+        return Opdracht(argc, argv);
+    return Venster(argc, argv);
 }

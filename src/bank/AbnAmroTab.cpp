@@ -8,13 +8,6 @@ namespace {
 
 enum Kolom { Rekening, Munt, Datum, Beginsaldo, Eindsaldo, Rentedatum, Bedrag, Omschrijving };
 
-void Verfijn(BankPost &post)
-{
-    const QString details = std::move(post.omschrijving);
-    post.omschrijving.clear();
-    LeesDetails(details, post);
-}
-
 std::optional<CsvVorm> Vorm(const QStringList &eerste)
 {
     Velden velden;
@@ -33,7 +26,7 @@ std::optional<CsvVorm> Vorm(const QStringList &eerste)
     vorm.datum = Datum;
     vorm.bedrag = Bedrag;
     vorm.omschrijving = { Omschrijving };
-    vorm.verfijn = Verfijn;
+    vorm.verfijn = DetailsUitOmschrijving;
     return vorm;
 }
 

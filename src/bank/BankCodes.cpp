@@ -30,6 +30,21 @@ QString BankVanIban(QStringView iban)
     return iban.size() >= 8 ? BankVanBic(iban.sliced(4, 4)) : QString();
 }
 
+bool IsIban(QStringView tekst)
+{
+    tekst = tekst.trimmed();
+    if (tekst.size() < 15 || tekst.size() > 34)
+        return false;
+    for (qsizetype i = 0; i < tekst.size(); ++i) {
+        const char16_t c = tekst[i].unicode();
+        const bool letter = c >= u'A' && c <= u'Z';
+        const bool cijfer = c >= u'0' && c <= u'9';
+        if (i < 2 ? !letter : (i < 4 ? !cijfer : !letter && !cijfer))
+            return false;
+    }
+    return true;
+}
+
 QString EersteBank(std::initializer_list<QString> namen)
 {
     for (const QString &naam : namen) {

@@ -35,7 +35,9 @@ struct OnleesbareRegel {
 struct Bankafschrift {
     QString bank; // "ING", "Rabobank", "ABN AMRO", …
     QString soort; // the kind of file: "CSV", "TAB", "CAMT.053", "MT940", …
-    QString rekening; // the own account, as the file writes it; may be empty
+    // The own accounts, as the file writes them, each once in the order of the file (a file may
+    // hold the statements of more than one); may be empty.
+    QStringList rekeningen;
     std::vector<BankPost> posten; // in the order of the file
     std::vector<OnleesbareRegel> onleesbaar; // in the order of the file
 

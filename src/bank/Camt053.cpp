@@ -1,17 +1,25 @@
 // ISO 20022 CAMT.053 statements (versions .001.02, .04 and .08), read with QXmlStreamReader:
-// per booked entry its amount and direction, booking date, the other party and the remittance
-// text.
+// the account of each statement in the file, and per booked entry its amount and direction,
+// booking date, the other party and the remittance text.
 #include "bank/BankCodes.h"
 #include "bank/Soorten.h"
 #include "bank/Verzamelaar.h"
 #include "bank/Waarden.h"
 
+#include <QBuffer>
 #include <QXmlStreamReader>
 
 #include <array>
 #include <utility>
 
 namespace {
+
+// A statement nests a dozen elements deep at most. A file that nests deeper is no statement; it
+// is refused before millions of nested elements fill the memory.
+constexpr qsizetype DiepsteNesting = 64;
+
+// A text no statement comes near; beyond it the rest of a text is dropped, so memory stays bounded.
+constexpr qsizetype LangsteTekst = 64 * 1024;
 
 // What one entry (Ntry) holds, gathered while its elements go by.
 struct Boeking {
@@ -80,19 +88,53 @@ void Boek(const Boeking &boeking, Verzamelaar &verzamelaar)
     verzamelaar.Voeg(std::move(post));
 }
 
+// The text of the element just opened, its child elements' text included; nothing when they
+// nest deeper than `ruimte` levels.
+std::optional<QString> Tekst(QXmlStreamReader &xml, qsizetype ruimte)
+{
+    QString tekst;
+    for (qsizetype diepte = 1; diepte > 0 && !xml.atEnd();) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (++diepte > ruimte)
+                return std::nullopt;
+            break;
+        case QXmlStreamReader::EndElement:
+            --diepte;
+            break;
+        case QXmlStreamReader::Characters:
+            tekst += xml.text().left(LangsteTekst - tekst.size());
+            break;
+        default:
+            break;
+        }
+    }
+    return tekst.trimmed();
+}
+
 std::optional<Bankafschrift> Lees(QByteArrayView bytes, const QStringList &)
 {
     Verzamelaar verzamelaar(QStringLiteral("Bank"), QStringLiteral("CAMT.053"));
     Bankafschrift &afschrift = verzamelaar.Afschrift();
     QString bic;
-    QXmlStreamReader xml(QByteArray::fromRawData(bytes.data(), bytes.size()));
+    // Through a device, so the reader decodes the file a piece at a time: given the bytes whole,
+    // it decodes them all at once into a text of twice their size.
+    QByteArray ruw = QByteArray::fromRawData(bytes.data(), bytes.size());
+    QBuffer bron(&ruw);
+    bron.open(QIODevice::ReadOnly);
+    QXmlStreamReader xml(&bron);
     QStringList pad; // the names of the open elements
     std::optional<Boeking> boeking;
+    bool teDiep = false;
     const auto onder = [&pad](QStringView naam) { return pad.contains(naam); };
-    const auto tekst
-        = [&xml] { return xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed(); };
+    // The text of the element just opened; read to its end, so it does not go onto `pad`.
+    const auto tekst = [&] {
+        const std::optional<QString> gelezen = Tekst(xml, DiepsteNesting - pad.size());
+        teDiep = teDiep || !gelezen;
+        return gelezen.value_or(QString());
+    };
 
-    while (!xml.atEnd() && !verzamelaar.Vol()) {
+    while (!xml.atEnd() && !verzamelaar.Vol() && !teDiep) {
         switch (xml.readNext()) {
         case QXmlStreamReader::DTD:
             // Entities are how an XML bomb grows; no bank's statement declares any.
@@ -115,28 +157,27 @@ std::optional<Bankafschrift> Lees(QByteArrayView bytes, const QStringList &)
                 continue;
             } else if (boeking && naam == u"Nm" && onder(u"RltdPties")) {
                 QString &partij = onder(u"Cdtr") ? boeking->crediteur : boeking->debiteur;
+                const QString gelezen = tekst(); // read to its end, taken or not
                 if ((onder(u"Cdtr") || onder(u"Dbtr")) && partij.isEmpty())
-                    partij = tekst();
-                else
-                    xml.skipCurrentElement();
+                    partij = gelezen;
                 continue;
             } else if (boeking && naam == u"IBAN" && onder(u"RltdPties")) {
                 QString &rekening
                     = onder(u"CdtrAcct") ? boeking->crediteurRekening : boeking->debiteurRekening;
+                const QString gelezen = tekst();
                 if ((onder(u"CdtrAcct") || onder(u"DbtrAcct")) && rekening.isEmpty())
-                    rekening = tekst();
-                else
-                    xml.skipCurrentElement();
+                    rekening = gelezen;
                 continue;
-            } else if (!boeking && naam == u"IBAN" && onder(u"Acct")
-                && afschrift.rekening.isEmpty()) {
-                afschrift.rekening = tekst();
+            } else if (!boeking && naam == u"IBAN" && onder(u"Acct")) {
+                verzamelaar.Rekening(tekst());
                 continue;
             } else if (!boeking && (naam == u"BIC" || naam == u"BICFI") && onder(u"Svcr")
                 && bic.isEmpty()) {
                 bic = tekst();
                 continue;
             }
+            if (pad.size() == DiepsteNesting)
+                return std::nullopt;
             pad.append(naam.toString());
             break;
         }
@@ -152,11 +193,13 @@ std::optional<Bankafschrift> Lees(QByteArrayView bytes, const QStringList &)
             break;
         }
     }
+    if (teDiep)
+        return std::nullopt;
     if (xml.hasError() && !verzamelaar.Vol()) {
         verzamelaar.Onleesbaar(static_cast<int>(xml.lineNumber()),
             QStringLiteral("het bestand is vanaf hier geen leesbare XML."), QString());
     }
-    afschrift.bank = EersteBank({ BankVanBic(bic), BankVanIban(afschrift.rekening) });
+    afschrift.bank = EersteBank({ BankVanBic(bic), BankVanIban(afschrift.rekeningen.value(0)) });
     return std::move(afschrift);
 }
 

@@ -80,8 +80,7 @@ Bankafschrift LeesCsv(QByteArrayView bytes, const CsvVorm &vorm)
             verzamelaar.Onleesbaar(regels.Nummer(), *reden, regel);
             continue;
         }
-        if (verzamelaar.Afschrift().rekening.isEmpty())
-            verzamelaar.Afschrift().rekening = velden[vorm.rekening].trimmed().toString();
+        verzamelaar.Rekening(velden[vorm.rekening]);
         post.regel = regels.Nummer();
         verzamelaar.Voeg(std::move(post));
     }

@@ -1,6 +1,7 @@
 #include "bank/Details.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -58,20 +59,94 @@ QStringView ZonderSlashes(QStringView waarde)
     return waarde.trimmed();
 }
 
-// The text after `label` up to the next label of the blocks form.
-QStringView NaLabel(QStringView tekst, QStringView label)
+// The remittance text of the slash form: "USTD//<text>" unstructured, "STRD/CUR/<ref>" a payment
+// reference (the issuer's code, then the reference).
+QString Mededeling(QStringView remi)
 {
-    const qsizetype begin = tekst.indexOf(label);
-    if (begin < 0)
-        return {};
-    QStringView waarde = tekst.sliced(begin + label.size());
-    for (const char16_t *volgend : { u"IBAN:", u"BIC:", u"Naam:", u"Omschrijving:", u"Kenmerk:",
-             u"Machtiging:", u"Incassant:" }) {
-        const qsizetype eind = waarde.indexOf(QStringView(volgend));
-        if (eind >= 0)
-            waarde.truncate(eind);
+    if (remi.startsWith(u"USTD"))
+        return ZonderSlashes(remi.sliced(4)).toString();
+    if (remi.startsWith(u"STRD/")) {
+        const QStringView kenmerk = remi.sliced(remi.lastIndexOf(u'/') + 1).trimmed();
+        if (remi.count(u'/') >= 2 && !kenmerk.isEmpty())
+            return QStringLiteral("Betalingskenmerk ").append(kenmerk);
     }
-    return waarde.trimmed();
+    return remi.toString();
+}
+
+// The first value of each part that matters in a labelled text, and the text before its first
+// label.
+struct Gelabeld {
+    bool gevonden = false;
+    QStringView voor;
+    std::optional<QStringView> naam, omschrijving, rekening;
+};
+
+struct Label {
+    QStringView tekst;
+    std::optional<QStringView> Gelabeld::*waarde; // nullptr for a part that is not used
+};
+
+// The labels of ING's notes (its Dutch and English site) and ABN AMRO's blocks. A value runs from
+// its label to the next. The notes of a card payment or a cash withdrawal are the terminal's data
+// only ("Pasvolgnr: … Transactie: … Term: …"): they hold no description.
+constexpr std::array<Label, 17> Labels { {
+    { u"Naam:", &Gelabeld::naam },
+    { u"Name:", &Gelabeld::naam },
+    { u"Omschrijving:", &Gelabeld::omschrijving },
+    { u"Description:", &Gelabeld::omschrijving },
+    { u"IBAN:", &Gelabeld::rekening },
+    { u"Pasvolgnr:", nullptr },
+    { u"Transactie:", nullptr },
+    { u"Term:", nullptr },
+    { u"BIC:", nullptr },
+    { u"Kenmerk:", nullptr },
+    { u"Reference:", nullptr },
+    { u"Machtiging ID:", nullptr },
+    { u"Machtiging:", nullptr },
+    { u"Incassant ID:", nullptr },
+    { u"Incassant:", nullptr },
+    { u"Valutadatum:", nullptr },
+    { u"Value date:", nullptr },
+} };
+
+// The label that ends at the colon `dubbelePunt`, at the start of a word, or nullptr.
+const Label *LabelTot(QStringView tekst, qsizetype dubbelePunt)
+{
+    for (const Label &label : Labels) {
+        const qsizetype begin = dubbelePunt + 1 - label.tekst.size();
+        if (begin >= 0 && (begin == 0 || tekst[begin - 1].isSpace())
+            && tekst.sliced(begin, label.tekst.size()) == label.tekst)
+            return &label;
+    }
+    return nullptr;
+}
+
+// One pass over the colons; only the first value of each kind is kept, so a text of many labels
+// costs no memory.
+Gelabeld LeesLabels(QStringView tekst)
+{
+    Gelabeld gelabeld;
+    const Label *open = nullptr;
+    qsizetype waardeBegin = 0;
+    const auto sluit = [&](qsizetype einde) {
+        const QStringView waarde = tekst.sliced(waardeBegin, einde - waardeBegin).trimmed();
+        if (!open)
+            gelabeld.voor = waarde;
+        else if (open->waarde && !(gelabeld.*open->waarde))
+            gelabeld.*open->waarde = waarde;
+    };
+    for (qsizetype dubbelePunt = tekst.indexOf(u':'); dubbelePunt >= 0;
+         dubbelePunt = tekst.indexOf(u':', dubbelePunt + 1)) {
+        const Label *label = LabelTot(tekst, dubbelePunt);
+        if (!label)
+            continue;
+        sluit(dubbelePunt + 1 - label->tekst.size());
+        gelabeld.gevonden = true;
+        open = label;
+        waardeBegin = dubbelePunt + 1;
+    }
+    sluit(tekst.size());
+    return gelabeld;
 }
 
 } // namespace
@@ -88,26 +163,35 @@ void LeesDetails(QStringView tekst, BankPost &post)
                 post.naam = ZonderSlashes(stuk.waarde).toString();
             } else if (stuk.sleutel == u"CNTP") {
                 const QList<QStringView> delen = ZonderSlashes(stuk.waarde).split(u'/');
-                if (delen.size() > 2)
+                if (delen.size() > 2 && post.naam.isEmpty())
                     post.naam = delen[2].trimmed().toString();
                 if (post.tegenrekening.isEmpty() && !delen.isEmpty())
                     post.tegenrekening = delen[0].trimmed().toString();
             } else if (stuk.sleutel == u"IBAN" && post.tegenrekening.isEmpty()) {
                 post.tegenrekening = ZonderSlashes(stuk.waarde).toString();
             } else if (stuk.sleutel == u"REMI") {
-                QStringView remi = ZonderSlashes(stuk.waarde);
-                if (remi.startsWith(u"USTD"))
-                    remi = ZonderSlashes(remi.sliced(4));
-                post.omschrijving = remi.toString();
+                post.omschrijving = Mededeling(ZonderSlashes(stuk.waarde));
             }
         }
         return;
     }
-    const QStringView naam = NaLabel(tekst, u"Naam:");
-    if (!naam.isEmpty()) {
-        post.naam = naam.toString();
-        post.omschrijving = NaLabel(tekst, u"Omschrijving:").toString();
+    const Gelabeld gelabeld = LeesLabels(tekst);
+    if (!gelabeld.gevonden) {
+        post.omschrijving = tekst.trimmed().toString();
         return;
     }
-    post.omschrijving = tekst.trimmed().toString();
+    if (post.naam.isEmpty())
+        post.naam = gelabeld.naam.value_or(QStringView()).toString();
+    if (post.tegenrekening.isEmpty())
+        post.tegenrekening = gelabeld.rekening.value_or(QStringView()).toString();
+    // Without a description of its own, the text before the labels: ABN AMRO's kind of transfer,
+    // and nothing for a card's notes.
+    post.omschrijving = gelabeld.omschrijving.value_or(gelabeld.voor).toString();
+}
+
+void DetailsUitOmschrijving(BankPost &post)
+{
+    const QString details = std::move(post.omschrijving);
+    post.omschrijving.clear();
+    LeesDetails(details, post);
 }

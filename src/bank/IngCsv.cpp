@@ -1,5 +1,7 @@
 // ING's export of a current account: the Dutch site's `;`-separated file of eleven quoted
-// columns, the English site's with English headers, and the older `,`-separated one of nine.
+// columns, the English site's with English headers, and the older `,`-separated one of nine. The
+// name is a column of its own; today's notes are labelled parts, of which the description is one.
+#include "bank/Details.h"
 #include "bank/Soorten.h"
 
 namespace {
@@ -39,6 +41,7 @@ std::optional<CsvVorm> Vorm(const QStringList &eerste)
     vorm.omschrijving = { Mededelingen };
     vorm.tegenrekening = Tegenrekening;
     vorm.rekening = Rekening;
+    vorm.verfijn = DetailsUitOmschrijving;
     return vorm;
 }
 

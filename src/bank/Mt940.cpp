@@ -89,6 +89,14 @@ std::optional<QString> LeesTransactie(QStringView veld, BankPost &post)
     return std::nullopt;
 }
 
+// A line that ends a message: "-" alone, or "-}" where the message stands in blocks (trailer
+// blocks may follow on the same line). A longer line that starts with "-" is text running on.
+bool EindeBericht(QStringView regel)
+{
+    regel = regel.trimmed();
+    return regel == u"-" || regel.startsWith(u"-}");
+}
+
 // The own account from ":25:", without the currency some banks write after it.
 QString Rekening(QStringView veld)
 {
@@ -141,8 +149,8 @@ std::optional<Bankafschrift> Lees(QByteArrayView bytes, const QStringList &eerst
             detailsOpen = false;
         } else if (!tag.isEmpty()) {
             sluitPost();
-            if (tag == u"25" && afschrift.rekening.isEmpty())
-                afschrift.rekening = Rekening(veld);
+            if (tag == u"25")
+                verzamelaar.Rekening(Rekening(veld));
         }
         tag.clear();
         veld.clear();
@@ -157,7 +165,7 @@ std::optional<Bankafschrift> Lees(QByteArrayView bytes, const QStringList &eerst
             tag = nieuweTag.toString();
             veld = regel.sliced(nieuweTag.size() + 2).toString();
             veldRegel = regels.Nummer();
-        } else if (regel.startsWith(u'-') || regel.startsWith(u'{') || regel.startsWith(u'}')) {
+        } else if (EindeBericht(regel) || regel.startsWith(u'{') || regel.startsWith(u'}')) {
             sluitVeld(); // the end of a message, or a header block
         } else if (!tag.isEmpty() && veld.size() < LangsteVeld) {
             veld += regel.left(LangsteVeld - veld.size());
@@ -166,7 +174,7 @@ std::optional<Bankafschrift> Lees(QByteArrayView bytes, const QStringList &eerst
     sluitVeld();
     sluitPost();
 
-    afschrift.bank = EersteBank({ BankVanIban(afschrift.rekening), BankUitKop(eerste) });
+    afschrift.bank = EersteBank({ BankVanIban(afschrift.rekeningen.value(0)), BankUitKop(eerste) });
     return std::move(afschrift);
 }
 

@@ -1,5 +1,6 @@
-// The CSV of SNS, ASN and RegioBank: no header, 19 fields separated by commas, texts in single
-// quotes, amounts signed with a decimal point. The own account tells which of the three.
+// The CSV of SNS, ASN and RegioBank: no header, 19 fields separated by commas, amounts signed
+// with a decimal point. Some exports quote a few texts in single quotes, others none, so the kind
+// is known by its shape alone; the own account tells which of the three.
 #include "bank/BankCodes.h"
 #include "bank/Soorten.h"
 #include "bank/Waarden.h"
@@ -12,8 +13,8 @@ std::optional<CsvVorm> Vorm(const QStringList &eerste)
 {
     Velden velden;
     velden.Splits(eerste.value(0), u',', u'\'');
-    if (velden.Aantal() <= Omschrijving || !eerste.value(0).startsWith(u'\'')
-        || !LeesDatum(velden[Datum], u"DD-MM-JJJJ"))
+    if (velden.Aantal() <= Omschrijving || !LeesDatum(velden[Datum], u"DD-MM-JJJJ")
+        || !IsIban(velden[Rekening]) || !LeesCenten(velden[Bedrag], u'.'))
         return std::nullopt;
     CsvVorm vorm;
     const QString bank = BankVanIban(velden[Rekening]);

@@ -1,5 +1,31 @@
 #include "bank/Velden.h"
 
+namespace {
+
+// Where the field quoted at `open` ends: the first quote before `grens` that is not one of a
+// doubled pair and stands before blanks and then the separator or the end of the line; -1 when
+// there is none.
+qsizetype Sluiting(
+    QStringView regel, qsizetype open, qsizetype grens, QChar scheiding, QChar aanhaling)
+{
+    const qsizetype n = regel.size();
+    for (qsizetype i = regel.indexOf(aanhaling, open + 1); i >= 0 && i < grens;
+         i = regel.indexOf(aanhaling, i + 1)) {
+        if (i + 1 < n && regel[i + 1] == aanhaling) {
+            ++i;
+            continue;
+        }
+        qsizetype na = i + 1;
+        while (na < n && regel[na] == u' ')
+            ++na;
+        if (na == n || regel[na] == scheiding)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
 void Velden::Splits(QStringView regel, QChar scheiding, QChar aanhaling)
 {
     SplitsIn(regel, scheiding, aanhaling);
@@ -16,27 +42,33 @@ void Velden::SplitsIn(QStringView regel, QChar scheiding, QChar aanhaling)
     QChar *uit = m_tekst.data();
     QChar *const begin = uit;
     m_plekken.clear();
-    qsizetype i = 0;
     const qsizetype n = regel.size();
+    // Once no quote closes a field up to the end of the line, a later field can close only within
+    // the quotes it opens with (as '' does): the rest of the line is searched at most once.
+    bool geenSluiting = false;
+    qsizetype i = 0;
     while (true) {
         QChar *veld = uit;
-        bool inAanhaling = false;
-        for (; i < n; ++i) {
-            const QChar c = regel[i];
-            if (inAanhaling) {
-                if (c != aanhaling)
-                    *uit++ = c;
-                else if (i + 1 < n && regel[i + 1] == aanhaling)
-                    *uit++ = regel[++i];
-                else
-                    inAanhaling = false;
-            } else if (c == scheiding) {
-                break;
-            } else if (c == aanhaling) {
-                inAanhaling = true;
-            } else {
-                *uit++ = c;
+        qsizetype sluiting = -1;
+        if (i < n && regel[i] == aanhaling) {
+            qsizetype grens = i;
+            while (geenSluiting && grens < n && regel[grens] == aanhaling)
+                ++grens;
+            sluiting = Sluiting(regel, i, geenSluiting ? grens : n, scheiding, aanhaling);
+            geenSluiting = geenSluiting || sluiting < 0;
+        }
+        if (sluiting >= 0) {
+            for (++i; i < sluiting; ++i) {
+                *uit++ = regel[i];
+                if (regel[i] == aanhaling && i + 1 < sluiting && regel[i + 1] == aanhaling)
+                    ++i;
             }
+            i = regel.indexOf(scheiding, sluiting);
+            if (i < 0)
+                i = n;
+        } else {
+            for (; i < n && regel[i] != scheiding; ++i)
+                *uit++ = regel[i];
         }
         m_plekken.emplace_back(veld - begin, uit - veld);
         // No bank writes this many columns; a line of junk costs no more than this.

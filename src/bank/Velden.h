@@ -6,9 +6,12 @@
 #include <utility>
 #include <vector>
 
-// The fields of one line of a bank's CSV file. A field in quotes may hold the separator and a
-// doubled quote stands for one. A line that is quoted as a whole, its quotes doubled (as some
-// exports write every line), is unwrapped first. The buffers are kept from line to line.
+// The fields of one line of a bank's CSV file, quoted or bare alike. A field that starts with a
+// quote runs to the quote that stands before the next separator (or the end of the line): it may
+// hold the separator and other quotes, and a doubled quote stands for one. A quote elsewhere is
+// text, as is the first quote of a field that never closes ("'t Hoen"). A line that is quoted as
+// a whole, its quotes doubled (as some exports write every line), is unwrapped first. The buffers
+// are kept from line to line.
 class Velden {
 public:
     // Fields beyond this many are left out.

@@ -23,6 +23,20 @@ void Verzamelaar::Onleesbaar(int regel, QString reden, QStringView tekst)
     m_afschrift.onleesbaar.push_back({ regel, std::move(reden), std::move(getoond) });
 }
 
+void Verzamelaar::Rekening(QStringView rekening)
+{
+    rekening = rekening.trimmed();
+    // Nearly every row names the account of the row before it; that costs no copy.
+    if (rekening.isEmpty()
+        || (!m_afschrift.rekeningen.isEmpty() && m_afschrift.rekeningen.back() == rekening))
+        return;
+    QString nieuw = rekening.toString();
+    if (m_rekeningen.contains(nieuw))
+        return;
+    m_rekeningen.insert(nieuw);
+    m_afschrift.rekeningen.append(std::move(nieuw));
+}
+
 bool Verzamelaar::Vol() const
 {
     return static_cast<int>(m_afschrift.onleesbaar.size()) >= HoogstensOnleesbaar;

@@ -2,6 +2,7 @@
 
 #include "bank/Bankafschrift.h"
 
+#include <QSet>
 #include <QStringView>
 
 // Gathers what a reader reads into a statement. A file of mostly unreadable rows is junk, not a
@@ -14,6 +15,8 @@ public:
 
     void Voeg(BankPost post) { m_afschrift.posten.push_back(std::move(post)); }
     void Onleesbaar(int regel, QString reden, QStringView tekst);
+    // An own account the file names; each is kept once, in the order they come.
+    void Rekening(QStringView rekening);
     // Too many unreadable rows: the reader stops here.
     bool Vol() const;
 
@@ -21,4 +24,5 @@ public:
 
 private:
     Bankafschrift m_afschrift;
+    QSet<QString> m_rekeningen; // those in m_afschrift.rekeningen, found at once in any file
 };

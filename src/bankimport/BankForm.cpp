@@ -145,8 +145,7 @@ BankForm::~BankForm() = default;
 void BankForm::BouwKop(const Bankafschrift &afschrift)
 {
     QStringList kop { afschrift.bank };
-    if (!afschrift.rekening.isEmpty())
-        kop << afschrift.rekening;
+    kop << afschrift.rekeningen;
     if (const QString periode = Periode(afschrift); !periode.isEmpty())
         kop << periode;
     RekeningLabel = MaakBreedLabel(this, "RekeningLabel", kop.join(QStringLiteral(", ")),

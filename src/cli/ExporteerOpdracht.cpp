@@ -3,13 +3,14 @@
 #include "cli/OpdrachtLijst.h"
 #include "common/Bedrag.h"
 #include "common/Csv.h"
+#include "common/CsvBestand.h"
 #include "common/ItemModel.h"
+#include "common/Programma.h"
 #include "lists/LijstBestand.h"
 #include "platform/SafeWrite.h"
 #include "platform/WriteError.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QIODevice>
 #include <QTextStream>
 
@@ -53,6 +54,10 @@ bool SchrijfCsv(QIODevice &uit, const ItemRijen &rijen, QString *fout)
 Afloop Exporteer(const Programma &programma, const QString &lijst, const QString &bestand,
     QTextStream &uit, QTextStream &fout)
 {
+    if (!MagCsvWorden(programma, bestand)) {
+        fout << CsvGeweigerd() << '\n';
+        return Geweigerd;
+    }
     QString reden;
     const std::optional<OpdrachtLijst> gelezen
         = LeesOpdrachtLijst(programma, lijst, QStringLiteral("er is niets geëxporteerd"), &reden);
@@ -61,15 +66,7 @@ Afloop Exporteer(const Programma &programma, const QString &lijst, const QString
         return Geweigerd;
     }
     if (!gelezen->bestaat) {
-        fout << QStringLiteral("De lijst \"%1\" bestaat niet.").arg(lijst) << '\n';
-        return Geweigerd;
-    }
-    // Written over its own list file, the month would be gone.
-    if (QFileInfo(bestand).canonicalFilePath()
-        == QFileInfo(LijstPad(programma, lijst)).canonicalFilePath()) {
-        fout << QStringLiteral("\"%1\" is het bestand van de lijst zelf; kies een ander bestand.")
-                    .arg(QDir::toNativeSeparators(bestand))
-             << '\n';
+        fout << QStringLiteral("De lijst \"%1\" bestaat niet.").arg(gelezen->naam) << '\n';
         return Geweigerd;
     }
     if (!writeFileSafely(
@@ -82,7 +79,7 @@ Afloop Exporteer(const Programma &programma, const QString &lijst, const QString
         return Geweigerd;
     }
     uit << QStringLiteral("De lijst \"%1\" is geëxporteerd naar \"%2\".")
-               .arg(lijst, QDir::toNativeSeparators(bestand))
+               .arg(gelezen->naam, QDir::toNativeSeparators(bestand))
         << '\n';
     return Gedaan;
 }

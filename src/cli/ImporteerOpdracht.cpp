@@ -16,16 +16,15 @@ QString Aantal(qsizetype aantal, const char *een, const char *meer)
 }
 
 // "ING (CSV): 14 posten toegevoegd aan "2026 Maart", 3 stonden er al in."
-QString Verslag(const Bankafschrift &afschrift, const ImporteerOpdracht &opdracht, qsizetype nieuw,
-    qsizetype alIn)
+QString Verslag(const Bankafschrift &afschrift, const ImporteerOpdracht &opdracht,
+    const QString &lijst, qsizetype nieuw, qsizetype alIn)
 {
     const char *toegevoegd = "toegevoegd aan";
     if (opdracht.proef)
         toegevoegd = nieuw == 1 ? "zou worden toegevoegd aan" : "zouden worden toegevoegd aan";
-    QString tekst
-        = QStringLiteral("%1: %2 %3 \"%4\", %5 er al in")
-              .arg(afschrift.Naam(), Aantal(nieuw, "post", "posten"), QLatin1String(toegevoegd),
-                  opdracht.lijst, Aantal(alIn, "stond", "stonden"));
+    QString tekst = QStringLiteral("%1: %2 %3 \"%4\", %5 er al in")
+                        .arg(afschrift.Naam(), Aantal(nieuw, "post", "posten"),
+                            QLatin1String(toegevoegd), lijst, Aantal(alIn, "stond", "stonden"));
     if (!afschrift.onleesbaar.empty()) {
         tekst += QStringLiteral(", %1 overgeslagen")
                      .arg(Aantal(static_cast<qsizetype>(afschrift.onleesbaar.size()),
@@ -93,14 +92,13 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
     const qsizetype bekend = static_cast<qsizetype>(posten.size()) - nieuw;
 
     // With nothing new the file stays as it is, and no empty list is made.
-    if (!opdracht.proef && nieuw > 0
-        && !SaveLijst(programma, lijst->rijen, opdracht.lijst, &reden)) {
+    if (!opdracht.proef && nieuw > 0 && !SaveLijst(programma, lijst->rijen, lijst->naam, &reden)) {
         fout << reden << '\n';
         fout << QStringLiteral("De lijst \"%1\" is ongewijzigd; er is niets toegevoegd.")
-                    .arg(opdracht.lijst)
+                    .arg(lijst->naam)
              << '\n';
         return Geweigerd;
     }
-    uit << Verslag(*afschrift, opdracht, nieuw, bekend) << '\n';
+    uit << Verslag(*afschrift, opdracht, lijst->naam, nieuw, bekend) << '\n';
     return Gedaan;
 }

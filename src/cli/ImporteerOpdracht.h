@@ -13,7 +13,7 @@ class QTextStream;
 // `geldlog importeer <bestand> <lijst>`: the new transactions of a bank file added to a list.
 struct ImporteerOpdracht {
     QString bestand; // the bank file
-    QString lijst; // the list's name, as in the save dialog
+    QString lijst; // the list's name as typed, taken as the save dialog takes it
     // Only the transactions booked in this month; the day is ignored.
     std::optional<QDate> maand;
     bool proef = false; // show what would be added, write nothing

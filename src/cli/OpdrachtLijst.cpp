@@ -8,20 +8,20 @@
 std::optional<OpdrachtLijst> LeesOpdrachtLijst(
     const Programma &programma, const QString &naam, const QString &gevolg, QString *fout)
 {
-    if (QString reden = LijstNaamFout(naam); !reden.isEmpty()) {
-        *fout = std::move(reden);
+    std::optional<QString> gekozen = GetypteLijstNaam(naam, fout);
+    if (!gekozen)
         return std::nullopt;
-    }
-    const QString pad = LijstPad(programma, naam);
+    const QString pad = LijstPad(programma, *gekozen);
     if (!QFileInfo(pad).exists())
-        return OpdrachtLijst {};
+        return OpdrachtLijst { std::move(*gekozen), {}, false };
     QFile bestand(pad);
     std::optional<ItemRijen> rijen;
     if (bestand.open(QIODevice::ReadOnly))
         rijen = LeesVolledigeLijst(bestand);
     if (!rijen) {
-        *fout = QStringLiteral("De lijst \"%1\" is niet volledig te lezen; %2.").arg(naam, gevolg);
+        *fout = QStringLiteral("De lijst \"%1\" is niet volledig te lezen; %2.")
+                    .arg(*gekozen, gevolg);
         return std::nullopt;
     }
-    return OpdrachtLijst { std::move(*rijen), true };
+    return OpdrachtLijst { std::move(*gekozen), std::move(*rijen), true };
 }

@@ -1,5 +1,6 @@
 #include "cli/Opdrachtregel.h"
 
+#include "bank/BankBestand.h"
 #include "bank/Bankafschrift.h"
 #include "cli/ExporteerOpdracht.h"
 #include "cli/ImporteerOpdracht.h"
@@ -12,6 +13,8 @@
 #include "platform/QtPrinter.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextStream>
 
@@ -28,6 +31,10 @@ const QString Zoeken = QStringLiteral("zoek");
 // The names of the options that are answered without a command, as the parser knows them.
 const QStringList HulpNamen { QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help") };
 const QStringList VersieNamen { QStringLiteral("v"), QStringLiteral("version") };
+const QString MaandNaam = QStringLiteral("maand");
+const QString ProefNaam = QStringLiteral("proef");
+const QString CsvNaam = QStringLiteral("csv");
+const QString JaarNaam = QStringLiteral("jaar");
 
 // An option's name as typed: "-h", "--help".
 QString OptieTekst(const QString &naam)
@@ -35,12 +42,41 @@ QString OptieTekst(const QString &naam)
     return (naam.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + naam;
 }
 
+bool IsOptie(const QString &woord)
+{
+    return woord.size() > 1 && woord.startsWith(u'-');
+}
+
+// One of Geldlog's own options as typed: "-h", "--maand=2026-03".
+bool IsEigenOptie(const QString &woord)
+{
+    const QString getypt = woord.section(u'=', 0, 0);
+    const auto isDeze = [&getypt](const QString &naam) { return OptieTekst(naam) == getypt; };
+    return std::any_of(HulpNamen.begin(), HulpNamen.end(), isDeze)
+        || std::any_of(VersieNamen.begin(), VersieNamen.end(), isDeze) || isDeze(MaandNaam)
+        || isDeze(ProefNaam) || isDeze(CsvNaam) || isDeze(JaarNaam);
+}
+
+bool IsOpdrachtNaam(const QString &woord)
+{
+    return woord == Importeren || woord == Exporteren || woord == Overzien || woord == JaarOverzien
+        || woord == Zoeken;
+}
+
+// Whether a word that names no command is meant as a file: it names a folder or an extension.
+bool NoemtBestand(const QString &woord)
+{
+    return woord.contains(u'/') || woord.contains(QDir::separator()) || woord.contains(u'.');
+}
+
 QString HulpTekst()
 {
     QString tekst = QStringLiteral(
-        "Gebruik: geldlog [opdracht]\n"
+        "Gebruik: geldlog [bankafschrift]\n"
+        "       geldlog <opdracht> ...\n"
         "\n"
-        "Zonder opdracht opent Geldlog zijn venster.\n"
+        "Zonder opdracht opent Geldlog zijn venster, met een bankafschrift ook het venster\n"
+        "\"Bankafschrift inlezen\".\n"
         "\n"
         "Opdrachten:\n"
         "  importeer <bestand> <lijst>      Zet de nieuwe posten van een bankafschrift in de\n"
@@ -111,6 +147,31 @@ QString OnleesbareOpties(const QCommandLineParser &parser)
         "jaar (--jaar JJJJ); --proef, --csv, --help en --version nemen niets.");
 }
 
+// Words that name no command: a bank file that the window would have shown, or a mistake.
+Afloop GeenOpdracht(const QStringList &woorden, QTextStream &fout)
+{
+    const QString &eerste = woorden.first();
+    if (!NoemtBestand(eerste) && !QFileInfo::exists(eerste)) {
+        fout << QStringLiteral(
+            "Onbekende opdracht \"%1\". \"geldlog --help\" toont wat Geldlog kent.")
+                    .arg(eerste)
+             << '\n';
+        return VerkeerdGebruik;
+    }
+    if (woorden.size() > 1)
+        return VerkeerdGebruikt(
+            fout, QStringLiteral("Geldlog leest één bankafschrift tegelijk in."));
+    QString reden;
+    if (!LeesBankBestand(eerste, &reden)) {
+        fout << reden << '\n';
+        return Geweigerd;
+    }
+    // A readable file with an option before it ("geldlog --proef afschrift.csv").
+    return VerkeerdGebruikt(fout,
+        QStringLiteral("Geldlog toont een bankafschrift in zijn venster; "
+                       "\"geldlog importeer <bestand> <lijst>\" zet het in een lijst."));
+}
+
 // The services a command never uses, for a program value that needs them.
 struct ZonderVenster {
     QtMessageBoxes berichten;
@@ -125,11 +186,10 @@ bool IsOpdracht(const QStringList &argumenten)
     if (argumenten.size() < 2)
         return false;
     const QString &eerste = argumenten[1];
-    const auto isOptie = [&](const QString &naam) { return OptieTekst(naam) == eerste; };
-    return eerste == Importeren || eerste == Exporteren || eerste == Overzien
-        || eerste == JaarOverzien || eerste == Zoeken
-        || std::any_of(HulpNamen.begin(), HulpNamen.end(), isOptie)
-        || std::any_of(VersieNamen.begin(), VersieNamen.end(), isOptie);
+    // Qt takes its own options for the window: -platform, -style, -session …
+    if (IsOptie(eerste))
+        return IsEigenOptie(eerste);
+    return IsOpdrachtNaam(eerste) || argumenten.size() > 2 || !QFileInfo::exists(eerste);
 }
 
 Afloop VoerOpdrachtUit(
@@ -138,13 +198,13 @@ Afloop VoerOpdrachtUit(
     QCommandLineParser parser;
     const QCommandLineOption hulp(HulpNamen, QStringLiteral("Toont deze hulp."));
     const QCommandLineOption versie(VersieNamen, QStringLiteral("Toont de versie."));
-    const QCommandLineOption maand(QStringLiteral("maand"),
-        QStringLiteral("Alleen de posten van die maand."), QStringLiteral("JJJJ-MM"));
+    const QCommandLineOption maand(
+        MaandNaam, QStringLiteral("Alleen de posten van die maand."), QStringLiteral("JJJJ-MM"));
     const QCommandLineOption proef(
-        QStringLiteral("proef"), QStringLiteral("Toont wat er zou worden toegevoegd."));
-    const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("Als CSV."));
-    const QCommandLineOption jaar(QStringLiteral("jaar"),
-        QStringLiteral("Alleen de posten van dat jaar."), QStringLiteral("JJJJ"));
+        ProefNaam, QStringLiteral("Toont wat er zou worden toegevoegd."));
+    const QCommandLineOption csv(CsvNaam, QStringLiteral("Als CSV."));
+    const QCommandLineOption jaar(
+        JaarNaam, QStringLiteral("Alleen de posten van dat jaar."), QStringLiteral("JJJJ"));
     parser.addOptions({ hulp, versie, maand, proef, csv, jaar });
     if (!parser.parse(argumenten))
         return VerkeerdGebruikt(fout, OnleesbareOpties(parser));
@@ -161,6 +221,8 @@ Afloop VoerOpdrachtUit(
     if (opdracht.isEmpty())
         return VerkeerdGebruikt(fout, QStringLiteral("Geef een opdracht."));
     const QString &naam = opdracht.first();
+    if (!IsOpdrachtNaam(naam))
+        return GeenOpdracht(opdracht, fout);
     if (naam != Importeren && (parser.isSet(maand) || parser.isSet(proef))) {
         return VerkeerdGebruikt(
             fout, QStringLiteral("De opties --maand en --proef horen bij \"importeer\"."));
@@ -221,5 +283,6 @@ Afloop VoerOpdrachtUit(
         }
         return Zoek(programma, opdracht[1], gekozen, uit, fout);
     }
-    return VerkeerdGebruikt(fout, QStringLiteral("Onbekende opdracht \"%1\".").arg(naam));
+    Q_UNREACHABLE();
+    return VerkeerdGebruik;
 }

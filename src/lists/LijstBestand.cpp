@@ -101,6 +101,10 @@ template<typename Neem> bool LeesGroepen(QIODevice &in, const Neem &neem, ItemRi
     bool heel = true;
     while (!bestand.atEnd()) {
         const QByteArrayView datum = bestand.readBytes();
+        // An empty last line, as an editor may leave it, is no group cut off: opening the list
+        // passes over it too.
+        if (datum.isEmpty() && bestand.atEnd())
+            break;
         // A group not taken is passed over without decoding it.
         const bool overslaan = !neem(datum);
         if (overslaan ? !SlaOver(bestand, ItemRijen::AantalCellen)
@@ -214,6 +218,16 @@ QString LijstNaamFout(const QString &naam)
     if ((naam + Extensie).toUtf8().size() > 255)
         return QStringLiteral("De naam is te lang.");
     return {};
+}
+
+std::optional<QString> GetypteLijstNaam(const QString &invoer, QString *fout)
+{
+    QString naam = invoer.trimmed();
+    if (QString reden = LijstNaamFout(naam); !reden.isEmpty()) {
+        *fout = std::move(reden);
+        return std::nullopt;
+    }
+    return naam;
 }
 
 QStringList LijstBestanden(const Programma &programma)

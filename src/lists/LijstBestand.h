@@ -33,11 +33,16 @@ ItemRijen LeesLijst(QIODevice &in, const DatumKeuze &neem);
 // reading the device failed.
 std::optional<qint64> LeesSaldo(QIODevice &in);
 // Every group of both kinds, in the order of the file; nothing when the file ends inside a group
-// or reading failed. For whoever writes the list back: nothing of it may get lost.
+// (an empty last line starts none) or reading failed. For whoever writes the list back: nothing
+// of it may get lost.
 std::optional<ItemRijen> LeesVolledigeLijst(QIODevice &in);
 
 // "" when `naam` can be a file name in the Data folder, else the Dutch reason why not.
 QString LijstNaamFout(const QString &naam);
+
+// The name typed for a list as saving takes it: without the white space around it. Nothing when
+// saving refuses it, with the reason in `fout` ("Naam ontbreekt!" or what LijstNaamFout says).
+std::optional<QString> GetypteLijstNaam(const QString &invoer, QString *fout);
 
 // The list files in Data, "<naam>.lst", in the order of every sorted list.
 QStringList LijstBestanden(const Programma &programma);

@@ -84,19 +84,15 @@ void SaveForm::SaveKnopClick()
 
     Programma &programma = m_hoofd.programma();
     MessageBoxes &berichten = programma.Berichten();
-    const QString naam = Text1->text().trimmed();
-    if (naam.isEmpty()) {
-        berichten.tell(this, QStringLiteral("Naam ontbreekt!"), QStringLiteral("Error"),
-            MessageBoxes::Icon::Critical);
-        Text1->setFocus();
-        return;
-    }
     // A name that cannot be a file name is refused before anything on disk is touched.
-    if (const QString fout = LijstNaamFout(naam); !fout.isEmpty()) {
-        berichten.tell(this, fout, QStringLiteral("Error"), MessageBoxes::Icon::Critical);
+    QString weigering;
+    const std::optional<QString> gekozen = GetypteLijstNaam(Text1->text(), &weigering);
+    if (!gekozen) {
+        berichten.tell(this, weigering, QStringLiteral("Error"), MessageBoxes::Icon::Critical);
         Text1->setFocus();
         return;
     }
+    const QString &naam = *gekozen;
 
     // Another saved list of that name would be gone with all its entries: only on Ja. The
     // list's own file is simply brought up to date.

@@ -1,5 +1,6 @@
 #include "reports/JaaroverzichtForm.h"
 
+#include "common/CsvBestand.h"
 #include "common/Opmaak.h"
 #include "common/Programma.h"
 #include "controls/MaakKnop.h"
@@ -19,7 +20,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -202,12 +202,8 @@ void JaaroverzichtForm::CsvKnop_Click()
             QStringLiteral("Het jaaroverzicht is niet opgeslagen.\n") + reden,
             QStringLiteral("Geldlog"), MessageBoxes::Icon::Critical);
     };
-    // A spreadsheet file in Geldlog's own folders could take the place of a list or the settings.
-    const QString map = QFileInfo(pad).absoluteDir().canonicalPath();
-    if (map == QDir(m_programma.ProgrammaMap()).canonicalPath()
-        || map == QDir(m_programma.DataMap()).canonicalPath()) {
-        meld(QStringLiteral("\"%1\" ligt in een map van Geldlog zelf; kies een andere map.")
-                 .arg(QDir::toNativeSeparators(pad)));
+    if (!MagCsvWorden(m_programma, pad)) {
+        meld(CsvGeweigerd());
         return;
     }
     QString reden;

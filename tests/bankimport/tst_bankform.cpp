@@ -30,7 +30,7 @@ Bankafschrift Afschrift()
     Bankafschrift afschrift;
     afschrift.bank = u"ING"_qs;
     afschrift.soort = u"CSV"_qs;
-    afschrift.rekening = u"NL20INGB0001234567"_qs;
+    afschrift.rekeningen = { u"NL20INGB0001234567"_qs };
     afschrift.posten = {
         Post(2, QDate(2026, 2, 27), u"Werkgever BV"_qs, u"Salaris februari"_qs, 234550),
         Post(3, QDate(2026, 3, 2), u"Albert Heijn"_qs, u"Boodschappen"_qs, -2380),

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 #include <QTextStream>
 
@@ -48,15 +49,23 @@ class TestOpdrachtregel : public QObject {
     std::unique_ptr<TestProgramma> m_test;
     QString m_afschrift; // a bank file beside the Data folder
 
-    Uitkomst Draai(QStringList argumenten)
+    // The command line as the program gets it, its name first.
+    QStringList Regel(QStringList argumenten)
     {
-        for (QString &argument : argumenten)
-            argument.replace(u"%afschrift"_qs, m_afschrift).replace(u"%data"_qs, m_test->dataMap());
+        for (QString &argument : argumenten) {
+            argument.replace(u"%afschrift"_qs, m_afschrift)
+                .replace(u"%data"_qs, m_test->dataMap())
+                .replace(u"%map"_qs, m_test->map());
+        }
+        return QStringList { u"geldlog"_qs } + argumenten;
+    }
+
+    Uitkomst Draai(const QStringList &argumenten)
+    {
         Uitkomst afloop;
         QTextStream uit(&afloop.uit);
         QTextStream fout(&afloop.fout);
-        afloop.status
-            = VoerOpdrachtUit(m_test->map(), QStringList { u"geldlog"_qs } + argumenten, uit, fout);
+        afloop.status = VoerOpdrachtUit(m_test->map(), Regel(argumenten), uit, fout);
         return afloop;
     }
 
@@ -78,8 +87,9 @@ private Q_SLOTS:
     void tweedeImportVoegtNietsToe()
     {
         // The list holds a coffee already, and the fixed costs' group that a command keeps.
-        m_test->schrijfData(u"2026 Maart.lst"_qs, Huur + Koffie);
-        const QStringList importeer { u"importeer"_qs, u"%afschrift"_qs, u"2026 Maart"_qs };
+        // The empty last line that an editor may leave is no entry cut off.
+        m_test->schrijfData(u"2026 Maart.lst"_qs, Huur + Koffie + "\r\n");
+        QStringList importeer { u"importeer"_qs, u"%afschrift"_qs, u"2026 Maart"_qs };
         const QString onleesbaar = u"Regel 6: het bedrag \"12,5x\" is onleesbaar.\n"_qs;
 
         Uitkomst eerste = Draai(importeer);
@@ -91,12 +101,16 @@ private Q_SLOTS:
         const QByteArray na = Huur + Koffie + Boodschappen + Koffie + Salaris;
         QCOMPARE(m_test->leesData(u"2026 Maart.lst"_qs), na);
 
+        // The name as the save dialog takes it: the same list.
+        importeer.last() = u" 2026 Maart "_qs;
         Uitkomst tweede = Draai(importeer);
         QCOMPARE(tweede.status, 0);
         QCOMPARE(tweede.uit,
             u"ING (CSV): 0 posten toegevoegd aan \"2026 Maart\", 4 stonden er al in, "
             "1 onleesbare regel overgeslagen.\n"_qs);
         QCOMPARE(m_test->leesData(u"2026 Maart.lst"_qs), na);
+        QCOMPARE(
+            QDir(m_test->dataMap()).entryList(QDir::Files), QStringList { u"2026 Maart.lst"_qs });
     }
 
     // Only March's transactions, shown and not written.
@@ -137,10 +151,18 @@ private Q_SLOTS:
             << u"Regel 6: het bedrag \"12,5x\" is onleesbaar.\nKan %data2026 Maart.lst niet "
                u"schrijven: het bestand wordt te groot voor deze "
                "schijf.\nDe lijst \"2026 Maart\" is ongewijzigd; er is niets toegevoegd.\n"_qs;
-        QTest::newRow("exporteer over de lijst zelf")
-            << QStringList { u"exporteer"_qs, u"2026 Maart"_qs, u"%data2026 Maart.lst"_qs }
-            << Afschrift << false
-            << u"\"%data2026 Maart.lst\" is het bestand van de lijst zelf; kies een ander bestand.\n"_qs;
+        QTest::newRow("naam van blanco's")
+            << QStringList { u"importeer"_qs, u"%afschrift"_qs, u"  "_qs } << Afschrift << false
+            << u"Naam ontbreekt!\n"_qs;
+        // Every way into Data, and a list's name anywhere.
+        const QString eigenMap = u"Geldlog schrijft geen CSV in zijn eigen map Data.\n"_qs;
+        for (const QString &doel :
+            { u"%data2026 Maart.lst"_qs, u"%datamaart.csv"_qs, u"%datanieuw/maart.csv"_qs,
+                u"%data../Data/maart.csv"_qs, u"Data/maart.csv"_qs, u"%map/naar-data/maart.csv"_qs,
+                u"%map/naar-lijst.csv"_qs, u"%map/MAART.LST"_qs, u"%map/Geldlog.ini"_qs }) {
+            QTest::addRow("exporteer naar %s", qPrintable(doel)) << QStringList { u"exporteer"_qs,
+                u"2026 Maart"_qs, doel } << Afschrift << false << eigenMap;
+        }
     }
 
     void weigert()
@@ -155,6 +177,11 @@ private Q_SLOTS:
                                                                          : "");
         m_test->schrijfData(u"2026 Maart.lst"_qs, lijst);
         SchrijfAfschrift(afschrift);
+        // Links into Data, and the program's folder as the working folder.
+        QVERIFY(QFile::link(m_test->dataMap(), m_test->map() + u"/naar-data"_qs));
+        QVERIFY(QFile::link(
+            m_test->dataMap() + u"2026 Maart.lst"_qs, m_test->map() + u"/naar-lijst.csv"_qs));
+        QVERIFY(QDir::setCurrent(m_test->map()));
 
         Uitkomst afloop;
         {
@@ -167,6 +194,9 @@ private Q_SLOTS:
         QCOMPARE(m_test->leesData(u"2026 Maart.lst"_qs), lijst);
         QCOMPARE(QDir(m_test->dataMap()).entryList(QDir::Files | QDir::Hidden),
             QStringList { u"2026 Maart.lst"_qs });
+        QCOMPARE(QDir(m_test->map()).entryList(QDir::Files | QDir::Hidden),
+            (QStringList { u"afschrift.csv"_qs, u"naar-lijst.csv"_qs }));
+        QVERIFY(QFileInfo(m_test->map() + u"/naar-lijst.csv"_qs).isSymLink());
     }
 
     void exporteert()
@@ -175,7 +205,7 @@ private Q_SLOTS:
         m_test->schrijfData(u"Mei.lst"_qs,
             Groep("2026-05-01", "Koffie; met \"slagroom\"", "", "12,5") + Huur
                 + Groep("2026-05-02", "=SOM(A1:A9)", "abc", "")
-                + Groep("2026-05-03", "Caf\xE9", "1234,56", ""));
+                + Groep("2026-05-03", "Caf\xE9", "1234,56", "") + "\r\n");
         const QString csv = m_test->map() + u"/mei.csv"_qs;
         const Uitkomst afloop = Draai({ u"exporteer"_qs, u"Mei"_qs, csv });
         QCOMPARE(afloop.status, 0);
@@ -188,6 +218,39 @@ private Q_SLOTS:
             "2026-05-01;\"Koffie; met \"\"slagroom\"\"\";;12,50\r\n"
             "2026-05-02;'=SOM(A1:A9);0,00;\r\n"
             "2026-05-03;Caf\xC3\xA9;1234,56;\r\n");
+    }
+
+    // The window takes no arguments or one file that exists; anything else is answered without
+    // a display.
+    void vensterOfOpdracht_data()
+    {
+        QTest::addColumn<QStringList>("argumenten");
+        QTest::addColumn<int>("status"); // -1: the window
+        QTest::addColumn<QString>("fout");
+        QTest::newRow("niets") << QStringList() << -1 << QString();
+        QTest::newRow("bankafschrift") << QStringList { u"%afschrift"_qs } << -1 << QString();
+        QTest::newRow("optie van Qt")
+            << QStringList { u"-platform"_qs, u"xcb"_qs, u"%afschrift"_qs } << -1 << QString();
+        QTest::newRow("onbekend woord")
+            << QStringList { u"maand"_qs, u"2025-03"_qs } << 2
+            << u"Onbekende opdracht \"maand\". \"geldlog --help\" toont wat Geldlog kent.\n"_qs;
+        QTest::newRow("bestand dat er niet is")
+            << QStringList { u"/x/bestaatniet.csv"_qs } << 1
+            << u"Het bestand \"/x/bestaatniet.csv\" bestaat niet.\n"_qs;
+    }
+
+    void vensterOfOpdracht()
+    {
+        QFETCH(QStringList, argumenten);
+        QFETCH(int, status);
+        QFETCH(QString, fout);
+        QCOMPARE(IsOpdracht(Regel(argumenten)), status >= 0);
+        if (status < 0)
+            return;
+        const Uitkomst afloop = Draai(argumenten);
+        QCOMPARE(afloop.status, status);
+        QCOMPARE(afloop.fout, fout);
+        QCOMPARE(afloop.uit, QString());
     }
 
     void overzicht()
