@@ -58,12 +58,7 @@ char *SchrijfRegel(char *uit, QStringView tekst)
 // Passes over the next `aantal` lines; false when the file ends before: the group is cut off.
 bool SlaOver(TextLines &bestand, int aantal)
 {
-    for (int i = 0; i < aantal; ++i) {
-        if (bestand.atEnd())
-            return false;
-        bestand.skipLine();
-    }
-    return true;
+    return bestand.skipLines(aantal) == 0;
 }
 
 // The next line of a group into `regel`; false when the file ends before it.

@@ -18,14 +18,15 @@ int Teken(char c)
     return static_cast<unsigned char>(c);
 }
 
-// The whole number of exactly those characters, or -1 when one is no digit.
-template<typename Tekst> int Getal(Tekst cijfers)
+// The whole number of the characters from `van` up to `tot`, or -1 when one is no digit.
+template<typename Tekst> int Getal(const Tekst &tekst, qsizetype van, qsizetype tot)
 {
     int getal = 0;
-    for (const auto c : cijfers) {
-        if (Teken(c) < '0' || Teken(c) > '9')
+    for (qsizetype i = van; i < tot; ++i) {
+        const auto cijfer = static_cast<unsigned>(Teken(tekst[i]) - '0');
+        if (cijfer > 9)
             return -1;
-        getal = getal * 10 + (Teken(c) - '0');
+        getal = getal * 10 + static_cast<int>(cijfer);
     }
     return getal;
 }
@@ -45,8 +46,7 @@ template<typename Tekst> std::optional<PostDatum> LeesDatum(Tekst tekst)
     }
     if (Teken(tekst[4]) != '-' || Teken(tekst[7]) != '-')
         return std::nullopt;
-    const PostDatum datum { Getal(tekst.first(4)), Getal(tekst.sliced(5, 2)),
-        Getal(tekst.sliced(8)) };
+    const PostDatum datum { Getal(tekst, 0, 4), Getal(tekst, 5, 7), Getal(tekst, 8, tekst.size()) };
     if (datum.jaar < 1 || datum.maand < 1 || datum.maand > 12 || datum.dag < 1 || datum.dag > 31)
         return std::nullopt;
     return datum;
