@@ -27,9 +27,11 @@ printf '%s\r\n' 2026-03-02 "Bakker - Brood" "" 3,15 "$SEPARATOR" \
 geldlog_command 1 importeer "$PROGRAM_DIR/geldlog" "2026 Maart"
 [[ $OUT == "Dit bestand is geen bankafschrift dat Geldlog kent."* ]] || fail "refusal said: $OUT"
 geldlog_command 2 importeer "$bank"
-geldlog_command 2 jaar 2025
-[[ $OUT == 'Onbekende opdracht "jaar". "geldlog --help" toont wat Geldlog kent.' ]] ||
+geldlog_command 2 maand 2025-03
+[[ $OUT == 'Onbekende opdracht "maand". "geldlog --help" toont wat Geldlog kent.' ]] ||
     fail "an unknown word said: $OUT"
+geldlog_command 2 jaar 20x6
+[[ $OUT == 'Het jaar "20x6" is geen jaartal.'* ]] || fail "a year that is no year said: $OUT"
 geldlog_command 1 "$E2E_TMP/bestaatniet.csv"
 [[ $OUT == "Het bestand \"$E2E_TMP/bestaatniet.csv\" bestaat niet." ]] ||
     fail "a missing file said: $OUT"

@@ -422,3 +422,47 @@ open_statement() {
     BANK=$(wait_window "$BANK_TITLE")
     [[ -n $BANK ]] || fail "the bank window did not open for $1"
 }
+
+# --- The window "Jaaroverzicht" (year-overview.sh, pictures.sh) -------------------------------
+# In the window: JaarKeuze (48,12,80,24), ZoekVak (212,12,280,24), CsvKnop (760,636,120,24).
+YEAR_TITLE=Jaaroverzicht
+YEAR_ZOEKVAK=(352 24)
+YEAR_CSV=(820 648)
+YEAR_CSV_TITLE="Jaaroverzicht opslaan als CSV"
+MONTHS=(Januari Februari Maart April Mei Juni Juli Augustus September Oktober November December)
+# What energy cost in each month, winter dearer than summer.
+ENERGY=(142,00 138,00 121,00 98,00 76,00 64,00 61,00 63,00 72,00 95,00 118,00 136,00)
+
+# household_year YEAR: a household's twelve months of YEAR, a list a month in Data: salary,
+# rent, insurance and energy, groceries every week (once written in lower case), child benefit
+# each quarter, holiday pay in May and the holiday in August.
+household_year() {
+    local year=$1 month day mm week cents
+    for month in {1..12}; do
+        printf -v mm '%02d' "$month"
+        {
+            printf '%s\r\n' "$year-$mm-01" Salaris "2345,50" "" "$SEPARATOR" \
+                "$year-$mm-01" Huur "" "825,00" "$SEPARATOR" \
+                "$year-$mm-03" Zorgverzekering "" "138,20" "$SEPARATOR" \
+                "$year-$mm-05" Energie "" "${ENERGY[month - 1]}" "$SEPARATOR"
+            for week in 1 2 3 4; do
+                printf -v day '%02d' $((week * 7 - 1))
+                cents=$((6000 + (month * 731 + week * 1379 + year) % 4500))
+                printf '%s\r\n' "$year-$mm-$day" \
+                    "$( ((week == 3 && month % 4 == 0)) && echo "albert heijn" || echo "Albert Heijn")" \
+                    "" "$((cents / 100)),$(printf '%02d' $((cents % 100)))" "$SEPARATOR"
+            done
+            ((month % 3 != 1)) || printf '%s\r\n' "$year-$mm-12" Kinderbijslag "287,40" "" "$SEPARATOR"
+            ((month != 5)) || printf '%s\r\n' "$year-05-24" Vakantiegeld "1876,40" "" "$SEPARATOR"
+            ((month != 8)) || printf '%s\r\n' "$year-08-02" Vakantie "" "1450,00" "$SEPARATOR"
+        } >"$DATA/$year ${MONTHS[month - 1]}.lst"
+    done
+}
+
+# open_year_overview: Ctrl+J in the main window; sets YEAR to the window "Jaaroverzicht".
+open_year_overview() {
+    xdotool windowfocus --sync "$MAIN"
+    xdotool key ctrl+j
+    YEAR=$(wait_window "$YEAR_TITLE")
+    [[ -n $YEAR ]] || fail "Ctrl+J opened no year overview"
+}

@@ -95,3 +95,12 @@ open_statement "$E2E_TMP/afschrift.csv"
 sleep 0.5
 window_shot "$BANK" bank-window
 answer "$BANK_TITLE" Escape
+
+# The year overview over three years of a household's months.
+for year in 2024 2025 2026; do
+    household_year "$year"
+done
+open_year_overview
+sleep 0.5
+window_shot "$YEAR" year-overview
+answer "$YEAR_TITLE" Escape

@@ -24,6 +24,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 #include "printing/PrinterForm.h"
+#include "reports/JaaroverzichtForm.h"
 #include "settings/EditForm.h"
 
 #include <QCloseEvent>
@@ -110,6 +111,8 @@ Main::Main(Programma &programma, Tonen tonen)
     setAcceptDrops(true);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this), &QShortcut::activated, this,
         &Main::KiesBankafschrift);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), this), &QShortcut::activated, this,
+        [this] { ToonJaaroverzicht(m_programma, this); });
 }
 
 Main::~Main() = default;
@@ -240,6 +243,12 @@ void Main::BouwSaldoPaneel()
 
     m_showKnop = MaakKnop(m_frame4, QStringLiteral("ShowKnop"), QStringLiteral("Show"),
         QStringLiteral(" Bekijk alle bestanden "), twips::rect(2400, 1500, 990, 360));
+    // In the room under "Show", beside the table: the year per description.
+    m_jaarKnop = MaakKnop(m_frame4, QStringLiteral("JaaroverzichtKnop"),
+        QStringLiteral("Per omschrijving..."), QStringLiteral(" Jaaroverzicht per omschrijving "),
+        twips::rect(2400, 1980, 2100, 360));
+    connect(
+        m_jaarKnop, &VistaButton::Click, this, [this] { ToonJaaroverzicht(m_programma, this); });
     m_list1
         = MaakLijst(m_frame4, "List1", twips::rect(195, 1500, 2100, 3885), QColor(210, 210, 150));
     ZetKleur(*m_list1, QPalette::Text, QColor(30, 30, 30));

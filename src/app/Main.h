@@ -107,6 +107,7 @@ private:
 
     QLabel *m_label10 = nullptr;
     VistaButton *m_showKnop = nullptr;
+    VistaButton *m_jaarKnop = nullptr;
     QTreeView *m_list1 = nullptr;
     QLabel *m_label11 = nullptr;
     QLabel *m_label12 = nullptr;

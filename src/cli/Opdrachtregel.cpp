@@ -4,7 +4,9 @@
 #include "bank/Bankafschrift.h"
 #include "cli/ExporteerOpdracht.h"
 #include "cli/ImporteerOpdracht.h"
+#include "cli/JaarOpdracht.h"
 #include "cli/OverzichtOpdracht.h"
+#include "cli/ZoekOpdracht.h"
 #include "common/Programma.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
@@ -23,12 +25,16 @@ namespace {
 const QString Importeren = QStringLiteral("importeer");
 const QString Exporteren = QStringLiteral("exporteer");
 const QString Overzien = QStringLiteral("overzicht");
+const QString JaarOverzien = QStringLiteral("jaar");
+const QString Zoeken = QStringLiteral("zoek");
 
 // The names of the options that are answered without a command, as the parser knows them.
 const QStringList HulpNamen { QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help") };
 const QStringList VersieNamen { QStringLiteral("v"), QStringLiteral("version") };
 const QString MaandNaam = QStringLiteral("maand");
 const QString ProefNaam = QStringLiteral("proef");
+const QString CsvNaam = QStringLiteral("csv");
+const QString JaarNaam = QStringLiteral("jaar");
 
 // An option's name as typed: "-h", "--help".
 QString OptieTekst(const QString &naam)
@@ -48,12 +54,13 @@ bool IsEigenOptie(const QString &woord)
     const auto isDeze = [&getypt](const QString &naam) { return OptieTekst(naam) == getypt; };
     return std::any_of(HulpNamen.begin(), HulpNamen.end(), isDeze)
         || std::any_of(VersieNamen.begin(), VersieNamen.end(), isDeze) || isDeze(MaandNaam)
-        || isDeze(ProefNaam);
+        || isDeze(ProefNaam) || isDeze(CsvNaam) || isDeze(JaarNaam);
 }
 
 bool IsOpdrachtNaam(const QString &woord)
 {
-    return woord == Importeren || woord == Exporteren || woord == Overzien;
+    return woord == Importeren || woord == Exporteren || woord == Overzien || woord == JaarOverzien
+        || woord == Zoeken;
 }
 
 // Whether a word that names no command is meant as a file: it names a folder or an extension.
@@ -79,6 +86,12 @@ QString HulpTekst()
         "      --proef                      Toont wat er zou worden toegevoegd; schrijft niets.\n"
         "  exporteer <lijst> <bestand.csv>  Schrijft de lijst als CSV voor een rekenblad.\n"
         "  overzicht                        Het saldo van elke opgeslagen lijst en het totaal.\n"
+        "  jaar <JJJJ>                      Per omschrijving wat er in elke maand van dat jaar\n"
+        "                                   binnenkwam en uitging, met de totalen.\n"
+        "      --csv                        Als CSV voor een rekenblad.\n"
+        "  zoek <tekst>                     Elke post waarvan de omschrijving de tekst bevat,\n"
+        "                                   met datum, lijst en bedrag, en hun totaal.\n"
+        "      --jaar JJJJ                  Alleen de posten van dat jaar.\n"
         "\n"
         "Opties:\n"
         "  -h, --help                       Toont deze hulp.\n"
@@ -108,6 +121,20 @@ std::optional<QDate> Maand(const QString &tekst)
     return QDate(gevonden.captured(1).toInt(), gevonden.captured(2).toInt(), 1);
 }
 
+// "2026" as a year; nothing for any other text.
+std::optional<int> Jaartal(const QString &tekst)
+{
+    static const QRegularExpression vorm(QStringLiteral("^\\d{4}$"));
+    if (!vorm.match(tekst).hasMatch() || tekst.toInt() == 0)
+        return std::nullopt;
+    return tekst.toInt();
+}
+
+QString GeenJaartal(const QString &tekst)
+{
+    return QStringLiteral("Het jaar \"%1\" is geen jaartal.").arg(tekst);
+}
+
 // What the parser could not take, in Dutch: its own texts are English.
 QString OnleesbareOpties(const QCommandLineParser &parser)
 {
@@ -116,8 +143,8 @@ QString OnleesbareOpties(const QCommandLineParser &parser)
             .arg(OptieTekst(parser.unknownOptionNames().first()));
     }
     return QStringLiteral(
-        "De opties zijn niet te lezen: --maand neemt een maand (--maand JJJJ-MM), "
-        "--proef, --help en --version nemen niets.");
+        "De opties zijn niet te lezen: --maand neemt een maand (--maand JJJJ-MM), --jaar een "
+        "jaar (--jaar JJJJ); --proef, --csv, --help en --version nemen niets.");
 }
 
 // Words that name no command: a bank file that the window would have shown, or a mistake.
@@ -175,7 +202,10 @@ Afloop VoerOpdrachtUit(
         MaandNaam, QStringLiteral("Alleen de posten van die maand."), QStringLiteral("JJJJ-MM"));
     const QCommandLineOption proef(
         ProefNaam, QStringLiteral("Toont wat er zou worden toegevoegd."));
-    parser.addOptions({ hulp, versie, maand, proef });
+    const QCommandLineOption csv(CsvNaam, QStringLiteral("Als CSV."));
+    const QCommandLineOption jaar(
+        JaarNaam, QStringLiteral("Alleen de posten van dat jaar."), QStringLiteral("JJJJ"));
+    parser.addOptions({ hulp, versie, maand, proef, csv, jaar });
     if (!parser.parse(argumenten))
         return VerkeerdGebruikt(fout, OnleesbareOpties(parser));
     if (parser.isSet(hulp)) {
@@ -197,6 +227,10 @@ Afloop VoerOpdrachtUit(
         return VerkeerdGebruikt(
             fout, QStringLiteral("De opties --maand en --proef horen bij \"importeer\"."));
     }
+    if (naam != JaarOverzien && parser.isSet(csv))
+        return VerkeerdGebruikt(fout, QStringLiteral("De optie --csv hoort bij \"jaar\"."));
+    if (naam != Zoeken && parser.isSet(jaar))
+        return VerkeerdGebruikt(fout, QStringLiteral("De optie --jaar hoort bij \"zoek\"."));
     ZonderVenster diensten;
     const Programma programma(programmaMap, diensten.berichten, diensten.klok, diensten.printers);
 
@@ -227,6 +261,27 @@ Afloop VoerOpdrachtUit(
         if (opdracht.size() != 1)
             return VerkeerdGebruikt(fout, QStringLiteral("Gebruik: geldlog overzicht"));
         return Overzicht(programma, uit, fout);
+    }
+    if (naam == JaarOverzien) {
+        if (opdracht.size() != 2)
+            return VerkeerdGebruikt(fout, QStringLiteral("Gebruik: geldlog jaar <JJJJ> [--csv]"));
+        const std::optional<int> gekozen = Jaartal(opdracht[1]);
+        if (!gekozen)
+            return VerkeerdGebruikt(fout, GeenJaartal(opdracht[1]));
+        return Jaar(programma, *gekozen, parser.isSet(csv), uit, fout);
+    }
+    if (naam == Zoeken) {
+        if (opdracht.size() != 2) {
+            return VerkeerdGebruikt(
+                fout, QStringLiteral("Gebruik: geldlog zoek <tekst> [--jaar JJJJ]"));
+        }
+        std::optional<int> gekozen;
+        if (parser.isSet(jaar)) {
+            gekozen = Jaartal(parser.value(jaar));
+            if (!gekozen)
+                return VerkeerdGebruikt(fout, GeenJaartal(parser.value(jaar)));
+        }
+        return Zoek(programma, opdracht[1], gekozen, uit, fout);
     }
     Q_UNREACHABLE();
     return VerkeerdGebruik;

@@ -7,7 +7,8 @@
 
 class QTextStream;
 
-// Geldlog without a window: `geldlog importeer|exporteer|overzicht …`, `--help`, `--version`.
+// Geldlog without a window: `geldlog importeer|exporteer|overzicht|jaar|zoek …`, `--help`,
+// `--version`.
 
 // Whether the arguments (the program's name first) are for a command rather than the window,
 // told without a display. The window takes none, one file that exists (as "Openen met" starts it)

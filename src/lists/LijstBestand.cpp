@@ -27,6 +27,12 @@ const QString Extensie = LijstExtensie;
 // Written in pieces of this size, so a long list never needs its whole file in memory.
 constexpr qsizetype Blok = 256 * 1024;
 
+// The fixed costs' groups are dated "-".
+bool VasteLast(QByteArrayView datum)
+{
+    return datum.size() == 1 && datum.front() == '-';
+}
+
 // Only the blanks are removed from the date, not tabs or other white space.
 QStringView ZonderSpaties(QStringView tekst)
 {
@@ -53,12 +59,7 @@ char *SchrijfRegel(char *uit, QStringView tekst)
 // Passes over the next `aantal` lines; false when the file ends before: the group is cut off.
 bool SlaOver(TextLines &bestand, int aantal)
 {
-    for (int i = 0; i < aantal; ++i) {
-        if (bestand.atEnd())
-            return false;
-        bestand.skipLine();
-    }
-    return true;
+    return bestand.skipLines(aantal) == 0;
 }
 
 // The next line of a group into `regel`; false when the file ends before it.
@@ -84,9 +85,9 @@ bool LeesGroep(TextLines &bestand, QByteArrayView datum, ItemRijen &rijen)
     return SlaOver(bestand, 1);
 }
 
-// Reads the groups of the kind `soort` into `rijen`, every group when no kind is given; true when
-// the file ended after a complete group and reading it did not fail.
-bool LeesGroepen(QIODevice &in, std::optional<Groepen> soort, ItemRijen &rijen)
+// Reads the groups whose date line `neem` takes into `rijen`; true when the file ended after a
+// complete group and reading it did not fail.
+template<typename Neem> bool LeesGroepen(QIODevice &in, const Neem &neem, ItemRijen &rijen)
 {
     // Room for the rows a file of this size usually holds, so their records are not copied again
     // and again while they grow. The texts need no such guess: their block grows in place.
@@ -100,9 +101,8 @@ bool LeesGroepen(QIODevice &in, std::optional<Groepen> soort, ItemRijen &rijen)
         // passes over it too.
         if (datum.isEmpty() && bestand.atEnd())
             break;
-        // A group of the other kind is passed over without decoding it.
-        const bool overslaan
-            = soort && (datum == QByteArrayView("-")) != (*soort == Groepen::VasteLasten);
+        // A group not taken is passed over without decoding it.
+        const bool overslaan = !neem(datum);
         if (overslaan ? !SlaOver(bestand, ItemRijen::AantalCellen)
                       : !LeesGroep(bestand, datum, rijen)) {
             rijen.Verwerp();
@@ -151,7 +151,20 @@ bool SchrijfLijst(QIODevice &uit, const ItemRijen &rijen, QString *fout)
 ItemRijen LeesLijst(QIODevice &in, Groepen soort)
 {
     ItemRijen rijen;
-    LeesGroepen(in, soort, rijen);
+    if (soort == Groepen::VasteLasten)
+        LeesGroepen(
+            in, [](QByteArrayView datum) { return datum == QByteArrayView("-"); }, rijen);
+    else
+        LeesGroepen(
+            in, [](QByteArrayView datum) { return datum != QByteArrayView("-"); }, rijen);
+    return rijen;
+}
+
+ItemRijen LeesLijst(QIODevice &in, const DatumKeuze &neem)
+{
+    ItemRijen rijen;
+    LeesGroepen(
+        in, [&neem](QByteArrayView datum) { return !VasteLast(datum) && neem(datum); }, rijen);
     return rijen;
 }
 
@@ -181,7 +194,8 @@ std::optional<qint64> LeesSaldo(QIODevice &in)
 std::optional<ItemRijen> LeesVolledigeLijst(QIODevice &in)
 {
     ItemRijen rijen;
-    if (!LeesGroepen(in, std::nullopt, rijen))
+    if (!LeesGroepen(
+            in, [](QByteArrayView) { return true; }, rijen))
         return std::nullopt;
     return rijen;
 }

@@ -1,7 +1,12 @@
 #pragma once
 
 #include <QColor>
+#include <QSizeF>
 #include <QString>
+
+#include <functional>
+
+class QPainter;
 
 // A printer as the pages are described: a font, a text colour and a position in twips from the
 // top left corner of the printable area, text printed there with y the top of its line, new
@@ -31,6 +36,11 @@ public:
     virtual void Print(const QString &text) = 0;
     // How wide the text stands on paper in the current font, in twips.
     virtual int TextWidth(const QString &text) = 0;
+    // Draws a picture into the area of `width` by `height` twips whose top left corner is at the
+    // current position: `draw` paints on a surface of `size` units, stretched over the area.
+    virtual void Draw(int width, int height, const QSizeF &size,
+        const std::function<void(QPainter &painter)> &draw)
+        = 0;
     virtual void NewPage() = 0;
     // Ends the document and hands it over. False, with the reason in Dutch when there is one,
     // when the job failed at any step.

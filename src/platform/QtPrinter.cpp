@@ -136,6 +136,20 @@ int QtPrinter::TextWidth(const QString &text)
         std::ceil(m_metrics->horizontalAdvance(text) * TwipsPerInch / m_printer->resolution()));
 }
 
+void QtPrinter::Draw(
+    int width, int height, const QSizeF &size, const std::function<void(QPainter &painter)> &draw)
+{
+    if (!Begin() || size.isEmpty())
+        return;
+    m_painter.save();
+    m_painter.translate(ToDevice(CurrentX()), ToDevice(CurrentY()));
+    m_painter.scale(ToDevice(width) / size.width(), ToDevice(height) / size.height());
+    draw(m_painter);
+    m_painter.restore();
+    // The picture may have left another font on the painter.
+    m_fontOnPainter = false;
+}
+
 void QtPrinter::NewPage()
 {
     if (Begin() && !m_printer->newPage())

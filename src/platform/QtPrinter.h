@@ -27,6 +27,8 @@ public:
 
     void Print(const QString &text) override;
     int TextWidth(const QString &text) override;
+    void Draw(int width, int height, const QSizeF &size,
+        const std::function<void(QPainter &painter)> &draw) override;
     void NewPage() override;
     bool EndDoc(QString *error) override;
 

@@ -36,16 +36,50 @@ void TextLines::skipLine()
     readBytes();
 }
 
+int TextLines::skipLines(int count)
+{
+    // Where a clean start allows, the lines that end inside the chunk are passed in one loop.
+    if (!m_skipLf && m_longLine.isEmpty()) {
+        const char *const begin = m_chunk.constData();
+        const char *const end = begin + m_chunk.size();
+        const char *next = begin + m_pos;
+        for (; count > 0; --count) {
+            const char *stop = LineEnd(next, end);
+            // The byte after the terminator must be in the chunk too, to tell CR LF from a CR.
+            if (end - stop < 2)
+                break;
+            next = stop + (stop[0] == '\r' && stop[1] == '\n' ? 2 : 1);
+        }
+        m_pos = next - begin;
+    }
+    for (; count > 0; --count) {
+        if (atEnd())
+            break;
+        readBytes();
+    }
+    return count;
+}
+
 bool TextLines::fill()
 {
     m_chunk.resize(0);
     m_pos = 0;
     if (m_done)
         return false;
-    // A small file needs no large buffer: the overview reads a thousand of them.
+    // A small file needs no large buffer: the overview reads a thousand of them. Its size is
+    // asked once, and a file read up to it has ended without another read; one that says it is
+    // empty is read all the same, as files of the system say so whatever they hold.
     qint64 want = ChunkSize;
-    if (!m_device.isSequential())
-        want = std::clamp<qint64>(m_device.size() - m_device.pos(), 1, ChunkSize);
+    if (!m_device.isSequential()) {
+        if (m_size < 0)
+            m_size = m_device.size();
+        const qint64 rest = m_size - m_device.pos();
+        if (m_size > 0 && rest <= 0) {
+            m_done = true;
+            return false;
+        }
+        want = std::clamp<qint64>(rest, 1, ChunkSize);
+    }
     m_chunk.resize(want);
     const qint64 read = m_device.read(m_chunk.data(), want);
     if (read <= 0) {

@@ -24,6 +24,8 @@ public:
     void readLine(QString &line);
     // Passes over the next line without decoding it.
     void skipLine();
+    // Passes over the next `count` lines; returns how many of them the file did not hold.
+    int skipLines(int count);
     // The next line's bytes, undecoded; valid until the next call.
     QByteArrayView readBytes();
 
@@ -41,6 +43,7 @@ private:
     qsizetype m_pos = 0;
     QByteArray m_longLine; // a line that runs over the end of a chunk
     bool m_skipLf = false; // the last line ended at CR: a LF right after it belongs to it
+    qint64 m_size = -1; // of the file, once asked; not asked of a sequential device
     bool m_done = false;
     bool m_failed = false;
 };

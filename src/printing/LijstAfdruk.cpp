@@ -2,6 +2,7 @@
 
 #include "common/ItemModel.h"
 #include "platform/Printer.h"
+#include "printing/Passend.h"
 
 #include <QColor>
 
@@ -39,30 +40,6 @@ void PrintOp(Printer &printer, int x, int y, const QString &tekst)
     printer.SetCurrentX(x);
     printer.SetCurrentY(y);
     printer.Print(tekst);
-}
-
-// The text as far as it fits in `ruimte` twips in the printer's current font; a text cut short
-// ends in "…", after the last whole character before it.
-QString Passend(Printer &printer, const QString &tekst, int ruimte)
-{
-    if (printer.TextWidth(tekst) <= ruimte)
-        return tekst;
-    const QString weglating(u'…');
-    // The longest start that fits with the ellipsis, by halving: `past` fits, `te` does not.
-    qsizetype past = 0;
-    qsizetype te = tekst.size();
-    while (te - past > 1) {
-        const qsizetype midden = (past + te) / 2;
-        if (printer.TextWidth(tekst.left(midden) + weglating) <= ruimte)
-            past = midden;
-        else
-            te = midden;
-    }
-    if (past > 0 && tekst.at(past - 1).isHighSurrogate())
-        --past;
-    while (past > 0 && tekst.at(past - 1).isSpace())
-        --past;
-    return tekst.left(past) + weglating;
 }
 
 // An amount that ends at `rechts`. Every amount text that is not empty is printed: a

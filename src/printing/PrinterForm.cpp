@@ -5,11 +5,11 @@
 #include "common/Programma.h"
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
-#include "platform/BusyCursor.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Printers.h"
 #include "platform/Twips.h"
+#include "printing/HuidigePrinter.h"
 #include "printing/LijstAfdruk.h"
 
 #include <QCheckBox>
@@ -128,34 +128,17 @@ int PrinterForm::LiniaalBreedte(const QString &tekst)
 bool PrinterForm::PrintLijst()
 {
     Programma &programma = m_hoofd.programma();
-    MessageBoxes &berichten = programma.Berichten();
-    const auto mislukt = [&](const QString &reden) {
-        berichten.tell(this, QStringLiteral("Het afdrukken is mislukt.\n%1").arg(reden),
-            QStringLiteral("Error"), MessageBoxes::Icon::Critical);
-        return false;
-    };
-    const std::optional<InstalledPrinter> printer = programma.HuidigePrinter();
-    if (!printer)
-        return mislukt(QStringLiteral("Er is geen printer gekozen."));
-    if (!programma.SysteemPrinters().Installed().contains(*printer))
-        return mislukt(printerGoneReason(*printer));
-
     const QString naam = programma.Waarden().LijstNaam;
-    LijstAfdruk afdruk { naam, programma.Klok().now(), &m_hoofd.items(), m_hoofd.Label8().text(),
-        m_hoofd.InkLabel().text(), m_hoofd.UitLabel().text(), Check1->checkState() != Qt::Unchecked,
-        Check2->checkState() != Qt::Unchecked };
-
-    // The dialog stays with the busy pointer until the job is handed over.
-    BusyCursor zandloper;
-    QString fout;
-    const std::unique_ptr<Printer> taak = programma.SysteemPrinters().Open(
-        *printer, naam.isEmpty() ? QStringLiteral("Geldlog") : QStringLiteral("Geldlog ") + naam);
-    const bool gelukt = ::PrintLijst(
-        *taak, afdruk, [this](const QString &tekst) { return LiniaalBreedte(tekst); }, &fout);
-    zandloper.release();
-    if (!gelukt)
-        return mislukt(fout.isEmpty() ? QStringLiteral("De printer gaf geen reden.") : fout);
-    return true;
+    const LijstAfdruk afdruk { naam, programma.Klok().now(), &m_hoofd.items(),
+        m_hoofd.Label8().text(), m_hoofd.InkLabel().text(), m_hoofd.UitLabel().text(),
+        Check1->checkState() != Qt::Unchecked, Check2->checkState() != Qt::Unchecked };
+    return DrukAf(programma, this,
+        naam.isEmpty() ? QStringLiteral("Geldlog") : QStringLiteral("Geldlog ") + naam,
+        [&](Printer &printer, QString *fout) {
+            return ::PrintLijst(
+                printer, afdruk, [this](const QString &tekst) { return LiniaalBreedte(tekst); },
+                fout);
+        });
 }
 
 void PrinterForm::PrintKnop_Click()
@@ -168,21 +151,14 @@ void PrinterForm::PrintKnop_Click()
 void Afdrukken(HoofdVenster &hoofd, QWidget *parent)
 {
     Programma &programma = hoofd.programma();
-    Printers &systeem = programma.SysteemPrinters();
-    const QList<InstalledPrinter> printers = systeem.Installed();
-    if (printers.isEmpty()) {
-        programma.Berichten().tell(
-            parent, QStringLiteral("Er is geen printer geïnstalleerd."), QStringLiteral("Geldlog"));
+    const bool eerder = programma.HuidigePrinter().has_value();
+    if (!KiesHuidigePrinter(programma, parent))
         return;
-    }
-    if (const auto &huidige = programma.HuidigePrinter()) {
-        if (!printers.contains(*huidige))
-            programma.Berichten().tell(parent,
-                printerGoneReason(*huidige) + QStringLiteral("\nKies een andere printer."),
-                QStringLiteral("Geldlog"));
-    } else {
-        programma.ZetHuidigePrinter(systeem.SystemDefault().value_or(printers.first()));
-    }
+    if (eerder && !programma.SysteemPrinters().Installed().contains(*programma.HuidigePrinter()))
+        programma.Berichten().tell(parent,
+            printerGoneReason(*programma.HuidigePrinter())
+                + QStringLiteral("\nKies een andere printer."),
+            QStringLiteral("Geldlog"));
     PrinterForm form(hoofd, parent);
     form.exec();
 }

@@ -232,8 +232,8 @@ private Q_SLOTS:
         QTest::newRow("optie van Qt")
             << QStringList { u"-platform"_qs, u"xcb"_qs, u"%afschrift"_qs } << -1 << QString();
         QTest::newRow("onbekend woord")
-            << QStringList { u"jaar"_qs, u"2025"_qs } << 2
-            << u"Onbekende opdracht \"jaar\". \"geldlog --help\" toont wat Geldlog kent.\n"_qs;
+            << QStringList { u"maand"_qs, u"2025-03"_qs } << 2
+            << u"Onbekende opdracht \"maand\". \"geldlog --help\" toont wat Geldlog kent.\n"_qs;
         QTest::newRow("bestand dat er niet is")
             << QStringList { u"/x/bestaatniet.csv"_qs } << 1
             << u"Het bestand \"/x/bestaatniet.csv\" bestaat niet.\n"_qs;

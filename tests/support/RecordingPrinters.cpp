@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QPainter>
 
 namespace {
 
@@ -15,10 +16,23 @@ public:
 
     void Print(const QString &text) override
     {
-        if (m_taak.paginas == 0)
-            m_taak.paginas = 1;
+        Begin();
         m_taak.teksten.append({ m_taak.paginas, CurrentX(), CurrentY(), text, FontName(),
             FontSize(), FontBold(), ForeColor() });
+    }
+
+    void Draw(int width, int height, const QSizeF &size,
+        const std::function<void(QPainter &painter)> &draw) override
+    {
+        Begin();
+        GetekendePrent prent;
+        prent.pagina = m_taak.paginas;
+        prent.plaats = QRect(CurrentX(), CurrentY(), width, height);
+        prent.maat = size;
+        QPainter painter(&prent.prent);
+        draw(painter);
+        painter.end();
+        m_taak.prenten.append(prent);
     }
 
     // 100 twips a character, whatever the font, so a cut is easy to check by hand.
@@ -39,6 +53,12 @@ public:
     }
 
 private:
+    void Begin()
+    {
+        if (m_taak.paginas == 0)
+            m_taak.paginas = 1;
+    }
+
     Afdruktaak &m_taak;
     bool m_weigert;
 };
@@ -48,6 +68,6 @@ private:
 std::unique_ptr<Printer> RecordingPrinters::Open(
     const InstalledPrinter &printer, const QString &document)
 {
-    taken.push_back({ printer, document, {}, 0, false, false });
+    taken.push_back({ printer, document, {}, {}, 0, false, false });
     return std::make_unique<RecordingPrinter>(taken.back(), weigerend.contains(printer.key));
 }

@@ -1,0 +1,66 @@
+#include "cli/JaarOpdracht.h"
+
+#include "cli/Kolommen.h"
+#include "reports/JaarCsv.h"
+#include "reports/JaarTabel.h"
+#include "reports/Posten.h"
+
+#include <QBuffer>
+#include <QStringDecoder>
+#include <QTextStream>
+
+namespace {
+
+// A description longer than this is cut short, so one long text does not widen every line.
+constexpr qsizetype LangsteOmschrijving = 40;
+
+QString Kort(const QString &omschrijving)
+{
+    if (omschrijving.size() <= LangsteOmschrijving)
+        return omschrijving;
+    return omschrijving.left(LangsteOmschrijving - 1).trimmed() + u'…';
+}
+
+QStringList Cellen(const QString &omschrijving, const JaarRij &rij)
+{
+    QStringList cellen { omschrijving };
+    for (const Telling &maand : rij.maanden)
+        cellen.append(CelTekst(maand));
+    cellen.append(CelTekst(rij.jaar));
+    return cellen;
+}
+
+} // namespace
+
+Afloop Jaar(const Programma &programma, int jaar, bool csv, QTextStream &uit, QTextStream &fout)
+{
+    const Posten posten = LeesPosten(programma, jaar);
+    for (const QString &zin : NietMeegeteld(posten))
+        fout << zin << '\n';
+    const JaarTabel tabel = MaakJaarTabel(posten, jaar);
+    if (tabel.rijen.empty())
+        fout << GeenPosten(jaar) << '\n';
+    const std::vector<int> alle = GevondenRijen(tabel, u"");
+
+    if (csv) {
+        QBuffer bytes;
+        bytes.open(QIODevice::WriteOnly);
+        SchrijfJaarCsv(bytes, tabel, alle, nullptr);
+        // Decoded with its byte order mark, which the stream writes out again.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        uit << QString(utf8.decode(bytes.data()));
+        return Gedaan;
+    }
+    if (tabel.rijen.empty())
+        return Gedaan;
+    std::vector<QStringList> rijen { QStringList { QStringLiteral("Omschrijving") } + MaandKoppen()
+        + QStringList { QStringLiteral("Totaal") } };
+    for (const JaarRij &rij : tabel.rijen)
+        rijen.push_back(Cellen(Kort(rij.omschrijving), rij));
+    rijen.push_back(Cellen(QStringLiteral("Totaal"), Totaal(tabel, alle)));
+    std::vector<bool> rechts(14, true);
+    rechts[0] = false;
+    for (const QString &regel : Uitgelijnd(rijen, rechts))
+        uit << regel << '\n';
+    return Gedaan;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+#include <vector>
+
+// Rows of cells as lines for a terminal: every column as wide as its widest cell, two blanks
+// between the columns, the columns marked in `rechts` aligned to the right; no blanks at the end
+// of a line.
+QStringList Uitgelijnd(const std::vector<QStringList> &rijen, const std::vector<bool> &rechts);

@@ -1,0 +1,209 @@
+#include "reports/JaarAfdruk.h"
+
+#include "platform/Printer.h"
+#include "printing/Passend.h"
+#include "reports/Grafiek.h"
+#include "reports/JaarTabel.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+// The page, in twips from the top left of the printable area, as the list is printed.
+constexpr int Kantlijn = 300;
+constexpr int Rechts = 10800;
+constexpr int TitelY = 300;
+constexpr int TabelY = 990;
+constexpr int TabelYVolgendePagina = 690;
+constexpr int LaatsteRegel = 14800;
+constexpr int Tussenruimte = 120;
+constexpr int GrafiekHoogte = 4200;
+// The chart's surface: a twip of paper is a fifteenth of its unit, a pixel as on screen.
+constexpr double GrafiekSchaal = 15.0;
+constexpr double GrootsteLetter = 8.0;
+constexpr double KleinsteLetter = 5.5;
+// The least room a description keeps before the letters get smaller.
+constexpr int OmschrijvingRuimte = 2000;
+
+constexpr QColor TitelKleur(0, 0, 90);
+constexpr QColor TekstKleur(40, 0, 0);
+constexpr QColor Rood(170, 0, 0);
+constexpr QColor Grijs(110, 110, 110);
+
+void PrintOp(Printer &printer, int x, int y, const QString &tekst)
+{
+    printer.SetCurrentX(x);
+    printer.SetCurrentY(y);
+    printer.Print(tekst);
+}
+
+void Streep(Printer &printer, int y)
+{
+    printer.SetCurrentX(Kantlijn);
+    printer.SetCurrentY(y);
+    printer.Draw(Rechts - Kantlijn, 15, QSizeF(1, 1),
+        [](QPainter &painter) { painter.fillRect(QRectF(0, 0, 1, 1), TekstKleur); });
+}
+
+// Where the columns of amounts end, from the first month to the total.
+struct Kolommen {
+    int omschrijving = 0; // the room of the descriptions
+    std::array<int, 13> rechts {};
+};
+
+std::vector<const JaarRij *> Regels(const JaarAfdruk &afdruk, const JaarRij &totaal)
+{
+    std::vector<const JaarRij *> regels;
+    for (const int rij : afdruk.rijen)
+        regels.push_back(&afdruk.tabel->rijen[rij]);
+    regels.push_back(&totaal);
+    return regels;
+}
+
+// The columns in the printer's current font, each as wide as its widest text in bold.
+Kolommen MeetKolommen(Printer &printer, const std::vector<const JaarRij *> &regels)
+{
+    printer.SetFontBold(true);
+    int maand = 0;
+    for (const QString &kop : MaandKoppen())
+        maand = std::max(maand, printer.TextWidth(kop));
+    int totaal = printer.TextWidth(QStringLiteral("Totaal"));
+    for (const JaarRij *regel : regels) {
+        for (const Telling &telling : regel->maanden)
+            maand = std::max(maand, printer.TextWidth(CelTekst(telling)));
+        totaal = std::max(totaal, printer.TextWidth(CelTekst(regel->jaar)));
+    }
+    printer.SetFontBold(false);
+
+    Kolommen kolommen;
+    int x = Rechts;
+    kolommen.rechts[12] = x;
+    x -= totaal + Tussenruimte;
+    for (int m = 11; m >= 0; --m) {
+        kolommen.rechts[m] = x;
+        x -= maand + Tussenruimte;
+    }
+    kolommen.omschrijving = x - Kantlijn;
+    return kolommen;
+}
+
+void PrintRegel(Printer &printer, const Kolommen &kolommen, int y, const QString &omschrijving,
+    const std::array<QString, 13> &cellen, const std::array<bool, 13> &rood)
+{
+    printer.SetForeColor(TekstKleur);
+    PrintOp(printer, Kantlijn, y, Passend(printer, omschrijving, kolommen.omschrijving));
+    for (int kolom = 0; kolom < 13; ++kolom) {
+        printer.SetForeColor(rood[kolom] ? Rood : TekstKleur);
+        PrintOp(
+            printer, kolommen.rechts[kolom] - printer.TextWidth(cellen[kolom]), y, cellen[kolom]);
+    }
+    printer.SetForeColor(TekstKleur);
+}
+
+void PrintRij(Printer &printer, const Kolommen &kolommen, int y, const QString &omschrijving,
+    const JaarRij &rij)
+{
+    std::array<QString, 13> cellen;
+    std::array<bool, 13> rood {};
+    for (int kolom = 0; kolom < 13; ++kolom) {
+        const Telling &telling = kolom < 12 ? rij.maanden[kolom] : rij.jaar;
+        cellen[kolom] = CelTekst(telling);
+        rood[kolom] = telling.Saldo() < 0;
+    }
+    PrintRegel(printer, kolommen, y, omschrijving, cellen, rood);
+}
+
+void PrintKop(Printer &printer, const Kolommen &kolommen, int y, int regelHoogte)
+{
+    printer.SetFontBold(true);
+    std::array<QString, 13> koppen;
+    std::copy(MaandKoppen().begin(), MaandKoppen().end(), koppen.begin());
+    koppen[12] = QStringLiteral("Totaal");
+    PrintRegel(printer, kolommen, y, QStringLiteral("Omschrijving"), koppen, {});
+    printer.SetFontBold(false);
+    Streep(printer, y + regelHoogte);
+}
+
+} // namespace
+
+bool PrintJaar(Printer &printer, const JaarAfdruk &afdruk, QString *fout)
+{
+    printer.SetFontName(QStringLiteral("Arial"));
+    printer.SetFontBold(true);
+    printer.SetFontSize(11);
+    printer.SetForeColor(TitelKleur);
+    const QString tijd = afdruk.moment.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" / ")
+        + afdruk.moment.toString(QStringLiteral("dd-MM-yyyy"));
+    const int tijdX = Rechts - printer.TextWidth(tijd);
+    PrintOp(
+        printer, Kantlijn, TitelY, Passend(printer, afdruk.titel, tijdX - Tussenruimte - Kantlijn));
+    PrintOp(printer, tijdX, TitelY, tijd);
+    printer.SetForeColor(TekstKleur);
+    printer.SetFontBold(false);
+
+    const JaarRij totaal = afdruk.tabel ? Totaal(*afdruk.tabel, afdruk.rijen) : JaarRij {};
+    const std::vector<const JaarRij *> regels = afdruk.tabel && !afdruk.tabel->rijen.empty()
+        ? Regels(afdruk, totaal)
+        : std::vector<const JaarRij *> {};
+
+    int y = TabelY;
+    if (!regels.empty()) {
+        double letter = GrootsteLetter;
+        printer.SetFontSize(letter);
+        Kolommen kolommen = MeetKolommen(printer, regels);
+        while (kolommen.omschrijving < OmschrijvingRuimte && letter > KleinsteLetter) {
+            letter -= 0.5;
+            printer.SetFontSize(letter);
+            kolommen = MeetKolommen(printer, regels);
+        }
+        const int regelHoogte = static_cast<int>(letter * 20 * 1.4);
+
+        PrintKop(printer, kolommen, y, regelHoogte);
+        y += regelHoogte + 60;
+        for (std::size_t i = 0; i < regels.size(); ++i) {
+            const bool laatste = i + 1 == regels.size();
+            if (laatste) {
+                Streep(printer, y);
+                y += 60;
+                printer.SetFontBold(true);
+            }
+            PrintRij(printer, kolommen, y, regels[i]->omschrijving, *regels[i]);
+            y += regelHoogte;
+            // A full page gets its successor with the heads again, as long as rows follow.
+            if (!laatste && y + regelHoogte > LaatsteRegel) {
+                printer.NewPage();
+                y = TabelYVolgendePagina;
+                PrintKop(printer, kolommen, y, regelHoogte);
+                y += regelHoogte + 60;
+            }
+        }
+        printer.SetFontBold(false);
+    }
+
+    printer.SetFontSize(8);
+    printer.SetForeColor(Grijs);
+    for (const QString &zin : afdruk.nietMeegeteld) {
+        y += 60;
+        PrintOp(printer, Kantlijn, y, Passend(printer, zin, Rechts - Kantlijn));
+        y += 200;
+    }
+    printer.SetForeColor(TekstKleur);
+
+    if (afdruk.grafiek) {
+        y += 300;
+        if (y + GrafiekHoogte > LaatsteRegel) {
+            printer.NewPage();
+            y = TitelY;
+        }
+        const QSizeF maat((Rechts - Kantlijn) / GrafiekSchaal, GrafiekHoogte / GrafiekSchaal);
+        printer.SetCurrentX(Kantlijn);
+        printer.SetCurrentY(y);
+        printer.Draw(Rechts - Kantlijn, GrafiekHoogte, maat, [&](QPainter &painter) {
+            TekenGrafiek(
+                painter, QRectF(QPointF(0, 0), maat), afdruk.grafiekTitel, *afdruk.grafiek);
+        });
+    }
+    return printer.EndDoc(fout);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "common/ItemModel.h"
+
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+#include <vector>
+
+class Programma;
+
+// A date that can be read: "JJJJ-MM-DD" with a month of 01 to 12 and a day of 1 to 31, blanks
+// around it allowed. A date typed in another form, or none at all, cannot. The day is not checked
+// against the month: 2026-02-31 still tells the month it was meant for.
+struct PostDatum {
+    int jaar = 0;
+    int maand = 0;
+    int dag = 0;
+};
+
+// One entry that counts in the year overview and the search: it counts by its own date, not by
+// the name of its list (a list "Kas" spans months), each amount in whole cents as the window
+// counts it.
+struct Post {
+    PostDatum datum;
+    int lijst = 0; // its list in Posten::lijsten
+    int rij = 0; // its row in that list
+    qint64 inkomsten = 0;
+    qint64 uitgaven = 0;
+};
+
+// The entries of the lists in the Data folder, read once.
+struct Posten {
+    QStringList lijsten; // the lists read, by name, in the order of the folder
+    std::vector<ItemRijen> rijen; // their entries, which hold the texts
+    std::vector<Post> posten; // in the order of the lists and their rows
+    QStringList onleesbaar; // the lists that could not be read: nothing of them counts
+    int zonderDatum = 0; // the entries whose date cannot be read: they do not count
+
+    QStringView Tekst(const Post &post, ItemModel::Kolom kolom) const
+    {
+        return rijen[post.lijst].Cel(post.rij, kolom);
+    }
+};
+
+// Reads every list in the Data folder; with `jaar` only the entries of that year are kept.
+// The fixed costs' groups dated "-" are no entries of any month and are passed over, as opening
+// a list passes over them.
+Posten LeesPosten(const Programma &programma, std::optional<int> jaar = std::nullopt);
+
+// What does not count, in Dutch, one sentence each: the entries without a readable date and
+// the lists that could not be read. Empty when everything counts.
+QStringList NietMeegeteld(const Posten &posten);
+
+// "Geen posten in 2026": a year without entries says so.
+QString GeenPosten(int jaar);
+
+// "23 posten: inkomsten € 0,00, uitgaven € 1482,35, saldo € -1482,35"
+QString PostenTekst(int aantal, qint64 inkomsten, qint64 uitgaven);
