@@ -3,8 +3,11 @@
 #include "MainFixture.h"
 #include "ModelRows.h"
 
+#include "bank/BankPosten.h"
 #include "common/ItemModel.h"
+#include "matching/GeleerdBestand.h"
 
+#include <QFile>
 #include <QTreeView>
 
 class TestMainItems : public QObject {
@@ -202,6 +205,25 @@ private Q_SLOTS:
         QCOMPARE(f.edit(QStringLiteral("Text3"))->text(), QStringLiteral("12,5"));
         QCOMPARE(f.text(QStringLiteral("Label6")), QStringLiteral("Aantal Items : 2"));
         QCOMPARE(f.text(QStringLiteral("Label8")), QStringLiteral("Saldo..... : € 32,50"));
+        // Rows of the household's own learn nothing, and nothing is written.
+        QVERIFY(!QFile::exists(GeleerdPad(f.omgeving.programma())));
+    }
+
+    // A description changed on a row that a statement brought teaches its word.
+    void changeOfABankRowTeachesItsWord()
+    {
+        const BankPost post { QDate(2026, 12, 3), QStringLiteral("ALBERT HEIJN 1234"), {}, -1234,
+            {}, 1 };
+        Geleerd geleerd;
+        geleerd.Leer(post, AlsItem(post).omschrijving);
+        QVERIFY(BewaarGeleerd(f.omgeving.programma(), geleerd, nullptr));
+        f.main->items().VoegToe(AlsItem(post));
+        selectRow(0);
+        f.fill(QStringLiteral("Boodschappen"), QString(), QStringLiteral("12,34"));
+        f.click(QStringLiteral("Knop(1)"));
+        QString melding;
+        QCOMPARE(LaadGeleerd(f.omgeving.programma(), &melding).EigenWoorden(),
+            QStringList { QStringLiteral("Boodschappen") });
     }
 
     void changeWithoutSelectionOnlyTurnsDotsIntoCommas()

@@ -7,6 +7,7 @@
 #include "bank/BankBestand.h"
 #include "bank/Bankafschrift.h"
 #include "cli/Opdrachtregel.h"
+#include "matching/GeleerdBestand.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,16 +89,23 @@ private Q_SLOTS:
     {
         // The list holds a coffee already, and the fixed costs' group that a command keeps.
         // The empty last line that an editor may leave is no entry cut off.
+        // A damaged learning file is told of, and put aside.
         m_test->schrijfData(u"2026 Maart.lst"_qs, Huur + Koffie + "\r\n");
+        m_test->schrijfData(u"Geleerde omschrijvingen.txt"_qs, "Huur\r\n");
         QStringList importeer { u"importeer"_qs, u"%afschrift"_qs, u"2026 Maart"_qs };
         const QString onleesbaar = u"Regel 6: het bedrag \"12,5x\" is onleesbaar.\n"_qs;
+        const QString beschadigd = u"De geleerde omschrijvingen in %1Geleerde omschrijvingen.txt "
+                                   "zijn niet te lezen: het is geen bestand met geleerde "
+                                   "omschrijvingen. Geldlog begint opnieuw met leren. Het oude "
+                                   "bestand is bewaard als \"Geleerde omschrijvingen "
+                                   "(beschadigd).txt\".\n"_qs.arg(m_test->dataMap());
 
         Uitkomst eerste = Draai(importeer);
         QCOMPARE(eerste.status, 0);
         QCOMPARE(eerste.uit,
             u"ING (CSV): 3 posten toegevoegd aan \"2026 Maart\", 1 stond er al in, "
             "1 onleesbare regel overgeslagen.\n"_qs);
-        QCOMPARE(eerste.fout, onleesbaar);
+        QCOMPARE(eerste.fout, onleesbaar + beschadigd);
         const QByteArray na = Huur + Koffie + Boodschappen + Koffie + Salaris;
         QCOMPARE(m_test->leesData(u"2026 Maart.lst"_qs), na);
 
@@ -109,23 +117,35 @@ private Q_SLOTS:
             u"ING (CSV): 0 posten toegevoegd aan \"2026 Maart\", 4 stonden er al in, "
             "1 onleesbare regel overgeslagen.\n"_qs);
         QCOMPARE(m_test->leesData(u"2026 Maart.lst"_qs), na);
-        QCOMPARE(
-            QDir(m_test->dataMap()).entryList(QDir::Files), QStringList { u"2026 Maart.lst"_qs });
+        QCOMPARE(QDir(m_test->dataMap()).entryList(QDir::Files),
+            (QStringList { u"2026 Maart.lst"_qs, u"Geleerde omschrijvingen (beschadigd).txt"_qs,
+                u"Geleerde omschrijvingen.txt"_qs }));
     }
 
-    // Only March's transactions, shown and not written.
+    // Only March's transactions, shown and not written: the household's word where it was
+    // learned twice, the bank's text after it.
     void proefMetMaand()
     {
+        Geleerd geleerd;
+        for (const int dag : { 2, 9 }) {
+            geleerd.Leer(
+                { QDate(2026, 2, dag), u"Albert Heijn"_qs, u"Bonus"_qs, -500 - 1000 * dag, {}, 1 },
+                u"Boodschappen"_qs);
+        }
+        QVERIFY(BewaarGeleerd(m_test->programma(), geleerd, nullptr));
+        const QByteArray geleerdBestand = m_test->leesData(u"Geleerde omschrijvingen.txt"_qs);
         const Uitkomst afloop = Draai({ u"importeer"_qs, u"%afschrift"_qs, u"Nieuw"_qs,
             u"--proef"_qs, u"--maand"_qs, u"2026-03"_qs });
         QCOMPARE(afloop.status, 0);
         QCOMPARE(afloop.uit,
-            u"2026-03-02       -12,34  Albert Heijn - Boodschappen\n"
+            u"2026-03-02       -12,34  Boodschappen  (Albert Heijn - Boodschappen)\n"
             "2026-03-03        -2,50  Koffiebar\n"
             "2026-03-03        -2,50  Koffiebar\n"
-            "ING (CSV): 3 posten zouden worden toegevoegd aan \"Nieuw\", 0 stonden er al in, "
-            "1 onleesbare regel overgeslagen; er is niets geschreven.\n"_qs);
+            "ING (CSV): 3 posten zouden worden toegevoegd aan \"Nieuw\" (1 met een eigen "
+            "omschrijving), 0 stonden er al in, 1 onleesbare regel overgeslagen; er is niets "
+            "geschreven.\n"_qs);
         QVERIFY(!QFile::exists(m_test->dataMap() + u"Nieuw.lst"_qs));
+        QCOMPARE(m_test->leesData(u"Geleerde omschrijvingen.txt"_qs), geleerdBestand);
     }
 
     void weigert_data()
