@@ -38,7 +38,7 @@ start_in "$PROGRAM_DIR" ./geldlog "$E2E_TMP/april.csv"
 BANK=$(wait_window "$BANK_TITLE")
 [[ -n $BANK ]] || fail "the bank window did not open"
 xdotool windowfocus --sync "$BANK"
-xdotool key Down
+xdotool key Home
 xdotool type --delay 20 Energie
 xdotool key Return
 sleep 0.3

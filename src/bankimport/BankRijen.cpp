@@ -187,8 +187,12 @@ bool BankRijen::Leer(Geleerd &geleerd) const
     }
     geleerd.Leer(m_posten, treffers);
     for (const Rij &rij : m_rijen) {
-        if (rij.gekozen)
-            geleerd.Leer(m_posten[static_cast<size_t>(rij.post)], OmschrijvingVan(rij));
+        if (!rij.gekozen)
+            continue;
+        // Under the bank's text is said as nothing of its own, which spares telling it apart.
+        const QString &omschrijving = OmschrijvingVan(rij);
+        geleerd.Leer(m_posten[static_cast<size_t>(rij.post)],
+            omschrijving == rij.item.omschrijving ? QString() : omschrijving);
     }
     return true;
 }

@@ -100,22 +100,26 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
 
     // The new transactions under the household's words where Geldlog is sure of them.
     const Voorsteller voorsteller(geleerd);
-    std::vector<std::pair<const BankPost *, Item>> nieuw;
+    struct Nieuw {
+        const BankPost &post;
+        Item item;
+        bool eigen = false; // under the household's word, not the bank's text
+    };
+    std::vector<Nieuw> nieuw;
     qsizetype eigen = 0;
     for (size_t i = 0; i < posten.size(); ++i) {
         if (treffers[i])
             continue;
         const std::optional<Voorstel> voorstel = voorsteller.StelVoor(posten[i]);
         eigen += voorstel ? 1 : 0;
-        nieuw.emplace_back(
-            &posten[i], voorstel ? AlsItem(posten[i], voorstel->woord) : AlsItem(posten[i]));
+        nieuw.push_back({ posten[i],
+            voorstel ? AlsItem(posten[i], voorstel->woord) : AlsItem(posten[i]), bool(voorstel) });
     }
-    if (opdracht.proef) {
-        for (const auto &[post, item] : nieuw)
-            uit << ProefRegel(item, *post) << '\n';
-    } else {
-        for (const auto &[post, item] : nieuw)
-            lijst->rijen.Voeg(item);
+    for (const Nieuw &rij : nieuw) {
+        if (opdracht.proef)
+            uit << ProefRegel(rij.item, rij.post) << '\n';
+        else
+            lijst->rijen.Voeg(rij.item);
     }
     const auto aantal = static_cast<qsizetype>(nieuw.size());
     const qsizetype bekend = static_cast<qsizetype>(posten.size()) - aantal;
@@ -131,8 +135,8 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
     // What the list taught, as the bank window learns it; the list is written all the same.
     if (!opdracht.proef && !posten.empty()) {
         geleerd.Leer(posten, treffers);
-        for (const auto &[post, item] : nieuw)
-            geleerd.Leer(*post, item.omschrijving);
+        for (const Nieuw &rij : nieuw)
+            geleerd.Leer(rij.post, rij.eigen ? rij.item.omschrijving : QString());
         if (!BewaarGeleerd(programma, geleerd, &reden)) {
             fout << reden << '\n'
                  << QStringLiteral("Wat Geldlog ervan leerde, is niet bewaard.") << '\n';
