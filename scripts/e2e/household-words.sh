@@ -1,28 +1,21 @@
 #!/usr/bin/env bash
-# The household's own words: March kept by hand, a day or so ahead of the bank, takes its
-# statement without a row added and so teaches its words; April's statement then comes in under
-# those words where Geldlog is sure of them, under one typed in the window, and under the bank's
-# text where it saw a kind once only. Saved through the save dialog as the program writes lists.
+# The household's own words: March's statement read in over March kept by hand, a day ahead of
+# the bank, adds nothing and so teaches its words; April's comes in under them where Geldlog saw
+# them twice, under a word typed in the window, or else under the bank's text.
 source "$(dirname "$0")/lib.sh"
 
 make_program_folder
-printf '%s\r\n' \
-    2026-03-01 Salaris "2345,50" "" "$SEPARATOR" \
-    2026-03-02 Boodschappen "" "23,45" "$SEPARATOR" \
-    2026-03-05 Huur "" "825,00" "$SEPARATOR" \
-    2026-03-09 Boodschappen "" "41,10" "$SEPARATOR" >"$DATA/2026 Maart.lst"
-cp "$DATA/2026 Maart.lst" "$E2E_TMP/maart"
-ing_statement "20260301;Werkgever B.V.;Bij;2345,50;Salaris maart" \
-    "20260303;ALBERT HEIJN 1234 AMSTERDAM NLD;Af;23,45;Pasvolgnr: 003 03-03-2026 17:12" \
+printf '%s\r\n' 2026-03-02 Boodschappen "" "23,45" "$SEPARATOR" 2026-03-05 Huur "" "825,00" \
+    "$SEPARATOR" 2026-03-09 Boodschappen "" "41,10" "$SEPARATOR" | tee "$E2E_TMP/maart" \
+    >"$DATA/2026 Maart.lst"
+ing_statement "20260303;ALBERT HEIJN 1234 AMSTERDAM NLD;Af;23,45;Pasvolgnr: 003 03-03-2026" \
     "20260305;Woonstichting Thuis;Af;825,00;Huur maart" \
-    "20260310;ALBERT HEIJN 5678 HAARLEM NLD;Af;41,10;Pasvolgnr: 003 10-03-2026 09:40" \
-    >"$E2E_TMP/maart.csv"
+    "20260310;ALBERT HEIJN 5678 HAARLEM NLD;Af;41,10;Pasvolgnr: 003 10-03-2026" >"$E2E_TMP/maart.csv"
 ing_statement "20260402;Eneco;Af;112,00;Termijnbedrag april" \
-    "20260404;ALBERT HEIJN 1234 AMSTERDAM NLD;Af;31,20;Pasvolgnr: 003 04-04-2026 11:05" \
+    "20260404;ALBERT HEIJN 1234 AMSTERDAM NLD;Af;31,20;Pasvolgnr: 003 04-04-2026" \
     "20260406;Woonstichting Thuis;Af;825,00;Huur april" >"$E2E_TMP/april.csv"
 
-# Every row of March's statement stands in the list already: Toevoegen adds nothing, so leaving
-# asks nothing.
+# Nothing added, so leaving asks nothing.
 start_geldlog
 open_first_list
 open_statement "$E2E_TMP/maart.csv"
@@ -31,26 +24,19 @@ wait_window_gone "$BANK_TITLE"
 click "$MAIN" "${EXIT_KNOP[@]}"
 wait_geldlog_ended 10
 expect_file "$DATA/2026 Maart.lst" <"$E2E_TMP/maart"
-grep -q $'^Boodschappen\t' "$DATA/Geleerde omschrijvingen.txt" || fail "nothing learned from March"
 
-# April's statement: Eneco's row, the first, gets a word typed over its bank text.
+# Eneco's row, the first, gets a word typed over the bank's text.
 start_in "$PROGRAM_DIR" ./geldlog "$E2E_TMP/april.csv"
 BANK=$(wait_window "$BANK_TITLE")
-[[ -n $BANK ]] || fail "the bank window did not open"
-xdotool windowfocus --sync "$BANK"
-xdotool key Home
-xdotool type --delay 20 Energie
+xdotool windowfocus --sync "$BANK" key Home type --delay 20 Energie
 xdotool key Return
-sleep 0.3
 click "$BANK" "${BANK_TOEVOEGEN[@]}"
 wait_window_gone "$BANK_TITLE"
 open_save_dialog
 click "$SAVE" "${SAVE_OPSLAAN[@]}"
 wait_window_gone "$SAVE_TITLE" 15
-printf '%s\r\n' \
-    2026-04-02 Energie "" "112,00" "$SEPARATOR" \
-    2026-04-04 Boodschappen "" "31,20" "$SEPARATOR" \
-    2026-04-06 "Woonstichting Thuis - Huur april" "" "825,00" "$SEPARATOR" \
+printf '%s\r\n' 2026-04-02 Energie "" "112,00" "$SEPARATOR" 2026-04-04 Boodschappen "" "31,20" \
+    "$SEPARATOR" 2026-04-06 "Woonstichting Thuis - Huur april" "" "825,00" "$SEPARATOR" \
     | expect_file "$DATA/2026 April.lst"
 click "$MAIN" "${EXIT_KNOP[@]}"
 wait_geldlog_ended 10

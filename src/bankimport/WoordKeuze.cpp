@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <algorithm>
+
 WoordKeuze::WoordKeuze(QStringList woorden, QObject *parent)
     : CelTips(parent)
     , m_woorden(std::move(woorden))
@@ -21,7 +23,7 @@ QWidget *WoordKeuze::createEditor(
     keuze->setFont(option.font);
     keuze->addItems(m_woorden);
     // Enter reaches the delegate through the line edit, which keeps it to itself when it accepts
-    // a completion. The delegate is not changed by watching.
+    // a completion; watching changes nothing of the delegate.
     keuze->lineEdit()->installEventFilter(const_cast<WoordKeuze *>(this));
     return keuze;
 }
