@@ -200,8 +200,10 @@ void BankForm::BouwTabel()
     PostenTabel->setEditTriggers(QAbstractItemView::DoubleClicked
         | QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed
         | QAbstractItemView::AnyKeyPressed);
+    // A double click on the bank's text or an amount edits the description too; on the date it
+    // is the check box's.
     connect(PostenTabel, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &cel) {
-        if (cel.column() != BankRijen::Omschrijving)
+        if (cel.column() > BankRijen::Omschrijving)
             PostenTabel->edit(cel.siblingAtColumn(BankRijen::Omschrijving));
     });
     PostenTabel->installEventFilter(this);
