@@ -21,7 +21,8 @@ constexpr int Posten = 10000;
 constexpr int MaandItems = 100000;
 constexpr int Herhalingen = 7;
 
-// Transactions of typical length over one month, every fourth one received.
+// Transactions of typical length over one month, every fourth one received; none of them in the
+// long month, whose amounts all end in 45 cents.
 Bankafschrift GrootAfschrift()
 {
     Bankafschrift afschrift;
@@ -32,7 +33,7 @@ Bankafschrift GrootAfschrift()
     for (int i = 0; i < Posten; ++i) {
         afschrift.posten.push_back(
             { QDate(2026, 12, 1 + i % 28), QStringLiteral("Winkel %1 Amsterdam").arg(i % 500),
-                QStringLiteral("Pasbetaling %1").arg(i), (i % 4 == 0 ? 1 : -1) * (100 + i * 7),
+                QStringLiteral("Pasbetaling %1").arg(i), (i % 4 == 0 ? 1 : -1) * (100 + i * 10),
                 QString(), i + 2 });
     }
     return afschrift;

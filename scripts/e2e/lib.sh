@@ -91,10 +91,16 @@ start_in() {
 }
 
 # Prints the id of the visible window with exactly this title, waiting up to $2 seconds;
-# prints nothing when none appears.
+# prints nothing when none appears. Asked again and again rather than with --sync, which gives up
+# when another window goes away during the search (a file chooser closing as this one opens).
 wait_window() {
-    timeout "${2:-15}" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null \
-        | head -n 1 || true
+    local deadline=$((SECONDS + ${2:-15})) id
+    until id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) \
+        && [[ -n $id ]]; do
+        ((SECONDS < deadline)) || return 0
+        sleep 0.1
+    done
+    printf '%s\n' "$id"
 }
 
 window_shown() {

@@ -73,20 +73,55 @@ sleep 0.3
 window_shot "$ABOUT" about
 answer "$ABOUT_TITLE" Escape
 
-# The bank window over the open month "2026 December": a statement read in and added, then a
-# longer one of the same account, whose rows of that first one stand grey.
+# The bank window over the open month "2026 December", with the household's words learned:
+# October and November were kept by hand and their statements imported over them, adding nothing,
+# and December's first statement stands in the month already. Then a longer one of the same
+# account: what the month holds stands grey under its own word, new rows come in under the
+# household's word where Geldlog is sure of it, and under the bank's text where it is not.
+printf '%s\r\n' \
+    2026-10-01 Salaris "2345,50" "" "$SEPARATOR" \
+    2026-10-01 Huur "" "825,00" "$SEPARATOR" \
+    2026-10-03 Boodschappen "" "52,10" "$SEPARATOR" \
+    2026-10-06 Energie "" "112,00" "$SEPARATOR" \
+    2026-10-17 Boodschappen "" "41,60" "$SEPARATOR" \
+    2026-10-30 Kinderopvang "" "412,00" "$SEPARATOR" \
+    >"$DATA/2026 Oktober.lst"
+printf '%s\r\n' \
+    2026-11-01 Salaris "2345,50" "" "$SEPARATOR" \
+    2026-11-01 Huur "" "825,00" "$SEPARATOR" \
+    2026-11-06 Energie "" "112,00" "$SEPARATOR" \
+    2026-11-07 Boodschappen "" "33,25" "$SEPARATOR" \
+    2026-11-29 Kinderopvang "" "412,00" "$SEPARATOR" \
+    >"$DATA/2026 November.lst"
+ing_statement "20261001;Werkgever B.V.;Bij;2345,50;Salaris oktober" \
+    "20261002;Woonstichting Thuis;Af;825,00;Huur oktober" \
+    "20261004;ALBERT HEIJN 1234 AMSTERDAM NLD;Af;52,10;Pasvolgnr: 003 04-10-2026 17:12" \
+    "20261007;Eneco;Af;112,00;Termijnbedrag oktober" \
+    "20261018;ALBERT HEIJN 5678 HAARLEM NLD;Af;41,60;Pasvolgnr: 003 18-10-2026 10:41" \
+    "20261031;Kinderopvang Zonnetje;Af;412,00;Opvang oktober" >"$E2E_TMP/oktober.csv"
+ing_statement "20261101;Werkgever B.V.;Bij;2345,50;Salaris november" \
+    "20261102;Woonstichting Thuis;Af;825,00;Huur november" \
+    "20261107;Eneco;Af;112,00;Termijnbedrag november" \
+    "20261108;ALBERT HEIJN 1234 AMSTERDAM NLD;Af;33,25;Pasvolgnr: 003 08-11-2026 16:03" \
+    "20261130;Kinderopvang Zonnetje;Af;412,00;Opvang november" >"$E2E_TMP/november.csv"
+for month in oktober november; do
+    (cd "$PROGRAM_DIR" && ./geldlog importeer "$E2E_TMP/$month.csv" "2026 ${month^}") \
+        >>"$E2E_SHOTS/$E2E_NAME.log" 2>&1
+done
 ing_statement "20261201;Werkgever B.V.;Bij;2345,50;Salaris december" \
     "20261202;Woonstichting Thuis;Af;825,00;Huur december" \
-    "20261204;Albert Heijn 1234;Af;64,35;Boodschappen" >"$E2E_TMP/december.csv"
-ing_statement "20261128;Albert Heijn 1234;Af;38,10;Boodschappen" \
+    "20261204;ALBERT HEIJN 1234 AMSTERDAM NLD;Af;64,35;Pasvolgnr: 003 04-12-2026 18:20" \
+    >"$E2E_TMP/december.csv"
+ing_statement "20261128;ALBERT HEIJN 1234 AMSTERDAM NLD;Af;38,10;Pasvolgnr: 003 28-11-2026 11:02" \
     "20261130;Kinderopvang Zonnetje;Af;412,00;Opvang november" \
     "20261201;Werkgever B.V.;Bij;2345,50;Salaris december" \
     "20261202;Woonstichting Thuis;Af;825,00;Huur december" \
-    "20261204;Albert Heijn 1234;Af;64,35;Boodschappen" \
-    "20261207;Eneco;Af;112,00;Termijn december" \
+    "20261204;ALBERT HEIJN 1234 AMSTERDAM NLD;Af;64,35;Pasvolgnr: 003 04-12-2026 18:20" \
+    "20261207;Eneco;Af;112,00;Termijnbedrag december" \
     "20261208;Bakkerij De Korenaar;Af;12,5x;Brood" \
-    "20261209;Café de Zwaan;Af;23,80;Koffie en gebak" \
+    "20261209;Café de Zwaan;Af;18,40;Koffie en gebak" \
     "20261210;Sociale Verzekeringsbank;Bij;287,40;Kinderbijslag 4e kwartaal" \
+    "20261211;ALBERT HEIJN 5678 HAARLEM NLD;Af;41,20;Pasvolgnr: 003 11-12-2026 09:15" \
     >"$E2E_TMP/afschrift.csv"
 open_statement "$E2E_TMP/december.csv"
 click "$BANK" "${BANK_TOEVOEGEN[@]}"

@@ -39,6 +39,8 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include <array>
+
 namespace {
 
 const QColor StandaardAchtergrond(230, 230, 180);
@@ -120,7 +122,7 @@ Main::~Main() = default;
 void Main::BouwTabel()
 {
     m_listView1 = MaakItemTabel(this, "ListView1", twips::rect(225, 240, 10890, 6000),
-        QColor(210, 210, 210), m_items, { 1290, 6210, 1500, 1500 });
+        QColor(210, 210, 210), m_items, std::array { 1290, 6210, 1500, 1500 });
     // A row chosen with the mouse or the arrow keys comes back into the inputs; a click on the
     // row already chosen brings it back again.
     connect(m_listView1, &QTreeView::clicked, this, &Main::ListView1_ItemClick);

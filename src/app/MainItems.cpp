@@ -6,6 +6,7 @@
 #include "common/Programma.h"
 #include "common/Totalen.h"
 #include "common/VerwijderVraag.h"
+#include "matching/GeleerdBestand.h"
 #include "platform/MessageBoxes.h"
 
 #include <QComboBox>
@@ -13,6 +14,27 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeView>
+
+namespace {
+
+// A description changed on a row that came from a bank statement teaches its word. What was
+// learned is read only then, never at start-up, and written only when it learned something.
+void LeerVanWijziging(Programma &programma, QWidget *venster, const Item &oud, const Item &nieuw)
+{
+    if (oud.omschrijving.trimmed() == nieuw.omschrijving.trimmed())
+        return;
+    MessageBoxes &berichten = programma.Berichten();
+    QString melding;
+    Geleerd geleerd = LaadGeleerd(programma, &melding);
+    if (!melding.isEmpty())
+        berichten.tell(
+            venster, melding, QStringLiteral("Geldlog"), MessageBoxes::Icon::Information);
+    QString fout;
+    if (geleerd.LeerWijziging(oud, nieuw) && !BewaarGeleerd(programma, geleerd, &fout))
+        berichten.tell(venster, fout, QStringLiteral("Geldlog"), MessageBoxes::Icon::Critical);
+}
+
+} // namespace
 
 void Main::ItemToevoegen()
 {
@@ -41,7 +63,10 @@ void Main::ItemWijzigen()
     if (rij < 0)
         return;
     // A changed entry keeps its amounts as typed, without rounding or added decimals.
-    m_items.Wijzig(rij, m_invoer->InvoerItem());
+    const Item oud = m_items.Rij(rij);
+    const Item nieuw = m_invoer->InvoerItem();
+    m_items.Wijzig(rij, nieuw);
+    LeerVanWijziging(m_programma, this, oud, nieuw);
 }
 
 void Main::ItemVerwijderen()

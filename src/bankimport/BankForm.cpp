@@ -4,23 +4,29 @@
 #include "bank/Bankafschrift.h"
 #include "bankimport/BankRijen.h"
 #include "bankimport/MaandLijst.h"
+#include "bankimport/WoordKeuze.h"
 #include "common/Bedrag.h"
 #include "common/CelTips.h"
 #include "common/HoofdVenster.h"
 #include "common/LijstAanvullen.h"
 #include "common/LijstNaam.h"
 #include "common/MaandNamen.h"
+#include "common/Omschrijvingen.h"
 #include "common/Opmaak.h"
 #include "common/Programma.h"
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
 #include "lists/LijstBestand.h"
 #include "lists/LijstOpenen.h"
+#include "matching/GeleerdBestand.h"
+#include "matching/VasteLasten.h"
+#include "matching/Voorsteller.h"
 #include "platform/BusyCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 
 #include <QCheckBox>
+#include <QCollator>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,6 +35,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <numeric>
 #include <optional>
 
 namespace {
@@ -38,8 +45,9 @@ const QColor TabelKleur(240, 240, 225);
 const QColor Groen(0, 128, 0);
 const QColor DonkerRood(128, 0, 0);
 
-// The columns of the table, in twips: the date leaves room for its check box.
-constexpr std::array<int, 4> Kolommen { 1590, 4800, 1500, 1500 };
+// The columns of the table, in twips: the date leaves room for its check box, the household's
+// word and the bank's text share the room of a description.
+constexpr std::array<int, BankRijen::AantalKolommen> Kolommen { 1590, 2400, 2400, 1500, 1500 };
 constexpr int TabelLinks = 225;
 constexpr int TabelRechts = TabelLinks + 9690;
 // The labels stand in lines of this height, in twips, whatever their font.
@@ -74,6 +82,21 @@ QString Posten(int aantal)
     return aantal == 1 ? QStringLiteral("1 post") : QStringLiteral("%1 posten").arg(aantal);
 }
 
+// The household's descriptions to choose from: those of the settings and the words learned.
+QStringList EigenOmschrijvingen(const Programma &programma, const Geleerd &geleerd)
+{
+    QStringList woorden = geleerd.EigenWoorden();
+    for (const QString &omschrijving : LeesOmschrijvingBestand(programma)) {
+        if (const QString woord = omschrijving.trimmed(); !woord.isEmpty())
+            woorden.append(woord);
+    }
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(woorden.begin(), woorden.end(), collator);
+    woorden.removeDuplicates();
+    return woorden;
+}
+
 } // namespace
 
 BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget *parent)
@@ -87,24 +110,30 @@ BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget 
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
 
+    // A damaged file of what was learned costs the learning, not the statement: said once, as
+    // the next reading starts afresh.
+    QString melding;
+    m_geleerd = LaadGeleerd(hoofd.programma(), &melding);
+    if (!melding.isEmpty()) {
+        hoofd.programma().Berichten().tell(
+            parent, melding, QStringLiteral("Geldlog"), MessageBoxes::Icon::Information);
+    }
     // Chosen, and the month's list opened, before the rows are checked against the list.
     if (hoofd.programma().Waarden().LijstNaam.isEmpty())
         BouwLijstKeuze(afschrift);
-    m_rijen = new BankRijen(afschrift, hoofd.items().Rijen(), DoelMaand(), this);
+    m_rijen = new BankRijen(afschrift, hoofd.items().Rijen(), VasteLastenVan(hoofd.programma()),
+        DoelMaand(), Voorsteller(m_geleerd), this);
     BouwKop(afschrift);
-
-    PostenTabel = MaakItemTabel(this, "PostenTabel", twips::rect(TabelLinks, 720, 9690, 4200),
-        TabelKleur, *m_rijen, Kolommen);
-    PostenTabel->setItemDelegate(new CelTips(PostenTabel));
-    PostenTabel->installEventFilter(this);
+    BouwTabel();
 
     GekozenLabel = MaakLabel(this, "GekozenLabel", QString(), twips::point(TabelLinks, 4980));
-    const int inkomstenRechts = TabelLinks + Kolommen[0] + Kolommen[1] + Kolommen[2];
+    const int inkomstenRechts
+        = TabelLinks + std::accumulate(Kolommen.begin(), Kolommen.begin() + BankRijen::Uitgaven, 0);
     // The totals stand under the right edges of the income and expense columns.
     InkomstenLabel = MaakRechtsLabel(
         this, "InkomstenLabel", QString(), inkomstenRechts, 4980, Groen, 1800, RegelHoogte);
-    UitgavenLabel = MaakRechtsLabel(this, "UitgavenLabel", QString(), inkomstenRechts + Kolommen[3],
-        4980, DonkerRood, 1800, RegelHoogte);
+    UitgavenLabel = MaakRechtsLabel(this, "UitgavenLabel", QString(),
+        inkomstenRechts + Kolommen[BankRijen::Uitgaven], 4980, DonkerRood, 1800, RegelHoogte);
 
     AlleenMaand = new QCheckBox(this);
     AlleenMaand->setObjectName(QStringLiteral("AlleenMaand"));
@@ -158,6 +187,26 @@ void BankForm::BouwKop(const Bankafschrift &afschrift)
     TellingLabel = MaakBreedLabel(
         this, "TellingLabel", QString(), TabelLinks, 420, TabelRechts, Arial(9), RegelHoogte);
     ToonTelling();
+}
+
+void BankForm::BouwTabel()
+{
+    PostenTabel = MaakItemTabel(this, "PostenTabel", twips::rect(TabelLinks, 720, 9690, 4200),
+        TabelKleur, *m_rijen, Kolommen);
+    PostenTabel->setItemDelegate(new CelTips(PostenTabel));
+    PostenTabel->setItemDelegateForColumn(BankRijen::Omschrijving,
+        new WoordKeuze(EigenOmschrijvingen(m_hoofd.programma(), m_geleerd), PostenTabel));
+    // The description is typed over or chosen in place; Space stays the check box's.
+    PostenTabel->setEditTriggers(QAbstractItemView::DoubleClicked
+        | QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed
+        | QAbstractItemView::AnyKeyPressed);
+    // A double click on the bank's text or an amount edits the description too; on the date it
+    // is the check box's.
+    connect(PostenTabel, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &cel) {
+        if (cel.column() > BankRijen::Omschrijving)
+            PostenTabel->edit(cel.siblingAtColumn(BankRijen::Omschrijving));
+    });
+    PostenTabel->installEventFilter(this);
 }
 
 void BankForm::BouwLijstKeuze(const Bankafschrift &afschrift)
@@ -276,6 +325,15 @@ void BankForm::OkKnop_Click()
         waarden.Gewijzigd = gewijzigd;
     }
     VulLijstAan(m_hoofd, m_rijen->GekozenRijen());
+    // The rows are in the list whether or not what they taught can be kept.
+    QString fout;
+    if (m_rijen->Leer(m_geleerd) && !BewaarGeleerd(m_hoofd.programma(), m_geleerd, &fout)) {
+        m_hoofd.programma().Berichten().tell(this,
+            fout
+                + QStringLiteral(
+                    "\n\nDe posten zijn toegevoegd; wat Geldlog ervan leerde, is niet bewaard."),
+            QStringLiteral("Geldlog"), MessageBoxes::Icon::Critical);
+    }
     accept();
 }
 
@@ -295,14 +353,23 @@ void BankForm::keyPressEvent(QKeyEvent *event)
 
 bool BankForm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched != PostenTabel || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto *toets = static_cast<QKeyEvent *>(event);
+    const QModelIndex huidig = PostenTabel->currentIndex();
     // The table would only select the row, or toggle the box when the date cell is current.
-    if (watched == PostenTabel && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space) {
-        if (const QModelIndex huidig = PostenTabel->currentIndex(); huidig.isValid())
+    if (toets->key() == Qt::Key_Space) {
+        if (huidig.isValid())
             m_rijen->Kies(huidig.row(), !m_rijen->Gekozen(huidig.row()));
         return true;
     }
-    return QDialog::eventFilter(watched, event);
+    // Typing on a row, or F2, edits its description whichever cell is current.
+    const bool typt = !toets->text().isEmpty() && toets->text().at(0).isPrint()
+        && !(toets->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (huidig.isValid() && huidig.column() != BankRijen::Omschrijving
+        && (typt || toets->key() == Qt::Key_F2))
+        PostenTabel->setCurrentIndex(huidig.siblingAtColumn(BankRijen::Omschrijving));
+    return false;
 }
 
 void BankForm::resizeEvent(QResizeEvent *event)
@@ -311,9 +378,12 @@ void BankForm::resizeEvent(QResizeEvent *event)
     // Only a window manager holds the window to its smallest size; without one, nothing shrinks.
     const QSize groei = size().expandedTo(minimumSize()) - minimumSize();
     m_ankers.Pas(groei);
-    // The description takes the width, so the amounts stay above their totals.
+    // The descriptions take the width, so the amounts stay above their totals.
+    const int woord = groei.width() / 2;
     PostenTabel->setColumnWidth(
-        ItemModel::Omschrijving, twips::toPixels(Kolommen[1]) + groei.width());
+        BankRijen::Omschrijving, twips::toPixels(Kolommen[BankRijen::Omschrijving]) + woord);
+    PostenTabel->setColumnWidth(
+        BankRijen::Bank, twips::toPixels(Kolommen[BankRijen::Bank]) + groei.width() - woord);
 }
 
 void LeesBankafschriftIn(HoofdVenster &hoofd, QWidget *ouder, const QString &pad)

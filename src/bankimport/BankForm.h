@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Ankers.h"
+#include "matching/Geleerd.h"
 
 #include <QDate>
 #include <QDialog>
@@ -16,8 +17,10 @@ struct Bankafschrift;
 
 // "Bankafschrift inlezen": the transactions of a bank's statement file, each with a check box,
 // to add the chosen ones to the open list. The new ones start chosen, those of the list's own
-// month only when the list is named after one. Nothing is written to disk: the user saves the
-// month as usual.
+// month only when the list is named after one. Each goes in under the household's own word where
+// Geldlog knows it, or one the user chooses or types, or else under the bank's text. The list is
+// not written: the user saves the month as usual. What the rows teach of the household's words
+// is kept on "Toevoegen".
 //
 // With no named list in the main window (Geldlog started with the file), the window offers the
 // list to add to ("Toevoegen aan"): the saved list of the month most transactions fall in, opened
@@ -39,6 +42,7 @@ protected:
 
 private:
     void BouwKop(const Bankafschrift &afschrift);
+    void BouwTabel();
     void BouwLijstKeuze(const Bankafschrift &afschrift);
     void ToevoegenAan_Click(int index);
     bool NieuweLijstGekozen() const;
@@ -50,6 +54,7 @@ private:
     void ToonAlleenMaand();
 
     HoofdVenster &m_hoofd;
+    Geleerd m_geleerd;
     BankRijen *m_rijen = nullptr;
     // "ING (CSV): 12 posten", to which the counts of the rows' check are added.
     QString m_bestandTelling;

@@ -3,6 +3,8 @@
 #include "bank/BankPosten.h"
 #include "bank/Bankafschrift.h"
 #include "common/Bedrag.h"
+#include "matching/Geleerd.h"
+#include "matching/Uitleg.h"
 
 #include <QColor>
 
@@ -10,87 +12,102 @@ namespace {
 
 const QColor Grijs(128, 128, 128);
 const QColor Rood(200, 0, 0);
+// The bank's text beside the household's word: there to read, not what the list gets.
+const QColor BankKleur(70, 90, 125);
 constexpr qsizetype LangsteRegel = 200;
 
 } // namespace
 
-BankRijen::BankRijen(
-    const Bankafschrift &afschrift, const ItemRijen &lijst, QDate maand, QObject *parent)
-    : QIdentityProxyModel(parent)
+BankRijen::BankRijen(const Bankafschrift &afschrift, const ItemRijen &lijst, ItemRijen vasteLasten,
+    QDate maand, const Voorsteller &voorsteller, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_posten(afschrift.posten)
+    , m_vasteLasten(std::move(vasteLasten))
     , m_maand(maand)
 {
-    std::vector<Item> nieuw;
-    nieuw.reserve(afschrift.posten.size());
-    for (const BankPost &post : afschrift.posten)
-        nieuw.push_back(AlsItem(post));
-    const std::vector<bool> alInLijst = StaanAlInLijst(lijst, nieuw);
-
     // Transactions and unreadable rows merged back into the order of the file.
     const auto &onleesbaar = afschrift.onleesbaar;
-    ItemRijen items;
-    items.Reserveer(static_cast<qsizetype>(nieuw.size() + onleesbaar.size()));
-    m_rijen.reserve(nieuw.size() + onleesbaar.size());
+    m_rijen.reserve(m_posten.size() + onleesbaar.size());
     size_t p = 0;
     size_t o = 0;
-    while (p < nieuw.size() || o < onleesbaar.size()) {
+    while (p < m_posten.size() || o < onleesbaar.size()) {
         Rij rij;
         if (o < onleesbaar.size()
-            && (p == nieuw.size() || onleesbaar[o].regel < afschrift.posten[p].regel)) {
-            m_redenen.insert(static_cast<int>(m_rijen.size()), onleesbaar[o].Melding());
+            && (p == m_posten.size() || onleesbaar[o].regel < m_posten[p].regel)) {
+            rij.reden = onleesbaar[o].Melding();
             // Enough of the row to recognise it; a line of junk can be megabytes long.
-            items.Voeg(QString(), QStringView(onleesbaar[o].tekst).left(LangsteRegel), QString(),
-                QString());
+            rij.item.omschrijving = onleesbaar[o].tekst.left(LangsteRegel);
             rij.staat = Staat::Onleesbaar;
+            ++m_aantalOnleesbaar;
             ++o;
         } else {
-            items.Voeg(nieuw[p]);
-            rij.centen = afschrift.posten[p].centen;
-            rij.datum = afschrift.posten[p].datum;
+            rij.item = AlsItem(m_posten[p]);
+            rij.post = static_cast<int>(p);
+            // Asked of every transaction, as another list may find any of them new.
+            rij.voorstel = voorsteller.StelVoor(m_posten[p]);
+            if (rij.voorstel)
+                rij.voorstel->woord = LijstOmschrijving(rij.voorstel->woord);
             ++p;
         }
-        m_rijen.push_back(rij);
+        m_rijen.push_back(std::move(rij));
     }
-    ZetStaten(alInLijst);
-    m_items.VoegToe(std::move(items));
-    setSourceModel(&m_items);
+    ZetStaten(ZoekInLijst(m_posten, lijst, m_vasteLasten));
 }
 
 void BankRijen::Vergelijk(const ItemRijen &lijst, QDate maand)
 {
     m_maand = maand;
-    std::vector<Item> posten;
-    posten.reserve(m_rijen.size() - m_redenen.size());
-    for (int rij = 0; rij < static_cast<int>(m_rijen.size()); ++rij) {
-        if (m_rijen[rij].staat != Staat::Onleesbaar)
-            posten.push_back(m_items.Rij(rij));
-    }
-    ZetStaten(StaanAlInLijst(lijst, posten));
+    ZetStaten(ZoekInLijst(m_posten, lijst, m_vasteLasten));
     if (!m_rijen.empty()) {
         Q_EMIT dataChanged(index(0, 0),
-            index(static_cast<int>(m_rijen.size()) - 1, ItemModel::AantalKolommen - 1),
-            { Qt::CheckStateRole, Qt::ForegroundRole, Qt::ToolTipRole });
+            index(static_cast<int>(m_rijen.size()) - 1, AantalKolommen - 1),
+            { Qt::DisplayRole, Qt::EditRole, Qt::CheckStateRole, Qt::ForegroundRole,
+                Qt::ToolTipRole });
     }
     Q_EMIT KeuzeGewijzigd();
 }
 
-void BankRijen::ZetStaten(const std::vector<bool> &alInLijst)
+void BankRijen::ZetStaten(std::vector<std::optional<LijstTreffer>> &&treffers)
 {
     m_aantalAlInLijst = 0;
-    size_t p = 0;
     for (Rij &rij : m_rijen) {
         if (rij.staat == Staat::Onleesbaar)
             continue;
-        rij.staat = alInLijst[p++] ? Staat::AlInLijst : Staat::Nieuw;
-        m_aantalAlInLijst += rij.staat == Staat::AlInLijst ? 1 : 0;
+        rij.treffer = std::move(treffers[static_cast<size_t>(rij.post)]);
+        rij.staat = rij.treffer ? Staat::AlInLijst : Staat::Nieuw;
+        m_aantalAlInLijst += rij.treffer ? 1 : 0;
         rij.gekozen = rij.staat == Staat::Nieuw && InMaand(rij);
     }
     TelGekozen();
 }
 
+const QString &BankRijen::OmschrijvingVan(const Rij &rij) const
+{
+    if (rij.eigen)
+        return rij.eigen->isEmpty() ? rij.item.omschrijving : *rij.eigen;
+    if (rij.treffer)
+        return rij.treffer->omschrijving;
+    if (rij.voorstel)
+        return rij.voorstel->woord;
+    return rij.item.omschrijving;
+}
+
+QString BankRijen::TipVan(const Rij &rij) const
+{
+    if (rij.staat == Staat::Onleesbaar)
+        return rij.reden;
+    if (rij.treffer)
+        return InLijstUitleg(*rij.treffer);
+    if (rij.voorstel && !rij.eigen)
+        return VoorstelUitleg(*rij.voorstel, m_posten[static_cast<size_t>(rij.post)].datum);
+    return {};
+}
+
 bool BankRijen::InMaand(const Rij &rij) const
 {
+    const QDate datum = m_posten[static_cast<size_t>(rij.post)].datum;
     return !m_maand.isValid()
-        || (rij.datum.year() == m_maand.year() && rij.datum.month() == m_maand.month());
+        || (datum.year() == m_maand.year() && datum.month() == m_maand.month());
 }
 
 bool BankRijen::ZetGekozen(Rij &rij, bool gekozen)
@@ -112,10 +129,11 @@ void BankRijen::TelGekozen()
         if (!rij.gekozen)
             continue;
         ++m_aantalGekozen;
-        if (rij.centen >= 0)
-            m_inkomsten = CentenSom(m_inkomsten, rij.centen);
+        const qint64 centen = m_posten[static_cast<size_t>(rij.post)].centen;
+        if (centen >= 0)
+            m_inkomsten = CentenSom(m_inkomsten, centen);
         else
-            m_uitgaven = CentenVerschil(m_uitgaven, rij.centen);
+            m_uitgaven = CentenVerschil(m_uitgaven, centen);
     }
 }
 
@@ -124,7 +142,7 @@ void BankRijen::Kies(int rij, bool gekozen)
     if (rij < 0 || rij >= static_cast<int>(m_rijen.size()) || !ZetGekozen(m_rijen[rij], gekozen))
         return;
     TelGekozen();
-    const QModelIndex cel = index(rij, ItemModel::Datum);
+    const QModelIndex cel = index(rij, Datum);
     Q_EMIT dataChanged(cel, cel, { Qt::CheckStateRole });
     Q_EMIT KeuzeGewijzigd();
 }
@@ -140,8 +158,8 @@ void BankRijen::ZetAlleenMaand(bool alleenMaand)
     }
     if (gewijzigd)
         TelGekozen();
-    Q_EMIT dataChanged(index(0, ItemModel::Datum),
-        index(static_cast<int>(m_rijen.size()) - 1, ItemModel::Datum), { Qt::CheckStateRole });
+    Q_EMIT dataChanged(index(0, Datum), index(static_cast<int>(m_rijen.size()) - 1, Datum),
+        { Qt::CheckStateRole });
     Q_EMIT KeuzeGewijzigd();
 }
 
@@ -149,22 +167,57 @@ ItemRijen BankRijen::GekozenRijen() const
 {
     ItemRijen gekozen;
     gekozen.Reserveer(m_aantalGekozen);
-    for (int rij = 0; rij < static_cast<int>(m_rijen.size()); ++rij) {
-        if (m_rijen[rij].gekozen) {
-            gekozen.Voeg(m_items.Cel(rij, ItemModel::Datum),
-                m_items.Cel(rij, ItemModel::Omschrijving), m_items.Cel(rij, ItemModel::Inkomsten),
-                m_items.Cel(rij, ItemModel::Uitgaven));
+    for (const Rij &rij : m_rijen) {
+        if (rij.gekozen) {
+            gekozen.Voeg(
+                rij.item.datum, OmschrijvingVan(rij), rij.item.inkomsten, rij.item.uitgaven);
         }
     }
     return gekozen;
 }
 
+bool BankRijen::Leer(Geleerd &geleerd) const
+{
+    if (m_aantalAlInLijst == 0 && m_aantalGekozen == 0)
+        return false;
+    std::vector<std::optional<LijstTreffer>> treffers(m_posten.size());
+    for (const Rij &rij : m_rijen) {
+        if (rij.treffer)
+            treffers[static_cast<size_t>(rij.post)] = rij.treffer;
+    }
+    geleerd.Leer(m_posten, treffers);
+    for (const Rij &rij : m_rijen) {
+        if (!rij.gekozen)
+            continue;
+        // Under the bank's text is said as nothing of its own, which spares telling it apart.
+        const QString &omschrijving = OmschrijvingVan(rij);
+        geleerd.Leer(m_posten[static_cast<size_t>(rij.post)],
+            omschrijving == rij.item.omschrijving ? QString() : omschrijving);
+    }
+    return true;
+}
+
+int BankRijen::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rijen.size());
+}
+
+int BankRijen::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : AantalKolommen;
+}
+
 Qt::ItemFlags BankRijen::flags(const QModelIndex &index) const
 {
-    Qt::ItemFlags vlaggen = QIdentityProxyModel::flags(index);
-    if (index.isValid() && index.column() == ItemModel::Datum
-        && m_rijen[index.row()].staat != Staat::Onleesbaar)
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags vlaggen = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+    if (m_rijen[index.row()].staat == Staat::Onleesbaar)
+        return vlaggen;
+    if (index.column() == Datum)
         vlaggen |= Qt::ItemIsUserCheckable;
+    else if (index.column() == Omschrijving)
+        vlaggen |= Qt::ItemIsEditable;
     return vlaggen;
 }
 
@@ -174,8 +227,27 @@ QVariant BankRijen::data(const QModelIndex &index, int role) const
         return {};
     const Rij &rij = m_rijen[index.row()];
     switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        switch (index.column()) {
+        case Datum:
+            return rij.item.datum;
+        case Omschrijving:
+            return OmschrijvingVan(rij);
+        case Bank:
+            // Beside another description only: a row under the bank's text says it once.
+            return OmschrijvingVan(rij) == rij.item.omschrijving ? QString()
+                                                                 : rij.item.omschrijving;
+        case Inkomsten:
+            return rij.item.inkomsten;
+        default:
+            return rij.item.uitgaven;
+        }
+    case Qt::TextAlignmentRole:
+        return static_cast<int>(
+            (index.column() >= Inkomsten ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     case Qt::CheckStateRole:
-        if (index.column() == ItemModel::Datum)
+        if (index.column() == Datum)
             return rij.gekozen ? Qt::Checked : Qt::Unchecked;
         return {};
     case Qt::ForegroundRole:
@@ -183,23 +255,50 @@ QVariant BankRijen::data(const QModelIndex &index, int role) const
             return Grijs;
         if (rij.staat == Staat::Onleesbaar)
             return Rood;
+        if (index.column() == Bank)
+            return BankKleur;
         return {};
     case Qt::ToolTipRole:
-        if (rij.staat == Staat::AlInLijst)
-            return QStringLiteral("Staat al in de lijst");
-        if (rij.staat == Staat::Onleesbaar)
-            return m_redenen.value(index.row());
-        return {};
+        return TipVan(rij);
     default:
-        return QIdentityProxyModel::data(index, role);
+        return {};
     }
 }
 
 bool BankRijen::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role != Qt::CheckStateRole || !index.isValid() || index.column() != ItemModel::Datum
-        || m_rijen[index.row()].staat == Staat::Onleesbaar)
+    if (!index.isValid() || m_rijen[index.row()].staat == Staat::Onleesbaar)
         return false;
-    Kies(index.row(), value.toInt() == Qt::Checked);
+    if (role == Qt::CheckStateRole && index.column() == Datum) {
+        Kies(index.row(), value.toInt() == Qt::Checked);
+        return true;
+    }
+    if (role != Qt::EditRole || index.column() != Omschrijving)
+        return false;
+    Rij &rij = m_rijen[index.row()];
+    const QString omschrijving = LijstOmschrijving(value.toString());
+    // Left as it was, a proposal stays one, with its reason.
+    if (omschrijving == OmschrijvingVan(rij))
+        return true;
+    rij.eigen = omschrijving == rij.item.omschrijving ? QString() : omschrijving;
+    Q_EMIT dataChanged(index.siblingAtColumn(Datum), index.siblingAtColumn(Uitgaven),
+        { Qt::DisplayRole, Qt::EditRole, Qt::ToolTipRole });
     return true;
+}
+
+QVariant BankRijen::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= AantalKolommen)
+        return {};
+    if (role == Qt::DisplayRole) {
+        static const QString koppen[AantalKolommen]
+            = { QStringLiteral("Datum"), QStringLiteral("Omschrijving"), QStringLiteral("Bank"),
+                  QStringLiteral("Inkomsten"), QStringLiteral("Uitgaven") };
+        return koppen[section];
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return static_cast<int>(
+            (section >= Inkomsten ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    }
+    return {};
 }

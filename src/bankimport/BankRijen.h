@@ -1,30 +1,38 @@
 #pragma once
 
+#include "bank/Bankafschrift.h"
 #include "common/ItemModel.h"
+#include "matching/InLijst.h"
+#include "matching/Voorsteller.h"
 
+#include <QAbstractTableModel>
 #include <QDate>
-#include <QHash>
-#include <QIdentityProxyModel>
 
+#include <optional>
 #include <vector>
 
-struct Bankafschrift;
+class Geleerd;
 
 // The transactions of a bank statement as the entries they become, each with a check box: which
-// of them the user adds to the open list. The rows are fixed once made; only the choice changes.
-// Rows the list holds already are shown grey with the reason, rows the bank's file holds but
-// Geldlog could not read in red, without a check box that can be set.
-class BankRijen final : public QIdentityProxyModel {
+// of them the user adds to the open list, and under which description. A transaction the list
+// holds already is shown grey, as the entry it stands as and with the reason. A new one gets the
+// household's word where Geldlog is sure of it, or the user's, or else keeps the bank's text; the
+// column "Bank" shows the bank's text beside any other description. Rows the bank's file holds
+// but Geldlog could not read are red, without a check box that can be set. The rows are fixed
+// once made; the choice and the descriptions change.
+class BankRijen final : public QAbstractTableModel {
     Q_OBJECT
 
 public:
+    enum Kolom { Datum, Omschrijving, Bank, Inkomsten, Uitgaven, AantalKolommen };
     enum class Staat { Nieuw, AlInLijst, Onleesbaar };
 
     // The transactions and unreadable rows of `afschrift` in the order of the file, checked
-    // against the open list's entries `lijst`. With a valid `maand` (any day of it) only the new
-    // transactions of that month start chosen, otherwise every new one.
-    BankRijen(const Bankafschrift &afschrift, const ItemRijen &lijst, QDate maand,
-        QObject *parent = nullptr);
+    // against the open list's entries `lijst` and the fixed costs `vasteLasten` (ZoekInLijst),
+    // the new ones with what `voorsteller` proposes. With a valid `maand` (any day of it) only
+    // the new transactions of that month start chosen, otherwise every new one.
+    BankRijen(const Bankafschrift &afschrift, const ItemRijen &lijst, ItemRijen vasteLasten,
+        QDate maand, const Voorsteller &voorsteller, QObject *parent = nullptr);
 
     Staat StaatVan(int rij) const { return m_rijen[rij].staat; }
     bool Gekozen(int rij) const { return m_rijen[rij].gekozen; }
@@ -38,18 +46,28 @@ public:
     qint64 GekozenInkomsten() const { return m_inkomsten; }
     qint64 GekozenUitgaven() const { return m_uitgaven; }
     int AantalAlInLijst() const { return m_aantalAlInLijst; }
-    int AantalOnleesbaar() const { return static_cast<int>(m_redenen.size()); }
+    int AantalOnleesbaar() const { return m_aantalOnleesbaar; }
 
     // Checks the transactions again, against another list `lijst` of the month `maand`, and
-    // chooses anew as when the rows were made.
+    // chooses anew as when the rows were made. The descriptions the user gave stay.
     void Vergelijk(const ItemRijen &lijst, QDate maand);
 
-    // The chosen rows as entries of the list, in the order of the file.
+    // The chosen rows as entries of the list, each under its description, in the order of the
+    // file.
     ItemRijen GekozenRijen() const;
+    // What the rows teach: the transactions the list holds as the entries they stand as, and the
+    // chosen ones as the description they are added with. Whether there was any.
+    bool Leer(Geleerd &geleerd) const;
 
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    // The check box of the date, and the description typed or chosen for a transaction: an
+    // empty one gives the row back the bank's text.
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+    QVariant headerData(
+        int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 Q_SIGNALS:
     // The choice of one or more rows changed: the count and totals of the chosen rows with it.
@@ -57,29 +75,37 @@ Q_SIGNALS:
 
 private:
     struct Rij {
-        qint64 centen = 0;
-        QDate datum;
+        // The entry with the bank's text; an unreadable row's text is enough of its line.
+        Item item;
+        int post = -1; // the transaction, in m_posten; -1 for an unreadable row
         Staat staat = Staat::Nieuw;
         bool gekozen = false;
+        std::optional<LijstTreffer> treffer; // the entry of the list it stands as
+        std::optional<Voorstel> voorstel; // the household's word, when Geldlog is sure of it
+        // The user's description, as the list holds it; empty for the bank's text.
+        std::optional<QString> eigen;
+        QString reden; // why an unreadable row could not be read
     };
 
+    // The description the row stands as or goes into the list with.
+    const QString &OmschrijvingVan(const Rij &rij) const;
+    QString TipVan(const Rij &rij) const;
     bool InMaand(const Rij &rij) const;
-    // Which transactions the list holds already (`alInLijst`, in the order of the file), and
-    // the choice they start with: the new ones, of the month only when there is one.
-    void ZetStaten(const std::vector<bool> &alInLijst);
+    // Which transactions the list holds already, and the choice they start with: the new ones,
+    // of the month only when there is one.
+    void ZetStaten(std::vector<std::optional<LijstTreffer>> &&treffers);
     // Whether the row's choice changed: an unreadable row stays unchosen.
     static bool ZetGekozen(Rij &rij, bool gekozen);
     // The count and totals of the chosen rows, counted again after a change.
     void TelGekozen();
 
-    // The entries themselves, shown through this model with the check boxes added.
-    ItemModel m_items;
     std::vector<Rij> m_rijen;
-    // Why each unreadable row could not be read, by its row.
-    QHash<int, QString> m_redenen;
+    std::vector<BankPost> m_posten;
+    ItemRijen m_vasteLasten;
     QDate m_maand;
     int m_aantalGekozen = 0;
     int m_aantalAlInLijst = 0;
+    int m_aantalOnleesbaar = 0;
     qint64 m_inkomsten = 0;
     qint64 m_uitgaven = 0;
 };

@@ -5,6 +5,10 @@
 #include "bank/Bankafschrift.h"
 #include "cli/OpdrachtLijst.h"
 #include "lists/LijstBestand.h"
+#include "matching/GeleerdBestand.h"
+#include "matching/InLijst.h"
+#include "matching/VasteLasten.h"
+#include "matching/Voorsteller.h"
 
 #include <QTextStream>
 
@@ -15,16 +19,20 @@ QString Aantal(qsizetype aantal, const char *een, const char *meer)
     return QStringLiteral("%1 %2").arg(aantal).arg(QLatin1String(aantal == 1 ? een : meer));
 }
 
-// "ING (CSV): 14 posten toegevoegd aan "2026 Maart", 3 stonden er al in."
+// "ING (CSV): 14 posten toegevoegd aan "2026 Maart" (11 met een eigen omschrijving), 3 stonden
+// er al in."
 QString Verslag(const Bankafschrift &afschrift, const ImporteerOpdracht &opdracht,
-    const QString &lijst, qsizetype nieuw, qsizetype alIn)
+    const QString &lijst, qsizetype nieuw, qsizetype eigen, qsizetype alIn)
 {
     const char *toegevoegd = "toegevoegd aan";
     if (opdracht.proef)
         toegevoegd = nieuw == 1 ? "zou worden toegevoegd aan" : "zouden worden toegevoegd aan";
-    QString tekst = QStringLiteral("%1: %2 %3 \"%4\", %5 er al in")
+    QString tekst = QStringLiteral("%1: %2 %3 \"%4\"")
                         .arg(afschrift.Naam(), Aantal(nieuw, "post", "posten"),
-                            QLatin1String(toegevoegd), lijst, Aantal(alIn, "stond", "stonden"));
+                            QLatin1String(toegevoegd), lijst);
+    if (eigen > 0)
+        tekst += QStringLiteral(" (%1 met een eigen omschrijving)").arg(eigen);
+    tekst += QStringLiteral(", %1 er al in").arg(Aantal(alIn, "stond", "stonden"));
     if (!afschrift.onleesbaar.empty()) {
         tekst += QStringLiteral(", %1 overgeslagen")
                      .arg(Aantal(static_cast<qsizetype>(afschrift.onleesbaar.size()),
@@ -34,12 +42,16 @@ QString Verslag(const Bankafschrift &afschrift, const ImporteerOpdracht &opdrach
     return tekst;
 }
 
-// One entry to be added, for a trial run: date, signed amount, description.
-QString ProefRegel(const Item &item)
+// One entry to be added, for a trial run: date, signed amount, description and, after the
+// household's word, the bank's text in brackets.
+QString ProefRegel(const Item &item, const BankPost &post)
 {
     const QString bedrag = item.inkomsten.isEmpty() ? u'-' + item.uitgaven : u'+' + item.inkomsten;
-    return QStringLiteral("%1  %2  %3")
-        .arg(item.datum, bedrag.rightJustified(11), item.omschrijving);
+    QString regel = QStringLiteral("%1  %2  %3")
+                        .arg(item.datum, bedrag.rightJustified(11), item.omschrijving);
+    if (const QString bank = AlsItem(post).omschrijving; bank != item.omschrijving)
+        regel += QStringLiteral("  (%1)").arg(bank);
+    return regel;
 }
 
 } // namespace
@@ -70,35 +82,66 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
     for (const OnleesbareRegel &regel : afschrift->onleesbaar)
         fout << regel.Melding() << '\n';
 
-    std::vector<Item> posten;
+    std::vector<BankPost> posten;
     posten.reserve(afschrift->posten.size());
     for (const BankPost &post : afschrift->posten) {
         if (!opdracht.maand
             || (post.datum.year() == opdracht.maand->year()
                 && post.datum.month() == opdracht.maand->month()))
-            posten.push_back(AlsItem(post));
+            posten.push_back(post);
     }
-    const std::vector<bool> alIn = StaanAlInLijst(lijst->rijen, posten);
-    qsizetype nieuw = 0;
-    for (std::size_t i = 0; i < posten.size(); ++i) {
-        if (alIn[i])
+    const std::vector<std::optional<LijstTreffer>> treffers
+        = ZoekInLijst(posten, lijst->rijen, VasteLastenVan(programma));
+    // A damaged file of what was learned costs the learning, not the import.
+    QString melding;
+    Geleerd geleerd = LaadGeleerd(programma, &melding);
+    if (!melding.isEmpty())
+        fout << melding << '\n';
+
+    // The new transactions under the household's words where Geldlog is sure of them.
+    const Voorsteller voorsteller(geleerd);
+    struct Nieuw {
+        const BankPost &post;
+        Item item;
+        bool eigen = false; // under the household's word, not the bank's text
+    };
+    std::vector<Nieuw> nieuw;
+    qsizetype eigen = 0;
+    for (size_t i = 0; i < posten.size(); ++i) {
+        if (treffers[i])
             continue;
-        ++nieuw;
-        if (opdracht.proef)
-            uit << ProefRegel(posten[i]) << '\n';
-        else
-            lijst->rijen.Voeg(posten[i]);
+        const std::optional<Voorstel> voorstel = voorsteller.StelVoor(posten[i]);
+        eigen += voorstel ? 1 : 0;
+        nieuw.push_back({ posten[i],
+            voorstel ? AlsItem(posten[i], voorstel->woord) : AlsItem(posten[i]), bool(voorstel) });
     }
-    const qsizetype bekend = static_cast<qsizetype>(posten.size()) - nieuw;
+    for (const Nieuw &rij : nieuw) {
+        if (opdracht.proef)
+            uit << ProefRegel(rij.item, rij.post) << '\n';
+        else
+            lijst->rijen.Voeg(rij.item);
+    }
+    const auto aantal = static_cast<qsizetype>(nieuw.size());
+    const qsizetype bekend = static_cast<qsizetype>(posten.size()) - aantal;
 
     // With nothing new the file stays as it is, and no empty list is made.
-    if (!opdracht.proef && nieuw > 0 && !SaveLijst(programma, lijst->rijen, lijst->naam, &reden)) {
+    if (!opdracht.proef && aantal > 0 && !SaveLijst(programma, lijst->rijen, lijst->naam, &reden)) {
         fout << reden << '\n';
         fout << QStringLiteral("De lijst \"%1\" is ongewijzigd; er is niets toegevoegd.")
                     .arg(lijst->naam)
              << '\n';
         return Geweigerd;
     }
-    uit << Verslag(*afschrift, opdracht, lijst->naam, nieuw, bekend) << '\n';
+    // What the list taught, as the bank window learns it; the list is written all the same.
+    if (!opdracht.proef && !posten.empty()) {
+        geleerd.Leer(posten, treffers);
+        for (const Nieuw &rij : nieuw)
+            geleerd.Leer(rij.post, rij.eigen ? rij.item.omschrijving : QString());
+        if (!BewaarGeleerd(programma, geleerd, &reden)) {
+            fout << reden << '\n'
+                 << QStringLiteral("Wat Geldlog ervan leerde, is niet bewaard.") << '\n';
+        }
+    }
+    uit << Verslag(*afschrift, opdracht, lijst->naam, aantal, eigen, bekend) << '\n';
     return Gedaan;
 }

@@ -19,8 +19,10 @@ struct ImporteerOpdracht {
     bool proef = false; // show what would be added, write nothing
 };
 
-// Reads the bank file, leaves out the transactions the list already holds (counted as a multiset)
-// and writes the list with the others added, safely as a save does; a missing list is made.
-// Reports to `uit`; refusals and unreadable rows go to `fout`.
+// Reads the bank file, leaves out the transactions the list already holds (ZoekInLijst, with the
+// fixed costs) and writes the list with the others added, safely as a save does, each under the
+// household's word where Geldlog is sure of it; a missing list is made. What the list taught is
+// kept as the bank window keeps it. Reports to `uit`; refusals, unreadable rows and a learning
+// file that could not be read or written go to `fout`.
 Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, QTextStream &uit,
     QTextStream &fout);

@@ -5,7 +5,7 @@
 // The tooltips of a table's cells: the row's note that the model gives (its ToolTipRole) and,
 // where a cell is too narrow for its text, the whole text below it; both as plain text
 // (GewoneTekst), as they come from files.
-class CelTips final : public QStyledItemDelegate {
+class CelTips : public QStyledItemDelegate {
     Q_OBJECT
 
 public:

@@ -1,7 +1,6 @@
 #include "common/Opmaak.h"
 
 #include "common/AfgekaptLabel.h"
-#include "common/ItemModel.h"
 #include "platform/Twips.h"
 
 #include <QFrame>
@@ -142,15 +141,13 @@ QTreeView *MaakLijst(QWidget *ouder, const char *naam, const QRect &plaats, cons
 }
 
 QTreeView *MaakItemTabel(QWidget *ouder, const char *naam, const QRect &plaats,
-    const QColor &achter, QAbstractItemModel &items, const std::array<int, 4> &breedtes)
+    const QColor &achter, QAbstractItemModel &items, std::span<const int> breedtes)
 {
-    // A width for each column of an entry, whatever model shows the entries.
-    static_assert(ItemModel::AantalKolommen == 4);
     QTreeView *tabel = MaakLijst(ouder, naam, plaats, achter);
     tabel->setFont(Arial(9.75));
     tabel->setModel(&items);
-    for (int kolom = 0; kolom < ItemModel::AantalKolommen; ++kolom)
-        tabel->setColumnWidth(kolom, twips::toPixels(breedtes[kolom]));
+    for (size_t kolom = 0; kolom < breedtes.size(); ++kolom)
+        tabel->setColumnWidth(static_cast<int>(kolom), twips::toPixels(breedtes[kolom]));
     return tabel;
 }
 

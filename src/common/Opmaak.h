@@ -6,7 +6,7 @@
 #include <QSize>
 #include <QString>
 
-#include <array>
+#include <span>
 
 class QAbstractItemModel;
 class QFrame;
@@ -63,10 +63,11 @@ QLabel *MaakBreedLabel(QWidget *ouder, const char *naam, const QString &tekst, i
 QTreeView *MaakLijst(QWidget *ouder, const char *naam, const QRect &plaats, const QColor &achter);
 
 // The table of a list of entries over `items`, an ItemModel or a view of one, in Arial 9.75, its
-// columns date, description, income and expense `breedtes` twips wide: the main window's, the
-// fixed-costs window's and the bank statement's.
+// columns (date, description, income and expense; the bank statement's with the bank's text
+// beside the description) `breedtes` twips wide: the main window's, the fixed-costs window's and
+// the bank statement's.
 QTreeView *MaakItemTabel(QWidget *ouder, const char *naam, const QRect &plaats,
-    const QColor &achter, QAbstractItemModel &items, const std::array<int, 4> &breedtes);
+    const QColor &achter, QAbstractItemModel &items, std::span<const int> breedtes);
 
 // A panel of a window: a sunken frame filled with its background colour.
 void ZetPaneelOpmaak(QFrame &paneel, const QColor &achtergrond);

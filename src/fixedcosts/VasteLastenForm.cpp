@@ -23,6 +23,8 @@
 #include <QLabel>
 #include <QTreeView>
 
+#include <array>
+
 namespace {
 
 // The window keeps its own colour, whatever the user chose for the main window.
@@ -64,7 +66,7 @@ VasteLastenForm::VasteLastenForm(HoofdVenster &hoofd, QWidget *parent)
     GeenEscape(*this);
 
     ListView2 = MaakItemTabel(this, "ListView2", twips::rect(225, 240, 9690, 2850),
-        QColor(230, 190, 190), m_vasteLasten, { 1290, 5010, 1500, 1500 });
+        QColor(230, 190, 190), m_vasteLasten, std::array { 1290, 5010, 1500, 1500 });
 
     InLabel = TotaalLabel(this, "InLabel", 7500, Groen);
     OutLabel = TotaalLabel(this, "OutLabel", 9000, DonkerRood);

@@ -31,8 +31,9 @@ public:
     };
 
     // `post` stands in the list as `omschrijving`: chosen or typed in the bank window, added with
-    // its bank text, or found there by ZoekInLijst. A transaction learned before takes the new
-    // word; the bank's text never replaces a word.
+    // its bank text, or found there by ZoekInLijst; an empty one, for a caller that knows the row
+    // kept the bank's text, spares telling that text from a word. A transaction learned before
+    // takes the new word; the bank's text never replaces a word.
     void Leer(const BankPost &post, const QString &omschrijving);
     // The transactions of a statement that ZoekInLijst found in a list, each as its entry.
     void Leer(

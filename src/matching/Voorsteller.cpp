@@ -377,6 +377,9 @@ std::optional<Voorstel> Voorsteller::DoorWoorden(
 
 std::optional<Voorstel> Voorsteller::StelVoor(const BankPost &post) const
 {
+    // Nothing learned yet, as on the first statement: no need to look at its texts.
+    if (m_voorbeelden.empty())
+        return std::nullopt;
     const Bron bron = BronVan(post);
     const NaamKenmerk naam = NaamKenmerkVan(bron.naam, m_lagen);
     const int richting = Richting(post.centen);

@@ -3,7 +3,9 @@
 #include "MainFixture.h"
 #include "ModelRows.h"
 
+#include "bank/BankPosten.h"
 #include "common/ItemModel.h"
+#include "matching/GeleerdBestand.h"
 
 #include <QTreeView>
 
@@ -202,6 +204,22 @@ private Q_SLOTS:
         QCOMPARE(f.edit(QStringLiteral("Text3"))->text(), QStringLiteral("12,5"));
         QCOMPARE(f.text(QStringLiteral("Label6")), QStringLiteral("Aantal Items : 2"));
         QCOMPARE(f.text(QStringLiteral("Label8")), QStringLiteral("Saldo..... : € 32,50"));
+    }
+
+    // A description changed on a row that a statement brought teaches its word.
+    void changeOfABankRowTeachesItsWord()
+    {
+        const BankPost post { QDate(2026, 12, 3), QStringLiteral("ALBERT HEIJN 1234"), {}, -1234,
+            {}, 1 };
+        Geleerd geleerd;
+        geleerd.Leer(post, QString());
+        QVERIFY(BewaarGeleerd(f.omgeving.programma(), geleerd, nullptr));
+        f.main->items().VoegToe(AlsItem(post));
+        selectRow(0);
+        f.fill(QStringLiteral("Boodschappen"), QString(), QStringLiteral("12,34"));
+        f.click(QStringLiteral("Knop(1)"));
+        QCOMPARE(LaadGeleerd(f.omgeving.programma(), nullptr).EigenWoorden(),
+            QStringList { QStringLiteral("Boodschappen") });
     }
 
     void changeWithoutSelectionOnlyTurnsDotsIntoCommas()

@@ -5,14 +5,18 @@
 #include "DialoogBesturing.h"
 #include "FakeHoofdVenster.h"
 #include "ModelRows.h"
+#include "SchijfVol.h"
 #include "TestProgramma.h"
 #include "bank/Bankafschrift.h"
 #include "common/Programma.h"
+#include "matching/GeleerdBestand.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QTest>
 #include <QTextDocument>
 #include <QToolTip>
@@ -50,12 +54,13 @@ Bankafschrift Afschrift()
 
 const QString Onleesbaar = u"Regel 6: het bedrag \"<b>12,5x</b>\" is onleesbaar."_qs;
 
+// Under the bank's texts, as nothing was learned: the column "Bank" stays empty.
 const QStringList AlleRijen {
-    u"2026-02-27 | Werkgever BV - Salaris februari | 2345,50 | "_qs,
-    u"2026-03-02 | Albert Heijn - Boodschappen |  | 23,80"_qs,
-    u"2026-03-02 | Albert Heijn - Boodschappen |  | 23,80"_qs,
-    u"2026-03-05 | Eneco |  | 112,00"_qs,
-    u"2026-04-01 | Woonstichting - Huur april |  | 825,00"_qs,
+    u"2026-02-27 | Werkgever BV - Salaris februari |  | 2345,50 | "_qs,
+    u"2026-03-02 | Albert Heijn - Boodschappen |  |  | 23,80"_qs,
+    u"2026-03-02 | Albert Heijn - Boodschappen |  |  | 23,80"_qs,
+    u"2026-03-05 | Eneco |  |  | 112,00"_qs,
+    u"2026-04-01 | Woonstichting - Huur april |  |  | 825,00"_qs,
 };
 
 } // namespace
@@ -95,7 +100,9 @@ class TstBankForm : public QObject {
                 const bool reden = cel.data(Qt::ToolTipRole).toString() == Onleesbaar;
                 keuze
                     += reden && cel.data(Qt::CheckStateRole).toInt() == Qt::Unchecked ? u'r' : u'?';
-            } else if (cel.data(Qt::ToolTipRole).toString() == u"Staat al in de lijst"_qs) {
+            } else if (cel.data(Qt::ToolTipRole)
+                           .toString()
+                           .startsWith(u"Staat al in de lijst"_qs)) {
                 keuze += cel.data(Qt::CheckStateRole).toInt() == Qt::Checked ? u'G' : u'g';
             } else {
                 keuze += cel.data(Qt::CheckStateRole).toInt() == Qt::Checked ? u'v' : u'o';
@@ -192,8 +199,11 @@ private Q_SLOTS:
 
         QVERIFY(!form().isVisible());
         QStringList lijst { u"2026-03-01 | Huur |  | 800,00"_qs };
-        if (toegevoegd)
-            lijst += AlleRijen.mid(0, 3);
+        if (toegevoegd) {
+            lijst += { u"2026-02-27 | Werkgever BV - Salaris februari | 2345,50 | "_qs,
+                u"2026-03-02 | Albert Heijn - Boodschappen |  | 23,80"_qs,
+                u"2026-03-02 | Albert Heijn - Boodschappen |  | 23,80"_qs };
+        }
         QCOMPARE(ModelRows(m->hoofd.items()), lijst);
         const QStringList na { u"Aantal Items : 4"_qs, u"Naam..... : "_qs,
             u"Saldo..... : € 1497,90"_qs, u"€ 2345,50"_qs, u"€ 847,60"_qs };
@@ -248,6 +258,78 @@ private Q_SLOTS:
         QCOMPARE(m->hoofd.items().Aantal(), aantal);
         // Saving asks nothing: the list opened is its own file, a new one has none.
         QCOMPARE(waarden().EigenLijst, gekozenLijst == lijstNaam ? lijstNaam : QString());
+    }
+
+    // A word learned twice is proposed, the month's own entry a few days earlier stands grey as
+    // itself, and a word typed into the combo box goes in. Toevoegen keeps what the rows taught,
+    // or says why not; a damaged learning file is told of once.
+    void gebruiktEnLeertDeWoorden_data()
+    {
+        QTest::addColumn<QByteArray>("bestand"); // over the learned one
+        QTest::addColumn<bool>("schijfVol");
+        QTest::addColumn<QStringList>("woorden");
+        QTest::addColumn<QString>("bericht");
+        const QStringList alle { u"Boodschappen"_qs, u"Energie"_qs, u"Huur"_qs };
+        QTest::newRow("bewaard") << QByteArray() << false << alle << QString();
+        QTest::newRow("schijf vol")
+            << QByteArray() << true << alle.mid(0, 1)
+            << u"Kan %pad niet schrijven: het bestand wordt te groot voor deze schijf.\n\nDe "
+               "posten zijn toegevoegd; wat Geldlog ervan leerde, is niet bewaard."_qs;
+        QTest::newRow("beschadigd")
+            << QByteArray("Huur\r\n") << false << alle.mid(1)
+            << u"De geleerde omschrijvingen in %pad zijn niet te lezen: het is geen bestand met "
+               "geleerde omschrijvingen. Geldlog begint opnieuw met leren. Het oude bestand is "
+               "bewaard als \"Geleerde omschrijvingen (beschadigd).txt\"."_qs;
+    }
+
+    void gebruiktEnLeertDeWoorden()
+    {
+        QFETCH(QByteArray, bestand);
+        QFETCH(bool, schijfVol);
+        QFETCH(QStringList, woorden);
+        QFETCH(QString, bericht);
+        Programma &programma = m->test.programma();
+        Geleerd geleerd;
+        for (const int dag : { 2, 9 }) {
+            geleerd.Leer(Post(2, QDate(2026, 2, dag), u"Albert Heijn"_qs, {}, -1000 * dag),
+                u"Boodschappen"_qs);
+        }
+        QVERIFY(BewaarGeleerd(programma, geleerd, nullptr));
+        if (!bestand.isEmpty())
+            m->test.schrijfData(u"Geleerde omschrijvingen.txt"_qs, bestand);
+        if (!bericht.isEmpty())
+            m->test.berichten().queue(MessageBoxes::Answer::Ok);
+        m->test.schrijfData(u"Omschrijving.txt"_qs, "Huur\r\n");
+        open(u"Maart 2026"_qs, { { u"2026-03-03"_qs, u"Energie"_qs, QString(), u"112,00"_qs } });
+        const QString ah = bestand.isEmpty() ? u"Boodschappen | Albert Heijn - Boodschappen"_qs
+                                             : u"Albert Heijn - Boodschappen | "_qs;
+        QCOMPARE(ModelRows(rijen()).mid(2, 2),
+            (QStringList { u"2026-03-02 | "_qs + ah + u" |  | 23,80"_qs,
+                u"2026-03-05 | Energie | Eneco |  | 112,00"_qs }));
+        QCOMPARE(rijen().index(3, 1).data(Qt::ToolTipRole).toString(),
+            u"Staat al in de lijst als \"Energie\" (3 maart)"_qs);
+        QCOMPARE(rijen().index(2, 1).data(Qt::ToolTipRole).toString(),
+            bestand.isEmpty()
+                ? u"Zo genoemd bij 2 eerdere betalingen aan Albert Heijn (laatst 9 februari)"_qs
+                : QString());
+
+        // April's rent named by the start of a word, which the combo box completes, and chosen.
+        tabel()->setCurrentIndex(rijen().index(5, 0));
+        QTest::keyClick(tabel(), Qt::Key_F2);
+        QLineEdit *invoer = Kind<QComboBox>(*tabel(), u"WoordKeuze"_qs)->lineEdit();
+        QTest::keyClicks(invoer, u"hu"_qs);
+        QTest::keyClick(invoer, Qt::Key_Return);
+        QTest::keyClick(tabel(), Qt::Key_Space);
+        // Room for less than the file learned before.
+        const auto vol = schijfVol ? std::make_unique<SchijfVol>(100) : nullptr;
+        Klik(form(), u"ToevoegenKnop"_qs);
+
+        QCOMPARE(ModelRows(m->hoofd.items()).mid(2),
+            (QStringList { u"2026-03-02 | "_qs + ah.section(u" | "_qs, 0, 0) + u" |  | 23,80"_qs,
+                u"2026-04-01 | Huur |  | 825,00"_qs }));
+        QCOMPARE(m->test.berichten().shown().value(0).text,
+            QString(bericht).replace(u"%pad"_qs, QDir::toNativeSeparators(GeleerdPad(programma))));
+        QCOMPARE(LaadGeleerd(programma, nullptr).EigenWoorden(), woorden);
     }
 
     // A cell too narrow for its text shows the whole text under the row's note, as written.

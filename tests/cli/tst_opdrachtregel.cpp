@@ -7,6 +7,7 @@
 #include "bank/BankBestand.h"
 #include "bank/Bankafschrift.h"
 #include "cli/Opdrachtregel.h"
+#include "matching/GeleerdBestand.h"
 
 #include <QDir>
 #include <QFile>
@@ -109,23 +110,33 @@ private Q_SLOTS:
             u"ING (CSV): 0 posten toegevoegd aan \"2026 Maart\", 4 stonden er al in, "
             "1 onleesbare regel overgeslagen.\n"_qs);
         QCOMPARE(m_test->leesData(u"2026 Maart.lst"_qs), na);
-        QCOMPARE(
-            QDir(m_test->dataMap()).entryList(QDir::Files), QStringList { u"2026 Maart.lst"_qs });
+        QCOMPARE(QDir(m_test->dataMap()).entryList(QDir::Files),
+            (QStringList { u"2026 Maart.lst"_qs, u"Geleerde omschrijvingen.txt"_qs }));
     }
 
-    // Only March's transactions, shown and not written.
+    // Only March's transactions, shown and not written: the household's word where it was
+    // learned twice, the bank's text after it.
     void proefMetMaand()
     {
+        Geleerd geleerd;
+        for (const int dag : { 2, 9 }) {
+            geleerd.Leer({ QDate(2026, 2, dag), u"Albert Heijn"_qs, {}, -1000 * dag, {}, 1 },
+                u"Boodschappen"_qs);
+        }
+        QVERIFY(BewaarGeleerd(m_test->programma(), geleerd, nullptr));
+        const QByteArray geleerdBestand = m_test->leesData(u"Geleerde omschrijvingen.txt"_qs);
         const Uitkomst afloop = Draai({ u"importeer"_qs, u"%afschrift"_qs, u"Nieuw"_qs,
             u"--proef"_qs, u"--maand"_qs, u"2026-03"_qs });
         QCOMPARE(afloop.status, 0);
         QCOMPARE(afloop.uit,
-            u"2026-03-02       -12,34  Albert Heijn - Boodschappen\n"
+            u"2026-03-02       -12,34  Boodschappen  (Albert Heijn - Boodschappen)\n"
             "2026-03-03        -2,50  Koffiebar\n"
             "2026-03-03        -2,50  Koffiebar\n"
-            "ING (CSV): 3 posten zouden worden toegevoegd aan \"Nieuw\", 0 stonden er al in, "
-            "1 onleesbare regel overgeslagen; er is niets geschreven.\n"_qs);
+            "ING (CSV): 3 posten zouden worden toegevoegd aan \"Nieuw\" (1 met een eigen "
+            "omschrijving), 0 stonden er al in, 1 onleesbare regel overgeslagen; er is niets "
+            "geschreven.\n"_qs);
         QVERIFY(!QFile::exists(m_test->dataMap() + u"Nieuw.lst"_qs));
+        QCOMPARE(m_test->leesData(u"Geleerde omschrijvingen.txt"_qs), geleerdBestand);
     }
 
     void weigert_data()

@@ -49,6 +49,17 @@ private Q_SLOTS:
                    u"2026-03-01|Koffie|-350"_qs }
             << QStringList { u"Staat al in de lijst als \"Koffie\" (1 maart)"_qs,
                    u"Staat al in de lijst als \"Koffie\" (1 maart)"_qs, u"nieuw"_qs };
+        // An entry answers for one transaction, of its own direction; the same day's entry
+        // under another text is nearer than the next day's under the same.
+        QTest::newRow("veelvoud, richting en de dichtste dag")
+            << QStringList { u"2026-03-01|Koffie||1,95"_qs, u" 2026-03-02|Salaris|1234,560|"_qs,
+                   u"2026-03-03|Huur||800,00"_qs }
+            << QStringList { u"2026-03-01|Koffie|-195"_qs, u"2026-03-01|Koffie|-195"_qs,
+                   u"2026-03-02|Salaris|123456"_qs, u"2026-03-03|Huur|80000"_qs,
+                   u"2026-03-04|Huur|-80000"_qs, u"2026-03-03|huur|-80000"_qs }
+            << QStringList { u"Staat al in de lijst als \"Koffie\" (1 maart)"_qs, u"nieuw"_qs,
+                   u"Staat al in de lijst als \"Salaris\" (2 maart)"_qs, u"nieuw"_qs, u"nieuw"_qs,
+                   u"Staat al in de lijst als \"Huur\" (3 maart)"_qs };
         QTest::newRow("eigen woord binnen drie dagen, de dichtste eerst")
             << QStringList { u"2026-03-01|Boodschappen||23,45"_qs, u"2026-03-03|Eten||23,45"_qs }
             << QStringList { u"2026-03-04|ALBERT HEIJN 1403 HAARLEM|-2345"_qs,
