@@ -1,6 +1,7 @@
 #include "reports/JaarAfdruk.h"
 
 #include "platform/Printer.h"
+#include "printing/Bladspiegel.h"
 #include "printing/Passend.h"
 #include "reports/Grafiek.h"
 #include "reports/JaarTabel.h"
@@ -11,14 +12,9 @@
 
 namespace {
 
-// The page, in twips from the top left of the printable area, as the list is printed.
-constexpr int Kantlijn = 300;
-constexpr int Rechts = 10800;
-constexpr int TitelY = 300;
-constexpr int TabelY = 990;
-constexpr int TabelYVolgendePagina = 690;
-constexpr int LaatsteRegel = 14800;
-constexpr int Tussenruimte = 120;
+using namespace Bladspiegel;
+
+// How high the chart stands on paper, in twips.
 constexpr int GrafiekHoogte = 4200;
 // The chart's surface: a twip of paper is a fifteenth of its unit, a pixel as on screen.
 constexpr double GrafiekSchaal = 15.0;
@@ -27,17 +23,8 @@ constexpr double KleinsteLetter = 5.5;
 // The least room a description keeps before the letters get smaller.
 constexpr int OmschrijvingRuimte = 2000;
 
-constexpr QColor TitelKleur(0, 0, 90);
-constexpr QColor TekstKleur(40, 0, 0);
 constexpr QColor Rood(170, 0, 0);
 constexpr QColor Grijs(110, 110, 110);
-
-void PrintOp(Printer &printer, int x, int y, const QString &tekst)
-{
-    printer.SetCurrentX(x);
-    printer.SetCurrentY(y);
-    printer.Print(tekst);
-}
 
 void Streep(Printer &printer, int y)
 {
@@ -130,17 +117,7 @@ void PrintKop(Printer &printer, const Kolommen &kolommen, int y, int regelHoogte
 
 bool PrintJaar(Printer &printer, const JaarAfdruk &afdruk, QString *fout)
 {
-    printer.SetFontName(QStringLiteral("Arial"));
-    printer.SetFontBold(true);
-    printer.SetFontSize(11);
-    printer.SetForeColor(TitelKleur);
-    const QString tijd = afdruk.moment.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" / ")
-        + afdruk.moment.toString(QStringLiteral("dd-MM-yyyy"));
-    const int tijdX = Rechts - printer.TextWidth(tijd);
-    PrintOp(
-        printer, Kantlijn, TitelY, Passend(printer, afdruk.titel, tijdX - Tussenruimte - Kantlijn));
-    PrintOp(printer, tijdX, TitelY, tijd);
-    printer.SetForeColor(TekstKleur);
+    PrintTitel(printer, afdruk.titel, afdruk.moment);
     printer.SetFontBold(false);
 
     const JaarRij totaal = afdruk.tabel ? Totaal(*afdruk.tabel, afdruk.rijen) : JaarRij {};
@@ -148,7 +125,7 @@ bool PrintJaar(Printer &printer, const JaarAfdruk &afdruk, QString *fout)
         ? Regels(afdruk, totaal)
         : std::vector<const JaarRij *> {};
 
-    int y = TabelY;
+    int y = KopEerstePagina;
     if (!regels.empty()) {
         double letter = GrootsteLetter;
         printer.SetFontSize(letter);
@@ -174,7 +151,7 @@ bool PrintJaar(Printer &printer, const JaarAfdruk &afdruk, QString *fout)
             // A full page gets its successor with the heads again, as long as rows follow.
             if (!laatste && y + regelHoogte > LaatsteRegel) {
                 printer.NewPage();
-                y = TabelYVolgendePagina;
+                y = KopVolgendePagina;
                 PrintKop(printer, kolommen, y, regelHoogte);
                 y += regelHoogte + 60;
             }
