@@ -143,3 +143,20 @@ const QStringList &MaandKoppen()
         QStringLiteral("nov"), QStringLiteral("dec") };
     return koppen;
 }
+
+const QStringList &Koppen()
+{
+    static const QStringList koppen = QStringList { QStringLiteral("Omschrijving") } + MaandKoppen()
+        + QStringList { QStringLiteral("Totaal") };
+    return koppen;
+}
+
+QStringList Cellen(const QString &omschrijving, const JaarRij &rij)
+{
+    QStringList cellen { omschrijving };
+    cellen.reserve(14);
+    for (const Telling &maand : rij.maanden)
+        cellen.append(CelTekst(maand));
+    cellen.append(CelTekst(rij.jaar));
+    return cellen;
+}
