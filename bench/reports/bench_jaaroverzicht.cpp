@@ -8,7 +8,7 @@
 #include "app/VensterTijd.h"
 #include "cli/JaarOpdracht.h"
 #include "common/MaandNamen.h"
-#include "platform/FileList.h"
+#include "lists/LijstBestand.h"
 #include "reports/JaaroverzichtForm.h"
 
 #include <QApplication>
@@ -80,8 +80,8 @@ int main(int argc, char **argv)
     std::printf("%d lijsten van %d posten, samen %lld bytes\n", Jaren * 12, PostenPerLijst,
         static_cast<long long>(grootte));
 
-    // The bytes of every list, by name, without the folder listing, beside `geldlog jaar` on them.
-    const QStringList namen = listFiles(programma.DataMap(), QStringLiteral("*.lst"));
+    // `geldlog jaar` beside what it cannot do without: listing the lists as it lists them and
+    // reading every one's bytes.
     QString tabel;
     const NaastElkaar jaar = SnelsteNaastElkaar(
         Herhalingen,
@@ -92,7 +92,7 @@ int main(int argc, char **argv)
             Jaar(programma, laatste, false, uit, fout);
         },
         [&] {
-            for (const QString &naam : namen) {
+            for (const QString &naam : LijstBestanden(programma)) {
                 QFile bestand(programma.DataMap() + naam);
                 if (!bestand.open(QIODevice::ReadOnly) || bestand.readAll().isEmpty())
                     qFatal("cannot read %s", qPrintable(naam));

@@ -439,11 +439,16 @@ MONTHS=(Januari Februari Maart April Mei Juni Juli Augustus September Oktober No
 # What energy cost in each month, winter dearer than summer.
 ENERGY=(142,00 138,00 121,00 98,00 76,00 64,00 61,00 63,00 72,00 95,00 118,00 136,00)
 
+# euros CENTS: the amount as a list writes it, "64,35".
+euros() { printf '%d,%02d' $(($1 / 100)) $(($1 % 100)); }
+# groceries YEAR MONTH WEEK: what the week's shopping cost, in cents; it differs from year to year.
+groceries() { echo $((6000 + ($2 * 731 + $3 * 1379 + $1) % 4500)); }
+
 # household_year YEAR: a household's twelve months of YEAR, a list a month in Data: salary,
 # rent, insurance and energy, groceries every week (once written in lower case), child benefit
 # each quarter, holiday pay in May and the holiday in August.
 household_year() {
-    local year=$1 month day mm week cents
+    local year=$1 month day mm week
     for month in {1..12}; do
         printf -v mm '%02d' "$month"
         {
@@ -453,10 +458,9 @@ household_year() {
                 "$year-$mm-05" Energie "" "${ENERGY[month - 1]}" "$SEPARATOR"
             for week in 1 2 3 4; do
                 printf -v day '%02d' $((week * 7 - 1))
-                cents=$((6000 + (month * 731 + week * 1379 + year) % 4500))
                 printf '%s\r\n' "$year-$mm-$day" \
                     "$( ((week == 3 && month % 4 == 0)) && echo "albert heijn" || echo "Albert Heijn")" \
-                    "" "$((cents / 100)),$(printf '%02d' $((cents % 100)))" "$SEPARATOR"
+                    "" "$(euros "$(groceries "$year" "$month" "$week")")" "$SEPARATOR"
             done
             ((month % 3 != 1)) || printf '%s\r\n' "$year-$mm-12" Kinderbijslag "287,40" "" "$SEPARATOR"
             ((month != 5)) || printf '%s\r\n' "$year-05-24" Vakantiegeld "1876,40" "" "$SEPARATOR"

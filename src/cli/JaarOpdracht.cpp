@@ -21,15 +21,6 @@ QString Kort(const QString &omschrijving)
     return omschrijving.left(LangsteOmschrijving - 1).trimmed() + u'…';
 }
 
-QStringList Cellen(const QString &omschrijving, const JaarRij &rij)
-{
-    QStringList cellen { omschrijving };
-    for (const Telling &maand : rij.maanden)
-        cellen.append(CelTekst(maand));
-    cellen.append(CelTekst(rij.jaar));
-    return cellen;
-}
-
 } // namespace
 
 Afloop Jaar(const Programma &programma, int jaar, bool csv, QTextStream &uit, QTextStream &fout)
@@ -53,11 +44,11 @@ Afloop Jaar(const Programma &programma, int jaar, bool csv, QTextStream &uit, QT
     }
     if (tabel.rijen.empty())
         return Gedaan;
-    std::vector<QStringList> rijen { QStringList { QStringLiteral("Omschrijving") } + MaandKoppen()
-        + QStringList { QStringLiteral("Totaal") } };
+    std::vector<QStringList> rijen { Koppen() };
     for (const JaarRij &rij : tabel.rijen)
         rijen.push_back(Cellen(Kort(rij.omschrijving), rij));
-    rijen.push_back(Cellen(QStringLiteral("Totaal"), Totaal(tabel, alle)));
+    const JaarRij totaal = Totaal(tabel, alle);
+    rijen.push_back(Cellen(totaal.omschrijving, totaal));
     std::vector<bool> rechts(14, true);
     rechts[0] = false;
     for (const QString &regel : Uitgelijnd(rijen, rechts))

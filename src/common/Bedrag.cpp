@@ -309,17 +309,21 @@ qint64 BedragCenten(QStringView tekst)
 
 QString CentenTekst(qint64 centen)
 {
-    const bool negatief = centen < 0;
+    // Written from the last digit backwards into room for the longest, then copied once: tables
+    // of amounts ask for thousands of these.
+    std::array<char16_t, 24> tekst {};
+    char16_t *begin = tekst.data() + tekst.size();
     // Through unsigned, so the most negative value has a magnitude too.
-    const quint64 grootte
-        = negatief ? 0 - static_cast<quint64>(centen) : static_cast<quint64>(centen);
-    QString tekst = negatief ? QStringLiteral("-") : QString();
-    tekst += QString::number(grootte / 100);
-    tekst += u',';
-    const auto rest = static_cast<int>(grootte % 100);
-    tekst += QChar(u'0' + rest / 10);
-    tekst += QChar(u'0' + rest % 10);
-    return tekst;
+    quint64 grootte = centen < 0 ? 0 - static_cast<quint64>(centen) : static_cast<quint64>(centen);
+    for (int cijfers = 0; cijfers < 3 || grootte > 0; ++cijfers) {
+        if (cijfers == 2)
+            *--begin = u',';
+        *--begin = static_cast<char16_t>(u'0' + grootte % 10);
+        grootte /= 10;
+    }
+    if (centen < 0)
+        *--begin = u'-';
+    return QString(reinterpret_cast<const QChar *>(begin), tekst.data() + tekst.size() - begin);
 }
 
 qint64 CentenSom(qint64 a, qint64 b)

@@ -151,12 +151,9 @@ bool SchrijfLijst(QIODevice &uit, const ItemRijen &rijen, QString *fout)
 ItemRijen LeesLijst(QIODevice &in, Groepen soort)
 {
     ItemRijen rijen;
-    if (soort == Groepen::VasteLasten)
-        LeesGroepen(
-            in, [](QByteArrayView datum) { return datum == QByteArrayView("-"); }, rijen);
-    else
-        LeesGroepen(
-            in, [](QByteArrayView datum) { return datum != QByteArrayView("-"); }, rijen);
+    const bool vasteLasten = soort == Groepen::VasteLasten;
+    LeesGroepen(
+        in, [vasteLasten](QByteArrayView datum) { return VasteLast(datum) == vasteLasten; }, rijen);
     return rijen;
 }
 

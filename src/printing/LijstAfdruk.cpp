@@ -2,44 +2,28 @@
 
 #include "common/ItemModel.h"
 #include "platform/Printer.h"
+#include "printing/Bladspiegel.h"
 #include "printing/Passend.h"
-
-#include <QColor>
 
 namespace {
 
-// The page, in twips from the top left of the printable area.
-constexpr int Kantlijn = 300;
+using namespace Bladspiegel;
+
+// Where the list stands on the page, in twips from the top left of the printable area.
 constexpr int OmschrijvingX = 1800;
 constexpr int InkomstenKopX = 8040;
 constexpr int UitgavenKopX = 9990;
 constexpr int InkomstenRechts = 9000;
-constexpr int UitgavenRechts = 10800;
+constexpr int UitgavenRechts = Rechts;
 constexpr int TijdX = 8790;
-// The least room between a text that is cut and what stands to its right.
-constexpr int Tussenruimte = 120;
-constexpr int TitelY = 300;
-constexpr int KopEerstePagina = 990;
-constexpr int KopVolgendePagina = 690;
 constexpr int KopLijnOnder = 210;
 constexpr int EersteRegel = 1500;
 constexpr int EersteRegelVolgendePagina = 1200;
 constexpr int Regelhoogte = 270;
-constexpr int LaatsteRegel = 14800;
-
-const QColor TitelKleur(0, 0, 90);
-const QColor TekstKleur(40, 0, 0);
 
 QString Lijn()
 {
     return QString(160, u'-');
-}
-
-void PrintOp(Printer &printer, int x, int y, const QString &tekst)
-{
-    printer.SetCurrentX(x);
-    printer.SetCurrentY(y);
-    printer.Print(tekst);
 }
 
 // An amount that ends at `rechts`. Every amount text that is not empty is printed: a
@@ -66,18 +50,7 @@ void PrintKop(Printer &printer, int y, bool inkomsten, bool uitgaven)
 
 bool PrintLijst(Printer &printer, const LijstAfdruk &afdruk, const Liniaal &breedte, QString *fout)
 {
-    printer.SetFontName(QStringLiteral("Arial"));
-    printer.SetFontBold(true);
-    printer.SetFontSize(11);
-    printer.SetForeColor(TitelKleur);
-    // The name stops before the time and date.
-    PrintOp(printer, Kantlijn, TitelY,
-        Passend(printer, afdruk.lijstNaam, TijdX - Tussenruimte - Kantlijn));
-    PrintOp(printer, TijdX, TitelY,
-        afdruk.moment.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" / ")
-            + afdruk.moment.toString(QStringLiteral("dd-MM-yyyy")));
-
-    printer.SetForeColor(TekstKleur);
+    PrintTitel(printer, afdruk.lijstNaam, afdruk.moment, TijdX);
     printer.SetFontSize(10);
     PrintKop(printer, KopEerstePagina, afdruk.inkomsten, afdruk.uitgaven);
     printer.SetFontBold(false);

@@ -1,6 +1,7 @@
 #include "reports/JaarAfdruk.h"
 
 #include "platform/Printer.h"
+#include "printing/Bladspiegel.h"
 #include "printing/Passend.h"
 #include "reports/Grafiek.h"
 #include "reports/JaarTabel.h"
@@ -11,14 +12,9 @@
 
 namespace {
 
-// The page, in twips from the top left of the printable area, as the list is printed.
-constexpr int Kantlijn = 300;
-constexpr int Rechts = 10800;
-constexpr int TitelY = 300;
-constexpr int TabelY = 990;
-constexpr int TabelYVolgendePagina = 690;
-constexpr int LaatsteRegel = 14800;
-constexpr int Tussenruimte = 120;
+using namespace Bladspiegel;
+
+// How high the chart stands on paper, in twips.
 constexpr int GrafiekHoogte = 4200;
 // The chart's surface: a twip of paper is a fifteenth of its unit, a pixel as on screen.
 constexpr double GrafiekSchaal = 15.0;
@@ -27,17 +23,8 @@ constexpr double KleinsteLetter = 5.5;
 // The least room a description keeps before the letters get smaller.
 constexpr int OmschrijvingRuimte = 2000;
 
-constexpr QColor TitelKleur(0, 0, 90);
-constexpr QColor TekstKleur(40, 0, 0);
 constexpr QColor Rood(170, 0, 0);
 constexpr QColor Grijs(110, 110, 110);
-
-void PrintOp(Printer &printer, int x, int y, const QString &tekst)
-{
-    printer.SetCurrentX(x);
-    printer.SetCurrentY(y);
-    printer.Print(tekst);
-}
 
 void Streep(Printer &printer, int y)
 {
@@ -53,28 +40,36 @@ struct Kolommen {
     std::array<int, 13> rechts {};
 };
 
-std::vector<const JaarRij *> Regels(const JaarAfdruk &afdruk, const JaarRij &totaal)
+// The lines of the table as printed, each its description and cells: the rows shown, then their
+// total. None for a year without entries.
+std::vector<QStringList> Regels(const JaarAfdruk &afdruk)
 {
-    std::vector<const JaarRij *> regels;
-    for (const int rij : afdruk.rijen)
-        regels.push_back(&afdruk.tabel->rijen[rij]);
-    regels.push_back(&totaal);
+    std::vector<QStringList> regels;
+    if (!afdruk.tabel || afdruk.tabel->rijen.empty())
+        return regels;
+    for (const int rij : afdruk.rijen) {
+        const JaarRij &r = afdruk.tabel->rijen[rij];
+        regels.push_back(Cellen(r.omschrijving, r));
+    }
+    const JaarRij totaal = Totaal(*afdruk.tabel, afdruk.rijen);
+    regels.push_back(Cellen(totaal.omschrijving, totaal));
     return regels;
 }
 
 // The columns in the printer's current font, each as wide as its widest text in bold.
-Kolommen MeetKolommen(Printer &printer, const std::vector<const JaarRij *> &regels)
+Kolommen MeetKolommen(Printer &printer, const std::vector<QStringList> &regels)
 {
     printer.SetFontBold(true);
     int maand = 0;
-    for (const QString &kop : MaandKoppen())
-        maand = std::max(maand, printer.TextWidth(kop));
-    int totaal = printer.TextWidth(QStringLiteral("Totaal"));
-    for (const JaarRij *regel : regels) {
-        for (const Telling &telling : regel->maanden)
-            maand = std::max(maand, printer.TextWidth(CelTekst(telling)));
-        totaal = std::max(totaal, printer.TextWidth(CelTekst(regel->jaar)));
-    }
+    int totaal = 0;
+    const auto meet = [&](const QStringList &regel) {
+        for (int kolom = 1; kolom <= 12; ++kolom)
+            maand = std::max(maand, printer.TextWidth(regel[kolom]));
+        totaal = std::max(totaal, printer.TextWidth(regel[13]));
+    };
+    meet(Koppen());
+    for (const QStringList &regel : regels)
+        meet(regel);
     printer.SetFontBold(false);
 
     Kolommen kolommen;
@@ -89,39 +84,23 @@ Kolommen MeetKolommen(Printer &printer, const std::vector<const JaarRij *> &rege
     return kolommen;
 }
 
-void PrintRegel(Printer &printer, const Kolommen &kolommen, int y, const QString &omschrijving,
-    const std::array<QString, 13> &cellen, const std::array<bool, 13> &rood)
+void PrintRegel(Printer &printer, const Kolommen &kolommen, int y, const QStringList &regel)
 {
     printer.SetForeColor(TekstKleur);
-    PrintOp(printer, Kantlijn, y, Passend(printer, omschrijving, kolommen.omschrijving));
-    for (int kolom = 0; kolom < 13; ++kolom) {
-        printer.SetForeColor(rood[kolom] ? Rood : TekstKleur);
+    PrintOp(printer, Kantlijn, y, Passend(printer, regel[0], kolommen.omschrijving));
+    for (int kolom = 1; kolom <= 13; ++kolom) {
+        // A balance below zero is red, as in the window.
+        printer.SetForeColor(regel[kolom].startsWith(u'-') ? Rood : TekstKleur);
         PrintOp(
-            printer, kolommen.rechts[kolom] - printer.TextWidth(cellen[kolom]), y, cellen[kolom]);
+            printer, kolommen.rechts[kolom - 1] - printer.TextWidth(regel[kolom]), y, regel[kolom]);
     }
     printer.SetForeColor(TekstKleur);
-}
-
-void PrintRij(Printer &printer, const Kolommen &kolommen, int y, const QString &omschrijving,
-    const JaarRij &rij)
-{
-    std::array<QString, 13> cellen;
-    std::array<bool, 13> rood {};
-    for (int kolom = 0; kolom < 13; ++kolom) {
-        const Telling &telling = kolom < 12 ? rij.maanden[kolom] : rij.jaar;
-        cellen[kolom] = CelTekst(telling);
-        rood[kolom] = telling.Saldo() < 0;
-    }
-    PrintRegel(printer, kolommen, y, omschrijving, cellen, rood);
 }
 
 void PrintKop(Printer &printer, const Kolommen &kolommen, int y, int regelHoogte)
 {
     printer.SetFontBold(true);
-    std::array<QString, 13> koppen;
-    std::copy(MaandKoppen().begin(), MaandKoppen().end(), koppen.begin());
-    koppen[12] = QStringLiteral("Totaal");
-    PrintRegel(printer, kolommen, y, QStringLiteral("Omschrijving"), koppen, {});
+    PrintRegel(printer, kolommen, y, Koppen());
     printer.SetFontBold(false);
     Streep(printer, y + regelHoogte);
 }
@@ -130,25 +109,12 @@ void PrintKop(Printer &printer, const Kolommen &kolommen, int y, int regelHoogte
 
 bool PrintJaar(Printer &printer, const JaarAfdruk &afdruk, QString *fout)
 {
-    printer.SetFontName(QStringLiteral("Arial"));
-    printer.SetFontBold(true);
-    printer.SetFontSize(11);
-    printer.SetForeColor(TitelKleur);
-    const QString tijd = afdruk.moment.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" / ")
-        + afdruk.moment.toString(QStringLiteral("dd-MM-yyyy"));
-    const int tijdX = Rechts - printer.TextWidth(tijd);
-    PrintOp(
-        printer, Kantlijn, TitelY, Passend(printer, afdruk.titel, tijdX - Tussenruimte - Kantlijn));
-    PrintOp(printer, tijdX, TitelY, tijd);
-    printer.SetForeColor(TekstKleur);
+    PrintTitel(printer, afdruk.titel, afdruk.moment);
     printer.SetFontBold(false);
 
-    const JaarRij totaal = afdruk.tabel ? Totaal(*afdruk.tabel, afdruk.rijen) : JaarRij {};
-    const std::vector<const JaarRij *> regels = afdruk.tabel && !afdruk.tabel->rijen.empty()
-        ? Regels(afdruk, totaal)
-        : std::vector<const JaarRij *> {};
+    const std::vector<QStringList> regels = Regels(afdruk);
 
-    int y = TabelY;
+    int y = KopEerstePagina;
     if (!regels.empty()) {
         double letter = GrootsteLetter;
         printer.SetFontSize(letter);
@@ -169,12 +135,12 @@ bool PrintJaar(Printer &printer, const JaarAfdruk &afdruk, QString *fout)
                 y += 60;
                 printer.SetFontBold(true);
             }
-            PrintRij(printer, kolommen, y, regels[i]->omschrijving, *regels[i]);
+            PrintRegel(printer, kolommen, y, regels[i]);
             y += regelHoogte;
             // A full page gets its successor with the heads again, as long as rows follow.
             if (!laatste && y + regelHoogte > LaatsteRegel) {
                 printer.NewPage();
-                y = TabelYVolgendePagina;
+                y = KopVolgendePagina;
                 PrintKop(printer, kolommen, y, regelHoogte);
                 y += regelHoogte + 60;
             }

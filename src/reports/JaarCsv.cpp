@@ -6,15 +6,13 @@
 
 namespace {
 
-void VoegRij(QByteArray &csv, const QString &omschrijving, const JaarRij &rij)
+void VoegRij(QByteArray &csv, const QStringList &cellen)
 {
-    VoegCsvCel(csv, omschrijving);
-    for (const Telling &maand : rij.maanden) {
-        csv += ';';
-        VoegCsvCel(csv, CelTekst(maand));
+    for (qsizetype kolom = 0; kolom < cellen.size(); ++kolom) {
+        if (kolom > 0)
+            csv += ';';
+        VoegCsvCel(csv, cellen[kolom]);
     }
-    csv += ';';
-    VoegCsvCel(csv, CelTekst(rij.jaar));
     csv += "\r\n";
 }
 
@@ -24,10 +22,12 @@ bool SchrijfJaarCsv(
     QIODevice &uit, const JaarTabel &tabel, const std::vector<int> &rijen, QString *fout)
 {
     QByteArray csv = CsvBegin;
-    csv += "Omschrijving;" + MaandKoppen().join(u';').toUtf8() + ";Totaal\r\n";
-    for (const int rij : rijen)
-        VoegRij(csv, GeenFormule(tabel.rijen[rij].omschrijving), tabel.rijen[rij]);
+    VoegRij(csv, Koppen());
+    for (const int rij : rijen) {
+        const JaarRij &r = tabel.rijen[rij];
+        VoegRij(csv, Cellen(GeenFormule(r.omschrijving), r));
+    }
     const JaarRij totaal = Totaal(tabel, rijen);
-    VoegRij(csv, totaal.omschrijving, totaal);
+    VoegRij(csv, Cellen(totaal.omschrijving, totaal));
     return writeAll(uit, csv.constData(), csv.size(), fout);
 }

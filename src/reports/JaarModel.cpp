@@ -102,9 +102,5 @@ QVariant JaarModel::headerData(int section, Qt::Orientation orientation, int rol
                                                         : Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return {};
-    if (section == Omschrijving)
-        return QStringLiteral("Omschrijving");
-    if (section == Totaalkolom)
-        return QStringLiteral("Totaal");
-    return MaandKoppen().at(section - Jan);
+    return Koppen().at(section);
 }

@@ -67,12 +67,15 @@ JaarTabel MaakJaarTabel(const Posten &posten, int jaar)
     for (const Post &post : posten.posten) {
         if (post.datum.jaar != jaar)
             continue;
-        QString tekst = posten.Tekst(post, ItemModel::Omschrijving).trimmed().toString();
-        auto vorm = vormen.find(tekst);
+        // Looked up without a copy: the text stays where the list holds it.
+        const QStringView omschrijving = posten.Tekst(post, ItemModel::Omschrijving).trimmed();
+        auto vorm = vormen.find(QString::fromRawData(omschrijving.data(), omschrijving.size()));
         if (vorm == vormen.end()) {
-            auto plek = groepVan.find(tekst.toCaseFolded());
+            QString tekst = omschrijving.toString();
+            const QString gevouwen = tekst.toCaseFolded();
+            auto plek = groepVan.find(gevouwen);
             if (plek == groepVan.end()) {
-                plek = groepVan.insert(tekst.toCaseFolded(), static_cast<int>(groepen.size()));
+                plek = groepVan.insert(gevouwen, static_cast<int>(groepen.size()));
                 groepen.emplace_back();
             }
             Groep &groep = groepen[*plek];
@@ -139,4 +142,21 @@ const QStringList &MaandKoppen()
         QStringLiteral("jul"), QStringLiteral("aug"), QStringLiteral("sep"), QStringLiteral("okt"),
         QStringLiteral("nov"), QStringLiteral("dec") };
     return koppen;
+}
+
+const QStringList &Koppen()
+{
+    static const QStringList koppen = QStringList { QStringLiteral("Omschrijving") } + MaandKoppen()
+        + QStringList { QStringLiteral("Totaal") };
+    return koppen;
+}
+
+QStringList Cellen(const QString &omschrijving, const JaarRij &rij)
+{
+    QStringList cellen { omschrijving };
+    cellen.reserve(14);
+    for (const Telling &maand : rij.maanden)
+        cellen.append(CelTekst(maand));
+    cellen.append(CelTekst(rij.jaar));
+    return cellen;
 }

@@ -55,5 +55,12 @@ JaarRij Totaal(const JaarTabel &tabel, const std::vector<int> &rijen);
 // only `huidig` when there are no entries at all.
 QList<int> Jaren(const Posten &posten, int huidig);
 
-// The short month names, "jan" to "dec", as the table and its CSV head their columns.
+// The short month names, "jan" to "dec", as the table and the chart name the months.
 const QStringList &MaandKoppen();
+
+// The heads of the table's columns wherever it is shown: "Omschrijving", "jan" to "dec",
+// "Totaal".
+const QStringList &Koppen();
+
+// A line of the table as shown: the description given, then the row's months and its year.
+QStringList Cellen(const QString &omschrijving, const JaarRij &rij);

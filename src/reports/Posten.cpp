@@ -8,45 +8,33 @@
 
 namespace {
 
-int Teken(QChar c)
-{
-    return c.unicode();
-}
-
-int Teken(char c)
-{
-    return static_cast<unsigned char>(c);
-}
-
-// The whole number of the characters from `van` up to `tot`, or -1 when one is no digit.
-template<typename Tekst> int Getal(const Tekst &tekst, qsizetype van, qsizetype tot)
-{
-    int getal = 0;
-    for (qsizetype i = van; i < tot; ++i) {
-        const auto cijfer = static_cast<unsigned>(Teken(tekst[i]) - '0');
-        if (cijfer > 9)
-            return -1;
-        getal = getal * 10 + static_cast<int>(cijfer);
-    }
-    return getal;
-}
-
-// The same date read from the decoded text or, before decoding, from the file's bytes: the
-// characters that make a date are the same in both.
-template<typename Tekst> std::optional<PostDatum> LeesDatum(Tekst tekst)
+// The date of an entry as its file holds it, before decoding: the bytes that make a date are
+// the same in every code page. Asked of every entry in every list, so it reads the digits at
+// their places at once.
+std::optional<PostDatum> LeesDatum(QByteArrayView tekst)
 {
     // A date as the program writes it is read at once; one with blanks around it is trimmed first.
-    if (tekst.size() != 10 || Teken(tekst[0]) == ' ' || Teken(tekst[9]) == ' ') {
-        while (!tekst.isEmpty() && Teken(tekst.front()) == ' ')
+    if (tekst.size() != 10 || tekst.front() == ' ' || tekst.back() == ' ') {
+        while (tekst.startsWith(' '))
             tekst = tekst.sliced(1);
-        while (!tekst.isEmpty() && Teken(tekst.back()) == ' ')
+        while (tekst.endsWith(' '))
             tekst.chop(1);
         if (tekst.size() != 9 && tekst.size() != 10)
             return std::nullopt;
     }
-    if (Teken(tekst[4]) != '-' || Teken(tekst[7]) != '-')
+    if (tekst[4] != '-' || tekst[7] != '-')
         return std::nullopt;
-    const PostDatum datum { Getal(tekst, 0, 4), Getal(tekst, 5, 7), Getal(tekst, 8, tekst.size()) };
+    bool geenCijfer = false;
+    const auto cijfer = [&tekst, &geenCijfer](qsizetype plek) {
+        const unsigned waarde = static_cast<unsigned char>(tekst[plek]) - unsigned('0');
+        geenCijfer |= waarde > 9;
+        return static_cast<int>(waarde);
+    };
+    // The day has one digit or two.
+    const PostDatum datum { cijfer(0) * 1000 + cijfer(1) * 100 + cijfer(2) * 10 + cijfer(3),
+        cijfer(5) * 10 + cijfer(6), tekst.size() == 10 ? cijfer(8) * 10 + cijfer(9) : cijfer(8) };
+    if (geenCijfer)
+        return std::nullopt;
     if (datum.jaar < 1 || datum.maand < 1 || datum.maand > 12 || datum.dag < 1 || datum.dag > 31)
         return std::nullopt;
     return datum;
@@ -64,12 +52,17 @@ Posten LeesPosten(const Programma &programma, std::optional<int> jaar)
             continue;
         QFile file(programma.DataMap() + bestand);
         // Only the entries that count are decoded; those of other years are passed over unread.
+        // The date of each entry taken is kept as it was read.
         int zonderDatum = 0;
-        const auto neem = [&zonderDatum, jaar](QByteArrayView datum) {
+        std::vector<PostDatum> datums;
+        const auto neem = [&zonderDatum, &datums, jaar](QByteArrayView datum) {
             const std::optional<PostDatum> gelezen = LeesDatum(datum);
             if (!gelezen)
                 ++zonderDatum;
-            return gelezen && (!jaar || gelezen->jaar == *jaar);
+            if (!gelezen || (jaar && gelezen->jaar != *jaar))
+                return false;
+            datums.push_back(*gelezen);
+            return true;
         };
         ItemRijen rijen;
         const bool open = file.open(QIODevice::ReadOnly);
@@ -81,11 +74,12 @@ Posten LeesPosten(const Programma &programma, std::optional<int> jaar)
         }
         posten.zonderDatum += zonderDatum;
 
+        // A group cut off at the end of the file was taken but not read: its date has no row.
         const int lijst = static_cast<int>(posten.lijsten.size());
         for (int rij = 0; rij < rijen.Aantal(); ++rij) {
-            posten.posten.push_back({ *LeesDatum(rijen.Cel(rij, ItemModel::Datum)), lijst, rij,
-                BedragCenten(rijen.Cel(rij, ItemModel::Inkomsten)),
-                BedragCenten(rijen.Cel(rij, ItemModel::Uitgaven)) });
+            posten.posten.push_back(
+                { datums[rij], lijst, rij, BedragCenten(rijen.Cel(rij, ItemModel::Inkomsten)),
+                    BedragCenten(rijen.Cel(rij, ItemModel::Uitgaven)) });
         }
         posten.lijsten.append(naam);
         posten.rijen.push_back(std::move(rijen));

@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QList>
-#include <QPicture>
 #include <QString>
 
 #include <deque>
@@ -21,21 +20,11 @@ struct GedruktTekst {
     QColor kleur;
 };
 
-// One picture as it was drawn: on which page, where and how large in twips, the size of the
-// surface it was drawn on, and what it drew there.
-struct GetekendePrent {
-    int pagina = 1;
-    QRect plaats;
-    QSizeF maat;
-    QPicture prent;
-};
-
 // One print job, from its opening to its end.
 struct Afdruktaak {
     InstalledPrinter printer;
     QString document;
     QList<GedruktTekst> teksten;
-    QList<GetekendePrent> prenten;
     int paginas = 0; // 0 until the first text opens the job
     bool beeindigd = false;
     bool zandloperBijEinde = false; // the busy pointer was on when the document ended
