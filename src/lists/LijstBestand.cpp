@@ -72,14 +72,16 @@ bool VolgendeRegel(TextLines &bestand, QString &regel)
 }
 
 // A group's cells are decoded straight into the rows, one after another; true when the group is
-// complete, separator and all.
-bool LeesGroep(TextLines &bestand, QByteArrayView datum, ItemRijen &rijen)
+// complete, separator and all. `leeg`: every line read of it was empty.
+bool LeesGroep(TextLines &bestand, QByteArrayView datum, ItemRijen &rijen, bool &leeg)
 {
+    leeg = datum.isEmpty();
     rijen.VoegCel(datum.size(), [datum](char16_t *uit) { return Ansi::decode(datum, uit); });
     for (int kolom = 1; kolom < ItemRijen::AantalCellen; ++kolom) {
         if (bestand.atEnd())
             return false;
         const QByteArrayView regel = bestand.readBytes();
+        leeg = leeg && regel.isEmpty();
         rijen.VoegCel(regel.size(), [regel](char16_t *uit) { return Ansi::decode(regel, uit); });
     }
     return SlaOver(bestand, 1);
@@ -97,16 +99,15 @@ template<typename Neem> bool LeesGroepen(QIODevice &in, const Neem &neem, ItemRi
     bool heel = true;
     while (!bestand.atEnd()) {
         const QByteArrayView datum = bestand.readBytes();
-        // An empty last line, as an editor may leave it, is no group cut off: opening the list
-        // passes over it too.
-        if (datum.isEmpty() && bestand.atEnd())
-            break;
         // A group not taken is passed over without decoding it.
         const bool overslaan = !neem(datum);
+        bool leeg = false;
         if (overslaan ? !SlaOver(bestand, ItemRijen::AantalCellen)
-                      : !LeesGroep(bestand, datum, rijen)) {
+                      : !LeesGroep(bestand, datum, rijen, leeg)) {
             rijen.Verwerp();
-            heel = false;
+            // Empty lines at the end, as an editor may leave them, are no group cut off: opening
+            // the list passes over them too, and writing it back loses nothing of them.
+            heel = leeg;
             break;
         }
         if (!overslaan)

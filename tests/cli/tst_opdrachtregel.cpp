@@ -88,8 +88,8 @@ private Q_SLOTS:
     void tweedeImportVoegtNietsToe()
     {
         // The list holds a coffee already, and the fixed costs' group that a command keeps.
-        // The empty last line that an editor may leave is no entry cut off.
-        m_test->schrijfData(u"2026 Maart.lst"_qs, Huur + Koffie + "\r\n");
+        // The empty last lines that an editor may leave are no entry cut off.
+        m_test->schrijfData(u"2026 Maart.lst"_qs, Huur + Koffie + "\r\n\r\n");
         QStringList importeer { u"importeer"_qs, u"%afschrift"_qs, u"2026 Maart"_qs };
         const QString onleesbaar = u"Regel 6: het bedrag \"12,5x\" is onleesbaar.\n"_qs;
 
