@@ -35,3 +35,8 @@ geldlog_command 2 jaar 20x6
 geldlog_command 1 "$E2E_TMP/bestaatniet.csv"
 [[ $OUT == "Het bestand \"$E2E_TMP/bestaatniet.csv\" bestaat niet." ]] ||
     fail "a missing file said: $OUT"
+geldlog_command 1 "$DATA"
+[[ $OUT == "\"$DATA\" is een map, geen bestand." ]] || fail "a folder said: $OUT"
+geldlog_command 1 "$bank"
+[[ $OUT == 'Geldlog vindt geen beeldscherm voor zijn venster; de opdrachten werken ook zonder ("geldlog --help").' ]] ||
+    fail "a statement without a display said: $OUT"

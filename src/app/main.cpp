@@ -14,6 +14,7 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -47,6 +48,20 @@ QStringList Argumenten(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         argumenten.append(QString::fromLocal8Bit(argv[i]));
     return argumenten;
+}
+
+// Whether the window can be shown: without a display Qt ends the program with a message of its
+// own, in English. A platform that needs none (offscreen, vnc) may be chosen as Qt takes it.
+bool HeeftBeeldscherm(const QStringList &argumenten)
+{
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return true;
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith(u"xcb") && !platform.startsWith(u"wayland"))
+        return true;
+    return std::any_of(argumenten.begin(), argumenten.end(), [](const QString &argument) {
+        return argument.startsWith(u"-platform") || argument.startsWith(u"--platform");
+    });
 }
 
 // The main window, with the bank statement of "geldlog afschrift.csv" as the file manager's
@@ -85,7 +100,14 @@ int main(int argc, char *argv[])
 {
     // Decided before any application object exists: a command, or a word that is none, must be
     // answered without a display.
-    if (IsOpdracht(Argumenten(argc, argv)))
+    const QStringList argumenten = Argumenten(argc, argv);
+    if (IsOpdracht(argumenten))
         return Opdracht(argc, argv);
+    if (!HeeftBeeldscherm(argumenten)) {
+        std::fputs("Geldlog vindt geen beeldscherm voor zijn venster; de opdrachten werken ook "
+                   "zonder (\"geldlog --help\").\n",
+            stderr);
+        return Geweigerd;
+    }
     return Venster(argc, argv);
 }

@@ -47,14 +47,23 @@ bool IsOptie(const QString &woord)
     return woord.size() > 1 && woord.startsWith(u'-');
 }
 
-// One of Geldlog's own options as typed: "-h", "--maand=2026-03".
-bool IsEigenOptie(const QString &woord)
+// One of the options Qt takes for a window of its own, as "-style fusion" or "--platform xcb".
+bool IsQtOptie(const QString &woord)
 {
-    const QString getypt = woord.section(u'=', 0, 0);
-    const auto isDeze = [&getypt](const QString &naam) { return OptieTekst(naam) == getypt; };
-    return std::any_of(HulpNamen.begin(), HulpNamen.end(), isDeze)
-        || std::any_of(VersieNamen.begin(), VersieNamen.end(), isDeze) || isDeze(MaandNaam)
-        || isDeze(ProefNaam) || isDeze(CsvNaam) || isDeze(JaarNaam);
+    static const QStringList namen { QStringLiteral("platform"),
+        QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
+        QStringLiteral("plugin"), QStringLiteral("qmljsdebugger"),
+        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+        QStringLiteral("qwindowtitle"), QStringLiteral("reverse"), QStringLiteral("session"),
+        QStringLiteral("display"), QStringLiteral("geometry"), QStringLiteral("style"),
+        QStringLiteral("stylesheet"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+        QStringLiteral("dograb") };
+    QStringView naam = QStringView(woord).sliced(1);
+    if (naam.startsWith(u'-'))
+        naam = naam.sliced(1);
+    if (const qsizetype waarde = naam.indexOf(u'='); waarde >= 0)
+        naam.truncate(waarde);
+    return namen.contains(naam);
 }
 
 bool IsOpdrachtNaam(const QString &woord)
@@ -186,10 +195,12 @@ bool IsOpdracht(const QStringList &argumenten)
     if (argumenten.size() < 2)
         return false;
     const QString &eerste = argumenten[1];
-    // Qt takes its own options for the window: -platform, -style, -session …
+    // Qt takes its own options for the window: -platform, -style, -session …; any other option
+    // is the parser's to refuse.
     if (IsOptie(eerste))
-        return IsEigenOptie(eerste);
-    return IsOpdrachtNaam(eerste) || argumenten.size() > 2 || !QFileInfo::exists(eerste);
+        return !IsQtOptie(eerste);
+    const QFileInfo bestand(eerste);
+    return IsOpdrachtNaam(eerste) || argumenten.size() > 2 || !bestand.exists() || bestand.isDir();
 }
 
 Afloop VoerOpdrachtUit(
