@@ -5,8 +5,9 @@
 # byte, with the settings file beside it, and nothing is written where the program is installed.
 source "$(dirname "$0")/lib.sh"
 
+# The newest package; none when the folder holds none, which is said below, not by ls.
 package=${GELDLOG_PACKAGE:-$(ls -t "$(dirname "$0")"/../../build/package/geldlog_*_amd64.deb \
-    2>/dev/null | head -n 1)}
+    2>/dev/null | head -n 1 || true)}
 [[ -f $package ]] || fail "no package in build/package (make package)"
 [[ $package -nt $GELDLOG ]] || fail "the package is older than the program (make package)"
 

@@ -29,8 +29,10 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMimeData>
@@ -384,11 +386,16 @@ void Main::LeesBankafschriftIn(const QString &pad)
 
 void Main::KiesBankafschrift()
 {
+    // Where the browser put the download; a folder that is not there the chooser would offer as a
+    // file name.
+    QString map = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    if (!QFileInfo(map).isDir())
+        map = QDir::homePath();
     // The bank's file is recognised by its content; the filter only spares the user a search.
-    const QString pad = QFileDialog::getOpenFileName(this, QStringLiteral("Bankafschrift kiezen"),
-        QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
-        QStringLiteral("Bankafschriften (*.csv *.txt *.tab *.xml *.sta *.940 *.mt940);;"
-                       "Alle bestanden (*)"));
+    const QString pad
+        = QFileDialog::getOpenFileName(this, QStringLiteral("Bankafschrift kiezen"), map,
+            QStringLiteral("Bankafschriften (*.csv *.txt *.tab *.xml *.sta *.940 *.mt940);;"
+                           "Alle bestanden (*)"));
     if (!pad.isEmpty())
         LeesBankafschriftIn(pad);
 }

@@ -36,9 +36,15 @@ constexpr int AntwoordMs = 10000;
 constexpr int VerbindPogingen = 20;
 constexpr useconds_t TussenPogingen = 50000;
 
-// "<runtime folder>/geldlog-:0", for this user's Geldlog on this display; empty without either.
+// "<runtime folder>/geldlog-:0-1a2b3c4d", for this user's Geldlog on this display, and this copy of
+// it: a portable copy beside an installed one keeps a folder of its own, so each runs on its own.
+// Empty without a display or a runtime folder.
 QByteArray Plek()
 {
+    // The application that would say where the program lies is not made yet; Linux says it.
+    const QByteArray programma
+        = QFile::encodeName(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath());
+    const QString kopie = QString::number(qHash(programma), 16);
     QString scherm = qEnvironmentVariable("WAYLAND_DISPLAY");
     if (scherm.isEmpty()) {
         scherm = qEnvironmentVariable("DISPLAY");
@@ -51,7 +57,8 @@ QByteArray Plek()
     const QString map = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (scherm.isEmpty() || map.isEmpty())
         return {};
-    return QFile::encodeName(map + QStringLiteral("/geldlog-") + scherm.replace(u'/', u'_'));
+    return QFile::encodeName(
+        map + QStringLiteral("/geldlog-") + scherm.replace(u'/', u'_') + u'-' + kopie);
 }
 
 bool Adres(const QByteArray &pad, sockaddr_un &adres)
