@@ -11,8 +11,6 @@
 
 namespace {
 
-// How many days a household's date may lie before or after the bank's booking.
-constexpr qint64 LangsteAfstand = 3;
 // AlsItem cuts a bank's text at 100 characters; a text about that long may be such a cut one.
 constexpr qsizetype AfgekapteTekst = 95;
 
@@ -96,7 +94,7 @@ bool Geleerd::LeerWijziging(const Item &oud, const Item &nieuw)
         return false;
     const qint64 centen = CentenVerschil(BedragCenten(oud.inkomsten), BedragCenten(oud.uitgaven));
     Voorbeeld *gevonden = nullptr;
-    qint64 kortste = LangsteAfstand + 1;
+    qint64 kortste = DagenRondBoeking + 1;
     for (Voorbeeld &voorbeeld : m_voorbeelden) {
         if (voorbeeld.centen != centen)
             continue;
