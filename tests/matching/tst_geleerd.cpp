@@ -5,7 +5,9 @@
 #include "matching/Voorsteller.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 namespace {
@@ -126,27 +128,25 @@ private Q_SLOTS:
             waarom);
     }
 
+    // Wijzigen gives a word to a transaction learned before, known by the bank's text on its day
+    // or by its word, the nearest a few days around; not to an entry no statement brought.
     void leertVanWijzigen()
     {
-        Geleerd geleerd;
-        for (const QString &dag : { u"2026-01-02"_qs, u"2026-01-05"_qs }) {
-            const BankPost post = Post(dag + Ah);
-            Item item = AlsItem(post);
-            geleerd.Leer(post, item.omschrijving);
-            QVERIFY(!geleerd.LeerWijziging(item, item));
-            const Item bankTekst = item;
-            item.omschrijving = QStringLiteral("Boodschappen");
-            QVERIFY(geleerd.LeerWijziging(bankTekst, item));
-            // Its word changed again is known by the word it had.
-            const Item eerder = item;
-            item.omschrijving = QStringLiteral("Eten");
-            QVERIFY(geleerd.LeerWijziging(eerder, item));
-        }
-        QCOMPARE(geleerd.EigenWoorden(), QStringList { u"Eten"_qs });
-        QCOMPARE(Voorsteller(geleerd).StelVoor(Post(u"2026-01-09"_qs + Ah))->woord, u"Eten"_qs);
-        // An entry no statement brought knows no bank text.
-        QVERIFY(!geleerd.LeerWijziging({ u"2026-01-09"_qs, u"Eten"_qs, u""_qs, u"23,45"_qs },
-            { u"2026-01-09"_qs, u"Markt"_qs, u""_qs, u"23,45"_qs }));
+        Geleerd geleerd = Leer(
+            { u"2026-01-02"_qs + Ah + u"|Boodschappen"_qs, u"2026-01-05"_qs + Ah + u"|"_qs });
+        const auto wijzig
+            = [&geleerd](const QString &datum, const QString &van, const QString &naar) {
+                  return geleerd.LeerWijziging(
+                      { datum, van, {}, u"23,45"_qs }, { datum, naar, {}, u"23,45"_qs });
+              };
+        const QString bank = AlsItem(Post(u"2026-01-05"_qs + Ah)).omschrijving;
+        QVERIFY(!wijzig(u"2026-01-05"_qs, bank, bank));
+        QVERIFY(!wijzig(u"2026-01-06"_qs, bank, u"Eten"_qs));
+        QVERIFY(wijzig(u"2026-01-05"_qs, bank, u"Boodschappen"_qs));
+        QVERIFY(wijzig(u"2026-01-04"_qs, u"Boodschappen"_qs, u"Eten"_qs));
+        QVERIFY(!wijzig(u"2026-01-09"_qs, u"Eten"_qs, u"Markt"_qs));
+        QCOMPARE(geleerd.Woord(geleerd.Voorbeelden()[0].woord), u"Boodschappen"_qs);
+        QCOMPARE(geleerd.Woord(geleerd.Voorbeelden()[1].woord), u"Eten"_qs);
     }
 
     void bestandHeenEnTerug()
@@ -161,47 +161,83 @@ private Q_SLOTS:
         QCOMPARE(Schrijf(*gelezen), Voorbeeld());
     }
 
-    void beschadigdBestand_data()
+    // A file that cannot be used costs the learning, never a file. A damaged or foreign one is
+    // put aside under a name of its own, said once, and learning starts afresh; one that cannot
+    // be opened, or that a trial reads, stays as it is, and is not written over.
+    void bestandDatNietTeGebruikenIs_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("reden");
+        QTest::addColumn<bool>("map"); // a folder in the file's place: it cannot be opened
+        QTest::addColumn<bool>("leren");
+        QTest::addColumn<QString>("bewaardAls"); // where the bytes are afterwards
+        QTest::addColumn<QString>("melding");
         const QByteArray kop = "Geldlog geleerde omschrijvingen 1\r\n";
-        QTest::newRow("leeg") << QByteArray() << "het is geen bestand met geleerde omschrijvingen";
-        QTest::newRow("een lijst") << QByteArray("2026-03-01\r\nHuur\r\n\r\n950,00\r\n")
-                                   << u"het is geen bestand met geleerde omschrijvingen"_qs;
-        QTest::newRow("nieuwere versie") << QByteArray("Geldlog geleerde omschrijvingen 2\r\n")
-                                         << u"het is van een andere versie van Geldlog"_qs;
-        QTest::newRow("post zonder soort") << kop + "  2026-03-01 -1,00\r\n"
-                                           << u"regel 2 is beschadigd"_qs;
-        QTest::newRow("afgebroken") << kop + "Huur\t\tElan\t\r\n  2026-03-0"
-                                    << "regel 3 is beschadigd";
-        QTest::newRow("bedrag") << kop + "Huur\t\tElan\t\r\n  2026-03-01 9,5"
-                                << "regel 3 is beschadigd";
+        const QString opzij = u"Geleerde omschrijvingen (beschadigd).txt"_qs;
+        const auto nieuw = [&](const QString &reden, const QString &naam = QString()) {
+            return u"De geleerde omschrijvingen in %pad zijn niet te lezen: "_qs + reden
+                + u". Geldlog begint opnieuw met leren. Het oude bestand is bewaard als \""_qs
+                + (naam.isEmpty() ? opzij : naam) + u"\"."_qs;
+        };
+        const QString niet
+            = u"De geleerde omschrijvingen in %pad worden deze keer niet gebruikt: "_qs;
+        const QString geen = u"het is geen bestand met geleerde omschrijvingen"_qs;
+        QTest::newRow("leeg") << QByteArray() << false << true << opzij << nieuw(geen);
+        QTest::newRow("nieuwere versie")
+            << QByteArray("Geldlog geleerde omschrijvingen 2\r\n") << false << true << opzij
+            << nieuw(u"het is van een andere versie van Geldlog"_qs);
+        QTest::newRow("post zonder soort")
+            << kop + "  2026-03-01 -1,00\r\n"
+            << false << true << opzij << nieuw(u"regel 2 is beschadigd"_qs);
+        QTest::newRow("afgebroken") << kop + "Huur\t\tElan\t\r\n  2026-03-0" << false << true
+                                    << opzij << nieuw(u"regel 3 is beschadigd"_qs);
+        QTest::newRow("bedrag") << kop + "Huur\t\tElan\t\r\n  2026-03-01 9,5" << false << true
+                                << opzij << nieuw(u"regel 3 is beschadigd"_qs);
         QTest::newRow("stuurteken") << kop + "Huur\x01\t\tElan\t\r\n"
-                                    << "regel 2 is beschadigd";
+                                    << false << true << opzij << nieuw(u"regel 2 is beschadigd"_qs);
+        // One put aside before is kept as well.
+        const QString tweede = u"Geleerde omschrijvingen (beschadigd 2).txt"_qs;
+        QTest::newRow("nog eens") << QByteArray("Huur\r\n") << false << true << tweede
+                                  << nieuw(geen, tweede);
+        QTest::newRow("voor een proef")
+            << QByteArray("Huur\r\n") << false << false << u"Geleerde omschrijvingen.txt"_qs
+            << niet + geen + u". Het bestand blijft zoals het is."_qs;
+        QTest::newRow("niet te openen") << QByteArray() << true << true << QString()
+                                        << niet
+                + u"het kon niet geopend worden. Het bestand blijft zoals het is; wat Geldlog "
+                  u"nu leert, wordt niet bewaard."_qs;
     }
 
-    void beschadigdBestand()
+    void bestandDatNietTeGebruikenIs()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, reden);
-        QString gegeven;
-        QVERIFY(!Lees(bytes, &gegeven));
-        QCOMPARE(gegeven, reden);
-
-        // The program's file is put aside and said so once; the next reading starts afresh.
+        QFETCH(bool, map);
+        QFETCH(bool, leren);
+        QFETCH(QString, bewaardAls);
+        QFETCH(QString, melding);
         TestProgramma test;
-        test.schrijfData(QStringLiteral("Geleerde omschrijvingen.txt"), bytes);
-        QString melding;
-        QVERIFY(LaadGeleerd(test.programma(), &melding).Voorbeelden().empty());
-        QCOMPARE(melding,
-            u"De geleerde omschrijvingen in "_qs + GeleerdPad(test.programma())
-                + u" zijn niet te lezen: "_qs + reden
-                + u". Geldlog begint opnieuw met leren. Het oude bestand is bewaard als "
-                  u"\"Geleerde omschrijvingen (beschadigd).txt\"."_qs);
-        QCOMPARE(test.leesData(QStringLiteral("Geleerde omschrijvingen (beschadigd).txt")), bytes);
-        LaadGeleerd(test.programma(), &melding);
-        QCOMPARE(melding, QString());
+        const QString pad = GeleerdPad(test.programma());
+        // The second damaged file finds the first one put aside.
+        if (bewaardAls.endsWith(u"2).txt"_qs))
+            test.schrijfData(u"Geleerde omschrijvingen (beschadigd).txt"_qs, "eerder");
+        if (map)
+            QVERIFY(QDir().mkpath(pad));
+        else
+            test.schrijfData(u"Geleerde omschrijvingen.txt"_qs, bytes);
+
+        GeleerdBestand bestand(test.programma(),
+            leren ? GeleerdBestand::Gebruik::Leren : GeleerdBestand::Gebruik::AlleenLezen);
+        QCOMPARE(bestand.Melding(), melding.replace(u"%pad"_qs, QDir::toNativeSeparators(pad)));
+        QVERIFY(bestand.Inhoud().Voorbeelden().empty());
+        bestand.Inhoud().Leer(Post(u"2026-03-12|Eneco"_qs + Eneco), u"Energie"_qs);
+        QVERIFY(bestand.Bewaar(nullptr));
+
+        // What stood there is kept, and only what started afresh is written over.
+        QVERIFY(map ? QFileInfo(pad).isDir() : test.leesData(bewaardAls) == bytes);
+        const GeleerdBestand daarna(test.programma(), GeleerdBestand::Gebruik::AlleenLezen);
+        const bool opnieuw = bewaardAls.contains(u"beschadigd"_qs);
+        QCOMPARE(daarna.Melding().isEmpty(), opnieuw);
+        QCOMPARE(daarna.Inhoud().EigenWoorden(),
+            opnieuw ? QStringList { u"Energie"_qs } : QStringList());
     }
 
     void stuurtekensEnEenNaamVanTienMegabyte()
