@@ -53,15 +53,6 @@ constexpr int TabelRechts = TabelLinks + 9690;
 // The labels stand in lines of this height, in twips, whatever their font.
 constexpr int RegelHoogte = 270;
 
-QString DagTekst(QDate datum, bool metJaar)
-{
-    QString tekst
-        = QStringLiteral("%1 %2").arg(datum.day()).arg(MaandNaam(datum.month()).toLower());
-    if (metJaar)
-        tekst += u' ' + QString::number(datum.year());
-    return tekst;
-}
-
 // "3 januari – 31 januari 2026"; the year twice only when the period spans the turn of a year.
 QString Periode(const Bankafschrift &afschrift)
 {

@@ -29,19 +29,13 @@ bool IsBankTekst(const Bron &bron, QStringView tekst)
     return woorden == bank || (tekst.size() >= AfgekapteTekst && bank.startsWith(woorden));
 }
 
-bool IsEenRegel(QStringView tekst)
-{
-    return std::none_of(tekst.begin(), tekst.end(),
-        [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
-}
-
 } // namespace
 
 int Geleerd::WoordVoor(const QString &omschrijving, const Bron &bron)
 {
     const QString woord = omschrijving.trimmed();
-    if (woord.isEmpty() || woord.size() > LangsteWoord || !IsEenRegel(woord)
-        || IsBankTekst(bron, woord))
+    if (woord.isEmpty() || woord.size() > LangsteWoord
+        || std::any_of(woord.begin(), woord.end(), IsStuurteken) || IsBankTekst(bron, woord))
         return GeenWoord;
     return WoordNummer(woord);
 }

@@ -117,8 +117,7 @@ std::optional<QString> LeesTekst(QByteArrayView bytes, qsizetype lengste)
 {
     const QString tekst = QString::fromUtf8(bytes);
     if (tekst.size() > lengste || tekst != tekst.trimmed()
-        || std::any_of(tekst.begin(), tekst.end(),
-            [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; }))
+        || std::any_of(tekst.begin(), tekst.end(), IsStuurteken))
         return std::nullopt;
     return tekst;
 }

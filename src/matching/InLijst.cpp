@@ -34,17 +34,17 @@ Sleutel SleutelVan(
 }
 
 // The entries of a fixed cost's description in a month, of one amount or (0) of any.
-struct Soort {
+struct MaandSleutel {
     QStringView omschrijving;
     int maand = 0;
     qint64 centen = 0;
 
-    friend bool operator==(const Soort &, const Soort &) = default;
+    friend bool operator==(const MaandSleutel &, const MaandSleutel &) = default;
 };
 
-size_t qHash(const Soort &soort, size_t seed = 0)
+size_t qHash(const MaandSleutel &sleutel, size_t seed = 0)
 {
-    return qHashMulti(seed, soort.omschrijving, soort.maand, soort.centen);
+    return qHashMulti(seed, sleutel.omschrijving, sleutel.maand, sleutel.centen);
 }
 
 // An entry's date "YYYY-MM-DD"; invalid for any other text, which then only matches as itself.
@@ -240,8 +240,8 @@ void Zoeker::VasteLasten(const ItemRijen &vasteLasten)
         return;
     // The free entries of a fixed cost's description per month: of each amount, as one of the
     // cost's own amount goes first, and of any.
-    QHash<Soort, NaarDag> metBedrag;
-    QHash<Soort, NaarDag> zonderBedrag;
+    QHash<MaandSleutel, NaarDag> metBedrag;
+    QHash<MaandSleutel, NaarDag> zonderBedrag;
     for (int rij = 0; rij < m_lijst.Aantal(); ++rij) {
         const QStringView omschrijving = m_lijst.Cel(rij, 1);
         const QDate datum = LijstDatum(m_lijst.Cel(rij, 0));
@@ -258,13 +258,13 @@ void Zoeker::VasteLasten(const ItemRijen &vasteLasten)
             continue;
         // The nearest day first, and on it the first entry of the list.
         std::optional<std::pair<qint64, int>> beste;
-        for (auto [soorten, centen] :
+        for (auto [perMaand, centen] :
             { std::pair { &metBedrag, post.centen }, { &zonderBedrag, 0 } }) {
             for (const QStringView omschrijving : *vast) {
-                const auto soort = soorten->find({ omschrijving, MaandVan(post.datum), centen });
-                if (soort == soorten->end())
+                const auto rijen = perMaand->find({ omschrijving, MaandVan(post.datum), centen });
+                if (rijen == perMaand->end())
                     continue;
-                const auto dichtste = soort->Dichtste(post.datum.toJulianDay(), m_bezet);
+                const auto dichtste = rijen->Dichtste(post.datum.toJulianDay(), m_bezet);
                 if (dichtste && (!beste || *dichtste < *beste))
                     beste = dichtste;
             }
