@@ -27,9 +27,9 @@ QString GeleerdPad(const Programma &programma);
 // and written back by it. A missing file has learned nothing yet. A damaged or foreign one costs
 // the learning: it is put aside as "Geleerde omschrijvingen (beschadigd).txt" (" 2" and on after
 // "beschadigd" when that is taken) so that nothing is lost, and learning starts afresh, said
-// once as the next reading finds no file. A file that
-// cannot be read this time (no permission, a passing fault) is left as it is, and so is a damaged
-// one that cannot be put aside: what is learned meanwhile is let go, never written over it.
+// once as the next reading finds no file. A file that cannot be read this time (no permission,
+// a passing fault) is left as it is, and so is a damaged one that cannot be put aside: what is
+// learned meanwhile is let go, never written over it.
 class GeleerdBestand {
 public:
     enum class Gebruik {
