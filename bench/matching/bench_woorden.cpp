@@ -7,7 +7,7 @@
 //
 // And the times: learning from a year and proposing for a month; reading, writing and proposing
 // from a learning file of 100,000 transactions; finding 100,000 transactions in a list of as
-// many.
+// many, also when they are all alike.
 #include "Figure.h"
 #include "Huishouden.h"
 #include "IngBestand.h"
@@ -242,10 +242,46 @@ int main(int argc, char **argv)
     std::printf(
         "%zu of %zu transactions found in the list.\n", gevondenIn, groot100k->posten.size());
 
+    // The worst a statement and a list can be alike: every transaction and entry of one amount
+    // within a few days, under another text; and every transaction of a fixed cost's amount in
+    // one month, against entries of its description but of another amount.
+    const QDate maart(Jaar, 3, 10);
+    const ItemRijen huur = [] {
+        ItemRijen vast;
+        vast.Voeg(QStringLiteral("-"), QStringLiteral("Huur"), QString(), QStringLiteral("950,00"));
+        return vast;
+    }();
+    std::vector<BankPost> gelijkePosten;
+    std::vector<BankPost> huurPosten;
+    ItemRijen gelijkeLijst;
+    ItemRijen huurLijst;
+    for (int i = 0; i < 100'000; ++i) {
+        // Each day of the five as many transactions as entries, in another order.
+        const QString dag = maart.addDays(i * 2 % 5).toString(Qt::ISODate);
+        gelijkePosten.push_back({ maart.addDays(i % 5), QStringLiteral("Parkeren"), {}, -100, {} });
+        gelijkeLijst.Voeg(dag, QStringLiteral("Parkeergeld"), QString(), QStringLiteral("1,00"));
+        huurPosten.push_back(
+            { maart.addDays(i % 21), QStringLiteral("Verhuurder"), {}, -95000, {} });
+        huurLijst.Voeg(dag, QStringLiteral("Huur"), QString(), QStringLiteral("900,00"));
+    }
+    const auto zoekAlleGevonden = [](const std::vector<BankPost> &posten, const ItemRijen &in,
+                                      const ItemRijen &vasteLasten) {
+        return SnelsteMs(Herhalingen, [&] {
+            const auto treffers = ZoekInLijst(posten, in, vasteLasten);
+            if (!std::all_of(treffers.begin(), treffers.end(),
+                    [](const auto &treffer) { return treffer.has_value(); }))
+                qFatal("alike transactions not all found in the list");
+        });
+    };
+    const double gelijkZoeken = zoekAlleGevonden(gelijkePosten, gelijkeLijst, {});
+    const double huurZoeken = zoekAlleGevonden(huurPosten, huurLijst, huur);
+
     ReportFigure("woorden_100k_lezen", lezen, "ms", 20);
     ReportFigure("woorden_100k_maand_voorstellen", voorsteller, "ms");
     ReportFigure("woorden_100k_schrijven", schrijven, "ms");
     ReportFigure("woorden_100k_elk_een_soort_lezen", verschillendLezen, "ms");
     ReportFigure("woorden_100k_zoeken_in_lijst_100k", zoeken, "ms", 1000);
+    ReportFigure("woorden_100k_gelijk_zoeken_in_lijst_100k", gelijkZoeken, "ms", 1000);
+    ReportFigure("woorden_100k_vaste_last_zoeken_in_lijst_100k", huurZoeken, "ms", 1000);
     return voorgesteld > 0 ? 0 : 1;
 }

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The household's own words: March's statement read in over March kept by hand, a day ahead of
 # the bank, adds nothing and so teaches its words; April's comes in under them where Geldlog saw
-# them twice, under a word typed in the window, or else under the bank's text.
+# them twice, under a word of the settings chosen by its start in the window, or else under the
+# bank's text.
 source "$(dirname "$0")/lib.sh"
 
 make_program_folder
+printf 'Energie\r\n' >"$DATA/Omschrijving.txt"
 printf '%s\r\n' 2026-03-02 Boodschappen "" "23,45" "$SEPARATOR" 2026-03-05 Huur "" "825,00" \
     "$SEPARATOR" 2026-03-09 Boodschappen "" "41,10" "$SEPARATOR" | tee "$E2E_TMP/maart" \
     >"$DATA/2026 Maart.lst"
@@ -25,10 +27,10 @@ click "$MAIN" "${EXIT_KNOP[@]}"
 wait_geldlog_ended 10
 expect_file "$DATA/2026 Maart.lst" <"$E2E_TMP/maart"
 
-# Eneco's row, the first, gets a word typed over the bank's text.
+# Eneco's row, the first, gets a word of the settings, completed from its start.
 start_in "$PROGRAM_DIR" ./geldlog "$E2E_TMP/april.csv"
 BANK=$(wait_window "$BANK_TITLE")
-xdotool windowfocus --sync "$BANK" key Home type --delay 20 Energie
+xdotool windowfocus --sync "$BANK" key Home type --delay 20 Ener
 xdotool key Return
 click "$BANK" "${BANK_TOEVOEGEN[@]}"
 wait_window_gone "$BANK_TITLE"

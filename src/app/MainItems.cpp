@@ -24,13 +24,13 @@ void LeerVanWijziging(Programma &programma, QWidget *venster, const Item &oud, c
     if (oud.omschrijving.trimmed() == nieuw.omschrijving.trimmed())
         return;
     MessageBoxes &berichten = programma.Berichten();
-    QString melding;
-    Geleerd geleerd = LaadGeleerd(programma, &melding);
-    if (!melding.isEmpty())
+    GeleerdBestand geleerd(programma, GeleerdBestand::Gebruik::Leren);
+    if (!geleerd.Melding().isEmpty()) {
         berichten.tell(
-            venster, melding, QStringLiteral("Geldlog"), MessageBoxes::Icon::Information);
+            venster, geleerd.Melding(), QStringLiteral("Geldlog"), MessageBoxes::Icon::Information);
+    }
     QString fout;
-    if (geleerd.LeerWijziging(oud, nieuw) && !BewaarGeleerd(programma, geleerd, &fout))
+    if (geleerd.Inhoud().LeerWijziging(oud, nieuw) && !geleerd.Bewaar(&fout))
         berichten.tell(venster, fout, QStringLiteral("Geldlog"), MessageBoxes::Icon::Critical);
 }
 

@@ -53,15 +53,6 @@ constexpr int TabelRechts = TabelLinks + 9690;
 // The labels stand in lines of this height, in twips, whatever their font.
 constexpr int RegelHoogte = 270;
 
-QString DagTekst(QDate datum, bool metJaar)
-{
-    QString tekst
-        = QStringLiteral("%1 %2").arg(datum.day()).arg(MaandNaam(datum.month()).toLower());
-    if (metJaar)
-        tekst += u' ' + QString::number(datum.year());
-    return tekst;
-}
-
 // "3 januari – 31 januari 2026"; the year twice only when the period spans the turn of a year.
 QString Periode(const Bankafschrift &afschrift)
 {
@@ -102,6 +93,7 @@ QStringList EigenOmschrijvingen(const Programma &programma, const Geleerd &gelee
 BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget *parent)
     : QDialog(parent)
     , m_hoofd(hoofd)
+    , m_geleerd(hoofd.programma(), GeleerdBestand::Gebruik::Leren)
 {
     RichtDialoogIn(*this, QStringLiteral("BankForm"), QStringLiteral("Bankafschrift inlezen"),
         10200, 6450, Achtergrond);
@@ -110,19 +102,16 @@ BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget 
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
 
-    // A damaged file of what was learned costs the learning, not the statement: said once, as
-    // the next reading starts afresh.
-    QString melding;
-    m_geleerd = LaadGeleerd(hoofd.programma(), &melding);
-    if (!melding.isEmpty()) {
-        hoofd.programma().Berichten().tell(
-            parent, melding, QStringLiteral("Geldlog"), MessageBoxes::Icon::Information);
+    // A learning file that cannot be used costs the learning, not the statement.
+    if (!m_geleerd.Melding().isEmpty()) {
+        hoofd.programma().Berichten().tell(parent, m_geleerd.Melding(), QStringLiteral("Geldlog"),
+            MessageBoxes::Icon::Information);
     }
     // Chosen, and the month's list opened, before the rows are checked against the list.
     if (hoofd.programma().Waarden().LijstNaam.isEmpty())
         BouwLijstKeuze(afschrift);
     m_rijen = new BankRijen(afschrift, hoofd.items().Rijen(), VasteLastenVan(hoofd.programma()),
-        DoelMaand(), Voorsteller(m_geleerd), this);
+        DoelMaand(), Voorsteller(m_geleerd.Inhoud()), this);
     BouwKop(afschrift);
     BouwTabel();
 
@@ -195,7 +184,7 @@ void BankForm::BouwTabel()
         TabelKleur, *m_rijen, Kolommen);
     PostenTabel->setItemDelegate(new CelTips(PostenTabel));
     PostenTabel->setItemDelegateForColumn(BankRijen::Omschrijving,
-        new WoordKeuze(EigenOmschrijvingen(m_hoofd.programma(), m_geleerd), PostenTabel));
+        new WoordKeuze(EigenOmschrijvingen(m_hoofd.programma(), m_geleerd.Inhoud()), PostenTabel));
     // The description is typed over or chosen in place; Space stays the check box's.
     PostenTabel->setEditTriggers(QAbstractItemView::DoubleClicked
         | QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed
@@ -327,7 +316,7 @@ void BankForm::OkKnop_Click()
     VulLijstAan(m_hoofd, m_rijen->GekozenRijen());
     // The rows are in the list whether or not what they taught can be kept.
     QString fout;
-    if (m_rijen->Leer(m_geleerd) && !BewaarGeleerd(m_hoofd.programma(), m_geleerd, &fout)) {
+    if (m_rijen->Leer(m_geleerd.Inhoud()) && !m_geleerd.Bewaar(&fout)) {
         m_hoofd.programma().Berichten().tell(this,
             fout
                 + QStringLiteral(

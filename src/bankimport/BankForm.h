@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/Ankers.h"
-#include "matching/Geleerd.h"
+#include "matching/GeleerdBestand.h"
 
 #include <QDate>
 #include <QDialog>
@@ -54,7 +54,7 @@ private:
     void ToonAlleenMaand();
 
     HoofdVenster &m_hoofd;
-    Geleerd m_geleerd;
+    GeleerdBestand m_geleerd;
     BankRijen *m_rijen = nullptr;
     // "ING (CSV): 12 posten", to which the counts of the rows' check are added.
     QString m_bestandTelling;

@@ -92,14 +92,15 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
     }
     const std::vector<std::optional<LijstTreffer>> treffers
         = ZoekInLijst(posten, lijst->rijen, VasteLastenVan(programma));
-    // A damaged file of what was learned costs the learning, not the import.
-    QString melding;
-    Geleerd geleerd = LaadGeleerd(programma, &melding);
-    if (!melding.isEmpty())
-        fout << melding << '\n';
+    // A learning file that cannot be used costs the learning, not the import; a trial leaves
+    // even a damaged one where it is.
+    GeleerdBestand geleerd(programma,
+        opdracht.proef ? GeleerdBestand::Gebruik::AlleenLezen : GeleerdBestand::Gebruik::Leren);
+    if (!geleerd.Melding().isEmpty())
+        fout << geleerd.Melding() << '\n';
 
     // The new transactions under the household's words where Geldlog is sure of them.
-    const Voorsteller voorsteller(geleerd);
+    const Voorsteller voorsteller(geleerd.Inhoud());
     struct Nieuw {
         const BankPost &post;
         Item item;
@@ -134,10 +135,10 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
     }
     // What the list taught, as the bank window learns it; the list is written all the same.
     if (!opdracht.proef && !posten.empty()) {
-        geleerd.Leer(posten, treffers);
+        geleerd.Inhoud().Leer(posten, treffers);
         for (const Nieuw &rij : nieuw)
-            geleerd.Leer(rij.post, rij.eigen ? rij.item.omschrijving : QString());
-        if (!BewaarGeleerd(programma, geleerd, &reden)) {
+            geleerd.Inhoud().Leer(rij.post, rij.eigen ? rij.item.omschrijving : QString());
+        if (!geleerd.Bewaar(&reden)) {
             fout << reden << '\n'
                  << QStringLiteral("Wat Geldlog ervan leerde, is niet bewaard.") << '\n';
         }

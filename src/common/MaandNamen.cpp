@@ -29,3 +29,12 @@ QString MaandNaam(int nummer)
 {
     return nummer >= 1 && nummer <= 12 ? MaandNamen().at(nummer - 1) : QString();
 }
+
+QString DagTekst(QDate datum, bool metJaar)
+{
+    QString tekst
+        = QStringLiteral("%1 %2").arg(datum.day()).arg(MaandNaam(datum.month()).toLower());
+    if (metJaar)
+        tekst += u' ' + QString::number(datum.year());
+    return tekst;
+}

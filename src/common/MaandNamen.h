@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -11,3 +12,6 @@ QString MaandNummer(const QString &naam);
 
 // The name of month 1 to 12, "" for any other number.
 QString MaandNaam(int nummer);
+
+// A day in running text: "2 maart", with the year "2 maart 2026".
+QString DagTekst(QDate datum, bool metJaar);

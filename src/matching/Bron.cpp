@@ -4,6 +4,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace {
 
 // The text on one line: every control character a blank, runs of white space one blank, cut at
@@ -12,10 +14,7 @@ namespace {
 QString Kort(QStringView tekst, qsizetype lengste)
 {
     QString kort = tekst.left(4 * lengste).toString();
-    for (QChar &c : kort) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            c = u' ';
-    }
+    std::replace_if(kort.begin(), kort.end(), IsStuurteken, u' ');
     kort = kort.simplified();
     if (kort.size() > lengste) {
         kort.truncate(kort.at(lengste - 1).isHighSurrogate() ? lengste - 1 : lengste);

@@ -23,4 +23,10 @@ struct Bron {
 
 size_t qHash(const Bron &bron, size_t seed = 0);
 
+// A character no kept text holds: a control character would break the file's lines and fields.
+inline bool IsStuurteken(QChar c)
+{
+    return c.unicode() < 0x20 || c.unicode() == 0x7f;
+}
+
 Bron BronVan(const BankPost &post);

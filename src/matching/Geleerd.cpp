@@ -11,8 +11,6 @@
 
 namespace {
 
-// How many days a household's date may lie before or after the bank's booking.
-constexpr qint64 LangsteAfstand = 3;
 // AlsItem cuts a bank's text at 100 characters; a text about that long may be such a cut one.
 constexpr qsizetype AfgekapteTekst = 95;
 
@@ -31,19 +29,13 @@ bool IsBankTekst(const Bron &bron, QStringView tekst)
     return woorden == bank || (tekst.size() >= AfgekapteTekst && bank.startsWith(woorden));
 }
 
-bool IsEenRegel(QStringView tekst)
-{
-    return std::none_of(tekst.begin(), tekst.end(),
-        [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
-}
-
 } // namespace
 
 int Geleerd::WoordVoor(const QString &omschrijving, const Bron &bron)
 {
     const QString woord = omschrijving.trimmed();
-    if (woord.isEmpty() || woord.size() > LangsteWoord || !IsEenRegel(woord)
-        || IsBankTekst(bron, woord))
+    if (woord.isEmpty() || woord.size() > LangsteWoord
+        || std::any_of(woord.begin(), woord.end(), IsStuurteken) || IsBankTekst(bron, woord))
         return GeenWoord;
     return WoordNummer(woord);
 }
@@ -96,7 +88,7 @@ bool Geleerd::LeerWijziging(const Item &oud, const Item &nieuw)
         return false;
     const qint64 centen = CentenVerschil(BedragCenten(oud.inkomsten), BedragCenten(oud.uitgaven));
     Voorbeeld *gevonden = nullptr;
-    qint64 kortste = LangsteAfstand + 1;
+    qint64 kortste = DagenRondBoeking + 1;
     for (Voorbeeld &voorbeeld : m_voorbeelden) {
         if (voorbeeld.centen != centen)
             continue;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <limits>
 #include <numeric>
@@ -20,7 +21,8 @@ namespace {
 const QByteArray KopBegin = QByteArrayLiteral("Geldlog geleerde omschrijvingen ");
 const QByteArray Versie = QByteArrayLiteral("1");
 const QString Bestand = QStringLiteral("Geleerde omschrijvingen.txt");
-const QString Opzij = QStringLiteral("Geleerde omschrijvingen (beschadigd).txt");
+// Where a damaged file is put aside; %1 is empty, or a number for the second and later.
+const QString Opzij = QStringLiteral("Geleerde omschrijvingen (beschadigd%1).txt");
 
 bool IsCijfer(char c)
 {
@@ -115,8 +117,7 @@ std::optional<QString> LeesTekst(QByteArrayView bytes, qsizetype lengste)
 {
     const QString tekst = QString::fromUtf8(bytes);
     if (tekst.size() > lengste || tekst != tekst.trimmed()
-        || std::any_of(tekst.begin(), tekst.end(),
-            [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; }))
+        || std::any_of(tekst.begin(), tekst.end(), IsStuurteken))
         return std::nullopt;
     return tekst;
 }
@@ -322,38 +323,57 @@ QString GeleerdPad(const Programma &programma)
     return programma.DataMap() + Bestand;
 }
 
-Geleerd LaadGeleerd(const Programma &programma, QString *melding)
+GeleerdBestand::GeleerdBestand(const Programma &programma, Gebruik gebruik)
+    : m_pad(GeleerdPad(programma))
 {
-    if (melding)
-        melding->clear();
-    const QString pad = GeleerdPad(programma);
-    QFile bestand(pad);
-    if (!bestand.exists())
-        return {};
-    QString reden = QStringLiteral("het kon niet geopend worden");
-    if (bestand.open(QIODevice::ReadOnly)) {
-        if (std::optional<Geleerd> geleerd = LeesGeleerd(bestand, &reden))
-            return std::move(*geleerd);
+    const bool leren = gebruik == Gebruik::Leren;
+    QFile bestand(m_pad);
+    if (!bestand.exists()) {
+        m_bewaren = leren;
+        return;
+    }
+    QString reden;
+    errno = 0;
+    if (!bestand.open(QIODevice::ReadOnly)) {
+        reden = errno == EACCES || errno == EPERM
+            ? QStringLiteral("er is geen toestemming om het te lezen")
+            : QStringLiteral("het kon niet geopend worden");
+    } else if (std::optional<Geleerd> gelezen = LeesGeleerd(bestand, &reden);
+               bestand.error() != QFileDevice::NoError) {
+        reden = QStringLiteral("het kon niet helemaal gelezen worden");
+    } else if (gelezen) {
+        m_geleerd = std::move(*gelezen);
+        m_bewaren = leren;
+        return;
+    } else if (leren) {
+        // Read and found damaged: put aside under a name of its own rather than written over,
+        // so whoever wants it still has it, even when it happened before.
         bestand.close();
+        QString opzij = Opzij.arg(QString());
+        for (int nummer = 2; QFile::exists(programma.DataMap() + opzij); ++nummer)
+            opzij = Opzij.arg(u' ' + QString::number(nummer));
+        if (QFile::rename(m_pad, programma.DataMap() + opzij)) {
+            m_bewaren = true;
+            m_melding = QStringLiteral("De geleerde omschrijvingen in %1 zijn niet te lezen: %2. "
+                                       "Geldlog begint opnieuw met leren. Het oude bestand is "
+                                       "bewaard als \"%3\".")
+                            .arg(QDir::toNativeSeparators(m_pad), reden, opzij);
+            return;
+        }
+        reden += QStringLiteral(", en het kon niet opzij gezet worden");
     }
-    // Put aside rather than written over by the next learning: whoever wants it still has it.
-    const QString opzij = programma.DataMap() + Opzij;
-    QFile::remove(opzij);
-    const bool bewaard = QFile::rename(pad, opzij);
-    if (melding) {
-        *melding = QStringLiteral("De geleerde omschrijvingen in %1 zijn niet te lezen: %2. "
-                                  "Geldlog begint opnieuw met leren.")
-                       .arg(QDir::toNativeSeparators(pad), reden);
-        if (bewaard)
-            *melding += QStringLiteral(" Het oude bestand is bewaard als \"%1\".").arg(Opzij);
-    }
-    return {};
+    m_melding = QStringLiteral("De geleerde omschrijvingen in %1 worden deze keer niet gebruikt: "
+                               "%2. Het bestand blijft zoals het is")
+                    .arg(QDir::toNativeSeparators(m_pad), reden);
+    m_melding += leren ? QStringLiteral("; wat Geldlog nu leert, wordt niet bewaard.")
+                       : QStringLiteral(".");
 }
 
-bool BewaarGeleerd(const Programma &programma, const Geleerd &geleerd, QString *fout)
+bool GeleerdBestand::Bewaar(QString *fout) const
 {
-    return writeFileSafely(
-        GeleerdPad(programma),
-        [&geleerd](QIODevice &uit, QString *reden) { return SchrijfGeleerd(uit, geleerd, reden); },
-        fout);
+    if (!m_bewaren)
+        return true;
+    const auto schrijf
+        = [this](QIODevice &uit, QString *reden) { return SchrijfGeleerd(uit, m_geleerd, reden); };
+    return writeFileSafely(m_pad, schrijf, fout);
 }

@@ -23,12 +23,36 @@ std::optional<Geleerd> LeesGeleerd(QIODevice &in, QString *reden);
 
 QString GeleerdPad(const Programma &programma);
 
-// What the program learned. A missing file has learned nothing yet; so has a damaged or foreign
-// one, which is put aside as "Geleerde omschrijvingen (beschadigd).txt" so that nothing is lost,
-// and `melding` says so in Dutch for the caller to show: once, as the next reading starts afresh.
-// `melding` stays empty when all is well.
-Geleerd LaadGeleerd(const Programma &programma, QString *melding);
+// What the program learned, read from its file for one bank window, one import or one Wijzigen,
+// and written back by it. A missing file has learned nothing yet. A damaged or foreign one costs
+// the learning: it is put aside as "Geleerde omschrijvingen (beschadigd).txt" (" 2" and on after
+// "beschadigd" when that is taken) so that nothing is lost, and learning starts afresh, said
+// once as the next reading finds no file. A file that cannot be read this time (no permission,
+// a passing fault) is left as it is, and so is a damaged one that cannot be put aside: what is
+// learned meanwhile is let go, never written over it.
+class GeleerdBestand {
+public:
+    enum class Gebruik {
+        Leren, // what is learned is written back
+        AlleenLezen, // for a trial: nothing is moved or written, whatever the file holds
+    };
 
-// Writes what was learned, replacing the file only once it is written whole; on failure the old
-// file is untouched and `fout` says why, in Dutch.
-bool BewaarGeleerd(const Programma &programma, const Geleerd &geleerd, QString *fout);
+    GeleerdBestand(const Programma &programma, Gebruik gebruik);
+
+    Geleerd &Inhoud() { return m_geleerd; }
+    const Geleerd &Inhoud() const { return m_geleerd; }
+    // Why what was learned is not used this time, in Dutch, for the caller to show; empty when
+    // all is well.
+    const QString &Melding() const { return m_melding; }
+
+    // Writes what was learned, replacing the file only once it is written whole; on failure the
+    // old file is untouched and `fout` says why, in Dutch. Writes nothing, and that is no
+    // failure, when it was read only or could not be read: Melding() said so.
+    bool Bewaar(QString *fout) const;
+
+private:
+    QString m_pad;
+    Geleerd m_geleerd;
+    QString m_melding;
+    bool m_bewaren = false; // whether writing the file loses nothing
+};

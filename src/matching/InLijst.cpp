@@ -6,13 +6,9 @@
 #include <QHash>
 #include <QSet>
 
-#include <algorithm>
-#include <cstdlib>
-#include <tuple>
+#include <set>
 
 namespace {
-
-constexpr int LangsteAfstand = 3;
 
 // What makes an entry the same as the one a transaction becomes; views of texts that outlive
 // the search.
@@ -35,6 +31,20 @@ Sleutel SleutelVan(
     QStringView datum, QStringView omschrijving, QStringView inkomsten, QStringView uitgaven)
 {
     return { BedragCenten(inkomsten), BedragCenten(uitgaven), omschrijving, datum.trimmed() };
+}
+
+// The entries of a fixed cost's description in a month, of one amount or (0) of any.
+struct MaandSleutel {
+    QStringView omschrijving;
+    int maand = 0;
+    qint64 centen = 0;
+
+    friend bool operator==(const MaandSleutel &, const MaandSleutel &) = default;
+};
+
+size_t qHash(const MaandSleutel &sleutel, size_t seed = 0)
+{
+    return qHashMulti(seed, sleutel.omschrijving, sleutel.maand, sleutel.centen);
 }
 
 // An entry's date "YYYY-MM-DD"; invalid for any other text, which then only matches as itself.
@@ -62,6 +72,89 @@ qint64 Centen(const ItemRijen &rijen, int rij)
 {
     return CentenVerschil(BedragCenten(rijen.Cel(rij, 2)), BedragCenten(rijen.Cel(rij, 3)));
 }
+
+// Per key, the entries of the list that have it in the order of the list: the first one no rule
+// has taken yet. A taken entry is passed over once, so every question costs a look-up, however
+// many entries share a key.
+template<typename S> class VrijeRijen {
+public:
+    explicit VrijeRijen(const std::vector<bool> &bezet)
+        : m_bezet(bezet)
+        , m_volgende(bezet.size(), -1)
+    {
+    }
+
+    // Entries are added in the order of the list.
+    void Voeg(const S &sleutel, int rij)
+    {
+        Keten &keten = m_ketens[sleutel];
+        (keten.eerste < 0 ? keten.eerste : m_volgende[static_cast<size_t>(keten.laatste)]) = rij;
+        keten.laatste = rij;
+    }
+
+    // The first free entry of `sleutel`; -1 when there is none.
+    int Eerste(const S &sleutel)
+    {
+        const auto keten = m_ketens.find(sleutel);
+        if (keten == m_ketens.end())
+            return -1;
+        int &rij = keten->eerste;
+        while (rij >= 0 && m_bezet[static_cast<size_t>(rij)])
+            rij = m_volgende[static_cast<size_t>(rij)];
+        return rij;
+    }
+
+private:
+    struct Keten {
+        int eerste = -1;
+        int laatste = -1;
+    };
+    const std::vector<bool> &m_bezet;
+    std::vector<int> m_volgende; // per entry the next one of its key
+    QHash<S, Keten> m_ketens;
+};
+
+// Entries by day, for the one nearest to a day: on the nearest day the first in the list. An
+// entry a rule took is dropped where it is met, so every question costs a logarithm.
+class NaarDag {
+public:
+    void Voeg(qint64 dag, int rij) { m_rijen.emplace(dag, rij); }
+
+    // The free entry nearest to `dag`: how far it lies, and its row.
+    std::optional<std::pair<qint64, int>> Dichtste(qint64 dag, const std::vector<bool> &bezet)
+    {
+        std::optional<std::pair<qint64, int>> beste;
+        const auto na = EersteVrije(m_rijen.lower_bound({ dag, -1 }), bezet);
+        if (na != m_rijen.end())
+            beste = std::pair { na->first - dag, na->second };
+        // Before the day: the last day with a free entry, and on it the first.
+        for (auto voor = na; voor != m_rijen.begin();) {
+            --voor;
+            if (bezet[static_cast<size_t>(voor->second)]) {
+                voor = m_rijen.erase(voor);
+                continue;
+            }
+            const auto eerste = EersteVrije(m_rijen.lower_bound({ voor->first, -1 }), bezet);
+            const std::pair kandidaat { dag - eerste->first, eerste->second };
+            if (!beste || kandidaat < *beste)
+                beste = kandidaat;
+            break;
+        }
+        return beste;
+    }
+
+private:
+    using Rijen = std::set<std::pair<qint64, int>>; // day and row
+
+    Rijen::iterator EersteVrije(Rijen::iterator plek, const std::vector<bool> &bezet)
+    {
+        while (plek != m_rijen.end() && bezet[static_cast<size_t>(plek->second)])
+            plek = m_rijen.erase(plek);
+        return plek;
+    }
+
+    Rijen m_rijen;
+};
 
 class Zoeker {
 public:
@@ -95,61 +188,43 @@ private:
 
 void Zoeker::ZelfdeTekst()
 {
-    // Per text the first free entry, and after each entry the next one of the same text.
-    QHash<Sleutel, int> eerste;
-    eerste.reserve(m_lijst.Aantal());
-    std::vector<int> volgende(static_cast<size_t>(m_lijst.Aantal()), -1);
-    for (int rij = m_lijst.Aantal() - 1; rij >= 0; --rij) {
-        const Sleutel sleutel = SleutelVan(
-            m_lijst.Cel(rij, 0), m_lijst.Cel(rij, 1), m_lijst.Cel(rij, 2), m_lijst.Cel(rij, 3));
-        const auto kop = eerste.find(sleutel);
-        if (kop == eerste.end()) {
-            eerste.insert(sleutel, rij);
-        } else {
-            volgende[static_cast<size_t>(rij)] = kop.value();
-            kop.value() = rij;
-        }
+    VrijeRijen<Sleutel> rijen(m_bezet);
+    for (int rij = 0; rij < m_lijst.Aantal(); ++rij) {
+        rijen.Voeg(SleutelVan(m_lijst.Cel(rij, 0), m_lijst.Cel(rij, 1), m_lijst.Cel(rij, 2),
+                       m_lijst.Cel(rij, 3)),
+            rij);
     }
     for (size_t p = 0; p < m_posten.size(); ++p) {
         const Item item = AlsItem(m_posten[p]);
-        const auto gevonden
-            = eerste.find(SleutelVan(item.datum, item.omschrijving, item.inkomsten, item.uitgaven));
-        if (gevonden == eerste.end() || gevonden.value() < 0)
-            continue;
-        const int rij = gevonden.value();
-        gevonden.value() = volgende[static_cast<size_t>(rij)];
-        Treffer(p, rij);
+        const int rij = rijen.Eerste(
+            SleutelVan(item.datum, item.omschrijving, item.inkomsten, item.uitgaven));
+        if (rij >= 0)
+            Treffer(p, rij);
     }
 }
 
 void Zoeker::BinnenDagen()
 {
-    QHash<qint64, std::vector<std::pair<int, QDate>>> perBedrag;
+    VrijeRijen<std::pair<qint64, qint64>> perDag(m_bezet); // by amount and day
     for (int rij = 0; rij < m_lijst.Aantal(); ++rij) {
-        if (Vrij(rij)) {
-            if (const QDate datum = LijstDatum(m_lijst.Cel(rij, 0)); datum.isValid())
-                perBedrag[Centen(m_lijst, rij)].emplace_back(rij, datum);
-        }
+        if (const QDate datum = LijstDatum(m_lijst.Cel(rij, 0)); Vrij(rij) && datum.isValid())
+            perDag.Voeg({ Centen(m_lijst, rij), datum.toJulianDay() }, rij);
     }
-    // Every pair of transaction and entry close enough, the nearest first; at an equal distance
-    // an entry typed before the booking first, as that is how a household is ahead of its bank.
-    std::vector<std::tuple<qint64, bool, size_t, int>> paren;
-    for (size_t p = 0; p < m_posten.size(); ++p) {
-        if (m_treffers[p])
-            continue;
-        const auto gevonden = perBedrag.constFind(m_posten[p].centen);
-        if (gevonden == perBedrag.cend())
-            continue;
-        for (const auto &[rij, datum] : *gevonden) {
-            const qint64 dagen = datum.daysTo(m_posten[p].datum);
-            if (std::abs(dagen) <= LangsteAfstand)
-                paren.emplace_back(std::abs(dagen), dagen < 0, p, rij);
+    // The entry's day against the booking's, the nearest first over all transactions: 0, -1, 1,
+    // -2, 2, … At an equal distance an entry typed before the booking goes first, as that is how
+    // a household is ahead of its bank; then the transactions and the entries in their order.
+    std::vector<qint64> verschuivingen { 0 };
+    for (qint64 afstand = 1; afstand <= DagenRondBoeking; ++afstand)
+        verschuivingen.insert(verschuivingen.end(), { -afstand, afstand });
+    for (const qint64 verschuiving : verschuivingen) {
+        for (size_t p = 0; p < m_posten.size(); ++p) {
+            const BankPost &post = m_posten[p];
+            if (m_treffers[p] || !post.datum.isValid())
+                continue;
+            const int rij = perDag.Eerste({ post.centen, post.datum.toJulianDay() + verschuiving });
+            if (rij >= 0)
+                Treffer(p, rij);
         }
-    }
-    std::sort(paren.begin(), paren.end());
-    for (const auto &[afstand, erna, p, rij] : paren) {
-        if (!m_treffers[p] && Vrij(rij))
-            Treffer(p, rij);
     }
 }
 
@@ -163,32 +238,41 @@ void Zoeker::VasteLasten(const ItemRijen &vasteLasten)
     }
     if (perBedrag.isEmpty())
         return;
-    // The free entries of a fixed cost's description, per month.
-    QHash<int, std::vector<std::pair<int, QDate>>> perMaand;
+    // The free entries of a fixed cost's description per month: of each amount, as one of the
+    // cost's own amount goes first, and of any.
+    QHash<MaandSleutel, NaarDag> metBedrag;
+    QHash<MaandSleutel, NaarDag> zonderBedrag;
     for (int rij = 0; rij < m_lijst.Aantal(); ++rij) {
-        if (!Vrij(rij) || !omschrijvingen.contains(m_lijst.Cel(rij, 1)))
+        const QStringView omschrijving = m_lijst.Cel(rij, 1);
+        const QDate datum = LijstDatum(m_lijst.Cel(rij, 0));
+        if (!Vrij(rij) || !datum.isValid() || !omschrijvingen.contains(omschrijving))
             continue;
-        if (const QDate datum = LijstDatum(m_lijst.Cel(rij, 0)); datum.isValid())
-            perMaand[MaandVan(datum)].emplace_back(rij, datum);
+        const int maand = MaandVan(datum);
+        metBedrag[{ omschrijving, maand, Centen(m_lijst, rij) }].Voeg(datum.toJulianDay(), rij);
+        zonderBedrag[{ omschrijving, maand }].Voeg(datum.toJulianDay(), rij);
     }
     for (size_t p = 0; p < m_posten.size(); ++p) {
         const BankPost &post = m_posten[p];
         const auto vast = perBedrag.constFind(post.centen);
-        const auto maand = perMaand.constFind(MaandVan(post.datum));
-        if (m_treffers[p] || vast == perBedrag.cend() || maand == perMaand.cend())
+        if (m_treffers[p] || vast == perBedrag.cend())
             continue;
-        // An entry of the same amount first, then the nearest.
-        std::optional<std::tuple<bool, qint64, int>> beste;
-        for (const auto &[rij, datum] : *maand) {
-            if (!Vrij(rij) || !vast->contains(m_lijst.Cel(rij, 1)))
-                continue;
-            const std::tuple kandidaat { Centen(m_lijst, rij) != post.centen,
-                std::abs(datum.daysTo(post.datum)), rij };
-            if (!beste || kandidaat < *beste)
-                beste = kandidaat;
+        // The nearest day first, and on it the first entry of the list.
+        std::optional<std::pair<qint64, int>> beste;
+        for (auto [perMaand, centen] :
+            { std::pair { &metBedrag, post.centen }, { &zonderBedrag, 0 } }) {
+            for (const QStringView omschrijving : *vast) {
+                const auto rijen = perMaand->find({ omschrijving, MaandVan(post.datum), centen });
+                if (rijen == perMaand->end())
+                    continue;
+                const auto dichtste = rijen->Dichtste(post.datum.toJulianDay(), m_bezet);
+                if (dichtste && (!beste || *dichtste < *beste))
+                    beste = dichtste;
+            }
+            if (beste)
+                break;
         }
         if (beste)
-            Treffer(p, std::get<2>(*beste));
+            Treffer(p, beste->second);
     }
 }
 

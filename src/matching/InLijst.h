@@ -10,6 +10,10 @@
 // Which transactions of a statement a list already holds, also where the household kept the
 // month by hand, in its own words.
 
+// How many days a household's date of a transaction may lie before or after the bank's booking:
+// it types the day it paid, and the bank books it a day or two later.
+inline constexpr int DagenRondBoeking = 3;
+
 // The entry of the list a transaction stands as.
 struct LijstTreffer {
     int rij = 0; // its row in the list
@@ -21,10 +25,9 @@ struct LijstTreffer {
 
 // For each of `posten`, the entry of `lijst` that holds it, or nothing when it is new. In turn:
 // an entry of the same date, amount and text as the transaction becomes (AlsItem); an entry of
-// the same direction and amount at most three days away, the nearest first, since a household
-// types the day it paid and the bank books it a day or two later; and, for a transaction of the
-// amount and direction of one of `vasteLasten`, an entry of that fixed cost's description in the
-// same month, as the fixed costs are exported on any day. An entry answers for one transaction
-// only.
+// the same direction and amount at most DagenRondBoeking away, the nearest first; and, for a
+// transaction of the amount and direction of one of `vasteLasten`, an entry of that fixed cost's
+// description in the same month, as the fixed costs are exported on any day. An entry answers
+// for one transaction only. Near-linear in the sizes of both, however many entries are alike.
 std::vector<std::optional<LijstTreffer>> ZoekInLijst(
     std::span<const BankPost> posten, const ItemRijen &lijst, const ItemRijen &vasteLasten = {});

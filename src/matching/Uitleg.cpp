@@ -2,25 +2,11 @@
 
 #include "common/MaandNamen.h"
 
-namespace {
-
-// "2 maart", with the year when it is not that of `jaarVan`.
-QString Dag(QDate datum, QDate jaarVan)
-{
-    QString tekst
-        = QStringLiteral("%1 %2").arg(datum.day()).arg(MaandNaam(datum.month()).toLower());
-    if (jaarVan.isValid() && datum.year() != jaarVan.year())
-        tekst += u' ' + QString::number(datum.year());
-    return tekst;
-}
-
-} // namespace
-
 QString InLijstUitleg(const LijstTreffer &treffer)
 {
     const QDate datum = QDate::fromString(treffer.datum, Qt::ISODate);
     return QStringLiteral("Staat al in de lijst als \"%1\" (%2)")
-        .arg(treffer.omschrijving, datum.isValid() ? Dag(datum, datum) : treffer.datum);
+        .arg(treffer.omschrijving, datum.isValid() ? DagTekst(datum, false) : treffer.datum);
 }
 
 QString VoorstelUitleg(const Voorstel &voorstel, QDate datum)
@@ -41,5 +27,6 @@ QString VoorstelUitleg(const Voorstel &voorstel, QDate datum)
         waarvan += QStringLiteral(" van ongeveer dit bedrag");
     return QStringLiteral("Zo genoemd bij %1 eerdere %2 %3 (laatst %4)")
         .arg(voorstel.aantal)
-        .arg(soort, waarvan, Dag(voorstel.laatst, datum));
+        .arg(soort, waarvan,
+            DagTekst(voorstel.laatst, datum.isValid() && voorstel.laatst.year() != datum.year()));
 }

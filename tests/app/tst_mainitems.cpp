@@ -211,14 +211,16 @@ private Q_SLOTS:
     {
         const BankPost post { QDate(2026, 12, 3), QStringLiteral("ALBERT HEIJN 1234"), {}, -1234,
             {}, 1 };
-        Geleerd geleerd;
-        geleerd.Leer(post, QString());
-        QVERIFY(BewaarGeleerd(f.omgeving.programma(), geleerd, nullptr));
+        GeleerdBestand geleerd(f.omgeving.programma(), GeleerdBestand::Gebruik::Leren);
+        geleerd.Inhoud().Leer(post, QString());
+        QVERIFY(geleerd.Bewaar(nullptr));
         f.main->items().VoegToe(AlsItem(post));
         selectRow(0);
         f.fill(QStringLiteral("Boodschappen"), QString(), QStringLiteral("12,34"));
         f.click(QStringLiteral("Knop(1)"));
-        QCOMPARE(LaadGeleerd(f.omgeving.programma(), nullptr).EigenWoorden(),
+        QCOMPARE(GeleerdBestand(f.omgeving.programma(), GeleerdBestand::Gebruik::AlleenLezen)
+                     .Inhoud()
+                     .EigenWoorden(),
             QStringList { QStringLiteral("Boodschappen") });
     }
 

@@ -7,7 +7,6 @@
 #include "bank/BankBestand.h"
 #include "bank/Bankafschrift.h"
 #include "cli/Opdrachtregel.h"
-#include "matching/GeleerdBestand.h"
 
 #include <QDir>
 #include <QFile>
@@ -118,15 +117,12 @@ private Q_SLOTS:
     // learned twice, the bank's text after it.
     void proefMetMaand()
     {
-        Geleerd geleerd;
-        for (const int dag : { 2, 9 }) {
-            geleerd.Leer({ QDate(2026, 2, dag), u"Albert Heijn"_qs, {}, -1000 * dag, {}, 1 },
-                u"Boodschappen"_qs);
-        }
-        QVERIFY(BewaarGeleerd(m_test->programma(), geleerd, nullptr));
-        const QByteArray geleerdBestand = m_test->leesData(u"Geleerde omschrijvingen.txt"_qs);
-        const Uitkomst afloop = Draai({ u"importeer"_qs, u"%afschrift"_qs, u"Nieuw"_qs,
-            u"--proef"_qs, u"--maand"_qs, u"2026-03"_qs });
+        const QByteArray geleerd = "Geldlog geleerde omschrijvingen 1\r\nBoodschappen\t\tAlbert "
+                                   "Heijn\t\r\n  2026-02-02 -20,00\r\n  2026-02-09 -90,00\r\n";
+        m_test->schrijfData(u"Geleerde omschrijvingen.txt"_qs, geleerd);
+        const QStringList proef { u"importeer"_qs, u"%afschrift"_qs, u"Nieuw"_qs, u"--proef"_qs,
+            u"--maand"_qs, u"2026-03"_qs };
+        const Uitkomst afloop = Draai(proef);
         QCOMPARE(afloop.status, 0);
         QCOMPARE(afloop.uit,
             u"2026-03-02       -12,34  Boodschappen  (Albert Heijn - Boodschappen)\n"
@@ -136,7 +132,13 @@ private Q_SLOTS:
             "omschrijving), 0 stonden er al in, 1 onleesbare regel overgeslagen; er is niets "
             "geschreven.\n"_qs);
         QVERIFY(!QFile::exists(m_test->dataMap() + u"Nieuw.lst"_qs));
-        QCOMPARE(m_test->leesData(u"Geleerde omschrijvingen.txt"_qs), geleerdBestand);
+        QCOMPARE(m_test->leesData(u"Geleerde omschrijvingen.txt"_qs), geleerd);
+
+        // A damaged learning file is not put aside either.
+        m_test->schrijfData(u"Geleerde omschrijvingen.txt"_qs, "Huur\r\n");
+        QVERIFY(Draai(proef).fout.contains(u"Het bestand blijft zoals het is."_qs));
+        QCOMPARE(QDir(m_test->dataMap()).entryList(QDir::Files),
+            QStringList { u"Geleerde omschrijvingen.txt"_qs });
     }
 
     void weigert_data()

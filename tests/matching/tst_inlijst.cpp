@@ -43,12 +43,6 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("posten");
         QTest::addColumn<QStringList>("verwacht");
 
-        QTest::newRow("dezelfde tekst telt als veelvoud")
-            << QStringList { u"2026-03-01|Koffie|0,00|3,50"_qs, u"2026-03-01|Koffie||3,50"_qs }
-            << QStringList { u"2026-03-01|Koffie|-350"_qs, u"2026-03-01|Koffie|-350"_qs,
-                   u"2026-03-01|Koffie|-350"_qs }
-            << QStringList { u"Staat al in de lijst als \"Koffie\" (1 maart)"_qs,
-                   u"Staat al in de lijst als \"Koffie\" (1 maart)"_qs, u"nieuw"_qs };
         // An entry answers for one transaction, of its own direction; the same day's entry
         // under another text is nearer than the next day's under the same.
         QTest::newRow("veelvoud, richting en de dichtste dag")
@@ -69,15 +63,14 @@ private Q_SLOTS:
         QTest::newRow("vier dagen of de andere richting zijn een andere post") << QStringList {
             u"2026-03-01|Boodschappen||23,45"_qs, u"2026-03-04|Boodschappen|23,45|"_qs
         } << QStringList { u"2026-03-05|ALBERT HEIJN|-2345"_qs } << QStringList { u"nieuw"_qs };
-        QTest::newRow("een ingekorte omschrijving")
-            << QStringList { u"2026-03-12|Eneco||145,00"_qs }
-            << QStringList { u"2026-03-12|Eneco Consumenten B.V.|-14500"_qs }
-            << QStringList { u"Staat al in de lijst als \"Eneco\" (12 maart)"_qs };
+        // Of the fixed cost's entries the one of its amount first, then the nearest.
         QTest::newRow("een vaste last ergens in dezelfde maand")
-            << QStringList { u"2026-03-01|Energie||145,00"_qs, u"2026-04-01|Water||21,30"_qs }
-            << QStringList { u"2026-03-20|Eneco|-14500"_qs, u"2026-05-22|PWN|-2130"_qs,
-                   u"2026-04-22|PWN|-2130"_qs }
-            << QStringList { u"Staat al in de lijst als \"Energie\" (1 maart)"_qs, u"nieuw"_qs,
+            << QStringList { u"2026-03-01|Energie||145,00"_qs, u"2026-03-19|Energie||120,00"_qs,
+                   u"2026-04-01|Water||21,30"_qs }
+            << QStringList { u"2026-03-20|Eneco|-14500"_qs, u"2026-03-20|Eneco|-14500"_qs,
+                   u"2026-05-22|PWN|-2130"_qs, u"2026-04-22|PWN|-2130"_qs }
+            << QStringList { u"Staat al in de lijst als \"Energie\" (1 maart)"_qs,
+                   u"Staat al in de lijst als \"Energie\" (19 maart)"_qs, u"nieuw"_qs,
                    u"Staat al in de lijst als \"Water\" (1 april)"_qs };
     }
 
