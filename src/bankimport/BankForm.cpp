@@ -226,7 +226,8 @@ void BankForm::BouwLijstKeuze(const Bankafschrift &afschrift)
 
     // The month's list is opened at once, so its entries are what the rows are checked against.
     // When the list in the main window may not make way, nothing is chosen: the rows go to that
-    // list, as they did before there was a choice.
+    // list, as they did before there was a choice, and the box says so.
+    ToevoegenAan->setPlaceholderText(QStringLiteral("De lijst zonder naam"));
     if (!m_nieuweLijst.isEmpty())
         m_gekozenLijst = 0;
     else if (vanMaand < lijsten.size() && OpenLijst(m_hoofd, parentWidget(), lijsten[vanMaand]))
