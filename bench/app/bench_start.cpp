@@ -68,7 +68,7 @@ void ReportStart(
     std::snprintf(name, sizeof name, "start-up to %s, main window", what);
     ReportFigure(name, Median(main), "ms");
     std::snprintf(name, sizeof name, "start-up to %s, main window / label window", what);
-    ReportFigure(name, Median(main) / Median(label), "x", 1.3);
+    ReportFigure(name, Median(main) / Median(label), "x", 1.1);
 }
 
 } // namespace
