@@ -397,10 +397,11 @@ wait_text() {
 }
 
 # --- The window "Bankafschrift inlezen" -------------------------------------------------------
-# AnnulerenKnop (525,360,66,24), ToevoegenKnop (595,360,66,24); the chooser of Ctrl+I.
+# At its start size: AnnulerenKnop (745,360,66,24), ToevoegenKnop (815,360,66,24); the chooser
+# of Ctrl+I.
 BANK_TITLE="Bankafschrift inlezen"
 BANK_CHOOSER_TITLE="Bankafschrift kiezen"
-BANK_TOEVOEGEN=(628 372)
+BANK_TOEVOEGEN=(848 372)
 
 # ing_statement ROW...: an ING current-account export (UTF-8) of the rows given as
 # "YYYYMMDD;name;Af|Bij;amount;notes", in that order.

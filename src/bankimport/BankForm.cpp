@@ -48,6 +48,7 @@ const QColor DonkerRood(128, 0, 0);
 // The columns of the table, in twips: the date leaves room for its check box, the household's
 // word and the bank's text share the room of a description.
 constexpr std::array<int, BankRijen::AantalKolommen> Kolommen { 1590, 2400, 2400, 1500, 1500 };
+constexpr int StartBreedte = 13500;
 constexpr int TabelLinks = 225;
 constexpr int TabelRechts = TabelLinks + 9690;
 // The labels stand in lines of this height, in twips, whatever their font.
@@ -158,6 +159,8 @@ BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget 
     for (QWidget *hoek : std::initializer_list<QWidget *> {
              InkomstenLabel, UitgavenLabel, AnnulerenKnop, ToevoegenKnop })
         m_ankers.Zet(hoek, Ankers::Rechts | Ankers::Onder);
+    // Wider than its smallest size at first, so a row's word and the bank's text both read.
+    resize(BinnenMaat(StartBreedte, 6450));
 }
 
 BankForm::~BankForm() = default;
