@@ -44,5 +44,5 @@ Bron BronVan(const BankPost &post)
 {
     const QString omschrijving = Kort(post.omschrijving, 8 * Bron::LangsteOmschrijving);
     return { Rekening(post.tegenrekening), Kort(post.naam, Bron::LangsteNaam),
-        Kort(Woorden(omschrijving).join(u' '), Bron::LangsteOmschrijving) };
+        Kort(WoordenTekst(omschrijving), Bron::LangsteOmschrijving) };
 }

@@ -18,7 +18,11 @@ struct Bron {
     static constexpr qsizetype LangsteNaam = 100;
     static constexpr qsizetype LangsteOmschrijving = 200;
 
-    friend bool operator==(const Bron &, const Bron &) = default;
+    // The name first: kinds of one account (a bank's own, a payment service) differ by it.
+    friend bool operator==(const Bron &a, const Bron &b)
+    {
+        return a.naam == b.naam && a.omschrijving == b.omschrijving && a.rekening == b.rekening;
+    }
 };
 
 size_t qHash(const Bron &bron, size_t seed = 0);

@@ -14,19 +14,17 @@ namespace {
 // AlsItem cuts a bank's text at 100 characters; a text about that long may be such a cut one.
 constexpr qsizetype AfgekapteTekst = 95;
 
-QString WoordenTekst(QStringView tekst)
-{
-    return Woorden(tekst).join(u' ').toCaseFolded();
-}
-
 // Whether an entry's text is the bank's own text of a transaction of this kind: all of its words,
-// or the start of them where the text was cut to fit a list.
+// or the start of them where the text was cut to fit a list; capitals and small letters alike.
 bool IsBankTekst(const Bron &bron, QStringView tekst)
 {
-    const QString bank
-        = (WoordenTekst(bron.naam) + u' ' + bron.omschrijving.toCaseFolded()).trimmed();
+    const QString naam = WoordenTekst(bron.naam);
+    const QString bank = naam.isEmpty() ? bron.omschrijving
+        : bron.omschrijving.isEmpty()   ? naam
+                                        : naam + u' ' + bron.omschrijving;
     const QString woorden = WoordenTekst(tekst);
-    return woorden == bank || (tekst.size() >= AfgekapteTekst && bank.startsWith(woorden));
+    return woorden.compare(bank, Qt::CaseInsensitive) == 0
+        || (tekst.size() >= AfgekapteTekst && bank.startsWith(woorden, Qt::CaseInsensitive));
 }
 
 } // namespace

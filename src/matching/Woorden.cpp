@@ -24,7 +24,8 @@ bool IsMaand(QStringView woord)
     if (woord.size() < 3 || woord.size() > 9)
         return false;
     for (const char16_t *maand : maanden) {
-        if (woord.compare(QStringView(maand), Qt::CaseInsensitive) == 0)
+        const QStringView naam(maand);
+        if (naam.size() == woord.size() && woord.compare(naam, Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;
@@ -42,11 +43,9 @@ bool IsCodeLabel(QStringView label)
     return false;
 }
 
-} // namespace
-
-QStringList Woorden(QStringView tekst)
+// Hands each word of `tekst` to `neem`, in order.
+template<typename Neem> void VoorElkWoord(QStringView tekst, Neem neem)
 {
-    QStringList woorden;
     bool code = false;
     qsizetype i = 0;
     while (i < tekst.size()) {
@@ -69,8 +68,27 @@ QStringList Woorden(QStringView tekst)
         const QStringView woord = tekst.sliced(begin, i - begin);
         const bool label = i < tekst.size() && tekst[i] == u':';
         if (!cijfer && !label && !code && woord.size() > 1 && !IsMaand(woord))
-            woorden.append(woord.toString());
+            neem(woord);
         code = label && IsCodeLabel(woord);
     }
+}
+
+} // namespace
+
+QStringList Woorden(QStringView tekst)
+{
+    QStringList woorden;
+    VoorElkWoord(tekst, [&woorden](QStringView woord) { woorden.append(woord.toString()); });
+    return woorden;
+}
+
+QString WoordenTekst(QStringView tekst)
+{
+    QString woorden;
+    VoorElkWoord(tekst, [&woorden](QStringView woord) {
+        if (!woorden.isEmpty())
+            woorden.append(u' ');
+        woorden.append(woord);
+    });
     return woorden;
 }

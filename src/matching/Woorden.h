@@ -9,3 +9,6 @@
 // no month names, no single letters. A word may hold a dot, "&" or "'" between its letters:
 // "bol.com", "H&M".
 QStringList Woorden(QStringView tekst);
+
+// The same words as one text, a blank between each two.
+QString WoordenTekst(QStringView tekst);
