@@ -9,7 +9,7 @@
 #include "app/Main.h"
 #include "common/Programma.h"
 #include "controls/VistaButton.h"
-#include "fixedcosts/VasteLastenBestand.h"
+#include "lists/VasteLastenBestand.h"
 #include "platform/Clock.h"
 
 #include <QApplication>

@@ -18,8 +18,8 @@
 #include "controls/VistaButton.h"
 #include "lists/LijstBestand.h"
 #include "lists/LijstOpenen.h"
+#include "lists/VasteLastenBestand.h"
 #include "matching/GeleerdBestand.h"
-#include "matching/VasteLasten.h"
 #include "matching/Voorsteller.h"
 #include "platform/BusyCursor.h"
 #include "platform/MessageBoxes.h"
@@ -111,7 +111,7 @@ BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget 
     // Chosen, and the month's list opened, before the rows are checked against the list.
     if (hoofd.programma().Waarden().LijstNaam.isEmpty())
         BouwLijstKeuze(afschrift);
-    m_rijen = new BankRijen(afschrift, hoofd.items().Rijen(), VasteLastenVan(hoofd.programma()),
+    m_rijen = new BankRijen(afschrift, hoofd.items().Rijen(), LeesVasteLasten(hoofd.programma()),
         DoelMaand(), Voorsteller(m_geleerd.Inhoud()), this);
     BouwKop(afschrift);
     BouwTabel();

@@ -5,9 +5,9 @@
 #include "bank/Bankafschrift.h"
 #include "cli/OpdrachtLijst.h"
 #include "lists/LijstBestand.h"
+#include "lists/VasteLastenBestand.h"
 #include "matching/GeleerdBestand.h"
 #include "matching/InLijst.h"
-#include "matching/VasteLasten.h"
 #include "matching/Voorsteller.h"
 
 #include <QTextStream>
@@ -91,7 +91,7 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
             posten.push_back(post);
     }
     const std::vector<std::optional<LijstTreffer>> treffers
-        = ZoekInLijst(posten, lijst->rijen, VasteLastenVan(programma));
+        = ZoekInLijst(posten, lijst->rijen, LeesVasteLasten(programma));
     // A learning file that cannot be used costs the learning, not the import; a trial leaves
     // even a damaged one where it is.
     GeleerdBestand geleerd(programma,

@@ -12,7 +12,7 @@
 #include "common/VerwijderVraag.h"
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
-#include "fixedcosts/VasteLastenBestand.h"
+#include "lists/VasteLastenBestand.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"

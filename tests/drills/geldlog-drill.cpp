@@ -13,7 +13,7 @@
 #include "app/Instellingen.h"
 #include "common/ItemModel.h"
 #include "common/Programma.h"
-#include "fixedcosts/VasteLastenBestand.h"
+#include "lists/VasteLastenBestand.h"
 #include "lists/LijstBestand.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"

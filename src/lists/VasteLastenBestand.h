@@ -1,8 +1,9 @@
 #pragma once
 
+#include "common/ItemModel.h"
+
 #include <QString>
 
-class ItemModel;
 class Programma;
 
 // The fixed costs survive a restart in Data/Vastelasten.vls: the layout of a list file, every
@@ -10,8 +11,11 @@ class Programma;
 
 QString VasteLastenPad(const Programma &programma);
 
-// Replaces the rows with the fixed costs of the file; a missing or unreadable file leaves the
-// table empty, a file cut off inside a group gives the complete groups before it.
+// The fixed costs of the file, each dated "-"; none when the file is missing or unreadable, the
+// complete groups before the cut when it is cut off inside a group.
+ItemRijen LeesVasteLasten(const Programma &programma);
+
+// Replaces the rows with those of LeesVasteLasten.
 void LaadVasteLasten(const Programma &programma, ItemModel &vasteLasten);
 
 // Writes all rows, replacing the file only once the new content is completely written. On

@@ -1,5 +1,5 @@
 // The fixed-costs file: only groups dated "-" are read, and what is written reads back the same.
-#include "fixedcosts/VasteLastenBestand.h"
+#include "lists/VasteLastenBestand.h"
 
 #include "LijstGroep.h"
 #include "ModelRows.h"

@@ -1,4 +1,4 @@
-#include "fixedcosts/VasteLastenBestand.h"
+#include "lists/VasteLastenBestand.h"
 
 #include "common/ItemModel.h"
 #include "common/Programma.h"
@@ -12,12 +12,18 @@ QString VasteLastenPad(const Programma &programma)
     return programma.DataMap() + QStringLiteral("Vastelasten.vls");
 }
 
+ItemRijen LeesVasteLasten(const Programma &programma)
+{
+    QFile bestand(VasteLastenPad(programma));
+    if (!bestand.open(QIODevice::ReadOnly))
+        return {};
+    return LeesLijst(bestand, Groepen::VasteLasten);
+}
+
 void LaadVasteLasten(const Programma &programma, ItemModel &vasteLasten)
 {
     vasteLasten.MaakLeeg();
-    QFile bestand(VasteLastenPad(programma));
-    if (bestand.open(QIODevice::ReadOnly))
-        vasteLasten.VoegToe(LeesLijst(bestand, Groepen::VasteLasten));
+    vasteLasten.VoegToe(LeesVasteLasten(programma));
 }
 
 bool SaveVasteLasten(const Programma &programma, const ItemModel &vasteLasten, QString *fout)
