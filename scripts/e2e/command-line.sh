@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The commands run without any display: a bank file imported twice adds its transactions once,
 # a file of no known kind is refused, and wrong use ends with 2; so does a word that is no
-# command, and a file that is not there ends with 1, neither with a window.
+# command, and a file that is not there ends with 1, neither with a window; nor does a display
+# that is named but not there.
 source "$(dirname "$0")/lib.sh"
 
 make_program_folder
@@ -40,3 +41,8 @@ geldlog_command 1 "$DATA"
 geldlog_command 1 "$bank"
 [[ $OUT == 'Geldlog vindt geen beeldscherm voor zijn venster; de opdrachten werken ook zonder ("geldlog --help").' ]] ||
     fail "a statement without a display said: $OUT"
+# A display that is named but not there: the same answer, not Qt's abort.
+status=0
+OUT=$(cd "$PROGRAM_DIR" && DISPLAY=:9999 QT_QPA_PLATFORM=xcb ./geldlog "$bank" 2>&1) || status=$?
+((status == 1)) && [[ $OUT == *'Geldlog vindt geen beeldscherm voor zijn venster;'* ]] ||
+    fail "a display that is not there ended with $status: $OUT"

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -50,6 +51,27 @@ QStringList Argumenten(int argc, char *argv[])
     return argumenten;
 }
 
+void MeldGeenBeeldscherm()
+{
+    std::fputs("Geldlog vindt geen beeldscherm voor zijn venster; de opdrachten werken ook zonder "
+               "(\"geldlog --help\").\n",
+        stderr);
+}
+
+// While the application is made: a display that is named but cannot be opened (its server gone,
+// an ssh session without its X forwarding) ends in Qt's fatal message and an abort. It is told
+// as no display at all, and the program ends as it does without one. Qt's warnings on the way,
+// which name the display, are printed as Qt prints them.
+void BijHetMaken(QtMsgType soort, const QMessageLogContext &context, const QString &tekst)
+{
+    if (soort != QtFatalMsg) {
+        std::fputs(qPrintable(qFormatLogMessage(soort, context, tekst) + u'\n'), stderr);
+        return;
+    }
+    MeldGeenBeeldscherm();
+    std::_Exit(Geweigerd);
+}
+
 // Whether the window can be shown: without a display Qt ends the program with a message of its
 // own, in English. A platform that needs none (offscreen, vnc) may be chosen as Qt takes it.
 bool HeeftBeeldscherm(const QStringList &argumenten)
@@ -73,7 +95,9 @@ int Venster(int &argc, char *argv[])
     if (overdracht.Overgedragen())
         return 0;
 
+    qInstallMessageHandler(BijHetMaken);
     const std::unique_ptr<QApplication> toepassing = MaakToepassing(argc, argv);
+    qInstallMessageHandler(nullptr);
     Benoem();
     // Lets the desktop match the window to the menu entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("geldlog"));
@@ -104,9 +128,7 @@ int main(int argc, char *argv[])
     if (IsOpdracht(argumenten))
         return Opdracht(argc, argv);
     if (!HeeftBeeldscherm(argumenten)) {
-        std::fputs("Geldlog vindt geen beeldscherm voor zijn venster; de opdrachten werken ook "
-                   "zonder (\"geldlog --help\").\n",
-            stderr);
+        MeldGeenBeeldscherm();
         return Geweigerd;
     }
     return Venster(argc, argv);
