@@ -1,4 +1,4 @@
-#include "reports/Posten.h"
+#include "lists/Posten.h"
 
 #include "common/Bedrag.h"
 #include "common/Programma.h"
