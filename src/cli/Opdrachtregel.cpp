@@ -6,7 +6,9 @@
 #include "cli/ImporteerOpdracht.h"
 #include "cli/JaarOpdracht.h"
 #include "cli/OverzichtOpdracht.h"
+#include "cli/TerugkerendOpdracht.h"
 #include "cli/ZoekOpdracht.h"
+#include "common/IsoDatum.h"
 #include "common/Programma.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
@@ -27,6 +29,7 @@ const QString Exporteren = QStringLiteral("exporteer");
 const QString Overzien = QStringLiteral("overzicht");
 const QString JaarOverzien = QStringLiteral("jaar");
 const QString Zoeken = QStringLiteral("zoek");
+const QString Terugkeren = QStringLiteral("terugkerend");
 
 // The names of the options that are answered without a command, as the parser knows them.
 const QStringList HulpNamen { QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help") };
@@ -35,6 +38,7 @@ const QString MaandNaam = QStringLiteral("maand");
 const QString ProefNaam = QStringLiteral("proef");
 const QString CsvNaam = QStringLiteral("csv");
 const QString JaarNaam = QStringLiteral("jaar");
+const QString OpNaam = QStringLiteral("op");
 
 // An option's name as typed: "-h", "--help".
 QString OptieTekst(const QString &naam)
@@ -69,7 +73,7 @@ bool IsQtOptie(const QString &woord)
 bool IsOpdrachtNaam(const QString &woord)
 {
     return woord == Importeren || woord == Exporteren || woord == Overzien || woord == JaarOverzien
-        || woord == Zoeken;
+        || woord == Zoeken || woord == Terugkeren;
 }
 
 // Whether a word that names no command is meant as a file: it names a folder or an extension.
@@ -101,6 +105,10 @@ QString HulpTekst()
         "  zoek <tekst>                     Elke post waarvan de omschrijving de tekst bevat,\n"
         "                                   met datum, lijst en bedrag, en hun totaal.\n"
         "      --jaar JJJJ                  Alleen de posten van dat jaar.\n"
+        "  terugkerend                      De contracten en andere betalingen die terugkomen,\n"
+        "                                   gevonden in de bankafschriften en de lijsten.\n"
+        "      --op JJJJ-MM-DD              Zoals ze op die dag stonden (anders vandaag).\n"
+        "      --csv                        Als CSV voor een rekenblad.\n"
         "\n"
         "Opties:\n"
         "  -h, --help                       Toont deze hulp.\n"
@@ -153,7 +161,8 @@ QString OnleesbareOpties(const QCommandLineParser &parser)
     }
     return QStringLiteral(
         "De opties zijn niet te lezen: --maand neemt een maand (--maand JJJJ-MM), --jaar een "
-        "jaar (--jaar JJJJ); --proef, --csv, --help en --version nemen niets.");
+        "jaar (--jaar JJJJ), --op een dag (--op JJJJ-MM-DD); --proef, --csv, --help en "
+        "--version nemen niets.");
 }
 
 // Words that name no command: a bank file that the window would have shown, or a mistake.
@@ -216,7 +225,9 @@ Afloop VoerOpdrachtUit(
     const QCommandLineOption csv(CsvNaam, QStringLiteral("Als CSV."));
     const QCommandLineOption jaar(
         JaarNaam, QStringLiteral("Alleen de posten van dat jaar."), QStringLiteral("JJJJ"));
-    parser.addOptions({ hulp, versie, maand, proef, csv, jaar });
+    const QCommandLineOption op(
+        OpNaam, QStringLiteral("Zoals het op die dag stond."), QStringLiteral("JJJJ-MM-DD"));
+    parser.addOptions({ hulp, versie, maand, proef, csv, jaar, op });
     if (!parser.parse(argumenten))
         return VerkeerdGebruikt(fout, OnleesbareOpties(parser));
     if (parser.isSet(hulp)) {
@@ -238,8 +249,12 @@ Afloop VoerOpdrachtUit(
         return VerkeerdGebruikt(
             fout, QStringLiteral("De opties --maand en --proef horen bij \"importeer\"."));
     }
-    if (naam != JaarOverzien && parser.isSet(csv))
-        return VerkeerdGebruikt(fout, QStringLiteral("De optie --csv hoort bij \"jaar\"."));
+    if (naam != JaarOverzien && naam != Terugkeren && parser.isSet(csv)) {
+        return VerkeerdGebruikt(
+            fout, QStringLiteral("De optie --csv hoort bij \"jaar\" en \"terugkerend\"."));
+    }
+    if (naam != Terugkeren && parser.isSet(op))
+        return VerkeerdGebruikt(fout, QStringLiteral("De optie --op hoort bij \"terugkerend\"."));
     if (naam != Zoeken && parser.isSet(jaar))
         return VerkeerdGebruikt(fout, QStringLiteral("De optie --jaar hoort bij \"zoek\"."));
     ZonderVenster diensten;
@@ -293,6 +308,22 @@ Afloop VoerOpdrachtUit(
                 return VerkeerdGebruikt(fout, GeenJaartal(parser.value(jaar)));
         }
         return Zoek(programma, opdracht[1], gekozen, uit, fout);
+    }
+    if (naam == Terugkeren) {
+        if (opdracht.size() != 1) {
+            return VerkeerdGebruikt(
+                fout, QStringLiteral("Gebruik: geldlog terugkerend [--op JJJJ-MM-DD] [--csv]"));
+        }
+        QDate dag = programma.Klok().now().date();
+        if (parser.isSet(op)) {
+            dag = IsoDag(parser.value(op));
+            if (!dag.isValid() || parser.value(op) != IsoDatumTekst(dag)) {
+                return VerkeerdGebruikt(fout,
+                    QStringLiteral("De dag \"%1\" is niet van de vorm JJJJ-MM-DD, zoals 2026-03-12.")
+                        .arg(parser.value(op)));
+            }
+        }
+        return Terugkerend(programma, dag, parser.isSet(csv), uit, fout);
     }
     Q_UNREACHABLE();
     return VerkeerdGebruik;

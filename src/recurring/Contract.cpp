@@ -84,3 +84,13 @@ qint64 MaandBedrag(const Contract &contract)
     const qint64 rest = std::llabs(maal % noemer) * 2 >= noemer ? (maal < 0 ? -1 : 1) : 0;
     return maal / noemer + rest;
 }
+
+qint64 MaandTotaal(const std::vector<Contract> &contracten, bool inkomsten)
+{
+    qint64 totaal = 0;
+    for (const Contract &contract : contracten) {
+        if (!contract.gestopt && (contract.bedrag > 0) == inkomsten)
+            totaal += MaandBedrag(contract);
+    }
+    return totaal;
+}

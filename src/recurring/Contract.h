@@ -50,3 +50,6 @@ QDate DatumNa(Elke elke, QDate anker, int keer);
 // The amount per month of a contract's usual amount: a 4-weekly one 13 times a year, a quarterly
 // one a third, rounded half away from zero to whole cents.
 qint64 MaandBedrag(const Contract &contract);
+
+// What the running contracts of one direction come to per month, in whole cents (paid negative).
+qint64 MaandTotaal(const std::vector<Contract> &contracten, bool inkomsten);

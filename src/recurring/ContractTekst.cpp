@@ -2,6 +2,7 @@
 
 #include "common/Bedrag.h"
 #include "common/Csv.h"
+#include "common/IsoDatum.h"
 #include "common/MaandNamen.h"
 #include "platform/WriteError.h"
 
@@ -13,7 +14,7 @@ namespace {
 
 QString Datum(QDate datum)
 {
-    return datum.isValid() ? datum.toString(Qt::ISODate) : QString();
+    return datum.isValid() ? IsoDatumTekst(datum) : QString();
 }
 
 // "€ 69,95": an amount as the household reads it, without its direction.
@@ -83,10 +84,12 @@ bool SchrijfContractenCsv(QIODevice &uit, const std::vector<Contract> &contracte
     return writeAll(uit, csv.constData(), csv.size(), fout);
 }
 
-QString Verandering(const Contract &contract, QDate vandaag)
+QString Opmerking(const Contract &contract, QDate vandaag)
 {
     if (contract.gestopt)
         return QStringLiteral("Gestopt, laatst %1").arg(Dag(contract.laatst, vandaag));
+    if (contract.wisselend)
+        return QStringLiteral("Wisselend bedrag");
     if (!contract.wijziging)
         return {};
     const qint64 verschil

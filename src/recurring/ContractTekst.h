@@ -23,9 +23,10 @@ QStringList ContractKoppen();
 // CR LF. False, with the reason in Dutch, when writing failed.
 bool SchrijfContractenCsv(QIODevice &uit, const std::vector<Contract> &contracten, QString *fout);
 
-// What changed, for the window's column: "€ 41,86 meer sinds 1 juli", "Gestopt, laatst 4 juni";
-// the year is named when it is not that of `vandaag`. Empty when nothing changed.
-QString Verandering(const Contract &contract, QDate vandaag);
+// What to note of it, for the window's last column: "€ 41,86 meer sinds 1 juli", "Gestopt, laatst
+// 4 juni", "Wisselend bedrag"; the year is named when it is not that of `vandaag`. Empty when its
+// amount is the same as ever.
+QString Opmerking(const Contract &contract, QDate vandaag);
 
 // On which payments it rests: "12 betalingen aan Stichting Portaal, elke maand rond de 1e".
 QString Grondslag(const Contract &contract);
