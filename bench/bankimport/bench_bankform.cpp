@@ -52,8 +52,8 @@ void SchrijfMaanden(const Programma &programma)
             lijst += maand.addDays(dag % 28).toString(Qt::ISODate).toLatin1()
                 + "\r\nBoodschappen\r\n\r\n12,50\r\n----------------------------\r\n";
         }
-        QFile bestand(programma.DataMap()
-            + QStringLiteral("%1 %2.lst").arg(maand.year()).arg(maand.month()));
+        QFile bestand(
+            programma.DataMap() + QStringLiteral("%1 %2.lst").arg(maand.year()).arg(maand.month()));
         if (!bestand.open(QIODevice::WriteOnly) || bestand.write(lijst) != lijst.size())
             qFatal("cannot write a month");
     }

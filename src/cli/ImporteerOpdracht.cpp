@@ -63,14 +63,14 @@ QString ProefRegel(const Item &item, const BankPost &post)
 
 // "12 posten uit augustus 2026 niet toegevoegd; geldlog importeer afschrift.csv "2026 Augustus"",
 // the list of that month as the household names its months.
-QString NietToegevoegd(const ImporteerOpdracht &opdracht, QDate maand, qsizetype aantal,
-    const QStringList &opgeslagen)
+QString NietToegevoegd(
+    const ImporteerOpdracht &opdracht, QDate maand, qsizetype aantal, const QStringList &opgeslagen)
 {
     return QStringLiteral("%1 uit %2 %3 niet toegevoegd; %4")
         .arg(Aantal(aantal, "post", "posten"), MaandNaam(maand.month()).toLower())
         .arg(maand.year())
-        .arg(Opdrachttekst({ QStringLiteral("importeer"), opdracht.bestand,
-            MaandLijstNaam(maand, opgeslagen) }));
+        .arg(Opdrachttekst(
+            { QStringLiteral("importeer"), opdracht.bestand, MaandLijstNaam(maand, opgeslagen) }));
 }
 
 bool InMaand(QDate datum, QDate maand)
@@ -113,8 +113,8 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
     const QDate maand
         = opdracht.maand.value_or(opdracht.alle ? QDate() : MaandVanLijst(lijst->naam));
     const std::vector<BankPost> &posten = afschrift->posten;
-    const DataMapTreffers gevonden = ZoekInDataMap(
-        programma, posten, lijst->rijen, lijst->naam, LeesVasteLasten(programma));
+    const DataMapTreffers gevonden
+        = ZoekInDataMap(programma, posten, lijst->rijen, lijst->naam, LeesVasteLasten(programma));
     const std::vector<std::optional<LijstTreffer>> &treffers = gevonden.treffers;
     // A learning file that cannot be used costs the learning, not the import; a trial leaves
     // even a damaged one where it is.

@@ -95,7 +95,7 @@ QString HulpTekst()
         "  importeer <bestand> <lijst>      Zet de nieuwe posten van een bankafschrift in de\n"
         "                                   lijst; een lijst die er nog niet is, wordt gemaakt.\n"
         "                                   Posten die er al in staan, komen er niet nog eens in.\n"
-        "                                   In een lijst met een maand in de naam (\"2026 Maart\")\n"
+        "                                   In een lijst die een maand noemt (\"2026 Maart\")\n"
         "                                   alleen de posten van die maand; de andere worden\n"
         "                                   genoemd.\n"
         "      --maand JJJJ-MM              Alleen de posten van die maand.\n"
@@ -259,7 +259,8 @@ Afloop VoerUit(
             QStringLiteral("Kies --maand voor één maand of --alle voor alle maanden, niet beide."));
     }
     if (naam != Exporteren && parser.isSet(vervang))
-        return VerkeerdGebruikt(fout, QStringLiteral("De optie --vervang hoort bij \"exporteer\"."));
+        return VerkeerdGebruikt(
+            fout, QStringLiteral("De optie --vervang hoort bij \"exporteer\"."));
     if (naam != JaarOverzien && parser.isSet(csv))
         return VerkeerdGebruikt(fout, QStringLiteral("De optie --csv hoort bij \"jaar\"."));
     if (naam != Zoeken && parser.isSet(jaar))

@@ -33,8 +33,8 @@ qint64 Uitvoer::writeData(const char *data, qint64 lengte)
         tekst.chop(1);
     for (qsizetype i = 0; i < tekst.size(); ++i) {
         const QChar c = tekst.at(i);
-        const bool regelEinde = c == u'\n'
-            || (c == u'\r' && i + 1 < tekst.size() && tekst.at(i + 1) == u'\n');
+        const bool regelEinde
+            = c == u'\n' || (c == u'\r' && i + 1 < tekst.size() && tekst.at(i + 1) == u'\n');
         if (IsStuurcode(c) && !regelEinde)
             tekst[i] = u' ';
     }

@@ -24,8 +24,9 @@ std::optional<MaandDelen> DelenVan(const QString &naam)
         return std::nullopt;
     for (const bool jaarEerst : { true, false }) {
         const QStringView jaar = delen[jaarEerst ? 0 : 1];
-        if (jaar.size() == 4
-            && std::all_of(jaar.begin(), jaar.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        if (jaar.size() == 4 && std::all_of(jaar.begin(), jaar.end(), [](QChar c) {
+                return c >= u'0' && c <= u'9';
+            }))
             return MaandDelen { jaar, delen[jaarEerst ? 1 : 0], jaarEerst };
     }
     return std::nullopt;

@@ -144,8 +144,8 @@ QStringList NietMeegeteld(const Posten &posten)
 {
     QStringList zinnen;
     if (posten.zonderDatum > 0) {
-        zinnen.append(
-            AantalPosten(posten.zonderDatum) + QStringLiteral(" zonder leesbare datum niet meegeteld"));
+        zinnen.append(AantalPosten(posten.zonderDatum)
+            + QStringLiteral(" zonder leesbare datum niet meegeteld"));
     }
     if (posten.zonderMaand > 0) {
         zinnen.append(QStringLiteral("%1 met datum \"-\" niet meegeteld: %2 %3 geen maand")

@@ -50,9 +50,9 @@ DataMapTreffers ZoekInDataMap(const Programma &programma, std::span<const BankPo
         return gevonden;
     std::stable_sort(nieuw.begin(), nieuw.end(),
         [&posten](size_t a, size_t b) { return Dag(posten[a]) < Dag(posten[b]); });
-    const Posten opgeslagen = LeesPosten(programma,
-        posten[nieuw.front()].datum.addDays(-DagenRondBoeking),
-        posten[nieuw.back()].datum.addDays(DagenRondBoeking), eigenLijst);
+    const Posten opgeslagen
+        = LeesPosten(programma, posten[nieuw.front()].datum.addDays(-DagenRondBoeking),
+            posten[nieuw.back()].datum.addDays(DagenRondBoeking), eigenLijst);
 
     for (size_t l = 0; l < opgeslagen.rijen.size(); ++l) {
         const ItemRijen &rijen = opgeslagen.rijen[l];
@@ -61,9 +61,9 @@ DataMapTreffers ZoekInDataMap(const Programma &programma, std::span<const BankPo
             continue;
         // Only the transactions of the days the list spans are looked at, so a folder of a
         // thousand months costs each transaction a few lists.
-        const auto van = std::lower_bound(nieuw.begin(), nieuw.end(),
-            dagen.front() - DagenRondBoeking,
-            [&posten](size_t p, qint64 dag) { return Dag(posten[p]) < dag; });
+        const auto van
+            = std::lower_bound(nieuw.begin(), nieuw.end(), dagen.front() - DagenRondBoeking,
+                [&posten](size_t p, qint64 dag) { return Dag(posten[p]) < dag; });
         std::vector<size_t> hier;
         std::vector<BankPost> deel;
         for (auto p = van; p != nieuw.end() && Dag(posten[*p]) <= dagen.back() + DagenRondBoeking;
@@ -90,6 +90,5 @@ QString InAndereLijstUitleg(const LijstTreffer &treffer, const QString &lijst)
 {
     const QDate datum = IsoDag(treffer.datum);
     return QStringLiteral("Staat al in de lijst \"%1\" als \"%2\" (%3)")
-        .arg(lijst, treffer.omschrijving,
-            datum.isValid() ? DagTekst(datum, false) : treffer.datum);
+        .arg(lijst, treffer.omschrijving, datum.isValid() ? DagTekst(datum, false) : treffer.datum);
 }

@@ -327,9 +327,9 @@ private Q_SLOTS:
             << QStringLiteral("2026 April") << QByteArray() << true << vervangen << eigen;
         QTest::newRow("andere lijst, Nee")
             << QStringLiteral("2026 April") << QByteArray() << false << vervangen << eigen;
-        QTest::newRow("andere lijst in kleine letters, Ja") << QStringLiteral("2026 April")
-                                                            << QByteArray() << true << vervangen
-                                                            << QStringLiteral("2026  september");
+        QTest::newRow("andere lijst in kleine letters, Ja")
+            << QStringLiteral("2026 April") << QByteArray() << true << vervangen
+            << QStringLiteral("2026  september");
         QTest::newRow("buiten gewijzigd, Ja") << eigen << langer << true << gewijzigd << eigen;
         QTest::newRow("buiten gewijzigd, Nee") << eigen << langer << false << gewijzigd << eigen;
         QTest::newRow("alleen later, in hoofdletters, Nee")
