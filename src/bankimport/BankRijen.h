@@ -16,11 +16,10 @@ class Geleerd;
 // The transactions of a bank statement as the entries they become, each with a check box: which
 // of them the user adds to the open list, and under which description. A transaction the list,
 // or another saved list, holds already is shown grey, as the entry it stands as and with the
-// reason. A new one gets the
-// household's word where Geldlog is sure of it, or the user's, or else keeps the bank's text; the
-// column "Bank" shows the bank's text beside any other description. Rows the bank's file holds
-// but Geldlog could not read are red, without a check box that can be set. The rows are fixed
-// once made; the choice and the descriptions change.
+// reason. A new one gets the household's word where Geldlog is sure of it, or the user's, or else
+// keeps the bank's text; the column "Bank" shows the bank's text beside any other description.
+// Rows the bank's file holds but Geldlog could not read are red, without a check box that can be
+// set. The rows are fixed once made; the choice and the descriptions change.
 class BankRijen final : public QAbstractTableModel {
     Q_OBJECT
 
