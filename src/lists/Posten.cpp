@@ -167,8 +167,7 @@ QString GeenPosten(int jaar)
 
 QString PostenTekst(int aantal, qint64 inkomsten, qint64 uitgaven)
 {
-    return QStringLiteral("%1 %2: inkomsten € %3, uitgaven € %4, saldo € %5")
-        .arg(QString::number(aantal),
-            aantal == 1 ? QStringLiteral("post") : QStringLiteral("posten"), CentenTekst(inkomsten),
-            CentenTekst(uitgaven), CentenTekst(CentenVerschil(inkomsten, uitgaven)));
+    return QStringLiteral("%1: inkomsten € %2, uitgaven € %3, saldo € %4")
+        .arg(AantalPosten(aantal), CentenTekst(inkomsten), CentenTekst(uitgaven),
+            CentenTekst(CentenVerschil(inkomsten, uitgaven)));
 }
