@@ -26,6 +26,7 @@
 #include "platform/BusyCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
+#include "recurring/LetOpNaImport.h"
 
 #include <QCheckBox>
 #include <QCollator>
@@ -337,12 +338,22 @@ void BankForm::OkKnop_Click()
     VulLijstAan(m_hoofd, m_rijen->GekozenRijen());
     // The rows are in the list whether or not what they taught can be kept.
     QString fout;
-    if (m_rijen->Leer(m_geleerd.Inhoud()) && !m_geleerd.Bewaar(&fout)) {
+    const QDate eerderGeleerd = LaatstGeleerd(m_geleerd.Inhoud());
+    const bool geleerd = m_rijen->Leer(m_geleerd.Inhoud());
+    if (geleerd && !m_geleerd.Bewaar(&fout)) {
         m_hoofd.programma().Berichten().tell(this,
             fout
                 + QStringLiteral(
                     "\n\nDe posten zijn toegevoegd; wat Geldlog ervan leerde, is niet bewaard."),
             QStringLiteral("Geldlog"), MessageBoxes::Icon::Critical);
+    }
+    // A contract's new amount or its end, told once: by the import that brought it.
+    if (const QStringList letOp
+        = geleerd ? LetOpNaImport(m_hoofd.programma(), m_geleerd.Inhoud(), eerderGeleerd)
+                  : QStringList();
+        !letOp.isEmpty()) {
+        m_hoofd.programma().Berichten().tell(this, letOp.join(u'\n'), QStringLiteral("Geldlog"),
+            MessageBoxes::Icon::Information);
     }
     accept();
 }

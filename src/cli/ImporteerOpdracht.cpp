@@ -12,6 +12,7 @@
 #include "matching/GeleerdBestand.h"
 #include "matching/InDataMap.h"
 #include "matching/Voorsteller.h"
+#include "recurring/LetOpNaImport.h"
 
 #include <QTextStream>
 
@@ -167,7 +168,9 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
         return Geweigerd;
     }
     // What the list taught, as the bank window learns it; the list is written all the same.
+    QStringList letOp;
     if (!opdracht.proef && !posten.empty()) {
+        const QDate eerderGeleerd = LaatstGeleerd(geleerd.Inhoud());
         geleerd.Inhoud().Leer(posten, treffers);
         for (const Nieuw &rij : nieuw)
             geleerd.Inhoud().Leer(rij.post, rij.eigen ? rij.item.omschrijving : QString());
@@ -175,8 +178,11 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
             fout << reden << '\n'
                  << QStringLiteral("Wat Geldlog ervan leerde, is niet bewaard.") << '\n';
         }
+        letOp = LetOpNaImport(programma, geleerd.Inhoud(), eerderGeleerd);
     }
     uit << Verslag(*afschrift, opdracht, lijst->naam, aantal, eigen, bekend, elders) << '\n';
+    for (const QString &regel : letOp)
+        uit << regel << '\n';
     if (!anderMaand.empty()) {
         const QStringList opgeslagen = OpgeslagenLijsten(programma);
         for (const auto &[andere, telling] : anderMaand)

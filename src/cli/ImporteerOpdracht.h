@@ -26,7 +26,8 @@ struct ImporteerOpdracht {
 // added, safely as a save does, each under the household's word where Geldlog is sure of it; a
 // missing list is made, and a name that differs from a saved list's only in capitals or blanks
 // is that list. The new transactions of other months are counted per month, with the command
-// that adds them. What the list taught is kept as the bank window keeps it. Reports to `uit`;
+// that adds them. What the list taught is kept as the bank window keeps it, and a contract's new
+// amount or end that the import brought is told in a line of its own. Reports to `uit`;
 // refusals, unreadable rows and a learning file that could not be read or written go to `fout`.
 Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, QTextStream &uit,
     QTextStream &fout);

@@ -34,6 +34,7 @@ struct Contract {
     QDate laatst; // last payment up to the reckoning day
     QDate volgende; // next expected payment; invalid when gestopt
     bool gestopt = false;
+    QDate gestoptOp; // when gestopt: the day its next payment was half an interval late
     int aantal = 0; // the payments it rests on
     int dag = 0; // the day of the month it is mostly paid on (for "rond de 1e")
 };

@@ -1,6 +1,7 @@
 #include "recurring/Contracten.h"
 
 #include "common/Bedrag.h"
+#include "common/Programma.h"
 #include "lists/Posten.h"
 #include "matching/GeleerdBestand.h"
 #include "matching/InLijst.h"

@@ -632,6 +632,7 @@ std::optional<Contract> ReeksGroep::Maak(const Keten &keten, QDate op) const
         if (gemist.daysTo(op) > 365)
             return std::nullopt;
         contract.gestopt = true;
+        contract.gestoptOp = gemist.addDays(1);
         contract.volgende = QDate();
     }
 
