@@ -311,6 +311,11 @@ VASTE_TOEVOEGEN=(66 380) # Knop(0) (12,144,80,24)
 VASTE_CANCEL=(547 380)   # CancelKnop (500,144,66,24)
 VASTE_EXPORT=(617 380)   # SaveKnop (570,144,66,24)
 VASTE_HELP=(617 254)     # HelpKnop (570,18,66,24)
+VASTE_GEVONDEN=(234 380) # GevondenKnop (180,144,80,24)
+# In "Terugkerende betalingen": ToevoegenKnop (576,404,188,24), SluitenKnop (768,404,54,24).
+TERUG_TITLE="Terugkerende betalingen"
+TERUG_TOEVOEGEN=(670 416)
+TERUG_SLUITEN=(795 416)
 
 # open_fixed_costs: clicks "Vast" and sets VASTE to the fixed-costs window.
 open_fixed_costs() {

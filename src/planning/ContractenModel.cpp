@@ -79,6 +79,15 @@ ContractenModel::Toegevoegd ContractenModel::VoegGekozenToe(ItemModel &vasteLast
     return toegevoegd;
 }
 
+int ContractenModel::EersteKiesbare() const
+{
+    for (size_t rij = 0; rij < m_rijen.size(); ++rij) {
+        if (Kiesbaar(m_rijen[rij]))
+            return static_cast<int>(rij);
+    }
+    return -1;
+}
+
 bool ContractenModel::Kiesbaar(const Rij &rij) const
 {
     return rij.contract >= 0 && !ContractVan(rij).gestopt && !rij.vastZelfdeBedrag;
@@ -134,6 +143,9 @@ QVariant ContractenModel::data(const QModelIndex &index, int role) const
             vet.setBold(true);
             return vet;
         }
+        // Not greyed for being no row to choose.
+        if (role == Qt::ForegroundRole)
+            return QColor(Qt::black);
         if (role != Qt::DisplayRole || kolom != Omschrijving)
             return {};
         const qint64 totaal = MaandTotaal(m_contracten, rij.inkomsten);
@@ -198,8 +210,9 @@ Qt::ItemFlags ContractenModel::flags(const QModelIndex &index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     const Rij &rij = m_rijen[static_cast<size_t>(index.row())];
+    // A group's head row is passed over by the arrow keys.
     if (rij.contract < 0)
-        return Qt::ItemIsEnabled;
+        return Qt::NoItemFlags;
     Qt::ItemFlags vlaggen = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (index.column() == Omschrijving && Kiesbaar(rij))
         vlaggen |= Qt::ItemIsUserCheckable;

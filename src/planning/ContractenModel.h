@@ -25,6 +25,8 @@ public:
     void ZetVasteLasten(const ItemRijen &vasteLasten);
     bool IsKop(int rij) const { return m_rijen[static_cast<size_t>(rij)].contract < 0; }
     int AantalGekozen() const;
+    // The first row that can be ticked; -1 when none can.
+    int EersteKiesbare() const;
 
     struct Toegevoegd {
         int nieuw = 0;

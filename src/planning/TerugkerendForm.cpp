@@ -30,8 +30,13 @@ constexpr int Breedte = 12600;
 constexpr int Hoogte = 7200;
 constexpr int Links = 180;
 constexpr int Rechts = 12330;
-// The columns in twips: description, counterparty, interval, amount, next, what to note.
-constexpr std::array<int, 6> Kolommen { 2700, 2700, 900, 1200, 1500, 3150 };
+// The columns in twips: description, counterparty, interval, amount, next; what to note takes
+// what is left.
+constexpr std::array<int, 5> Kolommen { 2250, 2250, 900, 1170, 1500 };
+// The buttons, right under the table.
+constexpr int KnopBoven = 6060;
+constexpr int SluitenLinks = Rechts - 810;
+constexpr int ToevoegenLinks = SluitenLinks - 60 - 2820;
 
 QString Toegevoegd(int nieuw, int bijgewerkt)
 {
@@ -86,6 +91,7 @@ TerugkerendForm::TerugkerendForm(Programma &programma, ItemModel *vasteLasten, Q
     ContractenTabel->setItemDelegate(new CelTips(ContractenTabel));
     for (size_t kolom = 0; kolom < Kolommen.size(); ++kolom)
         ContractenTabel->setColumnWidth(static_cast<int>(kolom), twips::toPixels(Kolommen[kolom]));
+    ContractenTabel->header()->setStretchLastSection(true);
     // A group's head row reads across the table.
     for (int rij = 0; rij < m_model->rowCount(); ++rij) {
         if (m_model->IsKop(rij))
@@ -96,8 +102,8 @@ TerugkerendForm::TerugkerendForm(Programma &programma, ItemModel *vasteLasten, Q
         meldingen.prepend(QStringLiteral("Geldlog vond geen betalingen die terugkomen. Lees "
                                          "bankafschriften in, of houd een paar maanden bij."));
     }
-    MeldingLabel = MaakBreedLabel(
-        this, "MeldingLabel", meldingen.join(u' '), Links, 6060, 9200, Arial(9), 540);
+    MeldingLabel = MaakBreedLabel(this, "MeldingLabel", meldingen.join(u' '), Links, KnopBoven,
+        ToevoegenLinks - 120, Arial(9), 540);
     MeldingLabel->setWordWrap(true);
     MeldingLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ZetKleur(*MeldingLabel, QPalette::WindowText, Grijs);
@@ -105,18 +111,18 @@ TerugkerendForm::TerugkerendForm(Programma &programma, ItemModel *vasteLasten, Q
     ToevoegenKnop = MaakKnop(this, QStringLiteral("ToevoegenKnop"),
         QStringLiteral("Toevoegen aan vaste lasten"),
         QStringLiteral(" De aangevinkte contracten bij de vaste lasten zetten "),
-        twips::rect(9360, 6060, 2100, 360));
+        twips::rect(ToevoegenLinks, KnopBoven, 2820, 360));
     connect(ToevoegenKnop, &VistaButton::Click, this, &TerugkerendForm::ToevoegenKnop_Click);
     SluitenKnop = MaakKnop(this, QStringLiteral("SluitenKnop"), QStringLiteral("Sluiten"),
-        twips::rect(Rechts - 810, 6060, 810, 360));
+        twips::rect(SluitenLinks, KnopBoven, 810, 360));
     connect(SluitenKnop, &VistaButton::Click, this, &QDialog::reject);
-    // Wider than the buttons' row needs: the button holds its caption.
-    ToevoegenKnop->move(
-        SluitenKnop->x() - ToevoegenKnop->width() - twips::toPixels(60), ToevoegenKnop->y());
 
     connect(m_model, &ContractenModel::KeuzeGewijzigd, this, &TerugkerendForm::ToonKeuze);
     ToonKeuze();
+    // Space ticks the first at once; the arrow keys go from contract to contract.
     ContractenTabel->setFocus();
+    if (const int eerste = m_model->EersteKiesbare(); eerste >= 0)
+        ContractenTabel->setCurrentIndex(m_model->index(eerste, ContractenModel::Omschrijving));
 
     m_ankers.Zet(UitlegLabel, Ankers::Links | Ankers::Boven | Ankers::Rechts);
     m_ankers.Zet(ContractenTabel, Ankers::Links | Ankers::Boven | Ankers::Rechts | Ankers::Onder);

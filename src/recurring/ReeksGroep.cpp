@@ -126,12 +126,20 @@ qint64 Gemiddelde(std::span<const qint64> bedragen)
 
 } // namespace
 
-// More payments first, then fewer missed, then the shorter interval (four payments a month apart
-// are likelier a series than four on one day of the year), then closer to the days.
+// More payments first, then fewer missed, then fewer off their day by more than a weekend, then
+// the shorter interval (four payments a month apart are likelier a series than four on one day of
+// the year), then closer to the days.
 bool ReeksGroep::Keten::BeterDan(const Keten &ander) const
 {
-    return std::tuple(Aantal(), -Gemist(), -ritme->dagen, -afwijking)
-        > std::tuple(ander.Aantal(), -ander.Gemist(), -ander.ritme->dagen, -ander.afwijking);
+    return std::tuple(Aantal(), -Gemist(), -scheef, -ritme->dagen, -afwijking)
+        > std::tuple(
+            ander.Aantal(), -ander.Gemist(), -ander.scheef, -ander.ritme->dagen, -ander.afwijking);
+}
+
+void ReeksGroep::Keten::Wijkt(qint64 dagen)
+{
+    afwijking += static_cast<int>(std::llabs(dagen));
+    scheef += std::llabs(dagen) > 2 ? 1 : 0;
 }
 
 // A series misses at most one expected payment in four: a month not typed in, a collection that
@@ -242,8 +250,11 @@ int ReeksGroep::Zoek(
 // The series from payment `begin` on at the rhythm, as long as it does not miss too many.
 ReeksGroep::Keten ReeksGroep::Bouw(int begin, const Ritme &ritme, Maat maat) const
 {
-    Keten keten { &ritme, m_dagen[static_cast<size_t>(begin)], { begin }, { 0 }, 0,
-        maat == Maat::Wisselend };
+    Keten keten { .ritme = &ritme,
+        .anker = m_dagen[static_cast<size_t>(begin)],
+        .leden = { begin },
+        .plekken = { 0 },
+        .wisselend = maat == Maat::Wisselend };
     const qint64 laatste = m_nummers.back();
     int gemistOpRij = 0;
     for (int plek = 1;; ++plek) {
@@ -269,7 +280,7 @@ ReeksGroep::Keten ReeksGroep::Bouw(int begin, const Ritme &ritme, Maat maat) con
         gemistOpRij = 0;
         keten.leden.push_back(lid);
         keten.plekken.push_back(plek);
-        keten.afwijking += static_cast<int>(std::llabs(Nummer(lid) - verwacht));
+        keten.Wijkt(Nummer(lid) - verwacht);
         // Amounts that vary among many more payments are a shop's: no use going on, it will
         // not be taken (LaatLijkendeWeg).
         if (maat == Maat::Wisselend && lid - begin + 1 > 3 * keten.Aantal() + 4) {
@@ -302,7 +313,7 @@ void ReeksGroep::VoegToe(Keten &keten, int lid, int plek)
     const auto waar = std::lower_bound(keten.plekken.begin(), keten.plekken.end(), plek);
     keten.leden.insert(keten.leden.begin() + (waar - keten.plekken.begin()), lid);
     keten.plekken.insert(waar, plek);
-    keten.afwijking += static_cast<int>(std::llabs(Nummer(lid) - Verwacht(keten, plek)));
+    keten.Wijkt(Nummer(lid) - Verwacht(keten, plek));
     m_vrij[static_cast<size_t>(lid)] = false;
 }
 
@@ -386,6 +397,7 @@ void ReeksGroep::VoegWijzigingenSamen()
             voorganger->plekken.push_back(keten.plekken[i] + verschuiving);
         }
         voorganger->afwijking += keten.afwijking;
+        voorganger->scheef += keten.scheef;
     }
     m_ketens = std::move(samen);
 }

@@ -39,12 +39,14 @@ private:
         std::vector<int> leden;
         std::vector<int> plekken;
         int afwijking = 0; // days from the expected days, over all members
+        int scheef = 0; // members off their day by more than a weekend
         bool wisselend = false; // built on amounts that differ
         bool opgegeven = false; // given up while built: a shop's payments
 
         int Aantal() const { return static_cast<int>(leden.size()); }
         int Gemist() const { return plekken.back() - plekken.front() + 1 - Aantal(); }
         bool BeterDan(const Keten &ander) const;
+        void Wijkt(qint64 dagen); // a member this far from its day
         bool Regelmatig(int minimum) const;
     };
 
