@@ -197,11 +197,11 @@ qint64 ReeksGroep::Verwacht(const Keten &keten, int plek) const
 
 // The free payment nearest to `bedrag` within the interval's leeway of the day `verwacht`, after
 // the day `na`; -1 when there is none. Only a bounded number are looked at, however many fall on
-// a day.
+// a day: ten thousand payments to one counterparty on one day take no longer than a few.
 int ReeksGroep::Zoek(
     qint64 verwacht, const Ritme &ritme, qint64 na, qint64 bedrag, Maat maat, int *aantal) const
 {
-    constexpr int MeesteKandidaten = 64;
+    constexpr int Meeste = 64;
     const qint64 van = std::max(verwacht - ritme.speling, na + 1);
     const qint64 tot = verwacht + ritme.speling;
     int beste = -1;
@@ -222,24 +222,19 @@ int ReeksGroep::Zoek(
             return -1;
         auto it = std::lower_bound(leden->begin(), leden->end(), van,
             [this](int lid, qint64 dag) { return Nummer(lid) < dag; });
-        for (int gezien = 0; it != leden->end() && Nummer(*it) <= tot && gezien < MeesteKandidaten;
-             ++it) {
-            if (Vrij(*it)) {
-                ++gezien;
+        for (int gezien = 0; it != leden->end() && Nummer(*it) <= tot && gezien < Meeste;
+             ++it, ++gezien) {
+            if (Vrij(*it))
                 overweeg(*it);
-            }
         }
         if (aantal)
             *aantal = kandidaten;
         return beste;
     }
     auto it = std::lower_bound(m_nummers.begin(), m_nummers.end(), van);
-    for (int gezien = 0; it != m_nummers.end() && *it <= tot && gezien < MeesteKandidaten; ++it) {
+    for (int gezien = 0; it != m_nummers.end() && *it <= tot && gezien < Meeste; ++it, ++gezien) {
         const int lid = static_cast<int>(it - m_nummers.begin());
-        if (!Vrij(lid))
-            continue;
-        ++gezien;
-        if (Nabij(Centen(lid), bedrag, maat == Maat::Nabij ? 2 : 4))
+        if (Vrij(lid) && Nabij(Centen(lid), bedrag, maat == Maat::Nabij ? 2 : 4))
             overweeg(lid);
     }
     if (aantal)
@@ -322,24 +317,26 @@ void ReeksGroep::VoegToe(Keten &keten, int lid, int plek)
 void ReeksGroep::ZoekGelijke()
 {
     for (const std::vector<int> &leden : std::as_const(m_perBedrag)) {
+        // Where a series began nowhere, another of the amount on that day begins none either.
+        qint64 vergeefs = 0;
+        const auto dag = [&](size_t i) { return Nummer(leden[i]); };
         for (size_t i = 0; i < leden.size(); ++i) {
-            if (leden[i] < m_begin || !Vrij(leden[i]))
+            if (leden[i] < m_begin || !Vrij(leden[i]) || (vergeefs != 0 && dag(i) == vergeefs))
                 continue;
             std::optional<Keten> beste;
             for (const Ritme &ritme : Ritmes) {
                 // One of the same amount a few days later may be where the series begins, and
-                // the first one a one-off.
-                for (size_t ander = i; ander < leden.size()
-                     && Nummer(leden[ander]) - Nummer(leden[i]) <= ritme.speling;
+                // the first one a one-off; one a day will do.
+                for (size_t ander = i; ander < leden.size() && dag(ander) - dag(i) <= ritme.speling;
                      ++ander) {
-                    if (!Vrij(leden[ander]))
+                    if (!Vrij(leden[ander]) || (ander > i && dag(ander) == dag(ander - 1)))
                         continue;
                     // Most amounts come back too late for a series at this rhythm, if at all.
-                    size_t volgende = ander + 1;
-                    while (volgende < leden.size() && !Vrij(leden[volgende]))
-                        ++volgende;
-                    if (volgende == leden.size()
-                        || Nummer(leden[volgende]) - Nummer(leden[ander])
+                    const auto later = std::upper_bound(
+                        leden.begin() + static_cast<qsizetype>(ander), leden.end(), dag(ander),
+                        [this](qint64 d, int lid) { return d < Nummer(lid); });
+                    if (later == leden.end()
+                        || Nummer(*later) - dag(ander)
                             > (ritme.gat + 1) * (ritme.dagen + 2) + ritme.speling)
                         continue;
                     Keten keten = Bouw(leden[ander], ritme, Maat::Gelijk);
@@ -350,6 +347,8 @@ void ReeksGroep::ZoekGelijke()
             if (beste) {
                 Neem(*beste);
                 m_ketens.push_back(std::move(*beste));
+            } else {
+                vergeefs = dag(i);
             }
         }
     }
@@ -470,13 +469,14 @@ void ReeksGroep::ZoekWisselende()
     std::array<std::vector<bool>, Ritmes.size()> gezien;
     for (auto &g : gezien)
         g.assign(m_betalingen.size(), false);
-    for (int begin = m_begin; begin < static_cast<int>(m_betalingen.size()); ++begin) {
+    const int aantal = static_cast<int>(m_betalingen.size());
+    for (int begin = m_begin, volgende = m_begin; begin < aantal; ++begin) {
         if (!Vrij(begin))
             continue;
-        int volgende = begin + 1;
-        while (volgende < static_cast<int>(m_betalingen.size()) && !Vrij(volgende))
+        volgende = std::max(volgende, begin + 1);
+        while (volgende < aantal && !Vrij(volgende))
             ++volgende;
-        if (volgende == static_cast<int>(m_betalingen.size()))
+        if (volgende == aantal)
             break;
         std::optional<Keten> beste;
         for (size_t r = 0; r < Ritmes.size(); ++r) {

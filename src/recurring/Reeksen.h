@@ -18,8 +18,9 @@ struct Betaling {
 };
 
 // The series among `betalingen` as of `op` (later payments are not looked at): at least three
-// payments in one direction with one sleutel at a regular interval (two a year apart when their
-// amounts are the same), however many other payments that sleutel has. Shops visited weekly,
-// payments at no fixed rhythm and series that ended more than a year before `op` are left out.
-// Incomes first, then costs, each the largest first.
+// payments in one direction with one sleutel at a regular interval (two a year or half a year
+// apart when their amounts are the same and they come on their day), among the other payments
+// that sleutel has. Shops visited weekly, payments at no fixed rhythm and series that ended more
+// than a year before `op` are left out. Incomes first, then costs, each the largest first.
+// Bounded in time and memory however the payments lie.
 std::vector<Contract> VindReeksen(std::vector<Betaling> betalingen, QDate op);
