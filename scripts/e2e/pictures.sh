@@ -139,3 +139,12 @@ open_year_overview
 sleep 0.5
 window_shot "$YEAR" year-overview
 answer "$YEAR_TITLE" Escape
+
+# The contracts found in all Geldlog read: the statements and the years kept by hand.
+xdotool windowfocus --sync "$MAIN"
+xdotool key ctrl+t
+TERUG=$(wait_window "$TERUG_TITLE")
+[[ -n $TERUG ]] || fail "Ctrl+T opened no window of contracts"
+sleep 0.5
+window_shot "$TERUG" contracts
+answer "$TERUG_TITLE" Escape

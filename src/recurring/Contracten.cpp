@@ -54,9 +54,6 @@ public:
                     { voorbeeld.centen, voorbeeld.datum.toJulianDay(), voorbeeld.woord });
         }
         std::sort(m_rijen.begin(), m_rijen.end());
-        for (const Rij &rij : m_rijen)
-            m_dagen.push_back(rij.dag);
-        std::sort(m_dagen.begin(), m_dagen.end());
         m_vrij.resize(m_rijen.size() + 1);
         for (size_t i = 0; i < m_vrij.size(); ++i)
             m_vrij[i] = i;
@@ -89,42 +86,19 @@ public:
         return beste.has_value();
     }
 
-    // Whether an entry is a learned transaction of its word and direction within a month, of any
-    // amount: a fixed cost exported at last year's amount. Its amount first, then the nearest.
-    bool NeemWoord(qint64 centen, qint64 dag, const QString &woord)
+    // Whether a transaction of the entry's word and direction was learned within a month of it,
+    // of whatever amount: the entry is then the household's copy of it (a fixed cost exported at
+    // last year's amount beside the bank's, a day typed otherwise), or a payment of something
+    // Geldlog knows from the bank already.
+    bool HeeftWoord(qint64 centen, qint64 dag, const QString &woord) const
     {
         constexpr qint64 Maand = 31;
-        // However many share a word and a day, only a few are looked at.
-        constexpr int MeesteKandidaten = 64;
         const auto rijen = m_perWoord.constFind(Richting(centen) + woord);
         if (rijen == m_perWoord.constEnd())
             return false;
-        auto it = std::lower_bound(rijen->begin(), rijen->end(), dag - Maand,
+        const auto it = std::lower_bound(rijen->begin(), rijen->end(), dag - Maand,
             [this](size_t rij, qint64 van) { return m_rijen[rij].dag < van; });
-        std::optional<size_t> beste;
-        const auto afstand = [&](size_t rij) {
-            return std::pair(m_rijen[rij].centen != centen, std::llabs(m_rijen[rij].dag - dag));
-        };
-        for (int gezien = 0;
-             it != rijen->end() && m_rijen[*it].dag <= dag + Maand && gezien < MeesteKandidaten;
-             ++it, ++gezien) {
-            if (m_vrij[*it] == *it && (!beste || afstand(*it) < afstand(*beste)))
-                beste = *it;
-        }
-        if (beste)
-            Neem(*beste);
-        return beste.has_value();
-    }
-
-    // Whether the bank's statements of the days around `dag` were read: a transaction was learned
-    // in the ten days before and in the ten after. An entry then that is no transaction of them is
-    // one the household typed twice (a fixed cost exported at an old amount beside the bank's).
-    bool Gedekt(qint64 dag) const
-    {
-        constexpr qint64 Dagen = 10;
-        const auto na = std::lower_bound(m_dagen.begin(), m_dagen.end(), dag);
-        return na != m_dagen.end() && *na <= dag + Dagen
-            && (*na == dag || (na != m_dagen.begin() && *(na - 1) >= dag - Dagen));
+        return it != rijen->end() && m_rijen[*it].dag <= dag + Maand;
     }
 
 private:
@@ -148,7 +122,6 @@ private:
     void Neem(size_t rij) { m_vrij[rij] = rij + 1; }
 
     std::vector<Rij> m_rijen; // by amount and day
-    std::vector<qint64> m_dagen; // their days, in order
     std::vector<size_t> m_vrij; // towards the next row that is still free; itself when free
     QHash<QString, std::vector<size_t>> m_perWoord; // per direction and folded word, by day
 };
@@ -217,34 +190,21 @@ std::vector<Betaling> Betalingen(const Geleerd &geleerd, const Posten &posten, Q
     }
     std::stable_sort(lijstPosten.begin(), lijstPosten.end(),
         [](const Post *a, const Post *b) { return a->datum < b->datum; });
-    // First every entry that is a transaction of its amount, then those of its word.
+    // An entry is a learned transaction of its amount a few days away, each answering for one,
+    // or a copy of one of its word.
     Geleerden geleerden(geleerd, gevouwen, op);
-    std::vector<bool> geleerdeRij(lijstPosten.size(), false);
-    for (const bool opWoord : { false, true }) {
-        for (size_t i = 0; i < lijstPosten.size(); ++i) {
-            const Post &post = *lijstPosten[i];
-            const qint64 centen = CentenVerschil(post.inkomsten, post.uitgaven);
-            if (geleerdeRij[i] || centen == 0)
-                continue;
-            const qint64 dag = post.datum.Dag().toJulianDay();
-            geleerdeRij[i] = opWoord
-                ? geleerden.NeemWoord(centen, dag,
-                    posten.Tekst(post, ItemModel::Omschrijving).trimmed().toString().toCaseFolded())
-                : geleerden.NeemBedrag(centen, dag);
-        }
-    }
-    for (size_t i = 0; i < lijstPosten.size(); ++i) {
-        const Post &post = *lijstPosten[i];
-        const qint64 centen = CentenVerschil(post.inkomsten, post.uitgaven);
+    for (const Post *post : lijstPosten) {
+        const qint64 centen = CentenVerschil(post->inkomsten, post->uitgaven);
         const QString omschrijving
-            = posten.Tekst(post, ItemModel::Omschrijving).trimmed().toString();
-        if (geleerdeRij[i] || centen == 0 || omschrijving.isEmpty()
-            || geleerden.Gedekt(post.datum.Dag().toJulianDay()))
+            = posten.Tekst(*post, ItemModel::Omschrijving).trimmed().toString();
+        const QString woord = omschrijving.toCaseFolded();
+        const qint64 dag = post->datum.Dag().toJulianDay();
+        if (centen == 0 || omschrijving.isEmpty() || geleerden.NeemBedrag(centen, dag)
+            || geleerden.HeeftWoord(centen, dag, woord))
             continue;
-        const QString gevouwen = omschrijving.toCaseFolded();
-        const QString sleutel = woordSleutel.value(Richting(centen) + gevouwen);
-        betalingen.push_back({ sleutel.isEmpty() ? OmschrijvingSleutel(gevouwen) : sleutel, {},
-            post.datum.Dag(), centen, omschrijving });
+        const QString sleutel = woordSleutel.value(Richting(centen) + woord);
+        betalingen.push_back({ sleutel.isEmpty() ? OmschrijvingSleutel(woord) : sleutel, {},
+            post->datum.Dag(), centen, omschrijving });
     }
     return betalingen;
 }

@@ -1,5 +1,7 @@
 #include "recurring/ReeksGroep.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <cstdlib>
 #include <tuple>
@@ -303,6 +305,12 @@ void ReeksGroep::Neem(const Keten &keten)
         m_vrij[static_cast<size_t>(lid)] = false;
 }
 
+void ReeksGroep::Laat(const Keten &keten)
+{
+    for (const int lid : keten.leden)
+        m_vrij[static_cast<size_t>(lid)] = true;
+}
+
 void ReeksGroep::VoegToe(Keten &keten, int lid, int plek)
 {
     const auto waar = std::lower_bound(keten.plekken.begin(), keten.plekken.end(), plek);
@@ -460,6 +468,38 @@ void ReeksGroep::ZoekBegin(Keten &keten)
     }
 }
 
+// The pieces of one amount that became no series, let go for ZoekWisselende: two payments of one
+// amount are a series only a year or half a year apart, and on the day, weekends aside (twice
+// the same amount to a cash machine half a year apart is chance). And series a year or half a
+// year apart on four or more days of the year at one counterparty are no contracts of their own:
+// they are a monthly bill whose amounts follow the seasons, the same every year.
+void ReeksGroep::LaatStukkenGaan()
+{
+    std::erase_if(m_ketens, [this](const Keten &keten) {
+        const bool lang = keten.ritme->elke == Elke::Jaar || keten.ritme->elke == Elke::HalfJaar;
+        const bool gelijk = std::all_of(keten.leden.begin(), keten.leden.end(),
+            [&](int lid) { return Centen(lid) == Centen(keten.leden.front()); });
+        if (keten.Regelmatig(lang && gelijk ? 2 : 3)
+            && (keten.Aantal() > 2 || keten.afwijking <= 7))
+            return false;
+        Laat(keten);
+        return true;
+    });
+    QSet<int> maanden;
+    for (const Keten &keten : m_ketens) {
+        if (keten.ritme->elke == Elke::Jaar || keten.ritme->elke == Elke::HalfJaar)
+            maanden.insert(keten.anker.maand % (keten.ritme->elke == Elke::Jaar ? 12 : 6));
+    }
+    if (maanden.size() < 4)
+        return;
+    std::erase_if(m_ketens, [this](const Keten &keten) {
+        if (keten.ritme->elke != Elke::Jaar && keten.ritme->elke != Elke::HalfJaar)
+            return false;
+        Laat(keten);
+        return true;
+    });
+}
+
 // Series of amounts that differ each time: the phone bill, public transport. The rest of what
 // is left.
 void ReeksGroep::ZoekWisselende()
@@ -528,20 +568,8 @@ void ReeksGroep::LaatLijkendeWeg()
     std::vector<bool> weg(m_ketens.size(), false);
     const auto laatGaan = [&](size_t i) {
         weg[i] = true;
-        for (const int lid : m_ketens[i].leden)
-            m_vrij[static_cast<size_t>(lid)] = true;
+        Laat(m_ketens[i]);
     };
-    // Two payments of one amount are a series only a year or half a year apart, and on the day,
-    // weekends aside: twice the same amount to a cash machine half a year apart is chance. What
-    // is no series lies loose between the others.
-    for (size_t i = 0; i < m_ketens.size(); ++i) {
-        const Keten &keten = m_ketens[i];
-        const bool lang = keten.ritme->elke == Elke::Jaar || keten.ritme->elke == Elke::HalfJaar;
-        const bool gelijk = kenmerken[i].kleinste == kenmerken[i].grootste;
-        if (!keten.Regelmatig(lang && gelijk ? 2 : 3)
-            || (keten.Aantal() == 2 && keten.afwijking > 7))
-            laatGaan(i);
-    }
     // What a series lets go lies loose between the others, so this goes on until none goes.
     std::vector<int> vrijVoor(m_betalingen.size() + 1);
     for (bool verder = true; verder;) {
@@ -721,6 +749,7 @@ std::vector<Contract> ReeksGroep::Contracten(QDate op)
         if (keten.Aantal() >= (lang ? 2 : 3))
             VulAan(keten);
     }
+    LaatStukkenGaan();
     ZoekWisselende();
     LaatLijkendeWeg();
     for (Keten &keten : m_ketens)

@@ -63,10 +63,12 @@ private:
     Keten Bouw(int begin, const Ritme &ritme, Maat maat) const;
     std::optional<int> Plek(const Keten &keten, qint64 dag) const;
     void Neem(const Keten &keten);
+    void Laat(const Keten &keten);
     void VoegToe(Keten &keten, int lid, int plek);
     void ZoekGelijke();
     void VoegWijzigingenSamen();
     void VulAan(Keten &keten);
+    void LaatStukkenGaan();
     void ZoekWisselende();
     void ZoekBegin(Keten &keten);
     void LaatLijkendeWeg();
