@@ -367,7 +367,7 @@ void ReeksGroep::ZoekGelijke()
 void ReeksGroep::VoegWijzigingenSamen()
 {
     std::sort(m_ketens.begin(), m_ketens.end(),
-        [this](const Keten &a, const Keten &b) { return a.leden.front() < b.leden.front(); });
+        [](const Keten &a, const Keten &b) { return a.leden.front() < b.leden.front(); });
     std::vector<Keten> samen;
     for (Keten &keten : m_ketens) {
         const qint64 begin = Nummer(keten.leden.front());
