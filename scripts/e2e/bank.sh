@@ -3,7 +3,8 @@
 # window opens over the main window and offers a new list of the statement's month, "Toevoegen"
 # puts its transactions in it, and the save dialog saves them under the month's name as the
 # program writes entries (Windows-1252). Started again, the program takes a second statement
-# handed over by a later start and adds it to the saved month, which it opens first.
+# handed over by a later start, from another folder, and adds it to the saved month, which it
+# opens first.
 source "$(dirname "$0")/lib.sh"
 
 make_program_folder
@@ -31,9 +32,15 @@ click "$MAIN" "${EXIT_KNOP[@]}"
 wait_geldlog_ended 10
 
 # A later start hands its file over and ends; the month is opened, where Eneco stands already.
+# Qt's own options are no file: the first start only brings the window to the front (a message
+# that "-reverse" is not there would hold the statement back); the second names its file from
+# another folder.
 start_geldlog
-(cd "$PROGRAM_DIR" && timeout 10 ./geldlog "$E2E_TMP/tweede.csv") >>"$E2E_SHOTS/$E2E_NAME.log" 2>&1 \
-    || fail "the second start did not hand its file to the running Geldlog"
+for start in -reverse "-style Fusion tweede.csv"; do
+    # shellcheck disable=SC2086 # the start's words
+    (cd "$E2E_TMP" && timeout 10 "$PROGRAM_DIR/geldlog" $start) >>"$E2E_SHOTS/$E2E_NAME.log" 2>&1 \
+        || fail "the start \"geldlog $start\" was not handed to the running Geldlog"
+done
 BANK=$(wait_window "$BANK_TITLE")
 [[ -n $BANK ]] || fail "the running Geldlog did not read the handed file in"
 click "$BANK" "${BANK_TOEVOEGEN[@]}"
