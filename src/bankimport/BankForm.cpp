@@ -17,7 +17,7 @@
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
 #include "lists/LijstBestand.h"
-#include "lists/LijstOpenen.h"
+#include "listwindows/LijstOpenen.h"
 #include "lists/VasteLastenBestand.h"
 #include "matching/GeleerdBestand.h"
 #include "matching/Voorsteller.h"

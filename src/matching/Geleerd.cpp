@@ -1,6 +1,7 @@
 #include "matching/Geleerd.h"
 
 #include "common/Bedrag.h"
+#include "common/IsoDatum.h"
 #include "matching/Woorden.h"
 
 #include <QCollator>
@@ -81,7 +82,7 @@ bool Geleerd::LeerWijziging(const Item &oud, const Item &nieuw)
     const QString oudeTekst = oud.omschrijving.trimmed();
     if (oudeTekst == nieuw.omschrijving.trimmed())
         return false;
-    const QDate datum = QDate::fromString(oud.datum.trimmed(), Qt::ISODate);
+    const QDate datum = IsoDag(oud.datum);
     if (!datum.isValid())
         return false;
     const qint64 centen = CentenVerschil(BedragCenten(oud.inkomsten), BedragCenten(oud.uitgaven));

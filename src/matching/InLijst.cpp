@@ -2,6 +2,7 @@
 
 #include "bank/BankPosten.h"
 #include "common/Bedrag.h"
+#include "common/IsoDatum.h"
 
 #include <QHash>
 #include <QSet>
@@ -45,21 +46,6 @@ struct MaandSleutel {
 size_t qHash(const MaandSleutel &sleutel, size_t seed = 0)
 {
     return qHashMulti(seed, sleutel.omschrijving, sleutel.maand, sleutel.centen);
-}
-
-// An entry's date "YYYY-MM-DD"; invalid for any other text, which then only matches as itself.
-QDate LijstDatum(QStringView tekst)
-{
-    tekst = tekst.trimmed();
-    if (tekst.size() != 10 || tekst[4] != u'-' || tekst[7] != u'-')
-        return {};
-    bool jaarGoed = false;
-    bool maandGoed = false;
-    bool dagGoed = false;
-    const int jaar = tekst.sliced(0, 4).toInt(&jaarGoed);
-    const int maand = tekst.sliced(5, 2).toInt(&maandGoed);
-    const int dag = tekst.sliced(8, 2).toInt(&dagGoed);
-    return jaarGoed && maandGoed && dagGoed ? QDate(jaar, maand, dag) : QDate();
 }
 
 int MaandVan(QDate datum)
@@ -207,7 +193,7 @@ void Zoeker::BinnenDagen()
 {
     VrijeRijen<std::pair<qint64, qint64>> perDag(m_bezet); // by amount and day
     for (int rij = 0; rij < m_lijst.Aantal(); ++rij) {
-        if (const QDate datum = LijstDatum(m_lijst.Cel(rij, 0)); Vrij(rij) && datum.isValid())
+        if (const QDate datum = IsoDag(m_lijst.Cel(rij, 0)); Vrij(rij) && datum.isValid())
             perDag.Voeg({ Centen(m_lijst, rij), datum.toJulianDay() }, rij);
     }
     // The entry's day against the booking's, the nearest first over all transactions: 0, -1, 1,
@@ -244,7 +230,7 @@ void Zoeker::VasteLasten(const ItemRijen &vasteLasten)
     QHash<MaandSleutel, NaarDag> zonderBedrag;
     for (int rij = 0; rij < m_lijst.Aantal(); ++rij) {
         const QStringView omschrijving = m_lijst.Cel(rij, 1);
-        const QDate datum = LijstDatum(m_lijst.Cel(rij, 0));
+        const QDate datum = IsoDag(m_lijst.Cel(rij, 0));
         if (!Vrij(rij) || !datum.isValid() || !omschrijvingen.contains(omschrijving))
             continue;
         const int maand = MaandVan(datum);

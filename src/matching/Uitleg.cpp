@@ -1,10 +1,11 @@
 #include "matching/Uitleg.h"
 
+#include "common/IsoDatum.h"
 #include "common/MaandNamen.h"
 
 QString InLijstUitleg(const LijstTreffer &treffer)
 {
-    const QDate datum = QDate::fromString(treffer.datum, Qt::ISODate);
+    const QDate datum = IsoDag(treffer.datum);
     return QStringLiteral("Staat al in de lijst als \"%1\" (%2)")
         .arg(treffer.omschrijving, datum.isValid() ? DagTekst(datum, false) : treffer.datum);
 }

@@ -1,4 +1,4 @@
-#include "reports/JaaroverzichtForm.h"
+#include "yearview/JaaroverzichtForm.h"
 
 #include "common/CsvBestand.h"
 #include "common/Opmaak.h"
@@ -11,11 +11,11 @@
 #include "platform/SafeWrite.h"
 #include "platform/Twips.h"
 #include "printing/HuidigePrinter.h"
-#include "reports/CelTekenaar.h"
+#include "yearview/CelTekenaar.h"
 #include "reports/Grafiek.h"
-#include "reports/JaarAfdruk.h"
+#include "yearview/JaarAfdruk.h"
 #include "reports/JaarCsv.h"
-#include "reports/JaarModel.h"
+#include "yearview/JaarModel.h"
 
 #include <QComboBox>
 #include <QDir>

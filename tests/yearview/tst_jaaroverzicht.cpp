@@ -6,8 +6,8 @@
 #include "cli/Opdrachtregel.h"
 #include "lists/LijstBestand.h"
 #include "reports/Grafiek.h"
-#include "reports/JaarModel.h"
-#include "reports/Posten.h"
+#include "yearview/JaarModel.h"
+#include "lists/Posten.h"
 
 #include <QAbstractItemModelTester>
 #include <QFile>

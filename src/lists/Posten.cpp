@@ -1,46 +1,10 @@
-#include "reports/Posten.h"
+#include "lists/Posten.h"
 
 #include "common/Bedrag.h"
 #include "common/Programma.h"
 #include "lists/LijstBestand.h"
 
 #include <QFile>
-
-namespace {
-
-// The date of an entry as its file holds it, before decoding: the bytes that make a date are
-// the same in every code page. Asked of every entry in every list, so it reads the digits at
-// their places at once.
-std::optional<PostDatum> LeesDatum(QByteArrayView tekst)
-{
-    // A date as the program writes it is read at once; one with blanks around it is trimmed first.
-    if (tekst.size() != 10 || tekst.front() == ' ' || tekst.back() == ' ') {
-        while (tekst.startsWith(' '))
-            tekst = tekst.sliced(1);
-        while (tekst.endsWith(' '))
-            tekst.chop(1);
-        if (tekst.size() != 9 && tekst.size() != 10)
-            return std::nullopt;
-    }
-    if (tekst[4] != '-' || tekst[7] != '-')
-        return std::nullopt;
-    bool geenCijfer = false;
-    const auto cijfer = [&tekst, &geenCijfer](qsizetype plek) {
-        const unsigned waarde = static_cast<unsigned char>(tekst[plek]) - unsigned('0');
-        geenCijfer |= waarde > 9;
-        return static_cast<int>(waarde);
-    };
-    // The day has one digit or two.
-    const PostDatum datum { cijfer(0) * 1000 + cijfer(1) * 100 + cijfer(2) * 10 + cijfer(3),
-        cijfer(5) * 10 + cijfer(6), tekst.size() == 10 ? cijfer(8) * 10 + cijfer(9) : cijfer(8) };
-    if (geenCijfer)
-        return std::nullopt;
-    if (datum.jaar < 1 || datum.maand < 1 || datum.maand > 12 || datum.dag < 1 || datum.dag > 31)
-        return std::nullopt;
-    return datum;
-}
-
-} // namespace
 
 Posten LeesPosten(const Programma &programma, std::optional<int> jaar)
 {
@@ -54,9 +18,9 @@ Posten LeesPosten(const Programma &programma, std::optional<int> jaar)
         // Only the entries that count are decoded; those of other years are passed over unread.
         // The date of each entry taken is kept as it was read.
         int zonderDatum = 0;
-        std::vector<PostDatum> datums;
+        std::vector<IsoDatum> datums;
         const auto neem = [&zonderDatum, &datums, jaar](QByteArrayView datum) {
-            const std::optional<PostDatum> gelezen = LeesDatum(datum);
+            const std::optional<IsoDatum> gelezen = LeesIsoDatum(datum);
             if (!gelezen)
                 ++zonderDatum;
             if (!gelezen || (jaar && gelezen->jaar != *jaar))

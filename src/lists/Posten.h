@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/IsoDatum.h"
 #include "common/ItemModel.h"
 
 #include <QStringList>
@@ -10,20 +11,11 @@
 
 class Programma;
 
-// A date that can be read: "JJJJ-MM-DD" with a month of 01 to 12 and a day of 1 to 31, blanks
-// around it allowed. A date typed in another form, or none at all, cannot. The day is not checked
-// against the month: 2026-02-31 still tells the month it was meant for.
-struct PostDatum {
-    int jaar = 0;
-    int maand = 0;
-    int dag = 0;
-};
-
 // One entry that counts in the year overview and the search: it counts by its own date, not by
 // the name of its list (a list "Kas" spans months), each amount in whole cents as the window
 // counts it.
 struct Post {
-    PostDatum datum;
+    IsoDatum datum; // a date typed in another form, or none at all, cannot be read
     int lijst = 0; // its list in Posten::lijsten
     int rij = 0; // its row in that list
     qint64 inkomsten = 0;

@@ -1,4 +1,4 @@
-#include "lists/SaveForm.h"
+#include "listwindows/SaveForm.h"
 
 #include "common/BijEnter.h"
 #include "common/HoofdVenster.h"

@@ -4,7 +4,7 @@
 #include "common/LijstNaam.h"
 #include "common/Opmaak.h"
 #include "common/Programma.h"
-#include "lists/SaveForm.h"
+#include "listwindows/SaveForm.h"
 
 #include <QApplication>
 #include <QDir>
