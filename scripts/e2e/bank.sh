@@ -8,14 +8,14 @@
 source "$(dirname "$0")/lib.sh"
 
 make_program_folder
-ing_statement "20260303;Café de Zwaan;Af;23,80;Koffie en gebak" \
-    "20260301;Werkgever B.V.;Bij;2345,50;Salaris maart" \
-    "20260305;Eneco;Af;112,00;" >"$E2E_TMP/afschrift.csv"
-ing_statement "20260305;Eneco;Af;112,00;" "20260310;Gemeente;Af;40,00;Parkeren" \
+# Newest first, as ING writes them; the list holds them oldest first.
+ing_statement "20260305;Eneco;Af;112,00;" "20260303;Café de Zwaan;Af;23,80;Koffie en gebak" \
+    "20260301;Werkgever B.V.;Bij;2345,50;Salaris maart" >"$E2E_TMP/afschrift.csv"
+ing_statement "20260310;Gemeente;Af;40,00;Parkeren" "20260305;Eneco;Af;112,00;" \
     >"$E2E_TMP/tweede.csv"
 printf '%s\r\n' \
-    2026-03-03 $'Caf\xe9 de Zwaan - Koffie en gebak' "" "23,80" "$SEPARATOR" \
     2026-03-01 "Werkgever B.V. - Salaris maart" "2345,50" "" "$SEPARATOR" \
+    2026-03-03 $'Caf\xe9 de Zwaan - Koffie en gebak' "" "23,80" "$SEPARATOR" \
     2026-03-05 Eneco "" "112,00" "$SEPARATOR" >"$E2E_TMP/maart"
 
 start_in "$PROGRAM_DIR" ./geldlog "$E2E_TMP/afschrift.csv"

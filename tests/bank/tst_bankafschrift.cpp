@@ -164,9 +164,25 @@ private Q_SLOTS:
         QTest::newRow("amounts") << kop + "\n" + CafeRegel("20260301", "Bij", "123.456,78") + "\n"
                 + CafeRegel("20260301", "Af", "0,01") + "\n" + CafeRegel("20260301", "Bij", "7")
                 + "\n" + CafeRegel("20260301", "Bij", "12,5")
-                                 << QStringList { cafe("123456,78", ""), cafe("", "0,01"),
-                                        cafe("7,00", ""), cafe("12,50", "") }
+                                 << QStringList { cafe("12,50", ""), cafe("7,00", ""),
+                                        cafe("", "0,01"), cafe("123456,78", "") }
                                  << QStringList();
+        // In date order; a day's rows in the order of booking, which ING writes newest first.
+        const auto dag = [](const char *datum, const char *bedrag) {
+            return QStringLiteral("2026-03-%1|Caf\u00e9 - koffie||%2")
+                .arg(QLatin1String(datum), QLatin1String(bedrag));
+        };
+        QTest::newRow("oldest first")
+            << kop + "\n" + CafeRegel("20260301", "Af", "1,00") + "\n"
+                + CafeRegel("20260302", "Af", "2,00") + "\n" + CafeRegel("20260302", "Af", "3,00")
+            << QStringList { dag("01", "1,00"), dag("02", "2,00"), dag("02", "3,00") }
+            << QStringList();
+        QTest::newRow("newest first") << kop + "\n" + CafeRegel("20260303", "Af", "1,00") + "\n"
+                + CafeRegel("20260302", "Af", "2,00") + "\n" + CafeRegel("20260302", "Af", "3,00")
+                + "\n" + CafeRegel("20260301", "Af", "4,00")
+                                      << QStringList { dag("01", "4,00"), dag("02", "3,00"),
+                                             dag("02", "2,00"), dag("03", "1,00") }
+                                      << QStringList();
         QTest::newRow("unreadable rows left out")
             << kop + "\n" + CafeRegel("20260301", "Af", "12,5x") + "\n" + koffie + "\n"
                 + CafeRegel("2026-13-45", "Af", "1,00") + "\n"
@@ -191,9 +207,9 @@ private Q_SLOTS:
         QTest::newRow("MT940 turn of the year, reversals")
             << QByteArray(":20:X\n:61:2612310102C1,00N\n:61:2701021231D2,00N\n"
                           ":61:260301RD3,00N\n:61:260301RC4,00N\n")
-            << QStringList { QStringLiteral("2027-01-02||1,00|"),
-                   QStringLiteral("2026-12-31|||2,00"), QStringLiteral("2026-03-01||3,00|"),
-                   QStringLiteral("2026-03-01|||4,00") }
+            << QStringList { QStringLiteral("2026-03-01|||4,00"),
+                   QStringLiteral("2026-03-01||3,00|"), QStringLiteral("2026-12-31|||2,00"),
+                   QStringLiteral("2027-01-02||1,00|") }
             << QStringList();
         const QByteArray camt
             = "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.02\">"
@@ -233,6 +249,9 @@ private Q_SLOTS:
             reinterpret_cast<quint32 *>(willekeurig.data()), willekeurig.size() / 4);
 
         QTest::newRow("100 MB of random bytes") << willekeurig << true;
+        QTest::newRow("SNS's shape, no IBAN second") << QByteArray(
+            "01-03-2026,12345,NL12SNSB0123456789,J. Jansen,,,,,,,-20.00,,,,,,,Cadeau,")
+                                                     << true;
         QTest::newRow("an ING header, then a 10 MB line")
             << IngKop + "\n" + QByteArray(10 * 1024 * 1024, ';') << false;
         QTest::newRow("an XML bomb")

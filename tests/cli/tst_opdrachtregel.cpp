@@ -99,7 +99,7 @@ private Q_SLOTS:
             u"ING (CSV): 3 posten toegevoegd aan \"2026 Maart\", 1 stond er al in, "
             "1 onleesbare regel overgeslagen.\n"_qs);
         QCOMPARE(eerste.fout, onleesbaar);
-        const QByteArray na = Huur + Koffie + Boodschappen + Koffie + Salaris;
+        const QByteArray na = Huur + Koffie + Salaris + Boodschappen + Koffie;
         QCOMPARE(m_test->leesData(u"2026 Maart.lst"_qs), na);
 
         // The name as the save dialog takes it: the same list.
