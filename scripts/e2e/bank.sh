@@ -32,9 +32,7 @@ click "$MAIN" "${EXIT_KNOP[@]}"
 wait_geldlog_ended 10
 
 # A later start hands its file over and ends; the month is opened, where Eneco stands already.
-# Qt's own options are no file: the first start only brings the window to the front (a message
-# that "-reverse" is not there would hold the statement back); the second names its file from
-# another folder.
+# Qt's options are no file ("-reverse" taken for one would hold the statement back with a message).
 start_geldlog
 for start in -reverse "-style Fusion tweede.csv"; do
     # shellcheck disable=SC2086 # the start's words

@@ -249,8 +249,6 @@ private Q_SLOTS:
                                        << -1 << u"%afschrift"_qs;
         QTest::newRow("alleen een optie van Qt")
             << QStringList { u"-reverse"_qs } << -1 << QString();
-        QTest::newRow("waarde van een optie van Qt")
-            << QStringList { u"-stylesheet"_qs, u"%afschrift"_qs } << -1 << QString();
         QTest::newRow("onbekend woord")
             << QStringList { u"maand"_qs, u"2025-03"_qs } << 2
             << u"Onbekende opdracht \"maand\". \"geldlog --help\" toont wat Geldlog kent.\n"_qs;
