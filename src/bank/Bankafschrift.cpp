@@ -25,8 +25,10 @@ void OpDatum(std::vector<BankPost> &posten, bool nieuwsteEerst)
     }
     if (omlaag > omhoog || (omlaag == omhoog && nieuwsteEerst))
         std::reverse(posten.begin(), posten.end());
-    std::stable_sort(posten.begin(), posten.end(),
-        [](const BankPost &a, const BankPost &b) { return a.datum < b.datum; });
+    // Mostly in order by now; a file of several accounts, one after the other, is not.
+    const auto eerder = [](const BankPost &a, const BankPost &b) { return a.datum < b.datum; };
+    if (!std::is_sorted(posten.begin(), posten.end(), eerder))
+        std::stable_sort(posten.begin(), posten.end(), eerder);
 }
 
 } // namespace
