@@ -85,7 +85,9 @@ void Leer(Geleerd &geleerd, const HuishoudJaar &jaar, const Posten &posten, int 
     for (int maand = van; maand < tot; ++maand) {
         const std::vector<BankPost> &maandPosten = posten[static_cast<size_t>(maand)];
         const HuishoudMaand &hand = jaar.maanden[static_cast<size_t>(maand)];
-        const auto treffers = ZoekInLijst(maandPosten, hand.lijst, jaar.vasteLasten);
+        // What the months before taught tells the counterparties' words, as in the window.
+        const Voorsteller voorsteller(geleerd);
+        const auto treffers = ZoekInLijst(maandPosten, hand.lijst, jaar.vasteLasten, &voorsteller);
         geleerd.Leer(maandPosten, treffers);
         for (size_t i = 0; i < maandPosten.size(); ++i) {
             if (!treffers[i])
@@ -145,12 +147,21 @@ void StelVoor(const Voorsteller &voorsteller, const HuishoudJaar &jaar, const Po
     }
 }
 
-const std::array<std::pair<const char *, Lagen>, 5> LaagStappen { {
-    { "rekening (IBAN)", Laag::Rekening },
-    { "+ naam zonder filiaal", Laag::Rekening | Laag::Naam },
-    { "+ woorden", Laag::Rekening | Laag::Naam | Laag::Woorden },
-    { "+ bedrag en richting", Laag::Rekening | Laag::Naam | Laag::Woorden | Laag::Bedrag },
-    { "+ betaaldiensten", AlleLagen },
+// The rules added one by one, in the order they were made.
+const std::array<std::pair<const char *, Regels>, 8> LaagStappen { {
+    { "rekening (IBAN)", Regel::Rekening },
+    { "+ naam zonder filiaal", Regel::Rekening | Regel::Naam },
+    { "+ woorden", Regel::Rekening | Regel::Naam | Regel::Woorden },
+    { "+ bedrag en richting", Regel::Rekening | Regel::Naam | Regel::Woorden | Regel::Bedrag },
+    { "+ betaaldiensten",
+        Regel::Rekening | Regel::Naam | Regel::Woorden | Regel::Bedrag | Regel::Betaaldienst },
+    { "+ soort (geldautomaat)",
+        Regel::Rekening | Regel::Naam | Regel::Woorden | Regel::Bedrag | Regel::Betaaldienst
+            | Regel::Soort },
+    { "+ omschrijving bij tegenpartij",
+        Regel::Rekening | Regel::Naam | Regel::Woorden | Regel::Bedrag | Regel::Betaaldienst
+            | Regel::Soort | Regel::Omschrijving },
+    { "+ meestal een woord", AlleRegels },
 } };
 
 // One household learned from its first half year and proposed for in its second, per step of
@@ -261,6 +272,19 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const bool toon = app.arguments().contains(QStringLiteral("--toon"));
     const bool afstemmen = app.arguments().contains(QStringLiteral("--afstemmen"));
+    if (app.arguments().contains(QStringLiteral("--debug"))) {
+        const HuishoudJaar jaar = MaakHuishoudJaar(Jaar, 1);
+        const Posten posten = LeesAfschriften(jaar);
+        Geleerd geleerd; Gevonden g;
+        Leer(geleerd, jaar, posten, 0, 6, g);
+        const QString zoek = app.arguments().last();
+        for (const auto &v : geleerd.Voorbeelden()) {
+            const Bron &b = geleerd.Bronnen()[v.bron];
+            if (!b.naam.contains(zoek, Qt::CaseInsensitive)) continue;
+            std::printf("%s %lld %s [%s] soort=%d %s\n", qPrintable(v.datum.toString(Qt::ISODate)), (long long)v.centen, v.woord >= 0 ? qPrintable(geleerd.Spelling(v.spelling)) : "-", qPrintable(b.naam), int(b.soort), qPrintable(b.omschrijving));
+        }
+        return 0;
+    }
 
     Gevonden gevonden;
     const auto afgestemd = MeetHuishouden(AfstemZaad, gevonden, toon);

@@ -74,18 +74,19 @@ QString Posten(int aantal)
     return aantal == 1 ? QStringLiteral("1 post") : QStringLiteral("%1 posten").arg(aantal);
 }
 
-// The household's descriptions to choose from: those of the settings and the words learned.
+// The household's descriptions to choose from: the words learned, as the household writes them
+// most, and those of the settings; each once, whatever its capitals.
 QStringList EigenOmschrijvingen(const Programma &programma, const Geleerd &geleerd)
 {
     QStringList woorden = geleerd.EigenWoorden();
     for (const QString &omschrijving : LeesOmschrijvingBestand(programma)) {
-        if (const QString woord = omschrijving.trimmed(); !woord.isEmpty())
+        if (const QString woord = omschrijving.trimmed();
+            !woord.isEmpty() && !woorden.contains(woord, Qt::CaseInsensitive))
             woorden.append(woord);
     }
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::sort(woorden.begin(), woorden.end(), collator);
-    woorden.removeDuplicates();
     return woorden;
 }
 

@@ -19,10 +19,11 @@ constexpr qsizetype LangsteRegel = 200;
 } // namespace
 
 BankRijen::BankRijen(const Bankafschrift &afschrift, const ItemRijen &lijst, ItemRijen vasteLasten,
-    QDate maand, const Voorsteller &voorsteller, QObject *parent)
+    QDate maand, Voorsteller voorsteller, QObject *parent)
     : QAbstractTableModel(parent)
     , m_posten(afschrift.posten)
     , m_vasteLasten(std::move(vasteLasten))
+    , m_voorsteller(std::move(voorsteller))
     , m_maand(maand)
 {
     // Transactions and unreadable rows merged back into the order of the file.
@@ -44,20 +45,20 @@ BankRijen::BankRijen(const Bankafschrift &afschrift, const ItemRijen &lijst, Ite
             rij.item = AlsItem(m_posten[p]);
             rij.post = static_cast<int>(p);
             // Asked of every transaction, as another list may find any of them new.
-            rij.voorstel = voorsteller.StelVoor(m_posten[p]);
+            rij.voorstel = m_voorsteller.StelVoor(m_posten[p]);
             if (rij.voorstel)
                 rij.voorstel->woord = LijstOmschrijving(rij.voorstel->woord);
             ++p;
         }
         m_rijen.push_back(std::move(rij));
     }
-    ZetStaten(ZoekInLijst(m_posten, lijst, m_vasteLasten));
+    ZetStaten(ZoekInLijst(m_posten, lijst, m_vasteLasten, &m_voorsteller));
 }
 
 void BankRijen::Vergelijk(const ItemRijen &lijst, QDate maand)
 {
     m_maand = maand;
-    ZetStaten(ZoekInLijst(m_posten, lijst, m_vasteLasten));
+    ZetStaten(ZoekInLijst(m_posten, lijst, m_vasteLasten, &m_voorsteller));
     if (!m_rijen.empty()) {
         Q_EMIT dataChanged(index(0, 0),
             index(static_cast<int>(m_rijen.size()) - 1, AantalKolommen - 1),

@@ -28,11 +28,12 @@ public:
     enum class Staat { Nieuw, AlInLijst, Onleesbaar };
 
     // The transactions and unreadable rows of `afschrift` in the order of the file, checked
-    // against the open list's entries `lijst` and the fixed costs `vasteLasten` (ZoekInLijst),
-    // the new ones with what `voorsteller` proposes. With a valid `maand` (any day of it) only
-    // the new transactions of that month start chosen, otherwise every new one.
+    // against the open list's entries `lijst` and the fixed costs `vasteLasten` (ZoekInLijst,
+    // with the counterparties' words `voorsteller` knows), the new ones with what `voorsteller`
+    // proposes. With a valid `maand` (any day of it) only the new transactions of that month
+    // start chosen, otherwise every new one.
     BankRijen(const Bankafschrift &afschrift, const ItemRijen &lijst, ItemRijen vasteLasten,
-        QDate maand, const Voorsteller &voorsteller, QObject *parent = nullptr);
+        QDate maand, Voorsteller voorsteller, QObject *parent = nullptr);
 
     Staat StaatVan(int rij) const { return m_rijen[rij].staat; }
     bool Gekozen(int rij) const { return m_rijen[rij].gekozen; }
@@ -102,6 +103,7 @@ private:
     std::vector<Rij> m_rijen;
     std::vector<BankPost> m_posten;
     ItemRijen m_vasteLasten;
+    Voorsteller m_voorsteller;
     QDate m_maand;
     int m_aantalGekozen = 0;
     int m_aantalAlInLijst = 0;

@@ -8,6 +8,7 @@
 #include "lists/VasteLastenBestand.h"
 #include "matching/GeleerdBestand.h"
 #include "matching/InLijst.h"
+#include "matching/Uitleg.h"
 #include "matching/Voorsteller.h"
 
 #include <QTextStream>
@@ -90,17 +91,23 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
                 && post.datum.month() == opdracht.maand->month()))
             posten.push_back(post);
     }
-    const std::vector<std::optional<LijstTreffer>> treffers
-        = ZoekInLijst(posten, lijst->rijen, LeesVasteLasten(programma));
     // A learning file that cannot be used costs the learning, not the import; a trial leaves
     // even a damaged one where it is.
     GeleerdBestand geleerd(programma,
         opdracht.proef ? GeleerdBestand::Gebruik::AlleenLezen : GeleerdBestand::Gebruik::Leren);
     if (!geleerd.Melding().isEmpty())
         fout << geleerd.Melding() << '\n';
+    const Voorsteller voorsteller(geleerd.Inhoud());
+    const std::vector<std::optional<LijstTreffer>> treffers
+        = ZoekInLijst(posten, lijst->rijen, LeesVasteLasten(programma), &voorsteller);
+    // A fixed cost that the bank paid at another amount is told, once per transaction.
+    for (size_t i = 0; i < posten.size(); ++i) {
+        if (treffers[i] && treffers[i]->bankCenten != treffers[i]->lijstCenten)
+            uit << posten[i].datum.toString(Qt::ISODate) << ": " << InLijstUitleg(*treffers[i])
+                << ".\n";
+    }
 
     // The new transactions under the household's words where Geldlog is sure of them.
-    const Voorsteller voorsteller(geleerd.Inhoud());
     struct Nieuw {
         const BankPost &post;
         Item item;
@@ -133,11 +140,16 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
              << '\n';
         return Geweigerd;
     }
-    // What the list taught, as the bank window learns it; the list is written all the same.
+    // What the list taught, as the bank window learns it; the list is written all the same. The
+    // words Geldlog proposed teach nothing until the household confirms them.
     if (!opdracht.proef && !posten.empty()) {
         geleerd.Inhoud().Leer(posten, treffers);
-        for (const Nieuw &rij : nieuw)
-            geleerd.Inhoud().Leer(rij.post, rij.eigen ? rij.item.omschrijving : QString());
+        for (const Nieuw &rij : nieuw) {
+            if (rij.eigen)
+                geleerd.Inhoud().LeerVoorstel(rij.post, rij.item.omschrijving);
+            else
+                geleerd.Inhoud().Leer(rij.post, QString());
+        }
         if (!geleerd.Bewaar(&reden)) {
             fout << reden << '\n'
                  << QStringLiteral("Wat Geldlog ervan leerde, is niet bewaard.") << '\n';
