@@ -9,7 +9,7 @@
 #include "app/Main.h"
 #include "app/Toepassing.h"
 #include "common/Programma.h"
-#include "lists/OpenForm.h"
+#include "listwindows/OpenForm.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/QtPrinter.h"

@@ -1,7 +1,7 @@
 // The balance overview over a Data folder of 1,000 saved months of 100 entries each, with its
 // pauses at zero, beside the time it takes merely to read the same files' bytes: the scan's own
 // cost per file, the same on any machine.
-#include "lists/SaldoOverzicht.h"
+#include "listwindows/SaldoOverzicht.h"
 
 #include "BenchProgramma.h"
 #include "Figure.h"

@@ -9,7 +9,7 @@
 #include "cli/JaarOpdracht.h"
 #include "common/MaandNamen.h"
 #include "lists/LijstBestand.h"
-#include "reports/JaaroverzichtForm.h"
+#include "yearview/JaaroverzichtForm.h"
 
 #include <QApplication>
 #include <QComboBox>

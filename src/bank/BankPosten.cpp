@@ -1,6 +1,8 @@
 #include "bank/BankPosten.h"
 
 #include "common/Bedrag.h"
+#include "common/IsoDatum.h"
+#include "common/Stuurtekens.h"
 #include "platform/Ansi.h"
 
 #include <algorithm>
@@ -27,31 +29,10 @@ QString PastInLijst(QString tekst)
     return tekst;
 }
 
-// "2026-03-12", as QDate::toString(Qt::ISODate) writes it, without its formatting machinery: a
-// statement of a hundred thousand rows is made into entries more than once on an import.
-QString IsoDatum(QDate datum)
-{
-    int jaar = 0;
-    int maand = 0;
-    int dag = 0;
-    datum.getDate(&jaar, &maand, &dag);
-    if (jaar < 1 || jaar > 9999)
-        return datum.toString(Qt::ISODate);
-    QString tekst(10, u'-');
-    const auto cijfers = [&tekst](qsizetype plek, int getal, int aantal) {
-        for (qsizetype i = plek + aantal - 1; i >= plek; --i, getal /= 10)
-            tekst[i] = QChar(u'0' + getal % 10);
-    };
-    cijfers(0, jaar, 4);
-    cijfers(5, maand, 2);
-    cijfers(8, dag, 2);
-    return tekst;
-}
-
 Item ItemVan(const BankPost &post, QString omschrijving)
 {
     Item item;
-    item.datum = IsoDatum(post.datum);
+    item.datum = IsoDatumTekst(post.datum);
     item.omschrijving = std::move(omschrijving);
     if (post.centen < 0)
         item.uitgaven = CentenTekst(-post.centen);
@@ -60,17 +41,24 @@ Item ItemVan(const BankPost &post, QString omschrijving)
     return item;
 }
 
+// One line of words: a control character from the bank's file (ESC, BEL, …) a blank like any
+// other, so it reaches no list and no terminal.
+QString EenRegelTekst(const QString &tekst)
+{
+    return ZonderStuurtekens(tekst).simplified();
+}
+
 } // namespace
 
 QString LijstOmschrijving(QStringView tekst)
 {
-    return PastInLijst(tekst.toString().simplified());
+    return PastInLijst(EenRegelTekst(tekst.toString()));
 }
 
 Item AlsItem(const BankPost &post)
 {
-    const QString naam = post.naam.simplified();
-    const QString omschrijving = post.omschrijving.simplified();
+    const QString naam = EenRegelTekst(post.naam);
+    const QString omschrijving = EenRegelTekst(post.omschrijving);
     return ItemVan(post,
         PastInLijst(naam.isEmpty()
                 ? omschrijving

@@ -2,6 +2,7 @@
 
 #include "common/Ankers.h"
 #include "matching/GeleerdBestand.h"
+#include "matching/Voorsteller.h"
 
 #include <QDate>
 #include <QDialog>
@@ -17,7 +18,8 @@ struct Bankafschrift;
 
 // "Bankafschrift inlezen": the transactions of a bank's statement file, each with a check box,
 // to add the chosen ones to the open list. The new ones start chosen, those of the list's own
-// month only when the list is named after one. Each goes in under the household's own word where
+// month only when the list is named after one; those that another saved list holds, whichever
+// month it was read into, are not new. Each goes in under the household's own word where
 // Geldlog knows it, or one the user chooses or types, or else under the bank's text. The list is
 // not written: the user saves the month as usual. What the rows teach of the household's words
 // is kept on "Toevoegen".
@@ -55,6 +57,7 @@ private:
 
     HoofdVenster &m_hoofd;
     GeleerdBestand m_geleerd;
+    Voorsteller m_voorsteller; // what was read of it, for the rows' words and the lists' check
     BankRijen *m_rijen = nullptr;
     // "ING (CSV): 12 posten", to which the counts of the rows' check are added.
     QString m_bestandTelling;

@@ -3,7 +3,7 @@
 #include "cli/Kolommen.h"
 #include "reports/JaarCsv.h"
 #include "reports/JaarTabel.h"
-#include "reports/Posten.h"
+#include "lists/Posten.h"
 
 #include <QBuffer>
 #include <QStringDecoder>

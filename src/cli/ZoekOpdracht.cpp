@@ -2,7 +2,7 @@
 
 #include "cli/Kolommen.h"
 #include "common/Bedrag.h"
-#include "reports/Posten.h"
+#include "lists/Posten.h"
 
 #include <QTextStream>
 

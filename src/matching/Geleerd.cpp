@@ -1,6 +1,7 @@
 #include "matching/Geleerd.h"
 
 #include "common/Bedrag.h"
+#include "common/IsoDatum.h"
 #include "matching/Woorden.h"
 
 #include <QCollator>
@@ -137,7 +138,7 @@ void Geleerd::LeerVoorstel(const BankPost &post, const QString &woord)
 bool Geleerd::LeerWijziging(const Item &oud, const Item &nieuw)
 {
     const QString oudeTekst = oud.omschrijving.trimmed();
-    const QDate datum = QDate::fromString(oud.datum.trimmed(), Qt::ISODate);
+    const QDate datum = IsoDag(oud.datum);
     if (!datum.isValid())
         return false;
     const qint64 centen = CentenVerschil(BedragCenten(oud.inkomsten), BedragCenten(oud.uitgaven));

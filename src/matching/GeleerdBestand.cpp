@@ -1,5 +1,6 @@
 #include "matching/GeleerdBestand.h"
 
+#include "common/IsoDatum.h"
 #include "common/Programma.h"
 #include "platform/SafeWrite.h"
 #include "platform/WriteError.h"
@@ -36,22 +37,9 @@ bool IsCijfer(char c)
 // "  2026-03-12 -145,00\r\n" at `uit`, which has room for it; returns its end.
 char *SchrijfPost(char *uit, const Geleerd::Voorbeeld &voorbeeld)
 {
-    const auto cijfers = [&](int getal, int aantal) {
-        for (int i = aantal - 1; i >= 0; --i, getal /= 10)
-            uit[i] = static_cast<char>('0' + getal % 10);
-        uit += aantal;
-    };
-    int jaar = 0;
-    int maand = 0;
-    int dag = 0;
-    voorbeeld.datum.getDate(&jaar, &maand, &dag);
     *uit++ = ' ';
     *uit++ = ' ';
-    cijfers(jaar, 4);
-    *uit++ = '-';
-    cijfers(maand, 2);
-    *uit++ = '-';
-    cijfers(dag, 2);
+    uit = SchrijfIsoDatum(uit, voorbeeld.datum);
     *uit++ = ' ';
     // Through unsigned, so the most negative amount has a magnitude too.
     quint64 grootte = static_cast<quint64>(voorbeeld.centen);
@@ -71,25 +59,6 @@ char *SchrijfPost(char *uit, const Geleerd::Voorbeeld &voorbeeld)
     *uit++ = '\r';
     *uit++ = '\n';
     return uit;
-}
-
-// "2026-03-12"; nothing for any other text or a day no calendar has.
-std::optional<QDate> LeesDatum(QByteArrayView tekst)
-{
-    if (tekst.size() != 10 || tekst[4] != '-' || tekst[7] != '-')
-        return std::nullopt;
-    const auto getal = [&](qsizetype begin, qsizetype lengte) {
-        int waarde = 0;
-        for (qsizetype i = begin; i < begin + lengte; ++i) {
-            if (!IsCijfer(tekst[i]))
-                return -1;
-            waarde = waarde * 10 + (tekst[i] - '0');
-        }
-        return waarde;
-    };
-    const int jaar = getal(0, 4);
-    const QDate datum(jaar, getal(5, 2), getal(8, 2));
-    return jaar > 0 && datum.isValid() ? std::optional(datum) : std::nullopt;
 }
 
 // An amount as SchrijfPost writes it, "-145,00"; nothing for any other text.
@@ -328,16 +297,16 @@ std::optional<Geleerd> LeesGeleerd(QIODevice &in, QString *reden, int *overgesla
         if (regel[0] == ' ') {
             // "  2026-03-12 -145,00": a transaction of the kind above it.
             const bool vorm = regel.size() >= 14 && regel[1] == ' ' && regel[12] == ' ';
-            const std::optional<QDate> datum
-                = vorm ? LeesDatum(regel.sliced(2, 10)) : std::nullopt;
+            const std::optional<IsoDatum> datum
+                = vorm ? LeesIsoDatum(regel.sliced(2, 10)) : std::nullopt;
             const std::optional<qint64> centen
                 = vorm ? LeesCenten(regel.sliced(13)) : std::nullopt;
-            if (!soort || !datum || !centen) {
+            if (!soort || !datum || !datum->Dag().isValid() || !centen) {
                 ++weggelaten;
                 continue;
             }
             Geleerd::Voorbeeld voorbeeld = *soort;
-            voorbeeld.datum = *datum;
+            voorbeeld.datum = datum->Dag();
             voorbeeld.centen = *centen;
             geleerd.VoegToe(voorbeeld);
             continue;

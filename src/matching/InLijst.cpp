@@ -2,6 +2,7 @@
 
 #include "bank/BankPosten.h"
 #include "common/Bedrag.h"
+#include "common/IsoDatum.h"
 #include "matching/Voorsteller.h"
 
 #include <QHash>
@@ -71,21 +72,6 @@ QString Gevouwen(QStringView omschrijving)
 qint64 Richting(qint64 centen)
 {
     return centen < 0 ? -1 : 1;
-}
-
-// An entry's date "YYYY-MM-DD"; invalid for any other text, which then only matches as itself.
-QDate LijstDatum(QStringView tekst)
-{
-    tekst = tekst.trimmed();
-    if (tekst.size() != 10 || tekst[4] != u'-' || tekst[7] != u'-')
-        return {};
-    bool jaarGoed = false;
-    bool maandGoed = false;
-    bool dagGoed = false;
-    const int jaar = tekst.sliced(0, 4).toInt(&jaarGoed);
-    const int maand = tekst.sliced(5, 2).toInt(&maandGoed);
-    const int dag = tekst.sliced(8, 2).toInt(&dagGoed);
-    return jaarGoed && maandGoed && dagGoed ? QDate(jaar, maand, dag) : QDate();
 }
 
 int MaandVan(QDate datum)
@@ -250,7 +236,7 @@ void Zoeker::BinnenDagen()
     // By amount, day and word too, where the counterparties' words are known.
     VrijeRijen<WoordSleutel> perWoord(m_bezet);
     for (int rij = 0; rij < m_lijst.Aantal(); ++rij) {
-        const QDate datum = LijstDatum(m_lijst.Cel(rij, 0));
+        const QDate datum = IsoDag(m_lijst.Cel(rij, 0));
         if (!Vrij(rij) || !datum.isValid())
             continue;
         perDag.Voeg({ Centen(m_lijst, rij), datum.toJulianDay() }, rij);
@@ -310,7 +296,7 @@ void Zoeker::VasteLasten(const ItemRijen &vasteLasten)
     QHash<MaandSleutel, NaarDag> metBedrag;
     QHash<MaandSleutel, NaarDag> metRichting;
     for (int rij = 0; rij < m_lijst.Aantal(); ++rij) {
-        const QDate datum = LijstDatum(m_lijst.Cel(rij, 0));
+        const QDate datum = IsoDag(m_lijst.Cel(rij, 0));
         if (!Vrij(rij) || !datum.isValid())
             continue;
         QString omschrijving = Gevouwen(m_lijst.Cel(rij, 1));

@@ -1,11 +1,12 @@
 #include "matching/Uitleg.h"
 
 #include "common/Bedrag.h"
+#include "common/IsoDatum.h"
 #include "common/MaandNamen.h"
 
 QString InLijstUitleg(const LijstTreffer &treffer)
 {
-    const QDate datum = QDate::fromString(treffer.datum, Qt::ISODate);
+    const QDate datum = IsoDag(treffer.datum);
     QString uitleg = QStringLiteral("Staat al in de lijst als \"%1\" (%2)")
                          .arg(treffer.omschrijving,
                              datum.isValid() ? DagTekst(datum, false) : treffer.datum);

@@ -1,7 +1,7 @@
 #include "reports/JaarTabel.h"
 
 #include "common/Bedrag.h"
-#include "reports/Posten.h"
+#include "lists/Posten.h"
 
 #include <QHash>
 

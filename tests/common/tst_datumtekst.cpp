@@ -1,4 +1,5 @@
 #include "common/DatumTekst.h"
+#include "common/IsoDatum.h"
 #include "common/MaandNamen.h"
 
 #include <QTest>
@@ -23,6 +24,9 @@ private Q_SLOTS:
     void datumTekstTerugGelezen_data();
     void datumTekstTerugGelezen();
     void elkeDagVanElkeMaandKomtTerug();
+
+    void isoDatumGelezen_data();
+    void isoDatumGelezen();
 };
 
 void TestDatumTekst::maandNamenInDeVolgordeVanHetJaar()
@@ -211,6 +215,44 @@ void TestDatumTekst::elkeDagVanElkeMaandKomtTerug()
             QCOMPARE(delen.dag, dagTekst);
         }
     }
+}
+
+// The lists, the learning file and the matching read a date through one reader, from bytes and
+// from text alike; what it reads, the writer writes back.
+void TestDatumTekst::isoDatumGelezen_data()
+{
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("gelezen"); // "jaar maand dag", empty when it cannot be read
+    QTest::addColumn<QDate>("dag");
+
+    QTest::newRow("zoals geschreven") << "2026-03-12" << "2026 3 12" << QDate(2026, 3, 12);
+    QTest::newRow("blanks eromheen") << "  2026-03-12 " << "2026 3 12" << QDate(2026, 3, 12);
+    QTest::newRow("dag van een cijfer") << "2026-03-1" << "2026 3 1" << QDate(2026, 3, 1);
+    QTest::newRow("dag die de maand niet heeft") << "2026-02-31" << "2026 2 31" << QDate();
+    QTest::newRow("maand 13") << "2026-13-01" << "" << QDate();
+    QTest::newRow("dag 0") << "2026-03-00" << "" << QDate();
+    QTest::newRow("jaar 0") << "0000-03-12" << "" << QDate();
+    QTest::newRow("teken in het jaar") << "+026-03-12" << "" << QDate();
+    QTest::newRow("andere vorm") << "12-03-2026" << "" << QDate();
+    QTest::newRow("vaste last") << "-" << "" << QDate();
+    QTest::newRow("cijfer van een ander schrift") << u"2026-03-1\u0663"_qs << "" << QDate();
+}
+
+void TestDatumTekst::isoDatumGelezen()
+{
+    QFETCH(QString, tekst);
+    QFETCH(QString, gelezen);
+    QFETCH(QDate, dag);
+
+    const auto alsTekst = [](std::optional<IsoDatum> datum) {
+        return datum ? QStringLiteral("%1 %2 %3").arg(datum->jaar).arg(datum->maand).arg(datum->dag)
+                     : QString();
+    };
+    QCOMPARE(alsTekst(LeesIsoDatum(QStringView(tekst))), gelezen);
+    QCOMPARE(alsTekst(LeesIsoDatum(QByteArrayView(tekst.toUtf8()))), gelezen);
+    QCOMPARE(IsoDag(tekst), dag);
+    if (dag.isValid())
+        QCOMPARE(IsoDag(IsoDatumTekst(dag)), dag);
 }
 
 QTEST_APPLESS_MAIN(TestDatumTekst)

@@ -1,4 +1,4 @@
-#include "reports/CelTekenaar.h"
+#include "yearview/CelTekenaar.h"
 
 #include <QApplication>
 #include <QPainter>

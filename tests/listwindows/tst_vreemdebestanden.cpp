@@ -4,7 +4,7 @@
 #include "FakeHoofdVenster.h"
 #include "TestProgramma.h"
 #include "lists/LijstBestand.h"
-#include "lists/OpenForm.h"
+#include "listwindows/OpenForm.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
-#include "lists/LijstOpenen.h"
+#include "listwindows/LijstOpenen.h"
 
 #include "common/HoofdVenster.h"
 #include "common/ItemModel.h"
 #include "common/LijstNaam.h"
 #include "common/Totalen.h"
 #include "lists/LijstBestand.h"
-#include "lists/MagLijstVervangen.h"
+#include "listwindows/MagLijstVervangen.h"
 #include "platform/BusyCursor.h"
 
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "lists/NieuwForm.h"
+#include "listwindows/NieuwForm.h"
 
 #include "common/BijEnter.h"
 #include "common/HoofdVenster.h"
@@ -8,7 +8,7 @@
 #include "common/Programma.h"
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
-#include "lists/LijstOpenen.h"
+#include "listwindows/LijstOpenen.h"
 #include "platform/Clock.h"
 #include "platform/Twips.h"
 

@@ -1,4 +1,4 @@
-#include "lists/SaldoOverzicht.h"
+#include "listwindows/SaldoOverzicht.h"
 
 #include "LijstGroep.h"
 #include "TestProgramma.h"

@@ -1,4 +1,4 @@
-#include "lists/SaldoRijen.h"
+#include "listwindows/SaldoRijen.h"
 
 #include "common/Bedrag.h"
 #include "common/GewoneTekst.h"

@@ -5,7 +5,7 @@
 #include "TestProgramma.h"
 #include "common/Opmaak.h"
 #include "common/Programma.h"
-#include "lists/OpenForm.h"
+#include "listwindows/OpenForm.h"
 #include "platform/MessageBoxes.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "reports/JaaroverzichtForm.h"
+#include "yearview/JaaroverzichtForm.h"
 
 #include "common/CsvBestand.h"
 #include "common/Opmaak.h"
@@ -11,11 +11,11 @@
 #include "platform/SafeWrite.h"
 #include "platform/Twips.h"
 #include "printing/HuidigePrinter.h"
-#include "reports/CelTekenaar.h"
+#include "yearview/CelTekenaar.h"
 #include "reports/Grafiek.h"
-#include "reports/JaarAfdruk.h"
+#include "yearview/JaarAfdruk.h"
 #include "reports/JaarCsv.h"
-#include "reports/JaarModel.h"
+#include "yearview/JaarModel.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -202,8 +202,8 @@ void JaaroverzichtForm::CsvKnop_Click()
             QStringLiteral("Het jaaroverzicht is niet opgeslagen.\n") + reden,
             QStringLiteral("Geldlog"), MessageBoxes::Icon::Critical);
     };
-    if (!MagCsvWorden(m_programma, pad)) {
-        meld(CsvGeweigerd());
+    if (const QString weigering = CsvWeigering(m_programma, pad); !weigering.isEmpty()) {
+        meld(weigering);
         return;
     }
     QString reden;

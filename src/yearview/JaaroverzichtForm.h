@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/Posten.h"
+#include "lists/Posten.h"
 
 #include <QDialog>
 

@@ -2,8 +2,8 @@
 #include "FakeHoofdVenster.h"
 #include "TestProgramma.h"
 #include "common/Opmaak.h"
-#include "lists/NieuwForm.h"
-#include "lists/SaveForm.h"
+#include "listwindows/NieuwForm.h"
+#include "listwindows/SaveForm.h"
 
 #include <QComboBox>
 #include <QDir>

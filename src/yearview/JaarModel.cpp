@@ -1,6 +1,6 @@
-#include "reports/JaarModel.h"
+#include "yearview/JaarModel.h"
 
-#include "reports/Posten.h"
+#include "lists/Posten.h"
 
 #include <QColor>
 #include <QFont>

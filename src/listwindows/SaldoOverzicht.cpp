@@ -1,4 +1,4 @@
-#include "lists/SaldoOverzicht.h"
+#include "listwindows/SaldoOverzicht.h"
 
 #include "common/Bedrag.h"
 #include "common/Programma.h"

@@ -1,4 +1,4 @@
-#include "lists/OpenForm.h"
+#include "listwindows/OpenForm.h"
 
 #include "common/BijEnter.h"
 #include "common/HoofdVenster.h"
@@ -7,7 +7,7 @@
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
 #include "lists/LijstBestand.h"
-#include "lists/LijstOpenen.h"
+#include "listwindows/LijstOpenen.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 

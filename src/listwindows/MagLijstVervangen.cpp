@@ -1,4 +1,4 @@
-#include "lists/MagLijstVervangen.h"
+#include "listwindows/MagLijstVervangen.h"
 
 #include "common/HoofdVenster.h"
 #include "common/Programma.h"

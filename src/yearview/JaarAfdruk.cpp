@@ -1,4 +1,4 @@
-#include "reports/JaarAfdruk.h"
+#include "yearview/JaarAfdruk.h"
 
 #include "platform/Printer.h"
 #include "printing/Bladspiegel.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lists/SaldoRijen.h"
+#include "listwindows/SaldoRijen.h"
 
 #include <QObject>
 #include <QPointer>
