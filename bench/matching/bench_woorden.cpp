@@ -7,7 +7,8 @@
 // command line's flow on that one (the first half year's statements imported over the months
 // kept by hand, the second half year's imported into new months with nothing corrected), and
 // over twenty more. With --afstemmen only the household of tuning; with --toon, every
-// transaction of it not proposed right, for whoever weighs a change.
+// transaction of it not proposed right, for whoever weighs a change; with --schrijf MAP, that
+// household as the files of a program folder, to read it in by hand.
 //
 // And the times: learning from a year and proposing for a month; reading, writing and proposing
 // from a learning file of 100,000 transactions; finding 100,000 transactions in a list of as
@@ -194,6 +195,34 @@ void Schrijf(const QString &pad, const QByteArray &inhoud)
         qFatal("cannot write %s", qPrintable(pad));
 }
 
+// The fixed costs and the months January to June as the household kept them, in the Data folder of
+// a program folder, and each month's statement beside it as "afschrift-MM.csv".
+void SchrijfHuishoudenIn(const HuishoudJaar &jaar, const Programma &programma, const QString &map)
+{
+    QBuffer vast;
+    vast.open(QIODevice::WriteOnly);
+    SchrijfLijst(vast, jaar.vasteLasten, nullptr);
+    Schrijf(VasteLastenPad(programma), vast.data());
+    for (int maand = 0; maand < 12; ++maand) {
+        QString fout;
+        if (maand < 6
+            && !SaveLijst(programma, jaar.maanden[static_cast<size_t>(maand)].lijst,
+                QStringLiteral("%1 %2").arg(Jaar).arg(MaandNaam(maand + 1)), &fout))
+            qFatal("%s", qPrintable(fout));
+        Schrijf(QStringLiteral("%1/afschrift-%2.csv").arg(map).arg(maand + 1, 2, 10, QChar(u'0')),
+            jaar.maanden[static_cast<size_t>(maand)].afschrift);
+    }
+}
+
+void SchrijfHuishouden(quint32 zaad, const QString &map)
+{
+    QtMessageBoxes berichten;
+    SystemClock klok;
+    QtPrinters printers;
+    const Programma programma(map, berichten, klok, printers);
+    SchrijfHuishoudenIn(MaakHuishoudJaar(Jaar, zaad), programma, map);
+}
+
 // The command line's flow in a data folder of its own: the fixed costs and the months kept by
 // hand, January to June; each month's statement imported into its month; then July to December
 // imported into new months, as they come, nothing corrected. The new months' entries scored.
@@ -203,24 +232,15 @@ Uitslag MeetOpdrachtregel(quint32 zaad, bool toon)
     const Posten posten = LeesAfschriften(jaar);
     BenchProgramma<> bench;
     const Programma &programma = bench.programma;
-    QBuffer vast;
-    vast.open(QIODevice::WriteOnly);
-    SchrijfLijst(vast, jaar.vasteLasten, nullptr);
-    Schrijf(VasteLastenPad(programma), vast.data());
+    SchrijfHuishoudenIn(jaar, programma, bench.map.path());
     const auto lijstNaam
         = [](int maand) { return QStringLiteral("%1 %2").arg(Jaar).arg(MaandNaam(maand + 1)); };
     QString verslag;
     QTextStream uit(&verslag);
     for (int maand = 0; maand < 12; ++maand) {
-        QString fout;
-        if (maand < 6
-            && !SaveLijst(
-                programma, jaar.maanden[static_cast<size_t>(maand)].lijst, lijstNaam(maand), &fout))
-            qFatal("%s", qPrintable(fout));
-        const QString afschrift = bench.map.filePath(QStringLiteral("afschrift.csv"));
-        Schrijf(afschrift, jaar.maanden[static_cast<size_t>(maand)].afschrift);
         ImporteerOpdracht opdracht;
-        opdracht.bestand = afschrift;
+        opdracht.bestand = bench.map.filePath(
+            QStringLiteral("afschrift-%1.csv").arg(maand + 1, 2, 10, QChar(u'0')));
         opdracht.lijst = lijstNaam(maand);
         if (Importeer(programma, opdracht, uit, uit) != Gedaan)
             qFatal("%s", qPrintable(verslag));
@@ -272,17 +292,9 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const bool toon = app.arguments().contains(QStringLiteral("--toon"));
     const bool afstemmen = app.arguments().contains(QStringLiteral("--afstemmen"));
-    if (app.arguments().contains(QStringLiteral("--debug"))) {
-        const HuishoudJaar jaar = MaakHuishoudJaar(Jaar, 1);
-        const Posten posten = LeesAfschriften(jaar);
-        Geleerd geleerd; Gevonden g;
-        Leer(geleerd, jaar, posten, 0, 6, g);
-        const QString zoek = app.arguments().last();
-        for (const auto &v : geleerd.Voorbeelden()) {
-            const Bron &b = geleerd.Bronnen()[v.bron];
-            if (!b.naam.contains(zoek, Qt::CaseInsensitive)) continue;
-            std::printf("%s %lld %s [%s] soort=%d %s\n", qPrintable(v.datum.toString(Qt::ISODate)), (long long)v.centen, v.woord >= 0 ? qPrintable(geleerd.Spelling(v.spelling)) : "-", qPrintable(b.naam), int(b.soort), qPrintable(b.omschrijving));
-        }
+    if (const qsizetype schrijf = app.arguments().indexOf(QStringLiteral("--schrijf"));
+        schrijf > 0 && schrijf + 1 < app.arguments().size()) {
+        SchrijfHuishouden(AfstemZaad, app.arguments()[schrijf + 1]);
         return 0;
     }
 

@@ -589,6 +589,8 @@ std::optional<Voorstel> Voorsteller::StelVoor(const BankPost &post) const
 
 QStringList Voorsteller::WoordenVan(const BankPost &post) const
 {
+    if (m_woorden.isEmpty())
+        return {};
     const Bron bron = BronVan(post);
     const NaamKenmerk naam = NaamKenmerkVan(bron.naam, m_regels);
     const Groep *groep = nullptr;
