@@ -149,7 +149,7 @@ void StelVoor(const Voorsteller &voorsteller, const HuishoudJaar &jaar, const Po
 }
 
 // The rules added one by one, in the order they were made.
-const std::array<std::pair<const char *, Regels>, 8> LaagStappen { {
+const std::array<std::pair<const char *, Regels>, 8> RegelStappen { {
     { "rekening (IBAN)", Regel::Rekening },
     { "+ naam zonder filiaal", Regel::Rekening | Regel::Naam },
     { "+ woorden", Regel::Rekening | Regel::Naam | Regel::Woorden },
@@ -167,25 +167,25 @@ const std::array<std::pair<const char *, Regels>, 8> LaagStappen { {
 
 // One household learned from its first half year and proposed for in its second, per step of
 // the layers; its finding in the lists added to `gevonden`.
-std::array<Uitslag, LaagStappen.size()> MeetHuishouden(quint32 zaad, Gevonden &gevonden, bool toon)
+std::array<Uitslag, RegelStappen.size()> MeetHuishouden(quint32 zaad, Gevonden &gevonden, bool toon)
 {
     const HuishoudJaar jaar = MaakHuishoudJaar(Jaar, zaad);
     const Posten posten = LeesAfschriften(jaar);
     Geleerd geleerd;
     Leer(geleerd, jaar, posten, 0, 6, gevonden);
-    std::array<Uitslag, LaagStappen.size()> uitslagen;
-    for (size_t laag = 0; laag < LaagStappen.size(); ++laag) {
-        StelVoor(Voorsteller(geleerd, LaagStappen[laag].second), jaar, posten, uitslagen[laag],
-            toon && laag + 1 == LaagStappen.size());
+    std::array<Uitslag, RegelStappen.size()> uitslagen;
+    for (size_t stap = 0; stap < RegelStappen.size(); ++stap) {
+        StelVoor(Voorsteller(geleerd, RegelStappen[stap].second), jaar, posten, uitslagen[stap],
+            toon && stap + 1 == RegelStappen.size());
     }
     return uitslagen;
 }
 
-void DrukLagen(const std::array<Uitslag, LaagStappen.size()> &uitslagen)
+void DrukRegels(const std::array<Uitslag, RegelStappen.size()> &uitslagen)
 {
     std::printf("%-34s   right   bank text   wrong\n", "");
-    for (size_t laag = 0; laag < LaagStappen.size(); ++laag)
-        uitslagen[laag].Druk(LaagStappen[laag].first);
+    for (size_t stap = 0; stap < RegelStappen.size(); ++stap)
+        uitslagen[stap].Druk(RegelStappen[stap].first);
 }
 
 void Schrijf(const QString &pad, const QByteArray &inhoud)
@@ -305,7 +305,7 @@ int main(int argc, char **argv)
                 "word %d, as another word %d, not found %d; not in the list but found %d.\n",
         AfstemZaad, gevonden.alle, gevonden.goed, gevonden.anders, gevonden.gemist,
         gevonden.teVeel);
-    DrukLagen(afgestemd);
+    DrukRegels(afgestemd);
     const Uitslag opdrachtregelAfgestemd = MeetOpdrachtregel(AfstemZaad, false);
     opdrachtregelAfgestemd.Druk("command line, seed of tuning");
     if (afstemmen)
@@ -314,7 +314,7 @@ int main(int argc, char **argv)
     Gevonden ongezienGevonden;
     const auto ongezien = MeetHuishouden(OngezienZaad, ongezienGevonden, false);
     std::printf("\nThe household of seed %u, never looked at while tuning:\n", OngezienZaad);
-    DrukLagen(ongezien);
+    DrukRegels(ongezien);
     const Uitslag opdrachtregel = MeetOpdrachtregel(OngezienZaad, false);
     opdrachtregel.Druk("command line");
     Uitslag andere;

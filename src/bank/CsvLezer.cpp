@@ -47,7 +47,8 @@ std::optional<QString> LeesRij(const Velden &velden, const CsvVorm &vorm, BankPo
         post.omschrijving += deel;
     }
     post.tegenrekening = velden[vorm.tegenrekening].trimmed().toString();
-    if (vorm.code >= 0 && vorm.geldopname.contains(velden[vorm.code].trimmed(), Qt::CaseInsensitive))
+    if (vorm.code >= 0
+        && vorm.geldopname.contains(velden[vorm.code].trimmed(), Qt::CaseInsensitive))
         post.soort = PostSoort::Geldopname;
     if (vorm.verfijn)
         vorm.verfijn(post);

@@ -279,8 +279,7 @@ void BankForm::ToevoegenAan_Click(int index)
         return;
     }
     m_gekozenLijst = index;
-    m_rijen->Vergelijk(
-        InDeLijsten(m_hoofd, m_rijen->Transacties(), m_voorsteller), DoelMaand());
+    m_rijen->Vergelijk(InDeLijsten(m_hoofd, m_rijen->Transacties(), m_voorsteller), DoelMaand());
     ToonTelling();
     ToonAlleenMaand();
 }

@@ -214,7 +214,8 @@ const QString &Geleerd::Woord(int nummer) const
         }
         m_voorkeur.assign(static_cast<size_t>(m_woordNummers.size()), GeenWoord);
         for (int spelling = 0; spelling < m_spellingen.size(); ++spelling) {
-            int &voorkeur = m_voorkeur[static_cast<size_t>(m_woordVan[static_cast<size_t>(spelling)])];
+            int &voorkeur
+                = m_voorkeur[static_cast<size_t>(m_woordVan[static_cast<size_t>(spelling)])];
             const auto sleutel = [&](int s) {
                 const Telling &t = tellingen[static_cast<size_t>(s)];
                 return std::tuple(t.eigen, t.voorgesteld, t.laatst);

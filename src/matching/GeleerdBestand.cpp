@@ -299,8 +299,7 @@ std::optional<Geleerd> LeesGeleerd(QIODevice &in, QString *reden, int *overgesla
             const bool vorm = regel.size() >= 14 && regel[1] == ' ' && regel[12] == ' ';
             const std::optional<IsoDatum> datum
                 = vorm ? LeesIsoDatum(regel.sliced(2, 10)) : std::nullopt;
-            const std::optional<qint64> centen
-                = vorm ? LeesCenten(regel.sliced(13)) : std::nullopt;
+            const std::optional<qint64> centen = vorm ? LeesCenten(regel.sliced(13)) : std::nullopt;
             if (!soort || !datum || !datum->Dag().isValid() || !centen) {
                 ++weggelaten;
                 continue;
@@ -316,9 +315,9 @@ std::optional<Geleerd> LeesGeleerd(QIODevice &in, QString *reden, int *overgesla
         soort.reset();
         const std::vector<QByteArrayView> velden = Delen(regel, '\t');
         const bool vijfde = velden.size() == 5 && versie == Versie;
-        std::optional<QString> eigen
-            = velden.size() == 4 || vijfde ? LeesTekst(velden[0], Geleerd::LangsteWoord)
-                                           : std::nullopt;
+        std::optional<QString> eigen = velden.size() == 4 || vijfde
+            ? LeesTekst(velden[0], Geleerd::LangsteWoord)
+            : std::nullopt;
         std::optional<Bron> gelezen
             = eigen ? LeesBron(velden[1], velden[2], velden[3]) : std::nullopt;
         bool voorgesteld = false;
@@ -401,10 +400,11 @@ void GeleerdBestand::Lees(QFile &bestand, const QString &dataMap, Gebruik gebrui
             m_melding += u' ' + fout;
             return;
         }
-        m_melding += leren ? QStringLiteral("; er kon geen kopie van gemaakt worden, dus het bestand "
-                                            "blijft zoals het is en wat Geldlog nu leert, wordt "
-                                            "niet bewaard.")
-                           : QStringLiteral("; het bestand blijft zoals het is.");
+        m_melding += leren
+            ? QStringLiteral("; er kon geen kopie van gemaakt worden, dus het bestand "
+                             "blijft zoals het is en wat Geldlog nu leert, wordt "
+                             "niet bewaard.")
+            : QStringLiteral("; het bestand blijft zoals het is.");
         return;
     } else if (leren) {
         // Read and found no learning file: put aside under a name of its own rather than

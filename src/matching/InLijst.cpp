@@ -241,8 +241,8 @@ void Zoeker::BinnenDagen()
             continue;
         perDag.Voeg({ Centen(m_lijst, rij), datum.toJulianDay() }, rij);
         if (m_geleerd)
-            perWoord.Voeg({ Centen(m_lijst, rij), datum.toJulianDay(), Gevouwen(m_lijst.Cel(rij, 1)) },
-                rij);
+            perWoord.Voeg(
+                { Centen(m_lijst, rij), datum.toJulianDay(), Gevouwen(m_lijst.Cel(rij, 1)) }, rij);
     }
     // The entry's day against the booking's, the nearest first over all transactions: 0, -1, 1,
     // -2, 2, … At an equal distance an entry typed before the booking goes first, as that is how
@@ -258,8 +258,8 @@ void Zoeker::BinnenDagen()
             if (m_treffers[p] || !post.datum.isValid())
                 continue;
             for (const QString &woord : WoordenVan(p)) {
-                const int rij
-                    = perWoord.Eerste({ post.centen, post.datum.toJulianDay() + verschuiving, woord });
+                const int rij = perWoord.Eerste(
+                    { post.centen, post.datum.toJulianDay() + verschuiving, woord });
                 if (rij >= 0) {
                     Treffer(p, rij);
                     break;
@@ -324,8 +324,8 @@ void Zoeker::VasteLasten(const ItemRijen &vasteLasten)
             vast = perBedrag.value(post.centen);
         // The nearest day first, and on it the first entry of the list.
         std::optional<std::pair<qint64, int>> beste;
-        for (auto [perMaand, centen] : { std::pair { &metBedrag, post.centen },
-                 { &metRichting, Richting(post.centen) } }) {
+        for (auto [perMaand, centen] :
+            { std::pair { &metBedrag, post.centen }, { &metRichting, Richting(post.centen) } }) {
             for (const QString &omschrijving : vast) {
                 const auto rijen = perMaand->find({ omschrijving, MaandVan(post.datum), centen });
                 if (rijen == perMaand->end())

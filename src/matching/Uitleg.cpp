@@ -7,9 +7,9 @@
 QString InLijstUitleg(const LijstTreffer &treffer)
 {
     const QDate datum = IsoDag(treffer.datum);
-    QString uitleg = QStringLiteral("Staat al in de lijst als \"%1\" (%2)")
-                         .arg(treffer.omschrijving,
-                             datum.isValid() ? DagTekst(datum, false) : treffer.datum);
+    QString uitleg
+        = QStringLiteral("Staat al in de lijst als \"%1\" (%2)")
+              .arg(treffer.omschrijving, datum.isValid() ? DagTekst(datum, false) : treffer.datum);
     // Only a fixed cost's entry answers for another amount: the household should know. The
     // amounts without their signs, as the words say which way the money went.
     if (treffer.bankCenten != treffer.lijstCenten) {
@@ -47,7 +47,8 @@ QString VoorstelUitleg(const Voorstel &voorstel, QDate datum)
         soort = een ? QStringLiteral("betaling") : QStringLiteral("betalingen");
     QStringList waarvan;
     if (!voorstel.herkend.isEmpty())
-        waarvan << (voorstel.ontvangen ? QStringLiteral("van ") : QStringLiteral("aan ")) + voorstel.herkend;
+        waarvan << (voorstel.ontvangen ? QStringLiteral("van ") : QStringLiteral("aan "))
+                + voorstel.herkend;
     if (!voorstel.met.isEmpty())
         waarvan << QStringLiteral("met \"%1\"").arg(voorstel.met);
     if (voorstel.regel == Regel::Bedrag)

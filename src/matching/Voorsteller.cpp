@@ -42,14 +42,14 @@ bool ZegtNiets(const QString &woord)
 {
     static constexpr std::array<const char16_t *, 49> leeg { u"aan", u"bel", u"betaling",
         u"betalingen", u"bestelling", u"bij", u"contract", u"de", u"den", u"der", u"deu", u"door",
-        u"doorlopende", u"een", u"eenmalige", u"en", u"factuur", u"fra", u"gemeente", u"het",
-        u"id", u"in", u"incasso", u"kenmerk", u"klantnummer", u"machtiging", u"met", u"naar",
-        u"nederland", u"nl", u"nld", u"nota", u"of", u"om", u"op", u"order", u"overboeking",
-        u"periodieke", u"referentie", u"stichting", u"te", u"ten", u"ter", u"termijn", u"uit",
-        u"van", u"vereniging", u"voor", u"zonder" };
-    return IsRechtsvorm(woord)
-        || std::any_of(leeg.begin(), leeg.end(),
-            [&](const char16_t *niets) { return woord == QStringView(niets); });
+        u"doorlopende", u"een", u"eenmalige", u"en", u"factuur", u"fra", u"gemeente", u"het", u"id",
+        u"in", u"incasso", u"kenmerk", u"klantnummer", u"machtiging", u"met", u"naar", u"nederland",
+        u"nl", u"nld", u"nota", u"of", u"om", u"op", u"order", u"overboeking", u"periodieke",
+        u"referentie", u"stichting", u"te", u"ten", u"ter", u"termijn", u"uit", u"van",
+        u"vereniging", u"voor", u"zonder" };
+    return IsRechtsvorm(woord) || std::any_of(leeg.begin(), leeg.end(), [&](const char16_t *niets) {
+        return woord == QStringView(niets);
+    });
 }
 
 // The words of a text that can be keys, folded, each once.
@@ -334,7 +334,8 @@ Voorsteller::Voorsteller(const Geleerd &geleerd, Regels regels)
                 }
                 if (!regels.testFlag(Regel::Woorden))
                     continue;
-                // A payment service's word seen on more than one day was seen widely enough.
+                // A payment service's word is not one counterparty's: seen more than once with
+                // a word, it went with it at more than one.
                 const bool dagen = soort->dienst && telling.aantal > 1;
                 std::vector<int> alle = soort->tokens;
                 alle.insert(alle.end(), soort->naamTokens.begin(), soort->naamTokens.end());
@@ -342,16 +343,17 @@ Voorsteller::Voorsteller(const Geleerd &geleerd, Regels regels)
                     TokenTelling &tokenTelling
                         = m_tokenTellingen[static_cast<size_t>(token)][richting];
                     tokenTelling.aantal += telling.aantal;
-                    auto bekend = std::find_if(tokenTelling.woorden.begin(),
-                        tokenTelling.woorden.end(),
-                        [&](const TokenWoord &w) { return w.woord == telling.woord; });
+                    auto bekend
+                        = std::find_if(tokenTelling.woorden.begin(), tokenTelling.woorden.end(),
+                            [&](const TokenWoord &w) { return w.woord == telling.woord; });
                     if (bekend == tokenTelling.woorden.end()) {
                         bekend = tokenTelling.woorden.insert(tokenTelling.woorden.end(),
                             { telling.woord, 0, telling.laatst, soort->bron, false });
                     }
                     bekend->aantal += telling.aantal;
                     bekend->laatst = std::max(bekend->laatst, telling.laatst);
-                    bekend->meerBronnen = bekend->meerBronnen || dagen || bekend->bron != soort->bron;
+                    bekend->meerBronnen
+                        = bekend->meerBronnen || dagen || bekend->bron != soort->bron;
                 }
             }
         }
@@ -388,7 +390,8 @@ Voorstel Voorsteller::Maak(const WoordTelling &telling, Regel regel, const Vraag
     return voorstel;
 }
 
-bool Voorsteller::IsIetsAnders(const Vraag &vraag, const Kant &kant, const WoordTelling &woord) const
+bool Voorsteller::IsIetsAnders(
+    const Vraag &vraag, const Kant &kant, const WoordTelling &woord) const
 {
     return m_regels.testFlag(Regel::Bedrag) && Vast(woord) && !Gelijk(vraag.bedrag, woord)
         && vraag.omschrijving
@@ -415,7 +418,8 @@ std::optional<Voorstel> Voorsteller::DoorGroep(
     const WoordTelling *gekozen = nullptr;
     if (kant->woorden.size() == 1 && kant->aantal >= 2)
         gekozen = &kant->woorden.front();
-    else if (kant->woorden.size() == 2 && kant->sinds >= 2 && van(kant->nieuwste)->aantal == kant->sinds)
+    else if (kant->woorden.size() == 2 && kant->sinds >= 2
+        && van(kant->nieuwste)->aantal == kant->sinds)
         gekozen = van(kant->nieuwste);
     const bool twijfel = gekozen && IsIetsAnders(vraag, *kant, *gekozen);
     if (gekozen && !twijfel) {
@@ -460,7 +464,8 @@ std::optional<Voorstel> Voorsteller::DoorBedrag(Vraag &vraag) const
     const auto begin = std::lower_bound(bedragen.begin(), bedragen.end(),
         std::pair { static_cast<qint64>(vraag.bedrag / Gelijkend), Geleerd::GeenWoord });
     const auto einde = std::upper_bound(begin, bedragen.end(),
-        std::pair { static_cast<qint64>(vraag.bedrag * Gelijkend), std::numeric_limits<int>::max() });
+        std::pair {
+            static_cast<qint64>(vraag.bedrag * Gelijkend), std::numeric_limits<int>::max() });
     if (einde - begin < 2
         || std::any_of(begin, einde, [&](const auto &b) { return b.second != begin->second; }))
         return std::nullopt;

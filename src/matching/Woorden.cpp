@@ -66,8 +66,8 @@ bool BegintNaam(QStringView woord)
 // written in capitals), or one of the small words of Dutch surnames.
 bool IsNaamWoord(QStringView woord)
 {
-    static constexpr std::array<const char16_t *, 8> tussenvoegsels { u"de", u"van", u"der",
-        u"den", u"het", u"ter", u"ten", u"te" };
+    static constexpr std::array<const char16_t *, 8> tussenvoegsels { u"de", u"van", u"der", u"den",
+        u"het", u"ter", u"ten", u"te" };
     return (woord.front().isUpper()
                && std::any_of(woord.begin() + 1, woord.end(), [](QChar c) { return c.isLower(); }))
         || std::any_of(tussenvoegsels.begin(), tussenvoegsels.end(),
