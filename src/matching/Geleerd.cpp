@@ -87,52 +87,45 @@ void Geleerd::Geef(size_t nummer, int spelling, bool voorgesteld, bool nieuw)
     }
 }
 
-void Geleerd::Leer(const BankPost &post, const QString &omschrijving)
+std::optional<Geleerd::Gevonden> Geleerd::Vind(const BankPost &post, const QString &omschrijving)
 {
     // The file holds dates of four digits; a reader never gives another, but a caller might.
     if (!post.datum.isValid() || post.datum.year() < 1 || post.datum.year() > 9999)
-        return;
+        return std::nullopt;
     const Bron bron = BronVan(post);
-    const int nummer = BronNummer(bron);
-    const int spelling = SpellingVoor(omschrijving, bron);
-    bool nieuw = false;
-    const size_t plek = Plek(nummer, post.datum, post.centen, &nieuw);
-    Geef(plek, spelling, false, nieuw);
+    Gevonden gevonden;
+    gevonden.spelling = SpellingVoor(omschrijving, bron);
+    gevonden.voorbeeld = Plek(BronNummer(bron), post.datum, post.centen, &gevonden.nieuw);
+    return gevonden;
+}
+
+void Geleerd::Leer(const BankPost &post, const QString &omschrijving)
+{
+    if (const std::optional<Gevonden> gevonden = Vind(post, omschrijving))
+        Geef(gevonden->voorbeeld, gevonden->spelling, false, gevonden->nieuw);
 }
 
 void Geleerd::Leer(
     std::span<const BankPost> posten, std::span<const std::optional<LijstTreffer>> treffers)
 {
     for (size_t i = 0; i < posten.size() && i < treffers.size(); ++i) {
-        if (!treffers[i])
+        const std::optional<Gevonden> gevonden
+            = treffers[i] ? Vind(posten[i], treffers[i]->omschrijving) : std::nullopt;
+        if (!gevonden)
             continue;
-        const BankPost &post = posten[i];
-        if (!post.datum.isValid() || post.datum.year() < 1 || post.datum.year() > 9999)
-            continue;
-        const Bron bron = BronVan(post);
-        const int nummer = BronNummer(bron);
-        const int spelling = SpellingVoor(treffers[i]->omschrijving, bron);
-        bool nieuw = false;
-        const size_t plek = Plek(nummer, post.datum, post.centen, &nieuw);
-        const Voorbeeld &voorbeeld = m_voorbeelden[plek];
+        const Voorbeeld &voorbeeld = m_voorbeelden[gevonden->voorbeeld];
         // The list holds the word Geldlog proposed and no one looked at: nothing learned.
-        if (voorbeeld.voorgesteld && spelling != GeenWoord
-            && m_woordVan[static_cast<size_t>(spelling)] == voorbeeld.woord)
+        if (voorbeeld.voorgesteld && gevonden->spelling != GeenWoord
+            && m_woordVan[static_cast<size_t>(gevonden->spelling)] == voorbeeld.woord)
             continue;
-        Geef(plek, spelling, false, nieuw);
+        Geef(gevonden->voorbeeld, gevonden->spelling, false, gevonden->nieuw);
     }
 }
 
 void Geleerd::LeerVoorstel(const BankPost &post, const QString &woord)
 {
-    if (!post.datum.isValid() || post.datum.year() < 1 || post.datum.year() > 9999)
-        return;
-    const Bron bron = BronVan(post);
-    const int nummer = BronNummer(bron);
-    const int spelling = SpellingVoor(woord, bron);
-    bool nieuw = false;
-    const size_t plek = Plek(nummer, post.datum, post.centen, &nieuw);
-    Geef(plek, spelling, true, nieuw);
+    if (const std::optional<Gevonden> gevonden = Vind(post, woord))
+        Geef(gevonden->voorbeeld, gevonden->spelling, true, gevonden->nieuw);
 }
 
 bool Geleerd::LeerWijziging(const Item &oud, const Item &nieuw)

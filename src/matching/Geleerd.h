@@ -90,9 +90,19 @@ private:
         }
     };
 
+    // A transaction learned, and the way of writing a text given with it.
+    struct Gevonden {
+        size_t voorbeeld = 0;
+        int spelling = GeenWoord;
+        bool nieuw = false; // added just now
+    };
+
     // The way of writing `omschrijving` is with a transaction of this kind, or GeenWoord for the
     // bank's text or no word.
     int SpellingVoor(const QString &omschrijving, const Bron &bron);
+    // The transaction `post`, added when new, and `omschrijving` as a way of writing with it;
+    // nothing for a date the file cannot hold.
+    std::optional<Gevonden> Vind(const BankPost &post, const QString &omschrijving);
     // The transaction of this kind, day and amount, added when new; its number.
     size_t Plek(int bron, QDate datum, qint64 centen, bool *nieuw);
     // Gives the transaction a way of writing its word, as the household's or as a proposal;
