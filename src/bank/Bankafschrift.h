@@ -45,7 +45,9 @@ struct Bankafschrift {
     // The own accounts, as the file writes them, each once in the order of the file (a file may
     // hold the statements of more than one); may be empty.
     QStringList rekeningen;
-    std::vector<BankPost> posten; // in the order of the file
+    // In date order, oldest first, as a household writes its month; those of one day in the
+    // order the bank booked them.
+    std::vector<BankPost> posten;
     std::vector<OnleesbareRegel> onleesbaar; // in the order of the file
 
     // "ING (CSV)"

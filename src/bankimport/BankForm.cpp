@@ -71,6 +71,18 @@ QString Periode(const Bankafschrift &afschrift)
     return DagTekst(van, van.year() != tot.year()) + QStringLiteral(" – ") + DagTekst(tot, true);
 }
 
+// "NL01…, NL02…, NL03… en 97 andere": a statement of many accounts names a few, so the label
+// costs no more to paint than one of a household's statement.
+QStringList Rekeningen(const QStringList &rekeningen)
+{
+    constexpr qsizetype Genoemd = 3;
+    if (rekeningen.size() <= Genoemd + 1)
+        return rekeningen;
+    QStringList eerste = rekeningen.first(Genoemd);
+    eerste.last() += QStringLiteral(" en %1 andere").arg(rekeningen.size() - Genoemd);
+    return eerste;
+}
+
 QString Posten(int aantal)
 {
     return aantal == 1 ? QStringLiteral("1 post") : QStringLiteral("%1 posten").arg(aantal);
@@ -183,7 +195,7 @@ BankForm::~BankForm() = default;
 void BankForm::BouwKop(const Bankafschrift &afschrift)
 {
     QStringList kop { afschrift.bank };
-    kop << afschrift.rekeningen;
+    kop << Rekeningen(afschrift.rekeningen);
     if (const QString periode = Periode(afschrift); !periode.isEmpty())
         kop << periode;
     RekeningLabel = MaakBreedLabel(this, "RekeningLabel", kop.join(QStringLiteral(", ")),
