@@ -50,6 +50,13 @@ constexpr size_t GroteLeerschat = 100'000;
 
 using Posten = std::vector<std::vector<BankPost>>;
 
+// What the generator tells of a transaction is told in the order of the export's lines; the
+// reader gives the transactions in date order, each with its line.
+size_t Nummer(const BankPost &post)
+{
+    return static_cast<size_t>(post.regel) - 2;
+}
+
 // Each month's statement, as the bank reader reads it.
 Posten LeesAfschriften(const HuishoudJaar &jaar)
 {
@@ -94,12 +101,13 @@ void Leer(Geleerd &geleerd, const HuishoudJaar &jaar, const Posten &posten, int 
             if (!treffers[i])
                 geleerd.Leer(maandPosten[i], AlsItem(maandPosten[i]).omschrijving);
             ++gevonden.alle;
-            if (treffers[i] && !hand.inLijst[i])
+            const size_t nummer = Nummer(maandPosten[i]);
+            if (treffers[i] && !hand.inLijst[nummer])
                 ++gevonden.teVeel;
             else if (treffers[i])
-                ++(ZelfdeWoord(treffers[i]->omschrijving, hand.woorden[i]) ? gevonden.goed
-                                                                           : gevonden.anders);
-            else if (hand.inLijst[i])
+                ++(ZelfdeWoord(treffers[i]->omschrijving, hand.woorden[nummer]) ? gevonden.goed
+                                                                                : gevonden.anders);
+            else if (hand.inLijst[nummer])
                 ++gevonden.gemist;
         }
     }
@@ -139,7 +147,8 @@ void StelVoor(const Voorsteller &voorsteller, const HuishoudJaar &jaar, const Po
         const std::vector<BankPost> &maandPosten = posten[static_cast<size_t>(maand)];
         for (size_t i = 0; i < maandPosten.size(); ++i) {
             const std::optional<Voorstel> voorstel = voorsteller.StelVoor(maandPosten[i]);
-            const QString &woord = jaar.maanden[static_cast<size_t>(maand)].woorden[i];
+            const QString &woord
+                = jaar.maanden[static_cast<size_t>(maand)].woorden[Nummer(maandPosten[i])];
             const auto voorgesteld = voorstel ? std::optional(voorstel->woord) : std::nullopt;
             uitslag.Tel(voorgesteld, woord);
             if (toon && !(voorgesteld && ZelfdeWoord(*voorgesteld, woord)))
@@ -271,15 +280,17 @@ Uitslag MeetOpdrachtregel(quint32 zaad, bool toon)
             });
             const bool bank = gekozen != kandidaten.end();
             if (!bank)
-                gekozen = is(
-                    [&](size_t i) { return ZelfdeWoord(truth.woorden[i], item.omschrijving); });
+                gekozen = is([&](size_t i) {
+                    return ZelfdeWoord(truth.woorden[Nummer(maandPosten[i])], item.omschrijving);
+                });
             if (gekozen == kandidaten.end())
                 gekozen = kandidaten.begin();
             open.remove(sleutel, *gekozen);
             const auto voorgesteld = bank ? std::nullopt : std::optional(item.omschrijving);
-            uitslag.Tel(voorgesteld, truth.woorden[*gekozen]);
-            if (toon && !(voorgesteld && ZelfdeWoord(*voorgesteld, truth.woorden[*gekozen])))
-                Toon(maandPosten[*gekozen], truth.woorden[*gekozen], voorgesteld);
+            const QString &woord = truth.woorden[Nummer(maandPosten[*gekozen])];
+            uitslag.Tel(voorgesteld, woord);
+            if (toon && !(voorgesteld && ZelfdeWoord(*voorgesteld, woord)))
+                Toon(maandPosten[*gekozen], woord, voorgesteld);
         }
     }
     return uitslag;
