@@ -41,6 +41,8 @@ std::optional<CsvVorm> Vorm(const QStringList &eerste)
     vorm.omschrijving = { Mededelingen };
     vorm.tegenrekening = Tegenrekening;
     vorm.rekening = Rekening;
+    vorm.code = Code;
+    vorm.geldopname = { QStringLiteral("GM") };
     vorm.verfijn = DetailsUitOmschrijving;
     return vorm;
 }

@@ -35,9 +35,10 @@ bool Nabij(const std::vector<qint64> &dagen, qint64 dag)
 } // namespace
 
 DataMapTreffers ZoekInDataMap(const Programma &programma, std::span<const BankPost> posten,
-    const ItemRijen &lijst, const QString &eigenLijst, const ItemRijen &vasteLasten)
+    const ItemRijen &lijst, const QString &eigenLijst, const ItemRijen &vasteLasten,
+    const Voorsteller *geleerd)
 {
-    DataMapTreffers gevonden { ZoekInLijst(posten, lijst, vasteLasten),
+    DataMapTreffers gevonden { ZoekInLijst(posten, lijst, vasteLasten, geleerd),
         std::vector<QString>(posten.size()) };
 
     // The transactions still new, by date, and the months around them.
@@ -75,7 +76,8 @@ DataMapTreffers ZoekInDataMap(const Programma &programma, std::span<const BankPo
         }
         if (deel.empty())
             continue;
-        std::vector<std::optional<LijstTreffer>> treffers = ZoekInLijst(deel, rijen, vasteLasten);
+        std::vector<std::optional<LijstTreffer>> treffers
+            = ZoekInLijst(deel, rijen, vasteLasten, geleerd);
         for (size_t d = 0; d < deel.size(); ++d) {
             if (!treffers[d])
                 continue;

@@ -32,11 +32,14 @@ QStringList Meldingen(const Bankafschrift &afschrift)
     return meldingen;
 }
 
+// Each entry, and after it a cash withdrawal's kind.
 QStringList Posten(const Bankafschrift &afschrift)
 {
     QStringList posten;
-    for (const BankPost &post : afschrift.posten)
-        posten.append(Tekst(AlsItem(post)));
+    for (const BankPost &post : afschrift.posten) {
+        posten.append(Tekst(AlsItem(post))
+            + (post.soort == PostSoort::Geldopname ? QStringLiteral("|geldopname") : QString()));
+    }
     return posten;
 }
 
@@ -71,7 +74,7 @@ private Q_SLOTS:
             { "2026-03-01|Albert Heijn 1234||23,45",
                 "2026-03-02|Werkgever B.V. - Salaris maart|1234,56|",
                 "2026-03-03|Eneco Consumenten B.V. - Termijnbedrag maart 2026||84,00",
-                "2026-03-04|ING>Amsterdam Damrak||50,00",
+                "2026-03-04|ING>Amsterdam Damrak||50,00|geldopname",
                 "2026-03-05|Bakker \"De Korenaar\"||0,01" });
         rij("ing-oud.csv", "ING (CSV)", "NL12INGB0001234567",
             { "2026-01-10|Jansen - Terugbetaling etentje|25,00|",
@@ -85,11 +88,14 @@ private Q_SLOTS:
                 "2026-04-02|Naar Oranje Spaarrekening V12345678||50,00" });
         rij("rabobank.csv", "Rabobank (CSV)", "NL11RABO0123456789",
             { "2026-03-01|Werkgever B.V. - Salaris maart|1000,00|", "2026-03-01|Afronding||0,01",
-                "2026-03-04|Caf\u00e9 de Zwaan - Etentje met vrienden||200,00" });
+                "2026-03-04|Caf\u00e9 de Zwaan - Etentje met vrienden||200,00",
+                "2026-03-05|Geldmaat Utrecht Centrum||50,00|geldopname" });
         rij("abnamro.tab", "ABN AMRO (TAB)", "123456789",
             { "2026-03-01|J. Jansen - Huur maart||200,00",
                 "2026-03-02|BEA NR:AB1234 01.03.26/10.12 ALBERT HEIJN 1234,PAS123||25,00",
-                "2026-03-03|Werkgever B.V. - Salaris maart|1000,00|" });
+                "2026-03-03|Werkgever B.V. - Salaris maart|1000,00|",
+                "2026-03-04|GEA NR:CD5678 04.03.26/14.02 Geldmaat Grote Markt,PAS123||50,00|"
+                "geldopname" });
         rij("sns.csv", "SNS (CSV)", "NL12SNSB0123456789",
             { "2026-03-01|J. Jansen - Cadeau||20,00",
                 "2026-03-02|Werkgever - Salaris maart|1500,00|",

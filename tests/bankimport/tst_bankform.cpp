@@ -321,6 +321,34 @@ private Q_SLOTS:
             woorden);
     }
 
+    // One word whatever its capitals: offered once, as the household wrote it most; the box keeps
+    // the spelling typed, and the learning takes it as the same word.
+    void eenWoordWatDeHoofdlettersOokZijn()
+    {
+        m->test.schrijfData(u"Geleerde omschrijvingen.txt"_qs,
+            "Geldlog geleerde omschrijvingen 2\r\nHuur\t\tWoonstichting\tHuur\r\n"
+            "  2026-01-01 -825,00\r\n  2026-02-01 -825,00\r\nhuur\t\tWoonstichting\tHuur\r\n"
+            "  2026-03-01 -825,00\r\n");
+        open(u"April 2026"_qs);
+        const QModelIndex huur = rijen().index(4, 1);
+        QCOMPARE(huur.data().toString(), u"Huur"_qs);
+        tabel()->edit(huur);
+        auto *keuze = Kind<QComboBox>(*tabel(), u"WoordKeuze"_qs);
+        QStringList woorden;
+        for (int i = 0; i < keuze->count(); ++i)
+            woorden.append(keuze->itemText(i));
+        QCOMPARE(woorden, QStringList { u"Huur"_qs });
+        keuze->setEditText(u"huur"_qs);
+        QTest::keyClick(keuze->lineEdit(), Qt::Key_Return);
+        QCOMPARE(huur.data().toString(), u"huur"_qs);
+        Klik(form(), u"ToevoegenKnop"_qs);
+        QCOMPARE(m->hoofd.items().Rij(0).omschrijving, u"huur"_qs);
+        QCOMPARE(GeleerdBestand(m->test.programma(), GeleerdBestand::Gebruik::AlleenLezen)
+                     .Inhoud()
+                     .EigenWoorden(),
+            QStringList { u"huur"_qs });
+    }
+
     // A cell too narrow for its text shows the whole text under the row's note, as written: why
     // the household's word is proposed beside the bank's text, or why a row is grey.
     void tipToontDeHeleTekst_data()

@@ -159,6 +159,35 @@ private Q_SLOTS:
             QStringList { u"Geleerde omschrijvingen.txt"_qs });
     }
 
+    // A fixed cost the bank paid at another amount is there already, as its counterparty goes by
+    // the fixed cost's word, and is told; a word Geldlog proposed is kept as its proposal, also
+    // when the next import finds it in the list, and teaches nothing.
+    void vasteLastVanEenAnderBedragEnEenVoorstel()
+    {
+        SchrijfAfschrift(IngKop + "\r\n" + IngRegel("20260302", "Verhuurder", "Af", "825,00", "")
+            + "\r\n" + IngRegel("20260302", "Albert Heijn", "Af", "12,34", "") + "\r\n");
+        m_test->schrijfData(u"Vastelasten.vls"_qs, Huur);
+        m_test->schrijfData(u"2026 Maart.lst"_qs, Groep("2026-03-01", "Huur", "", "800,00"));
+        const QByteArray geleerd
+            = "Geldlog geleerde omschrijvingen 2\r\nBoodschappen\t\tAlbert "
+              "Heijn\t\r\n  2026-02-02 -20,00\r\n  2026-02-09 -90,00\r\nHuur\t\t"
+              "Verhuurder\t\r\n  2026-02-01 -800,00\r\n";
+        m_test->schrijfData(u"Geleerde omschrijvingen.txt"_qs, geleerd);
+        const QString huur = u"2026-03-02: Staat al in de lijst als \"Huur\" (1 maart); de bank "
+                             "schreef € 825,00 af, de vaste last is € 800,00.\n"_qs;
+        const QStringList importeer { u"importeer"_qs, u"%afschrift"_qs, u"2026 Maart"_qs };
+        QCOMPARE(Draai(importeer).uit,
+            huur
+                + u"ING (CSV): 1 post toegevoegd aan \"2026 Maart\" (1 met een eigen "
+                  "omschrijving), 1 stond er al in.\n"_qs);
+        QCOMPARE(Draai(importeer).uit,
+            huur + u"ING (CSV): 0 posten toegevoegd aan \"2026 Maart\", 2 stonden er al in.\n"_qs);
+        QCOMPARE(m_test->leesData(u"Geleerde omschrijvingen.txt"_qs),
+            geleerd.first(geleerd.indexOf("Huur"))
+                + "Boodschappen\t\tAlbert Heijn\t\tvoorstel\r\n  2026-03-02 -12,34\r\n"
+                + geleerd.sliced(geleerd.indexOf("Huur")) + "  2026-03-02 -825,00\r\n");
+    }
+
     void weigert_data()
     {
         QTest::addColumn<QStringList>("argumenten");
