@@ -182,7 +182,7 @@ public:
 
     void ZelfdeTekst();
     void BinnenDagen();
-    void VasteLasten(const ItemRijen &vasteLasten);
+    void VasteLasten(const ItemRijen &vasteLasten, QDate lijstMaand);
     std::vector<std::optional<LijstTreffer>> Treffers() && { return std::move(m_treffers); }
 
 private:
@@ -279,7 +279,7 @@ void Zoeker::BinnenDagen()
     }
 }
 
-void Zoeker::VasteLasten(const ItemRijen &vasteLasten)
+void Zoeker::VasteLasten(const ItemRijen &vasteLasten, QDate lijstMaand)
 {
     // Per fixed cost's description its directions, and per amount the descriptions of it.
     QHash<QString, QSet<qint64>> richtingen;
@@ -295,8 +295,15 @@ void Zoeker::VasteLasten(const ItemRijen &vasteLasten)
     // amount, as one of the transaction's own amount goes first, and of any.
     QHash<MaandSleutel, NaarDag> metBedrag;
     QHash<MaandSleutel, NaarDag> metRichting;
+    // A fixed cost the list holds undated, as the fixed costs' file has it, stands on the first
+    // of the list's month.
+    const QDate eersteVanMaand = lijstMaand.isValid()
+        ? QDate(lijstMaand.year(), lijstMaand.month(), 1)
+        : QDate();
     for (int rij = 0; rij < m_lijst.Aantal(); ++rij) {
-        const QDate datum = IsoDag(m_lijst.Cel(rij, 0));
+        QDate datum = IsoDag(m_lijst.Cel(rij, 0));
+        if (!datum.isValid() && m_lijst.Cel(rij, 0).trimmed() == u"-")
+            datum = eersteVanMaand;
         if (!Vrij(rij) || !datum.isValid())
             continue;
         QString omschrijving = Gevouwen(m_lijst.Cel(rij, 1));
@@ -345,11 +352,12 @@ void Zoeker::VasteLasten(const ItemRijen &vasteLasten)
 } // namespace
 
 std::vector<std::optional<LijstTreffer>> ZoekInLijst(std::span<const BankPost> posten,
-    const ItemRijen &lijst, const ItemRijen &vasteLasten, const Voorsteller *geleerd)
+    const ItemRijen &lijst, const ItemRijen &vasteLasten, const Voorsteller *geleerd,
+    QDate lijstMaand)
 {
     Zoeker zoeker(posten, lijst, geleerd);
     zoeker.ZelfdeTekst();
     zoeker.BinnenDagen();
-    zoeker.VasteLasten(vasteLasten);
+    zoeker.VasteLasten(vasteLasten, lijstMaand);
     return std::move(zoeker).Treffers();
 }

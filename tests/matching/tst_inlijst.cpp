@@ -106,6 +106,10 @@ private Q_SLOTS:
                    u"nieuw"_qs, u"nieuw"_qs }
             << QStringList { u"2026-08-01|Stichting Portaal|-95000|huur"_qs,
                    u"2026-03-09|Noor Visser|-2250|Oppas"_qs };
+        // A list named after March holds its rent undated, as the fixed costs' file has it.
+        QTest::newRow("een vaste last zonder datum in de maand van de lijst")
+            << QStringList { u"-|Huur||950,00"_qs } << QStringList { u"2026-03-02|Portaal|-95000"_qs }
+            << QStringList { u"Staat al in de lijst als \"Huur\" (-)"_qs } << QStringList();
     }
 
     void zoektInLijst()
@@ -120,7 +124,8 @@ private Q_SLOTS:
         for (const QString &regel : geleerd)
             woorden.Leer(Posten({ regel }).front(), regel.section(u'|', 3));
         const Voorsteller voorsteller(woorden);
-        const auto treffers = ZoekInLijst(Posten(posten), Rijen(lijst), vasteLasten, &voorsteller);
+        const auto treffers = ZoekInLijst(
+            Posten(posten), Rijen(lijst), vasteLasten, &voorsteller, QDate(2026, 3, 1));
         QStringList uitleg;
         for (const std::optional<LijstTreffer> &treffer : treffers)
             uitleg.append(treffer ? InLijstUitleg(*treffer) : QStringLiteral("nieuw"));
