@@ -25,8 +25,10 @@ QStringList Inhoud(const Geleerd &geleerd)
         const Bron &bron = geleerd.Bronnen()[static_cast<size_t>(voorbeeld.bron)];
         inhoud.append(
             QStringList { voorbeeld.datum.toString(Qt::ISODate), QString::number(voorbeeld.centen),
-                voorbeeld.woord == Geleerd::GeenWoord ? QString() : geleerd.Woord(voorbeeld.woord),
-                bron.rekening, bron.naam, bron.omschrijving }
+                voorbeeld.spelling == Geleerd::GeenWoord ? QString()
+                                                         : geleerd.Spelling(voorbeeld.spelling),
+                voorbeeld.voorgesteld ? QStringLiteral("voorstel") : QString(), bron.rekening,
+                bron.naam, bron.omschrijving, QString::number(static_cast<int>(bron.soort)) }
                 .join(u'\t'));
     }
     std::sort(inhoud.begin(), inhoud.end());

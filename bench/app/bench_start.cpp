@@ -34,8 +34,8 @@ namespace {
 [[noreturn]] void StartMain(int &argc, char *argv[], const QString &map)
 {
     // As the program starts: the one Geldlog on its display, making the socket anew that the run
-    // before left behind.
-    Overdracht overdracht(argc, argv);
+    // before left behind; no statement to hand over.
+    Overdracht overdracht { QString() };
     const std::unique_ptr<QApplication> toepassing = MaakToepassing(argc, argv);
     SystemClock klok;
     QtMessageBoxes berichten;

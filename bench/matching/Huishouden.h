@@ -17,10 +17,11 @@
 
 struct HuishoudMaand {
     QByteArray afschrift; // the month's ING export, the newest transaction first, as ING writes
-    // Per transaction of the export, in its order: the word the household means for it (as it
-    // writes it most; it may have typed it otherwise in the list), whether it stands in this
-    // month's list (typed, or exported from the fixed costs), and the contract it pays (an index
-    // into HuishoudJaar::contracten; -1 for none).
+    // Per transaction of the export, in the order of its lines (the reader gives them in date
+    // order; a transaction's place here is its BankPost::regel - 2): the word the household means
+    // for it (as it writes it most; it may have typed it otherwise in the list), whether it
+    // stands in this month's list (typed, or exported from the fixed costs), and the contract it
+    // pays (an index into HuishoudJaar::contracten; -1 for none).
     std::vector<QString> woorden;
     std::vector<bool> inLijst;
     std::vector<int> contracten;

@@ -2,6 +2,7 @@
 // from the inputs of the input panel.
 #include "app/Main.h"
 
+#include "common/Bedrag.h"
 #include "common/InvoerPaneel.h"
 #include "common/Programma.h"
 #include "common/Totalen.h"
@@ -17,21 +18,26 @@
 
 namespace {
 
-// A description changed on a row that came from a bank statement teaches its word. What was
-// learned is read only then, never at start-up, and written only when it learned something.
-void LeerVanWijziging(Programma &programma, QWidget *venster, const Item &oud, const Item &nieuw)
+// Whether an entry can have come from a bank statement: a day and one amount, as every
+// transaction has.
+bool KanVanAfschrift(const Item &item)
 {
-    if (oud.omschrijving.trimmed() == nieuw.omschrijving.trimmed())
+    return QDate::fromString(item.datum.trimmed(), Qt::ISODate).isValid()
+        && (BedragCenten(item.inkomsten) == 0) != (BedragCenten(item.uitgaven) == 0);
+}
+
+// A row that came from a bank statement teaches its word when its description changes, and
+// confirms the word Geldlog gave it when it does not. What was learned is read only for such a
+// row, never at start-up, and written only when it learned something. The learning file is the
+// bank window's and the command line's to mend and to tell of: here a file that does not read
+// whole is left alone, and so is a failed write, which costs a word and no entry.
+void LeerVanWijziging(const Programma &programma, const Item &oud, const Item &nieuw)
+{
+    if (!KanVanAfschrift(oud))
         return;
-    MessageBoxes &berichten = programma.Berichten();
-    GeleerdBestand geleerd(programma, GeleerdBestand::Gebruik::Leren);
-    if (!geleerd.Melding().isEmpty()) {
-        berichten.tell(
-            venster, geleerd.Melding(), QStringLiteral("Geldlog"), MessageBoxes::Icon::Information);
-    }
-    QString fout;
-    if (geleerd.Inhoud().LeerWijziging(oud, nieuw) && !geleerd.Bewaar(&fout))
-        berichten.tell(venster, fout, QStringLiteral("Geldlog"), MessageBoxes::Icon::Critical);
+    GeleerdBestand geleerd(programma, GeleerdBestand::Gebruik::LerenAlsHeel);
+    if (geleerd.Inhoud().LeerWijziging(oud, nieuw))
+        geleerd.Bewaar(nullptr);
 }
 
 } // namespace
@@ -66,7 +72,7 @@ void Main::ItemWijzigen()
     const Item oud = m_items.Rij(rij);
     const Item nieuw = m_invoer->InvoerItem();
     m_items.Wijzig(rij, nieuw);
-    LeerVanWijziging(m_programma, this, oud, nieuw);
+    LeerVanWijziging(m_programma, oud, nieuw);
 }
 
 void Main::ItemVerwijderen()

@@ -195,7 +195,7 @@ private:
 
 } // namespace
 
-Overdracht::Overdracht(int argc, char *argv[])
+Overdracht::Overdracht(const QString &bankafschrift)
 {
     const QByteArray plek = Plek();
     sockaddr_un adres;
@@ -209,8 +209,8 @@ Overdracht::Overdracht(int argc, char *argv[])
         m_slot = -1;
         // Another Geldlog holds it. The path is sent whole, as the other runs in another folder.
         QByteArray bericht;
-        if (argc == 2)
-            bericht = QFile::encodeName(QFileInfo(QFile::decodeName(argv[1])).absoluteFilePath());
+        if (!bankafschrift.isEmpty())
+            bericht = QFile::encodeName(QFileInfo(bankafschrift).absoluteFilePath());
         m_overgedragen = GeefAan(adres, bericht + Einde);
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 class Main;
 
@@ -12,10 +13,11 @@ class Main;
 // program left behind, which is simply made anew.
 class Overdracht {
 public:
-    // Before the application is made, so a second start costs little: hands the file of the
-    // command line (its one argument), or only the wish to be seen, to the Geldlog that runs on
-    // this display; without one, this program becomes the one that takes them.
-    Overdracht(int argc, char *argv[]);
+    // Before the application is made, so a second start costs little: hands `bankafschrift`, the
+    // file of the command line (a path from the folder this start runs in), or only the wish to
+    // be seen when it is empty, to the Geldlog that runs on this display; without one, this
+    // program becomes the one that takes them.
+    explicit Overdracht(const QString &bankafschrift);
     ~Overdracht();
     Overdracht(const Overdracht &) = delete;
     Overdracht &operator=(const Overdracht &) = delete;

@@ -34,13 +34,13 @@ QString ProgrammaMap()
 }
 
 // A command runs without a display: no window system is needed, and none is opened.
-int Opdracht(int argc, char *argv[])
+int Opdracht(int argc, char *argv[], const QStringList &eigenArgumenten)
 {
     QCoreApplication application(argc, argv);
     Benoem();
     QTextStream uit(stdout);
     QTextStream fout(stderr);
-    return VoerOpdrachtUit(ProgrammaMap(), QCoreApplication::arguments(), uit, fout);
+    return VoerOpdrachtUit(ProgrammaMap(), eigenArgumenten, uit, fout);
 }
 
 QStringList Argumenten(int argc, char *argv[])
@@ -87,11 +87,11 @@ bool HeeftBeeldscherm(const QStringList &argumenten)
 }
 
 // The main window, with the bank statement of "geldlog afschrift.csv" as the file manager's
-// "Openen met" starts it: read in once the window stands.
-int Venster(int &argc, char *argv[])
+// "Openen met" starts it (`bankafschrift`; empty without one): read in once the window stands.
+int Venster(int &argc, char *argv[], const QString &bankafschrift)
 {
     // A Geldlog running on this display takes the file, so the month it holds is not lost.
-    Overdracht overdracht(argc, argv);
+    Overdracht overdracht(bankafschrift);
     if (overdracht.Overgedragen())
         return 0;
 
@@ -110,10 +110,9 @@ int Venster(int &argc, char *argv[])
     Main venster(programma, Main::Tonen::Meteen);
     VertaalQtNaEersteVerf(venster);
     overdracht.Ontvang(venster);
-    // Qt has taken its own options out of the arguments by now.
-    if (const QStringList argumenten = QApplication::arguments(); argumenten.size() == 2) {
-        const QString pad = argumenten[1];
-        QTimer::singleShot(0, &venster, [&venster, pad] { venster.LeesBankafschriftIn(pad); });
+    if (!bankafschrift.isEmpty()) {
+        QTimer::singleShot(
+            0, &venster, [&venster, bankafschrift] { venster.LeesBankafschriftIn(bankafschrift); });
     }
     return QApplication::exec();
 }
@@ -123,13 +122,15 @@ int Venster(int &argc, char *argv[])
 int main(int argc, char *argv[])
 {
     // Decided before any application object exists: a command, or a word that is none, must be
-    // answered without a display.
+    // answered without a display, and a statement handed to a running Geldlog at little cost.
+    // Qt's own options go to the application; the rest is the program's.
     const QStringList argumenten = Argumenten(argc, argv);
-    if (IsOpdracht(argumenten))
-        return Opdracht(argc, argv);
+    const QStringList eigen = EigenArgumenten(argumenten);
+    if (IsOpdracht(eigen))
+        return Opdracht(argc, argv, eigen);
     if (!HeeftBeeldscherm(argumenten)) {
         MeldGeenBeeldscherm();
         return Geweigerd;
     }
-    return Venster(argc, argv);
+    return Venster(argc, argv, eigen.value(1));
 }

@@ -8,6 +8,14 @@ namespace {
 
 enum Kolom { Rekening, Munt, Datum, Beginsaldo, Eindsaldo, Rentedatum, Bedrag, Omschrijving };
 
+// A cash withdrawal's description starts with "GEA", as a card payment's with "BEA".
+void Verfijn(BankPost &post)
+{
+    if (post.omschrijving.startsWith(u"GEA ") || post.omschrijving.startsWith(u"GEA,"))
+        post.soort = PostSoort::Geldopname;
+    DetailsUitOmschrijving(post);
+}
+
 std::optional<CsvVorm> Vorm(const QStringList &eerste)
 {
     Velden velden;
@@ -26,7 +34,7 @@ std::optional<CsvVorm> Vorm(const QStringList &eerste)
     vorm.datum = Datum;
     vorm.bedrag = Bedrag;
     vorm.omschrijving = { Omschrijving };
-    vorm.verfijn = DetailsUitOmschrijving;
+    vorm.verfijn = Verfijn;
     return vorm;
 }
 

@@ -3,12 +3,33 @@
 #include "bank/Regels.h"
 #include "bank/Soorten.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 
 // Enough lines to get past the three header lines of an MT940 file and a blank line or two.
 constexpr int HerkenRegels = 8;
+
+// Banks write their transactions newest first or oldest first, and a file holding several
+// accounts may run through each in turn: the way the dates mostly run tells which, and within
+// a day the file then gives the order of booking. Here, where the file is read, so that the
+// window and the command line put them into a list alike.
+void OpDatum(std::vector<BankPost> &posten, bool nieuwsteEerst)
+{
+    qsizetype omlaag = 0;
+    qsizetype omhoog = 0;
+    for (size_t i = 1; i < posten.size(); ++i) {
+        omlaag += posten[i].datum < posten[i - 1].datum;
+        omhoog += posten[i - 1].datum < posten[i].datum;
+    }
+    if (omlaag > omhoog || (omlaag == omhoog && nieuwsteEerst))
+        std::reverse(posten.begin(), posten.end());
+    // Mostly in order by now; a file of several accounts, one after the other, is not.
+    const auto eerder = [](const BankPost &a, const BankPost &b) { return a.datum < b.datum; };
+    if (!std::is_sorted(posten.begin(), posten.end(), eerder))
+        std::stable_sort(posten.begin(), posten.end(), eerder);
+}
 
 } // namespace
 
@@ -45,8 +66,12 @@ std::optional<Bankafschrift> LeesBankafschrift(QByteArrayView bytes)
 {
     const QStringList eerste = Regels::Eerste(bytes, HerkenRegels);
     for (const Soort &soort : AlleSoorten()) {
-        if (soort.herkent(eerste))
-            return soort.lees(bytes, eerste);
+        if (!soort.herkent(eerste))
+            continue;
+        std::optional<Bankafschrift> afschrift = soort.lees(bytes, eerste);
+        if (afschrift)
+            OpDatum(afschrift->posten, soort.nieuwsteEerst);
+        return afschrift;
     }
     return std::nullopt;
 }

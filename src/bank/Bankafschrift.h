@@ -10,6 +10,12 @@
 
 // A statement file from a Dutch bank, as read from its bytes.
 
+// The kind of a transaction, where the bank's file tells it.
+enum class PostSoort : quint8 {
+    Onbekend,
+    Geldopname, // cash from a machine, wherever it stands
+};
+
 // One transaction as the bank gives it.
 struct BankPost {
     QDate datum; // the booking date
@@ -18,6 +24,7 @@ struct BankPost {
     qint64 centen = 0; // the amount in whole cents: positive received, negative paid
     QString tegenrekening; // the counterparty's account, as the file writes it; may be empty
     int regel = 0; // the line of the file it was read from (1 is the first)
+    PostSoort soort = PostSoort::Onbekend;
 
     friend bool operator==(const BankPost &, const BankPost &) = default;
 };
@@ -38,7 +45,9 @@ struct Bankafschrift {
     // The own accounts, as the file writes them, each once in the order of the file (a file may
     // hold the statements of more than one); may be empty.
     QStringList rekeningen;
-    std::vector<BankPost> posten; // in the order of the file
+    // In date order, oldest first, as a household writes its month; those of one day in the
+    // order the bank booked them.
+    std::vector<BankPost> posten;
     std::vector<OnleesbareRegel> onleesbaar; // in the order of the file
 
     // "ING (CSV)"

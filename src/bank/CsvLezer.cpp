@@ -10,8 +10,8 @@ namespace {
 
 qsizetype NodigeVelden(const CsvVorm &vorm)
 {
-    qsizetype hoogste = std::max(
-        { vorm.datum, vorm.bedrag, vorm.richting, vorm.naam, vorm.tegenrekening, vorm.rekening });
+    qsizetype hoogste = std::max({ vorm.datum, vorm.bedrag, vorm.richting, vorm.naam,
+        vorm.tegenrekening, vorm.rekening, vorm.code });
     for (const qsizetype kolom : vorm.omschrijving)
         hoogste = std::max(hoogste, kolom);
     return hoogste + 1;
@@ -47,6 +47,9 @@ std::optional<QString> LeesRij(const Velden &velden, const CsvVorm &vorm, BankPo
         post.omschrijving += deel;
     }
     post.tegenrekening = velden[vorm.tegenrekening].trimmed().toString();
+    if (vorm.code >= 0
+        && vorm.geldopname.contains(velden[vorm.code].trimmed(), Qt::CaseInsensitive))
+        post.soort = PostSoort::Geldopname;
     if (vorm.verfijn)
         vorm.verfijn(post);
     return std::nullopt;

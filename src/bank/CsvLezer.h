@@ -28,6 +28,8 @@ struct CsvVorm {
     std::vector<qsizetype> omschrijving; // joined with a blank
     qsizetype tegenrekening = -1;
     qsizetype rekening = -1;
+    qsizetype code = -1; // the bank's code of the kind of transaction
+    QStringList geldopname; // the codes of a cash withdrawal, capitals and small letters alike
     // Takes the counterparty's name and the description apart where a bank writes them together.
     void (*verfijn)(BankPost &post) = nullptr;
 };

@@ -41,6 +41,8 @@ std::optional<CsvVorm> Vorm(const QStringList &eerste)
     vorm.omschrijving = { Mededelingen };
     vorm.tegenrekening = Tegenrekening;
     vorm.rekening = Rekening;
+    vorm.code = Code;
+    vorm.geldopname = { QStringLiteral("GM") };
     vorm.verfijn = DetailsUitOmschrijving;
     return vorm;
 }
@@ -49,7 +51,11 @@ std::optional<CsvVorm> Vorm(const QStringList &eerste)
 
 Soort IngCsv()
 {
-    return CsvSoort(QStringLiteral("ING, betaalrekening: CSV van de Nederlandse of Engelse site, "
-                                   "ook de oudere vorm met komma's"),
-        Vorm);
+    Soort soort
+        = CsvSoort(QStringLiteral("ING, betaalrekening: CSV van de Nederlandse of Engelse site, "
+                                  "ook de oudere vorm met komma's"),
+            Vorm);
+    // Its site exports the newest transaction first.
+    soort.nieuwsteEerst = true;
+    return soort;
 }

@@ -45,5 +45,8 @@ std::optional<CsvVorm> Vorm(const QStringList &eerste)
 
 Soort IngSpaarCsv()
 {
-    return CsvSoort(QStringLiteral("ING, spaarrekening: CSV"), Vorm);
+    Soort soort = CsvSoort(QStringLiteral("ING, spaarrekening: CSV"), Vorm);
+    // Its site exports the newest transaction first.
+    soort.nieuwsteEerst = true;
+    return soort;
 }

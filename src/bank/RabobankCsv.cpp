@@ -24,6 +24,9 @@ std::optional<CsvVorm> Vorm(const QStringList &eerste)
     vorm.naam = kop.Kolom(u"Naam tegenpartij");
     vorm.omschrijving = { kop.Kolom(u"Omschrijving-1"), kop.Kolom(u"Omschrijving-2"),
         kop.Kolom(u"Omschrijving-3") };
+    // "ga" and "gb": a cash machine in euros or in another currency.
+    vorm.code = kop.Kolom(u"Code");
+    vorm.geldopname = { QStringLiteral("ga"), QStringLiteral("gb") };
     if (vorm.datum < 0 || vorm.bedrag < 0 || vorm.naam < 0 || vorm.omschrijving[0] < 0)
         return std::nullopt;
     return vorm;

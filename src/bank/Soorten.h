@@ -18,6 +18,9 @@ struct Soort {
     std::function<std::optional<Bankafschrift>(
         QByteArrayView bytes, const QStringList &eersteRegels)>
         lees;
+    // Whether the bank writes its newest transaction first, for a file that does not show it:
+    // one whose rows are all of one day.
+    bool nieuwsteEerst = false;
 };
 
 // A CSV kind: its layout found from its first lines, or nothing when they are not its kind.

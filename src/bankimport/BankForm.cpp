@@ -72,34 +72,48 @@ QString Periode(const Bankafschrift &afschrift)
     return DagTekst(van, van.year() != tot.year()) + QStringLiteral(" – ") + DagTekst(tot, true);
 }
 
+// "NL01…, NL02…, NL03… en 97 andere": a statement of many accounts names a few, so the label
+// costs no more to paint than one of a household's statement.
+QStringList Rekeningen(const QStringList &rekeningen)
+{
+    constexpr qsizetype Genoemd = 3;
+    if (rekeningen.size() <= Genoemd + 1)
+        return rekeningen;
+    QStringList eerste = rekeningen.first(Genoemd);
+    eerste.last() += QStringLiteral(" en %1 andere").arg(rekeningen.size() - Genoemd);
+    return eerste;
+}
+
 QString Posten(int aantal)
 {
     return aantal == 1 ? QStringLiteral("1 post") : QStringLiteral("%1 posten").arg(aantal);
 }
 
-// The household's descriptions to choose from: those of the settings and the words learned.
+// The household's descriptions to choose from: the words learned, as the household writes them
+// most, and those of the settings; each once, whatever its capitals.
 QStringList EigenOmschrijvingen(const Programma &programma, const Geleerd &geleerd)
 {
     QStringList woorden = geleerd.EigenWoorden();
     for (const QString &omschrijving : LeesOmschrijvingBestand(programma)) {
-        if (const QString woord = omschrijving.trimmed(); !woord.isEmpty())
+        if (const QString woord = omschrijving.trimmed();
+            !woord.isEmpty() && !woorden.contains(woord, Qt::CaseInsensitive))
             woorden.append(woord);
     }
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::sort(woorden.begin(), woorden.end(), collator);
-    woorden.removeDuplicates();
     return woorden;
 }
 
 // The transactions as the lists hold them: the table in the main window, in place of the file it
 // was read from, and every other saved list, so a row read into another month before is not added
-// again.
-DataMapTreffers InDeLijsten(HoofdVenster &hoofd, std::span<const BankPost> posten)
+// again. What was learned of the counterparties tells their entries and fixed costs.
+DataMapTreffers InDeLijsten(
+    HoofdVenster &hoofd, std::span<const BankPost> posten, const Voorsteller &geleerd)
 {
     const Programma &programma = hoofd.programma();
     return ZoekInDataMap(programma, posten, hoofd.items().Rijen(), programma.Waarden().EigenLijst,
-        LeesVasteLasten(programma));
+        LeesVasteLasten(programma), &geleerd);
 }
 
 } // namespace
@@ -108,6 +122,7 @@ BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget 
     : QDialog(parent)
     , m_hoofd(hoofd)
     , m_geleerd(hoofd.programma(), GeleerdBestand::Gebruik::Leren)
+    , m_voorsteller(m_geleerd.Inhoud())
 {
     RichtDialoogIn(*this, QStringLiteral("BankForm"), QStringLiteral("Bankafschrift inlezen"),
         10200, 6450, Achtergrond);
@@ -124,8 +139,8 @@ BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget 
     // Chosen, and the month's list opened, before the rows are checked against the list.
     if (hoofd.programma().Waarden().LijstNaam.isEmpty())
         BouwLijstKeuze(afschrift);
-    m_rijen = new BankRijen(afschrift, InDeLijsten(hoofd, afschrift.posten), DoelMaand(),
-        Voorsteller(m_geleerd.Inhoud()), this);
+    m_rijen = new BankRijen(afschrift, InDeLijsten(hoofd, afschrift.posten, m_voorsteller),
+        DoelMaand(), m_voorsteller, this);
     BouwKop(afschrift);
     BouwTabel();
 
@@ -181,7 +196,7 @@ BankForm::~BankForm() = default;
 void BankForm::BouwKop(const Bankafschrift &afschrift)
 {
     QStringList kop { afschrift.bank };
-    kop << afschrift.rekeningen;
+    kop << Rekeningen(afschrift.rekeningen);
     if (const QString periode = Periode(afschrift); !periode.isEmpty())
         kop << periode;
     RekeningLabel = MaakBreedLabel(this, "RekeningLabel", kop.join(QStringLiteral(", ")),
@@ -277,7 +292,7 @@ void BankForm::ToevoegenAan_Click(int index)
         return;
     }
     m_gekozenLijst = index;
-    m_rijen->Vergelijk(InDeLijsten(m_hoofd, m_rijen->Transacties()), DoelMaand());
+    m_rijen->Vergelijk(InDeLijsten(m_hoofd, m_rijen->Transacties(), m_voorsteller), DoelMaand());
     ToonTelling();
     ToonAlleenMaand();
 }

@@ -2,6 +2,7 @@
 
 #include "common/Ankers.h"
 #include "matching/GeleerdBestand.h"
+#include "matching/Voorsteller.h"
 
 #include <QDate>
 #include <QDialog>
@@ -56,6 +57,7 @@ private:
 
     HoofdVenster &m_hoofd;
     GeleerdBestand m_geleerd;
+    Voorsteller m_voorsteller; // what was read of it, for the rows' words and the lists' check
     BankRijen *m_rijen = nullptr;
     // "ING (CSV): 12 posten", to which the counts of the rows' check are added.
     QString m_bestandTelling;

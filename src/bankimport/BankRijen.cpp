@@ -24,30 +24,26 @@ BankRijen::BankRijen(const Bankafschrift &afschrift, DataMapTreffers treffers, Q
     , m_posten(afschrift.posten)
     , m_maand(maand)
 {
-    // Transactions and unreadable rows merged back into the order of the file.
+    // The transactions in their order, the rows without a date to stand by after them.
     const auto &onleesbaar = afschrift.onleesbaar;
     m_rijen.reserve(m_posten.size() + onleesbaar.size());
-    size_t p = 0;
-    size_t o = 0;
-    while (p < m_posten.size() || o < onleesbaar.size()) {
+    for (size_t p = 0; p < m_posten.size(); ++p) {
         Rij rij;
-        if (o < onleesbaar.size()
-            && (p == m_posten.size() || onleesbaar[o].regel < m_posten[p].regel)) {
-            rij.reden = onleesbaar[o].Melding();
-            // Enough of the row to recognise it; a line of junk can be megabytes long.
-            rij.item.omschrijving = onleesbaar[o].tekst.left(LangsteRegel);
-            rij.staat = Staat::Onleesbaar;
-            ++m_aantalOnleesbaar;
-            ++o;
-        } else {
-            rij.item = AlsItem(m_posten[p]);
-            rij.post = static_cast<int>(p);
-            // Asked of every transaction, as another list may find any of them new.
-            rij.voorstel = voorsteller.StelVoor(m_posten[p]);
-            if (rij.voorstel)
-                rij.voorstel->woord = LijstOmschrijving(rij.voorstel->woord);
-            ++p;
-        }
+        rij.item = AlsItem(m_posten[p]);
+        rij.post = static_cast<int>(p);
+        // Asked of every transaction, as another list may find any of them new.
+        rij.voorstel = voorsteller.StelVoor(m_posten[p]);
+        if (rij.voorstel)
+            rij.voorstel->woord = LijstOmschrijving(rij.voorstel->woord);
+        m_rijen.push_back(std::move(rij));
+    }
+    for (const OnleesbareRegel &regel : onleesbaar) {
+        Rij rij;
+        rij.reden = regel.Melding();
+        // Enough of the row to recognise it; a line of junk can be megabytes long.
+        rij.item.omschrijving = regel.tekst.left(LangsteRegel);
+        rij.staat = Staat::Onleesbaar;
+        ++m_aantalOnleesbaar;
         m_rijen.push_back(std::move(rij));
     }
     ZetStaten(std::move(treffers));

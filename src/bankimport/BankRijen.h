@@ -27,10 +27,10 @@ public:
     enum Kolom { Datum, Omschrijving, Bank, Inkomsten, Uitgaven, AantalKolommen };
     enum class Staat { Nieuw, AlInLijst, Onleesbaar };
 
-    // The transactions and unreadable rows of `afschrift` in the order of the file, those that
-    // `treffers` found in a list (ZoekInDataMap) as the entries they stand as, the new ones with
-    // what `voorsteller` proposes. With a valid `maand` (any day of it) only the new transactions
-    // of that month start chosen, otherwise every new one.
+    // The transactions of `afschrift` in its order (by date), then its unreadable rows in the
+    // order of the file; those that `treffers` found in a list (ZoekInDataMap) as the entries they
+    // stand as, the new ones with what `voorsteller` proposes. With a valid `maand` (any day of it)
+    // only the new transactions of that month start chosen, otherwise every new one.
     BankRijen(const Bankafschrift &afschrift, DataMapTreffers treffers, QDate maand,
         const Voorsteller &voorsteller, QObject *parent = nullptr);
 
@@ -55,8 +55,8 @@ public:
     // when the rows were made. The descriptions the user gave stay.
     void Vergelijk(DataMapTreffers treffers, QDate maand);
 
-    // The chosen rows as entries of the list, each under its description, in the order of the
-    // file.
+    // The chosen rows as entries of the list, each under its description, in the statement's
+    // order.
     ItemRijen GekozenRijen() const;
     // What the rows teach: the transactions the list holds as the entries they stand as, and the
     // chosen ones as the description they are added with. Whether there was any.

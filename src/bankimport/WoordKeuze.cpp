@@ -41,10 +41,8 @@ void WoordKeuze::setEditorData(QWidget *editor, const QModelIndex &index) const
 void WoordKeuze::setModelData(
     QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
 {
-    // A word of the list typed in other capitals is that word.
-    const auto *keuze = static_cast<QComboBox *>(editor);
-    const int woord = keuze->findText(keuze->currentText(), Qt::MatchFixedString);
-    model->setData(index, woord >= 0 ? keuze->itemText(woord) : keuze->currentText(), Qt::EditRole);
+    // The word as chosen or typed, in its own capitals: Geldlog learns it as the same word.
+    model->setData(index, static_cast<QComboBox *>(editor)->currentText(), Qt::EditRole);
 }
 
 void WoordKeuze::updateEditorGeometry(

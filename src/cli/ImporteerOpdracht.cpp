@@ -5,12 +5,14 @@
 #include "bank/Bankafschrift.h"
 #include "cli/OpdrachtLijst.h"
 #include "cli/Opdrachttekst.h"
+#include "common/IsoDatum.h"
 #include "common/MaandNamen.h"
 #include "lists/LijstBestand.h"
 #include "lists/LijstNamen.h"
 #include "lists/VasteLastenBestand.h"
 #include "matching/GeleerdBestand.h"
 #include "matching/InDataMap.h"
+#include "matching/Uitleg.h"
 #include "matching/Voorsteller.h"
 #include "recurring/LetOpNaImport.h"
 
@@ -114,18 +116,23 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
     const QDate maand
         = opdracht.maand.value_or(opdracht.alle ? QDate() : MaandVanLijst(lijst->naam));
     const std::vector<BankPost> &posten = afschrift->posten;
-    const DataMapTreffers gevonden
-        = ZoekInDataMap(programma, posten, lijst->rijen, lijst->naam, LeesVasteLasten(programma));
-    const std::vector<std::optional<LijstTreffer>> &treffers = gevonden.treffers;
     // A learning file that cannot be used costs the learning, not the import; a trial leaves
     // even a damaged one where it is.
     GeleerdBestand geleerd(programma,
         opdracht.proef ? GeleerdBestand::Gebruik::AlleenLezen : GeleerdBestand::Gebruik::Leren);
     if (!geleerd.Melding().isEmpty())
         fout << geleerd.Melding() << '\n';
+    const Voorsteller voorsteller(geleerd.Inhoud());
+    const DataMapTreffers gevonden = ZoekInDataMap(
+        programma, posten, lijst->rijen, lijst->naam, LeesVasteLasten(programma), &voorsteller);
+    const std::vector<std::optional<LijstTreffer>> &treffers = gevonden.treffers;
+    // A fixed cost that the bank paid at another amount is told, once per transaction.
+    for (size_t i = 0; i < posten.size(); ++i) {
+        if (treffers[i] && treffers[i]->bankCenten != treffers[i]->lijstCenten)
+            uit << IsoDatumTekst(posten[i].datum) << ": " << InLijstUitleg(*treffers[i]) << ".\n";
+    }
 
     // The new transactions under the household's words where Geldlog is sure of them.
-    const Voorsteller voorsteller(geleerd.Inhoud());
     struct Nieuw {
         const BankPost &post;
         Item item;
@@ -167,13 +174,18 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
              << '\n';
         return Geweigerd;
     }
-    // What the list taught, as the bank window learns it; the list is written all the same.
+    // What the list taught, as the bank window learns it; the list is written all the same. The
+    // words Geldlog proposed teach nothing until the household confirms them.
     QStringList letOp;
     if (!opdracht.proef && !posten.empty()) {
         const QDate eerderGeleerd = LaatstGeleerd(geleerd.Inhoud());
         geleerd.Inhoud().Leer(posten, treffers);
-        for (const Nieuw &rij : nieuw)
-            geleerd.Inhoud().Leer(rij.post, rij.eigen ? rij.item.omschrijving : QString());
+        for (const Nieuw &rij : nieuw) {
+            if (rij.eigen)
+                geleerd.Inhoud().LeerVoorstel(rij.post, rij.item.omschrijving);
+            else
+                geleerd.Inhoud().Leer(rij.post, QString());
+        }
         if (!geleerd.Bewaar(&reden)) {
             fout << reden << '\n'
                  << QStringLiteral("Wat Geldlog ervan leerde, is niet bewaard.") << '\n';

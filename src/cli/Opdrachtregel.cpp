@@ -54,23 +54,33 @@ bool IsOptie(const QString &woord)
     return woord.size() > 1 && woord.startsWith(u'-');
 }
 
-// One of the options Qt takes for a window of its own, as "-style fusion" or "--platform xcb".
-bool IsQtOptie(const QString &woord)
+// How many words an option of Qt's own takes: itself, or itself and its value.
+enum class QtOptie { Geen, Alleen, MetWaarde };
+
+// Qt's options for a window of its own, as the application takes them: with one dash or two, a
+// value after them or after "=". Those of the X11 platform count on any platform, as none of them
+// names a file.
+QtOptie AlsQtOptie(const QString &woord)
 {
-    static const QStringList namen { QStringLiteral("platform"),
+    static const QStringList alleen { QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+        QStringLiteral("testability"), QStringLiteral("nograb"), QStringLiteral("dograb") };
+    static const QStringList metWaarde { QStringLiteral("platform"),
         QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
         QStringLiteral("plugin"), QStringLiteral("qmljsdebugger"),
         QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
-        QStringLiteral("qwindowtitle"), QStringLiteral("reverse"), QStringLiteral("session"),
-        QStringLiteral("display"), QStringLiteral("geometry"), QStringLiteral("style"),
-        QStringLiteral("stylesheet"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
-        QStringLiteral("dograb") };
-    QStringView naam = QStringView(woord).sliced(1);
-    if (naam.startsWith(u'-'))
-        naam = naam.sliced(1);
-    if (const qsizetype waarde = naam.indexOf(u'='); waarde >= 0)
-        naam.truncate(waarde);
-    return namen.contains(naam);
+        QStringLiteral("qwindowtitle"), QStringLiteral("session"), QStringLiteral("style"),
+        QStringLiteral("stylesheet"), QStringLiteral("display"), QStringLiteral("geometry"),
+        QStringLiteral("title"), QStringLiteral("icon"), QStringLiteral("name"),
+        QStringLiteral("visual") };
+    if (!IsOptie(woord))
+        return QtOptie::Geen;
+    QStringView naam = QStringView(woord).sliced(woord.startsWith(u"--") ? 2 : 1);
+    const qsizetype gelijk = naam.indexOf(u'=');
+    if (gelijk >= 0)
+        return metWaarde.contains(naam.first(gelijk)) ? QtOptie::Alleen : QtOptie::Geen;
+    if (alleen.contains(naam))
+        return QtOptie::Alleen;
+    return metWaarde.contains(naam) ? QtOptie::MetWaarde : QtOptie::Geen;
 }
 
 bool IsOpdrachtNaam(const QString &woord)
@@ -100,7 +110,10 @@ QString HulpTekst()
         "                                   Posten die er al in staan, komen er niet nog eens in.\n"
         "                                   In een lijst die een maand noemt (\"2026 Maart\")\n"
         "                                   alleen de posten van die maand; de andere worden\n"
-        "                                   genoemd.\n"
+        "                                   genoemd. Nieuwe posten krijgen je eigen omschrijving\n"
+        "                                   waar Geldlog die zeker weet. Van zo'n voorstel leert\n"
+        "                                   Geldlog pas als je het bevestigt: met Wijzigen, of\n"
+        "                                   door het in het venster te laten staan.\n"
         "      --maand JJJJ-MM              Alleen de posten van die maand.\n"
         "      --alle                       Alle posten, uit welke maand ook.\n"
         "      --proef                      Toont wat er zou worden toegevoegd; schrijft niets.\n"
@@ -208,17 +221,35 @@ struct ZonderVenster {
 
 } // namespace
 
-bool IsOpdracht(const QStringList &argumenten)
+QStringList EigenArgumenten(const QStringList &argumenten)
 {
-    if (argumenten.size() < 2)
+    QStringList eigen;
+    for (qsizetype i = 0; i < argumenten.size(); ++i) {
+        switch (i == 0 ? QtOptie::Geen : AlsQtOptie(argumenten[i])) {
+        case QtOptie::Geen:
+            eigen.append(argumenten[i]);
+            break;
+        case QtOptie::Alleen:
+            break;
+        case QtOptie::MetWaarde:
+            ++i; // its value, when one follows
+            break;
+        }
+    }
+    return eigen;
+}
+
+bool IsOpdracht(const QStringList &eigenArgumenten)
+{
+    if (eigenArgumenten.size() < 2)
         return false;
-    const QString &eerste = argumenten[1];
-    // Qt takes its own options for the window: -platform, -style, -session …; any other option
-    // is the parser's to refuse.
+    const QString &eerste = eigenArgumenten[1];
+    // Any option left is the parser's to answer or refuse.
     if (IsOptie(eerste))
-        return !IsQtOptie(eerste);
+        return true;
     const QFileInfo bestand(eerste);
-    return IsOpdrachtNaam(eerste) || argumenten.size() > 2 || !bestand.exists() || bestand.isDir();
+    return IsOpdrachtNaam(eerste) || eigenArgumenten.size() > 2 || !bestand.exists()
+        || bestand.isDir();
 }
 
 namespace {

@@ -10,11 +10,16 @@ class QTextStream;
 // Geldlog without a window: `geldlog importeer|exporteer|overzicht|jaar|zoek …`, `--help`,
 // `--version`.
 
-// Whether the arguments (the program's name first) are for a command rather than the window,
-// told without a display. The window takes none, one file that exists (as "Openen met" starts it)
-// or Qt's own options; everything else is for VoerOpdrachtUit, which also answers a word that is
-// no command and a file that is not there.
-bool IsOpdracht(const QStringList &argumenten);
+// The program's own arguments (its name first): Qt's own options for a window, as "-reverse",
+// "-style Fusion" or "--platform xcb", taken out with their values, as the application takes them
+// out, so that what the user asked of Geldlog is told apart before there is an application.
+QStringList EigenArgumenten(const QStringList &argumenten);
+
+// Whether the program's own arguments (EigenArgumenten) are for a command rather than the window,
+// told without a display. The window takes none or one file that exists (as "Openen met" starts
+// it); everything else is for VoerOpdrachtUit, which also answers a word that is no command and a
+// file that is not there.
+bool IsOpdracht(const QStringList &eigenArgumenten);
 
 // Runs the command of `argumenten` on the program in `programmaMap`: what it did goes to `uit`,
 // refusals and wrong use to `fout`, in Dutch.

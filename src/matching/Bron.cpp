@@ -37,12 +37,13 @@ QString Rekening(QStringView tekst)
 
 size_t qHash(const Bron &bron, size_t seed)
 {
-    return qHashMulti(seed, bron.rekening, bron.naam, bron.omschrijving);
+    return qHashMulti(
+        seed, bron.rekening, bron.naam, bron.omschrijving, static_cast<int>(bron.soort));
 }
 
 Bron BronVan(const BankPost &post)
 {
     const QString omschrijving = Kort(post.omschrijving, 8 * Bron::LangsteOmschrijving);
     return { Rekening(post.tegenrekening), Kort(post.naam, Bron::LangsteNaam),
-        Kort(WoordenTekst(omschrijving), Bron::LangsteOmschrijving) };
+        Kort(WoordenTekst(omschrijving), Bron::LangsteOmschrijving), post.soort };
 }

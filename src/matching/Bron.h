@@ -13,6 +13,7 @@ struct Bron {
     QString rekening; // the IBAN in capitals, without blanks; empty for a card payment
     QString naam; // as the bank gives it, at most LangsteNaam characters
     QString omschrijving; // the words, one blank between, at most LangsteOmschrijving characters
+    PostSoort soort = PostSoort::Onbekend; // a cash withdrawal, where the bank tells it
 
     static constexpr qsizetype LangsteRekening = 34;
     static constexpr qsizetype LangsteNaam = 100;
@@ -21,7 +22,8 @@ struct Bron {
     // The name first: kinds of one account (a bank's own, a payment service) differ by it.
     friend bool operator==(const Bron &a, const Bron &b)
     {
-        return a.naam == b.naam && a.omschrijving == b.omschrijving && a.rekening == b.rekening;
+        return a.naam == b.naam && a.omschrijving == b.omschrijving && a.rekening == b.rekening
+            && a.soort == b.soort;
     }
 };
 

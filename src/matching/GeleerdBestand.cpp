@@ -20,7 +20,11 @@
 namespace {
 
 const QByteArray KopBegin = QByteArrayLiteral("Geldlog geleerde omschrijvingen ");
-const QByteArray Versie = QByteArrayLiteral("1");
+const QByteArray Versie = QByteArrayLiteral("2");
+// Version 1 had no marks; it is read as it is.
+const QByteArray EersteVersie = QByteArrayLiteral("1");
+const QByteArray Geldopname = QByteArrayLiteral("geldopname");
+const QByteArray Voorstel = QByteArrayLiteral("voorstel");
 const QString Bestand = QStringLiteral("Geleerde omschrijvingen.txt");
 // Where a damaged file is put aside; %1 is empty, or a number for the second and later.
 const QString Opzij = QStringLiteral("Geleerde omschrijvingen (beschadigd%1).txt");
@@ -104,15 +108,43 @@ std::optional<Bron> LeesBron(QByteArrayView rekening, QByteArrayView naam, QByte
     return Bron { QString::fromLatin1(rekening), *leesbareNaam, *leesbareWoorden };
 }
 
-// The order of the file: by word (those without one last), then by kind, then by date, so
-// that whoever reads it finds a word's transactions together. Per transaction its number.
+// The parts of `tekst` between the separators.
+std::vector<QByteArrayView> Delen(QByteArrayView tekst, char scheiding)
+{
+    std::vector<QByteArrayView> delen;
+    for (qsizetype plek = tekst.indexOf(scheiding); plek >= 0; plek = tekst.indexOf(scheiding)) {
+        delen.push_back(tekst.first(plek));
+        tekst = tekst.sliced(plek + 1);
+    }
+    delen.push_back(tekst);
+    return delen;
+}
+
+// The marks of a kind's line, "geldopname voorstel", into its kind and whether its word is a
+// proposal; false for a mark no version of Geldlog writes.
+bool LeesKenmerken(QByteArrayView kenmerken, Bron &bron, bool &voorgesteld)
+{
+    for (const QByteArrayView kenmerk : Delen(kenmerken, ' ')) {
+        if (kenmerk == Geldopname)
+            bron.soort = PostSoort::Geldopname;
+        else if (kenmerk == Voorstel)
+            voorgesteld = true;
+        else
+            return false;
+    }
+    return true;
+}
+
+// The order of the file: by word as written (those without one last), its proposals after it,
+// then by kind, then by date, so that whoever reads it finds a word's transactions together. Per
+// transaction its number.
 std::vector<size_t> Volgorde(const Geleerd &geleerd)
 {
     const std::vector<Geleerd::Voorbeeld> &voorbeelden = geleerd.Voorbeelden();
     const std::vector<Bron> &bronnen = geleerd.Bronnen();
     int woorden = 0;
     for (const Geleerd::Voorbeeld &voorbeeld : voorbeelden)
-        woorden = std::max(woorden, voorbeeld.woord + 1);
+        woorden = std::max(woorden, voorbeeld.spelling + 1);
 
     // The rank of each of `teksten` in alphabetical order, capitals and small letters alike.
     const auto rangen = [](std::vector<std::pair<QString, QString>> teksten) {
@@ -130,7 +162,7 @@ std::vector<size_t> Volgorde(const Geleerd &geleerd)
     };
     std::vector<std::pair<QString, QString>> woordTeksten;
     for (int woord = 0; woord < woorden; ++woord)
-        woordTeksten.emplace_back(QString(), geleerd.Woord(woord));
+        woordTeksten.emplace_back(QString(), geleerd.Spelling(woord));
     std::vector<std::pair<QString, QString>> bronTeksten;
     for (const Bron &bron : bronnen)
         bronTeksten.emplace_back(
@@ -152,8 +184,10 @@ std::vector<size_t> Volgorde(const Geleerd &geleerd)
     plekken.reserve(voorbeelden.size());
     for (size_t i = 0; i < voorbeelden.size(); ++i) {
         const Geleerd::Voorbeeld &v = voorbeelden[i];
-        const qint64 woord
-            = v.woord == Geleerd::GeenWoord ? woorden : woordRang[static_cast<size_t>(v.woord)];
+        const qint64 woord = v.spelling == Geleerd::GeenWoord
+            ? 2 * static_cast<qint64>(woorden)
+            : 2 * static_cast<qint64>(woordRang[static_cast<size_t>(v.spelling)])
+                + (v.voorgesteld ? 1 : 0);
         plekken.push_back(
             { woord * static_cast<qint64>(bronnen.size()) + bronRang[static_cast<size_t>(v.bron)],
                 v.datum.toJulianDay(), v.centen, i });
@@ -183,20 +217,28 @@ bool SchrijfGeleerd(QIODevice &uit, const Geleerd &geleerd, QString *fout)
     const std::vector<Geleerd::Voorbeeld> &voorbeelden = geleerd.Voorbeelden();
     QByteArray tekst = KopBegin + Versie + "\r\n";
     tekst.reserve(tekst.size() + static_cast<qsizetype>(voorbeelden.size()) * 24);
-    std::optional<std::pair<int, int>> soort;
+    std::optional<std::tuple<int, bool, int>> soort;
     for (const size_t i : Volgorde(geleerd)) {
         const Geleerd::Voorbeeld &voorbeeld = voorbeelden[i];
-        if (soort != std::pair { voorbeeld.woord, voorbeeld.bron }) {
-            soort = std::pair { voorbeeld.woord, voorbeeld.bron };
+        const bool voorgesteld = voorbeeld.spelling != Geleerd::GeenWoord && voorbeeld.voorgesteld;
+        if (soort != std::tuple { voorbeeld.spelling, voorgesteld, voorbeeld.bron }) {
+            soort = std::tuple { voorbeeld.spelling, voorgesteld, voorbeeld.bron };
             const Bron &bron = geleerd.Bronnen()[static_cast<size_t>(voorbeeld.bron)];
-            if (voorbeeld.woord != Geleerd::GeenWoord)
-                tekst += geleerd.Woord(voorbeeld.woord).toUtf8();
+            if (voorbeeld.spelling != Geleerd::GeenWoord)
+                tekst += geleerd.Spelling(voorbeeld.spelling).toUtf8();
             tekst += '\t';
             tekst += bron.rekening.toLatin1();
             tekst += '\t';
             tekst += bron.naam.toUtf8();
             tekst += '\t';
             tekst += bron.omschrijving.toUtf8();
+            QByteArrayList kenmerken;
+            if (bron.soort == PostSoort::Geldopname)
+                kenmerken.append(Geldopname);
+            if (voorgesteld)
+                kenmerken.append(Voorstel);
+            if (!kenmerken.isEmpty())
+                tekst += '\t' + kenmerken.join(' ');
             tekst += "\r\n";
         }
         const qsizetype lengte = tekst.size();
@@ -206,13 +248,12 @@ bool SchrijfGeleerd(QIODevice &uit, const Geleerd &geleerd, QString *fout)
     return writeAll(uit, tekst.constData(), tekst.size(), fout);
 }
 
-std::optional<Geleerd> LeesGeleerd(QIODevice &in, QString *reden)
+std::optional<Geleerd> LeesGeleerd(QIODevice &in, QString *reden, int *overgeslagen)
 {
     const QByteArray bytes = in.readAll();
     QByteArrayView rest(bytes);
     if (rest.startsWith("\xEF\xBB\xBF"))
         rest = rest.sliced(3);
-    int nummer = 0;
     const auto volgendeRegel = [&]() {
         // memchr may not be handed the null pointer of an empty file, even for no bytes.
         const auto *einde = rest.isEmpty()
@@ -222,7 +263,6 @@ std::optional<Geleerd> LeesGeleerd(QIODevice &in, QString *reden)
         rest = einde ? rest.sliced(einde - rest.data() + 1) : QByteArrayView();
         if (regel.endsWith('\r'))
             regel.chop(1);
-        ++nummer;
         return regel;
     };
     const QByteArrayView kop = volgendeRegel();
@@ -230,7 +270,8 @@ std::optional<Geleerd> LeesGeleerd(QIODevice &in, QString *reden)
         Fout(reden, QStringLiteral("het is geen bestand met geleerde omschrijvingen"));
         return std::nullopt;
     }
-    if (kop.sliced(KopBegin.size()) != Versie) {
+    const QByteArrayView versie = kop.sliced(KopBegin.size());
+    if (versie != Versie && versie != EersteVersie) {
         Fout(reden, QStringLiteral("het is van een andere versie van Geldlog"));
         return std::nullopt;
     }
@@ -246,44 +287,53 @@ std::optional<Geleerd> LeesGeleerd(QIODevice &in, QString *reden)
     }
     Geleerd geleerd;
     geleerd.Reserveer(soorten, posten);
-    int bron = -1;
-    int woord = Geleerd::GeenWoord;
-    const auto beschadigd = [&]() {
-        Fout(reden, QStringLiteral("regel %1 is beschadigd").arg(nummer));
-        return std::nullopt;
-    };
+    // The kind the transactions below belong to; none after a kind's line that was damaged.
+    std::optional<Geleerd::Voorbeeld> soort;
+    int weggelaten = 0;
     while (!rest.isEmpty()) {
         const QByteArrayView regel = volgendeRegel();
         if (regel.isEmpty())
             continue;
         if (regel[0] == ' ') {
             // "  2026-03-12 -145,00": a transaction of the kind above it.
-            if (bron < 0 || regel.size() < 14 || regel[1] != ' ' || regel[12] != ' ')
-                return beschadigd();
-            const std::optional<IsoDatum> datum = LeesIsoDatum(regel.sliced(2, 10));
-            const std::optional<qint64> centen = LeesCenten(regel.sliced(13));
-            if (!datum || !datum->Dag().isValid() || !centen)
-                return beschadigd();
-            geleerd.VoegToe({ datum->Dag(), *centen, bron, woord });
+            const bool vorm = regel.size() >= 14 && regel[1] == ' ' && regel[12] == ' ';
+            const std::optional<IsoDatum> datum
+                = vorm ? LeesIsoDatum(regel.sliced(2, 10)) : std::nullopt;
+            const std::optional<qint64> centen = vorm ? LeesCenten(regel.sliced(13)) : std::nullopt;
+            if (!soort || !datum || !datum->Dag().isValid() || !centen) {
+                ++weggelaten;
+                continue;
+            }
+            Geleerd::Voorbeeld voorbeeld = *soort;
+            voorbeeld.datum = datum->Dag();
+            voorbeeld.centen = *centen;
+            geleerd.VoegToe(voorbeeld);
             continue;
         }
-        // "Energie<TAB>NL12ABNA0123456789<TAB>Eneco<TAB>Termijnbedrag": a kind and its word.
-        std::array<QByteArrayView, 4> velden;
-        QByteArrayView veld = regel;
-        for (size_t i = 0; i < velden.size(); ++i) {
-            const qsizetype tab = veld.indexOf('\t');
-            if ((tab < 0) != (i + 1 == velden.size()))
-                return beschadigd();
-            velden[i] = tab < 0 ? veld : veld.first(tab);
-            veld = tab < 0 ? QByteArrayView() : veld.sliced(tab + 1);
+        // "Energie<TAB>NL12ABNA0123456789<TAB>Eneco<TAB>Termijnbedrag", and its marks after a
+        // fifth tab: a kind and its word.
+        soort.reset();
+        const std::vector<QByteArrayView> velden = Delen(regel, '\t');
+        const bool vijfde = velden.size() == 5 && versie == Versie;
+        std::optional<QString> eigen = velden.size() == 4 || vijfde
+            ? LeesTekst(velden[0], Geleerd::LangsteWoord)
+            : std::nullopt;
+        std::optional<Bron> gelezen
+            = eigen ? LeesBron(velden[1], velden[2], velden[3]) : std::nullopt;
+        bool voorgesteld = false;
+        if (!gelezen || (vijfde && !LeesKenmerken(velden[4], *gelezen, voorgesteld))) {
+            ++weggelaten;
+            continue;
         }
-        const std::optional<QString> eigen = LeesTekst(velden[0], Geleerd::LangsteWoord);
-        const std::optional<Bron> gelezen = LeesBron(velden[1], velden[2], velden[3]);
-        if (!eigen || !gelezen)
-            return beschadigd();
-        bron = geleerd.BronNummer(*gelezen);
-        woord = eigen->isEmpty() ? Geleerd::GeenWoord : geleerd.WoordNummer(*eigen);
+        soort = Geleerd::Voorbeeld {};
+        soort->bron = geleerd.BronNummer(*gelezen);
+        if (!eigen->isEmpty()) {
+            soort->spelling = geleerd.SpellingNummer(*eigen);
+            soort->voorgesteld = voorgesteld;
+        }
     }
+    if (overgeslagen)
+        *overgeslagen = weggelaten;
     return geleerd;
 }
 
@@ -295,34 +345,75 @@ QString GeleerdPad(const Programma &programma)
 GeleerdBestand::GeleerdBestand(const Programma &programma, Gebruik gebruik)
     : m_pad(GeleerdPad(programma))
 {
-    const bool leren = gebruik == Gebruik::Leren;
+    m_stempel = FileStamp::of(m_pad);
     QFile bestand(m_pad);
-    if (!bestand.exists()) {
-        m_bewaren = leren;
-        return;
-    }
+    if (bestand.exists())
+        Lees(bestand, programma.DataMap(), gebruik);
+    else
+        m_bewaren = gebruik != Gebruik::AlleenLezen;
+}
+
+QString GeleerdBestand::VrijeNaam(const QString &dataMap)
+{
+    QString opzij = Opzij.arg(QString());
+    for (int nummer = 2; QFile::exists(dataMap + opzij); ++nummer)
+        opzij = Opzij.arg(u' ' + QString::number(nummer));
+    return opzij;
+}
+
+void GeleerdBestand::Lees(QFile &bestand, const QString &dataMap, Gebruik gebruik)
+{
+    const bool leren = gebruik == Gebruik::Leren;
     QString reden;
+    int weggelaten = 0;
     errno = 0;
     if (!bestand.open(QIODevice::ReadOnly)) {
         reden = errno == EACCES || errno == EPERM
             ? QStringLiteral("er is geen toestemming om het te lezen")
             : QStringLiteral("het kon niet geopend worden");
-    } else if (std::optional<Geleerd> gelezen = LeesGeleerd(bestand, &reden);
+    } else if (std::optional<Geleerd> gelezen = LeesGeleerd(bestand, &reden, &weggelaten);
                bestand.error() != QFileDevice::NoError) {
         reden = QStringLiteral("het kon niet helemaal gelezen worden");
-    } else if (gelezen) {
+    } else if (gelezen && weggelaten == 0) {
         m_geleerd = std::move(*gelezen);
-        m_bewaren = leren;
+        m_bewaren = gebruik != Gebruik::AlleenLezen;
+        return;
+    } else if (gelezen) {
+        // What can be read is used; the lines left out are told once, as the file is written
+        // back without them beside a copy of it as it was.
+        bestand.close();
+        m_geleerd = std::move(*gelezen);
+        m_melding = weggelaten == 1
+            ? QStringLiteral("1 regel van \"%1\" kon niet gelezen worden en is weggelaten")
+                  .arg(Bestand)
+            : QStringLiteral("%1 regels van \"%2\" konden niet gelezen worden en zijn weggelaten")
+                  .arg(weggelaten)
+                  .arg(Bestand);
+        const QString kopie = dataMap + VrijeNaam(dataMap);
+        if (leren && QFile::copy(m_pad, kopie)) {
+            m_bewaren = true;
+            m_melding += QStringLiteral("; een kopie staat in \"%1\".")
+                             .arg(QDir::toNativeSeparators(kopie));
+            QString fout;
+            if (Bewaar(&fout))
+                return;
+            m_melding += u' ' + fout;
+            return;
+        }
+        m_melding += leren
+            ? QStringLiteral("; er kon geen kopie van gemaakt worden, dus het bestand "
+                             "blijft zoals het is en wat Geldlog nu leert, wordt "
+                             "niet bewaard.")
+            : QStringLiteral("; het bestand blijft zoals het is.");
         return;
     } else if (leren) {
-        // Read and found damaged: put aside under a name of its own rather than written over,
-        // so whoever wants it still has it, even when it happened before.
+        // Read and found no learning file: put aside under a name of its own rather than
+        // written over, so whoever wants it still has it, even when it happened before.
         bestand.close();
-        QString opzij = Opzij.arg(QString());
-        for (int nummer = 2; QFile::exists(programma.DataMap() + opzij); ++nummer)
-            opzij = Opzij.arg(u' ' + QString::number(nummer));
-        if (QFile::rename(m_pad, programma.DataMap() + opzij)) {
+        const QString opzij = VrijeNaam(dataMap);
+        if (QFile::rename(m_pad, dataMap + opzij)) {
             m_bewaren = true;
+            m_stempel = FileStamp::of(m_pad);
             m_melding = QStringLiteral("De geleerde omschrijvingen in %1 zijn niet te lezen: %2. "
                                        "Geldlog begint opnieuw met leren. Het oude bestand is "
                                        "bewaard als \"%3\".")
@@ -334,15 +425,31 @@ GeleerdBestand::GeleerdBestand(const Programma &programma, Gebruik gebruik)
     m_melding = QStringLiteral("De geleerde omschrijvingen in %1 worden deze keer niet gebruikt: "
                                "%2. Het bestand blijft zoals het is")
                     .arg(QDir::toNativeSeparators(m_pad), reden);
-    m_melding += leren ? QStringLiteral("; wat Geldlog nu leert, wordt niet bewaard.")
-                       : QStringLiteral(".");
+    m_melding += gebruik != Gebruik::AlleenLezen
+        ? QStringLiteral("; wat Geldlog nu leert, wordt niet bewaard.")
+        : QStringLiteral(".");
 }
 
-bool GeleerdBestand::Bewaar(QString *fout) const
+bool GeleerdBestand::Bewaar(QString *fout)
 {
     if (!m_bewaren)
         return true;
+    // Another Geldlog wrote the file since it was read: what it learned stays, and this one's is
+    // added to it. A file that cannot be read now is written over with what was read before.
+    if (const FileStamp nu = FileStamp::of(m_pad); nu != m_stempel && nu.exists()) {
+        QFile bestand(m_pad);
+        std::optional<Geleerd> opSchijf;
+        if (bestand.open(QIODevice::ReadOnly))
+            opSchijf = LeesGeleerd(bestand, nullptr);
+        if (opSchijf && bestand.error() == QFileDevice::NoError) {
+            opSchijf->NeemOver(m_geleerd);
+            m_geleerd = std::move(*opSchijf);
+        }
+    }
     const auto schrijf
         = [this](QIODevice &uit, QString *reden) { return SchrijfGeleerd(uit, m_geleerd, reden); };
-    return writeFileSafely(m_pad, schrijf, fout);
+    if (!writeFileSafely(m_pad, schrijf, fout))
+        return false;
+    m_stempel = FileStamp::of(m_pad);
+    return true;
 }

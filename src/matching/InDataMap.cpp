@@ -2,6 +2,7 @@
 
 #include "common/IsoDatum.h"
 #include "common/MaandNamen.h"
+#include "lists/LijstNamen.h"
 #include "lists/Posten.h"
 
 #include <algorithm>
@@ -35,9 +36,11 @@ bool Nabij(const std::vector<qint64> &dagen, qint64 dag)
 } // namespace
 
 DataMapTreffers ZoekInDataMap(const Programma &programma, std::span<const BankPost> posten,
-    const ItemRijen &lijst, const QString &eigenLijst, const ItemRijen &vasteLasten)
+    const ItemRijen &lijst, const QString &eigenLijst, const ItemRijen &vasteLasten,
+    const Voorsteller *geleerd)
 {
-    DataMapTreffers gevonden { ZoekInLijst(posten, lijst, vasteLasten),
+    DataMapTreffers gevonden { ZoekInLijst(
+                                   posten, lijst, vasteLasten, geleerd, MaandVanLijst(eigenLijst)),
         std::vector<QString>(posten.size()) };
 
     // The transactions still new, by date, and the months around them.
@@ -75,7 +78,9 @@ DataMapTreffers ZoekInDataMap(const Programma &programma, std::span<const BankPo
         }
         if (deel.empty())
             continue;
-        std::vector<std::optional<LijstTreffer>> treffers = ZoekInLijst(deel, rijen, vasteLasten);
+        std::vector<std::optional<LijstTreffer>> treffers
+            = ZoekInLijst(deel, rijen, vasteLasten, geleerd,
+                MaandVanLijst(opgeslagen.lijsten[static_cast<qsizetype>(l)]));
         for (size_t d = 0; d < deel.size(); ++d) {
             if (!treffers[d])
                 continue;

@@ -24,11 +24,13 @@ struct DataMapTreffers {
 };
 
 // The entries that hold `posten`: those of `lijst` first, by ZoekInLijst with the fixed costs
-// `vasteLasten`; then, for each transaction still new, those of every saved list of the Data folder
-// that has entries within DagenRondBoeking days of it, by the same rules, in the folder's order.
-// The saved list `eigenLijst`, the file `lijst` was read from, is `lijst` itself.
+// `vasteLasten` and what was learned of the counterparties (`geleerd`); then, for each transaction
+// still new, those of every saved list of the Data folder that has entries within
+// DagenRondBoeking days of it, by the same rules, in the folder's order. The saved list
+// `eigenLijst`, the file `lijst` was read from, is `lijst` itself.
 DataMapTreffers ZoekInDataMap(const Programma &programma, std::span<const BankPost> posten,
-    const ItemRijen &lijst, const QString &eigenLijst, const ItemRijen &vasteLasten);
+    const ItemRijen &lijst, const QString &eigenLijst, const ItemRijen &vasteLasten,
+    const Voorsteller *geleerd = nullptr);
 
 // `Staat al in de lijst "2026 Augustus" als "Boodschappen" (2 augustus)`.
 QString InAndereLijstUitleg(const LijstTreffer &treffer, const QString &lijst);

@@ -3,6 +3,7 @@
 #include "bank/BankPosten.h"
 #include "common/Bedrag.h"
 #include "common/IsoDatum.h"
+#include "matching/Voorsteller.h"
 
 #include <QHash>
 #include <QSet>
@@ -34,9 +35,24 @@ Sleutel SleutelVan(
     return { BedragCenten(inkomsten), BedragCenten(uitgaven), omschrijving, datum.trimmed() };
 }
 
-// The entries of a fixed cost's description in a month, of one amount or (0) of any.
+// The entries of an amount on a day under one word, capitals and the blanks around it aside.
+struct WoordSleutel {
+    qint64 centen = 0;
+    qint64 dag = 0;
+    QString woord;
+
+    friend bool operator==(const WoordSleutel &, const WoordSleutel &) = default;
+};
+
+size_t qHash(const WoordSleutel &sleutel, size_t seed = 0)
+{
+    return qHashMulti(seed, sleutel.centen, sleutel.dag, sleutel.woord);
+}
+
+// The entries of a fixed cost's description in a month, of one amount or of one direction
+// (-1, 1) whatever the amount.
 struct MaandSleutel {
-    QStringView omschrijving;
+    QString omschrijving;
     int maand = 0;
     qint64 centen = 0;
 
@@ -46,6 +62,16 @@ struct MaandSleutel {
 size_t qHash(const MaandSleutel &sleutel, size_t seed = 0)
 {
     return qHashMulti(seed, sleutel.omschrijving, sleutel.maand, sleutel.centen);
+}
+
+QString Gevouwen(QStringView omschrijving)
+{
+    return omschrijving.trimmed().toString().toCaseFolded();
+}
+
+qint64 Richting(qint64 centen)
+{
+    return centen < 0 ? -1 : 1;
 }
 
 int MaandVan(QDate datum)
@@ -144,17 +170,19 @@ private:
 
 class Zoeker {
 public:
-    Zoeker(std::span<const BankPost> posten, const ItemRijen &lijst)
+    Zoeker(std::span<const BankPost> posten, const ItemRijen &lijst, const Voorsteller *geleerd)
         : m_posten(posten)
         , m_lijst(lijst)
+        , m_geleerd(geleerd)
         , m_bezet(static_cast<size_t>(lijst.Aantal()), false)
         , m_treffers(posten.size())
+        , m_woorden(posten.size())
     {
     }
 
     void ZelfdeTekst();
     void BinnenDagen();
-    void VasteLasten(const ItemRijen &vasteLasten);
+    void VasteLasten(const ItemRijen &vasteLasten, QDate lijstMaand);
     std::vector<std::optional<LijstTreffer>> Treffers() && { return std::move(m_treffers); }
 
 private:
@@ -162,14 +190,27 @@ private:
     {
         m_bezet[static_cast<size_t>(rij)] = true;
         m_treffers[post] = LijstTreffer { rij, m_lijst.Cel(rij, 1).toString(),
-            m_lijst.Cel(rij, 0).trimmed().toString() };
+            m_lijst.Cel(rij, 0).trimmed().toString(), m_posten[post].centen, Centen(m_lijst, rij) };
     }
     bool Vrij(int rij) const { return !m_bezet[static_cast<size_t>(rij)]; }
+    // The words the transaction's counterparty is known by, folded; asked once, when needed.
+    const QStringList &WoordenVan(size_t post)
+    {
+        std::optional<QStringList> &woorden = m_woorden[post];
+        if (!woorden) {
+            woorden.emplace();
+            for (const QString &woord : m_geleerd->WoordenVan(m_posten[post]))
+                woorden->append(Gevouwen(woord));
+        }
+        return *woorden;
+    }
 
     std::span<const BankPost> m_posten;
     const ItemRijen &m_lijst;
+    const Voorsteller *m_geleerd;
     std::vector<bool> m_bezet;
     std::vector<std::optional<LijstTreffer>> m_treffers;
+    std::vector<std::optional<QStringList>> m_woorden;
 };
 
 void Zoeker::ZelfdeTekst()
@@ -192,9 +233,16 @@ void Zoeker::ZelfdeTekst()
 void Zoeker::BinnenDagen()
 {
     VrijeRijen<std::pair<qint64, qint64>> perDag(m_bezet); // by amount and day
+    // By amount, day and word too, where the counterparties' words are known.
+    VrijeRijen<WoordSleutel> perWoord(m_bezet);
     for (int rij = 0; rij < m_lijst.Aantal(); ++rij) {
-        if (const QDate datum = IsoDag(m_lijst.Cel(rij, 0)); Vrij(rij) && datum.isValid())
-            perDag.Voeg({ Centen(m_lijst, rij), datum.toJulianDay() }, rij);
+        const QDate datum = IsoDag(m_lijst.Cel(rij, 0));
+        if (!Vrij(rij) || !datum.isValid())
+            continue;
+        perDag.Voeg({ Centen(m_lijst, rij), datum.toJulianDay() }, rij);
+        if (m_geleerd)
+            perWoord.Voeg(
+                { Centen(m_lijst, rij), datum.toJulianDay(), Gevouwen(m_lijst.Cel(rij, 1)) }, rij);
     }
     // The entry's day against the booking's, the nearest first over all transactions: 0, -1, 1,
     // -2, 2, … At an equal distance an entry typed before the booking goes first, as that is how
@@ -202,6 +250,23 @@ void Zoeker::BinnenDagen()
     std::vector<qint64> verschuivingen { 0 };
     for (qint64 afstand = 1; afstand <= DagenRondBoeking; ++afstand)
         verschuivingen.insert(verschuivingen.end(), { -afstand, afstand });
+    // First under a word the counterparty is known by: the household's pocket money and its cash
+    // of the same amount on the same day are each their own.
+    for (const qint64 verschuiving : m_geleerd ? verschuivingen : std::vector<qint64>()) {
+        for (size_t p = 0; p < m_posten.size(); ++p) {
+            const BankPost &post = m_posten[p];
+            if (m_treffers[p] || !post.datum.isValid())
+                continue;
+            for (const QString &woord : WoordenVan(p)) {
+                const int rij = perWoord.Eerste(
+                    { post.centen, post.datum.toJulianDay() + verschuiving, woord });
+                if (rij >= 0) {
+                    Treffer(p, rij);
+                    break;
+                }
+            }
+        }
+    }
     for (const qint64 verschuiving : verschuivingen) {
         for (size_t p = 0; p < m_posten.size(); ++p) {
             const BankPost &post = m_posten[p];
@@ -214,39 +279,61 @@ void Zoeker::BinnenDagen()
     }
 }
 
-void Zoeker::VasteLasten(const ItemRijen &vasteLasten)
+void Zoeker::VasteLasten(const ItemRijen &vasteLasten, QDate lijstMaand)
 {
-    QHash<qint64, QSet<QStringView>> perBedrag;
-    QSet<QStringView> omschrijvingen;
+    // Per fixed cost's description its directions, and per amount the descriptions of it.
+    QHash<QString, QSet<qint64>> richtingen;
+    QHash<qint64, QSet<QString>> perBedrag;
     for (int rij = 0; rij < vasteLasten.Aantal(); ++rij) {
-        perBedrag[Centen(vasteLasten, rij)].insert(vasteLasten.Cel(rij, 1));
-        omschrijvingen.insert(vasteLasten.Cel(rij, 1));
+        const QString omschrijving = Gevouwen(vasteLasten.Cel(rij, 1));
+        perBedrag[Centen(vasteLasten, rij)].insert(omschrijving);
+        richtingen[omschrijving].insert(Richting(Centen(vasteLasten, rij)));
     }
     if (perBedrag.isEmpty())
         return;
-    // The free entries of a fixed cost's description per month: of each amount, as one of the
-    // cost's own amount goes first, and of any.
+    // The free entries of a fixed cost's description per month, of its direction: of each
+    // amount, as one of the transaction's own amount goes first, and of any.
     QHash<MaandSleutel, NaarDag> metBedrag;
-    QHash<MaandSleutel, NaarDag> zonderBedrag;
+    QHash<MaandSleutel, NaarDag> metRichting;
+    // A fixed cost the list holds undated, as the fixed costs' file has it, stands on the first
+    // of the list's month.
+    const QDate eersteVanMaand = lijstMaand.isValid()
+        ? QDate(lijstMaand.year(), lijstMaand.month(), 1)
+        : QDate();
     for (int rij = 0; rij < m_lijst.Aantal(); ++rij) {
-        const QStringView omschrijving = m_lijst.Cel(rij, 1);
-        const QDate datum = IsoDag(m_lijst.Cel(rij, 0));
-        if (!Vrij(rij) || !datum.isValid() || !omschrijvingen.contains(omschrijving))
+        QDate datum = IsoDag(m_lijst.Cel(rij, 0));
+        if (!datum.isValid() && m_lijst.Cel(rij, 0).trimmed() == u"-")
+            datum = eersteVanMaand;
+        if (!Vrij(rij) || !datum.isValid())
+            continue;
+        QString omschrijving = Gevouwen(m_lijst.Cel(rij, 1));
+        const qint64 centen = Centen(m_lijst, rij);
+        if (!richtingen.value(omschrijving).contains(Richting(centen)))
             continue;
         const int maand = MaandVan(datum);
-        metBedrag[{ omschrijving, maand, Centen(m_lijst, rij) }].Voeg(datum.toJulianDay(), rij);
-        zonderBedrag[{ omschrijving, maand }].Voeg(datum.toJulianDay(), rij);
+        metBedrag[{ omschrijving, maand, centen }].Voeg(datum.toJulianDay(), rij);
+        metRichting[{ std::move(omschrijving), maand, Richting(centen) }].Voeg(
+            datum.toJulianDay(), rij);
     }
     for (size_t p = 0; p < m_posten.size(); ++p) {
         const BankPost &post = m_posten[p];
-        const auto vast = perBedrag.constFind(post.centen);
-        if (m_treffers[p] || vast == perBedrag.cend())
+        if (m_treffers[p] || !post.datum.isValid())
             continue;
+        // The fixed costs the counterparty is known by; where it is known by other words only,
+        // none; where nothing is known of it, those of its amount and direction.
+        QSet<QString> vast;
+        const QStringList &woorden = m_geleerd ? WoordenVan(p) : QStringList();
+        for (const QString &woord : woorden) {
+            if (richtingen.value(woord).contains(Richting(post.centen)))
+                vast.insert(woord);
+        }
+        if (woorden.isEmpty())
+            vast = perBedrag.value(post.centen);
         // The nearest day first, and on it the first entry of the list.
         std::optional<std::pair<qint64, int>> beste;
         for (auto [perMaand, centen] :
-            { std::pair { &metBedrag, post.centen }, { &zonderBedrag, 0 } }) {
-            for (const QStringView omschrijving : *vast) {
+            { std::pair { &metBedrag, post.centen }, { &metRichting, Richting(post.centen) } }) {
+            for (const QString &omschrijving : vast) {
                 const auto rijen = perMaand->find({ omschrijving, MaandVan(post.datum), centen });
                 if (rijen == perMaand->end())
                     continue;
@@ -264,12 +351,13 @@ void Zoeker::VasteLasten(const ItemRijen &vasteLasten)
 
 } // namespace
 
-std::vector<std::optional<LijstTreffer>> ZoekInLijst(
-    std::span<const BankPost> posten, const ItemRijen &lijst, const ItemRijen &vasteLasten)
+std::vector<std::optional<LijstTreffer>> ZoekInLijst(std::span<const BankPost> posten,
+    const ItemRijen &lijst, const ItemRijen &vasteLasten, const Voorsteller *geleerd,
+    QDate lijstMaand)
 {
-    Zoeker zoeker(posten, lijst);
+    Zoeker zoeker(posten, lijst, geleerd);
     zoeker.ZelfdeTekst();
     zoeker.BinnenDagen();
-    zoeker.VasteLasten(vasteLasten);
+    zoeker.VasteLasten(vasteLasten, lijstMaand);
     return std::move(zoeker).Treffers();
 }

@@ -15,6 +15,8 @@ bool HeeftCijfer(QStringView deel)
     return std::any_of(deel.begin(), deel.end(), [](QChar c) { return c.isDigit(); });
 }
 
+} // namespace
+
 bool IsRechtsvorm(QStringView deel)
 {
     static constexpr std::array<const char16_t *, 14> vormen { u"bv", u"nv", u"vof", u"cv", u"bvba",
@@ -24,8 +26,6 @@ bool IsRechtsvorm(QStringView deel)
     return std::any_of(vormen.begin(), vormen.end(),
         [&](const char16_t *vorm) { return kaal == QStringView(vorm); });
 }
-
-} // namespace
 
 QStringView ZonderTerminal(QStringView naam)
 {

@@ -14,6 +14,9 @@ QString Tegenpartij(QStringView naam);
 // "SumUp *Kapsalon Knip" is "Kapsalon Knip". The terminal's maker says nothing of the shop.
 QStringView ZonderTerminal(QStringView naam);
 
+// Whether a word is a legal form: "B.V.", "bv", "N.V.", "GmbH", …
+bool IsRechtsvorm(QStringView woord);
+
 // Whether the name is that of a payment service that pays on behalf of many others (Mollie,
 // Adyen, Tikkie, PayPal, a bank's payment request, …): such a name says nothing of what was paid.
 bool IsBetaaldienst(QStringView naam);

@@ -43,13 +43,54 @@ bool IsCodeLabel(QStringView label)
     return false;
 }
 
-// Hands each word of `tekst` to `neem`, in order.
+// What ends a person's name: the next part of the text.
+bool IsScheiding(QChar c)
+{
+    return c == u',' || c == u';' || c == u':' || c == u'-' || c == u'/' || c == u'(' || c == u')';
+}
+
+// An initial, "R" of "R. Mulder" or "A.B" of "A.B. de Vries", or a form of address.
+bool BegintNaam(QStringView woord)
+{
+    static constexpr std::array<const char16_t *, 8> aanspreekvormen { u"Hr", u"Dhr", u"Mw",
+        u"Mevr", u"Mr", u"Fam", u"Meneer", u"Mevrouw" };
+    bool initialen = woord.size() % 2 == 1;
+    for (qsizetype i = 0; initialen && i < woord.size(); ++i)
+        initialen = i % 2 == 0 ? woord[i].isUpper() : woord[i] == u'.';
+    return initialen
+        || std::any_of(aanspreekvormen.begin(), aanspreekvormen.end(),
+            [&](const char16_t *vorm) { return woord == QStringView(vorm); });
+}
+
+// A word of a person's name after its start: capitalised ("Mulder", not the "GROOT" of a shop
+// written in capitals), or one of the small words of Dutch surnames.
+bool IsNaamWoord(QStringView woord)
+{
+    static constexpr std::array<const char16_t *, 8> tussenvoegsels { u"de", u"van", u"der", u"den",
+        u"het", u"ter", u"ten", u"te" };
+    return (woord.front().isUpper()
+               && std::any_of(woord.begin() + 1, woord.end(), [](QChar c) { return c.isLower(); }))
+        || std::any_of(tussenvoegsels.begin(), tussenvoegsels.end(),
+            [&](const char16_t *deel) { return woord == QStringView(deel); });
+}
+
+// Hands each word of `tekst` to `neem`, in order. People's names say nothing of what was paid
+// and are left out: an initial or a form of address with the names after it ("R. Mulder",
+// "Hr A.B. de Vries"), and a payment request's payer, from ", Van" or ", Door" to the next comma.
 template<typename Neem> void VoorElkWoord(QStringView tekst, Neem neem)
 {
+    // A name goes on to the next part of the text, or for at most this many words.
+    constexpr int LangsteNaam = 4;
     bool code = false;
+    int naam = 0; // the words of a name still to come
+    bool totKomma = false; // the payer's name, which ends at a comma only
+    bool komma = false;
     qsizetype i = 0;
     while (i < tekst.size()) {
         if (!IsTeken(tekst[i])) {
+            komma = komma || tekst[i] == u',';
+            if (naam > 0 && (totKomma ? tekst[i] == u',' : IsScheiding(tekst[i])))
+                naam = 0;
             ++i;
             continue;
         }
@@ -67,8 +108,17 @@ template<typename Neem> void VoorElkWoord(QStringView tekst, Neem neem)
         }
         const QStringView woord = tekst.sliced(begin, i - begin);
         const bool label = i < tekst.size() && tekst[i] == u':';
-        if (!cijfer && !label && !code && woord.size() > 1 && !IsMaand(woord))
-            neem(woord);
+        if (naam > 0 && (totKomma || IsNaamWoord(woord))) {
+            --naam;
+        } else if (BegintNaam(woord) || (komma && (woord == u"Van" || woord == u"Door"))) {
+            totKomma = !BegintNaam(woord);
+            naam = LangsteNaam;
+        } else {
+            naam = 0;
+            if (!cijfer && !label && !code && woord.size() > 1 && !IsMaand(woord))
+                neem(woord);
+        }
+        komma = false;
         code = label && IsCodeLabel(woord);
     }
 }

@@ -39,7 +39,24 @@ QCheckBox *MaakKeuze(QWidget *ouder, const QString &naam, const QString &tekst, 
 } // namespace
 
 PrinterForm::PrinterForm(HoofdVenster &hoofd, QWidget *parent)
+    : PrinterForm(hoofd.programma(), &hoofd, parent)
+{
+}
+
+PrinterForm::PrinterForm(
+    Programma &programma, QString document, Bladzijden bladzijden, QWidget *parent)
+    : PrinterForm(programma, nullptr, parent)
+{
+    m_document = std::move(document);
+    m_bladzijden = std::move(bladzijden);
+    // The columns are the list's.
+    Check1->hide();
+    Check2->hide();
+}
+
+PrinterForm::PrinterForm(Programma &programma, HoofdVenster *hoofd, QWidget *parent)
     : QDialog(parent)
+    , m_programma(programma)
     , m_hoofd(hoofd)
     , Combo2(new QComboBox(this))
     , Label1(MaakLabel(this, "Label1", QStringLiteral("Printerkeuze"), twips::point(3180, 270),
@@ -55,7 +72,6 @@ PrinterForm::PrinterForm(HoofdVenster &hoofd, QWidget *parent)
           twips::rect(5310, 1710, 990, 360)))
     , Label4(new QLabel(this))
 {
-    Programma &programma = m_hoofd.programma();
     RichtDialoogIn(*this, QStringLiteral("PrinterForm"), Titel(programma.HuidigePrinter()), 6600,
         2700, Achtergrond);
 
@@ -103,18 +119,17 @@ PrinterForm::PrinterForm(HoofdVenster &hoofd, QWidget *parent)
 
 void PrinterForm::ZetTitel()
 {
-    setWindowTitle(Titel(m_hoofd.programma().HuidigePrinter()));
+    setWindowTitle(Titel(m_programma.HuidigePrinter()));
 }
 
 void PrinterForm::Combo2_Change()
 {
     // The pick is matched by its position, so of two printers with the same name the one at
     // the picked place becomes current.
-    Programma &programma = m_hoofd.programma();
     const int gekozen = Combo2->currentIndex();
-    const QList<InstalledPrinter> printers = programma.SysteemPrinters().Installed();
+    const QList<InstalledPrinter> printers = m_programma.SysteemPrinters().Installed();
     if (gekozen >= 0 && gekozen < printers.size())
-        programma.ZetHuidigePrinter(printers.at(gekozen));
+        m_programma.ZetHuidigePrinter(printers.at(gekozen));
     ZetTitel();
 }
 
@@ -127,12 +142,13 @@ int PrinterForm::LiniaalBreedte(const QString &tekst)
 
 bool PrinterForm::PrintLijst()
 {
-    Programma &programma = m_hoofd.programma();
-    const QString naam = programma.Waarden().LijstNaam;
-    const LijstAfdruk afdruk { naam, programma.Klok().now(), &m_hoofd.items(),
-        m_hoofd.Label8().text(), m_hoofd.InkLabel().text(), m_hoofd.UitLabel().text(),
+    if (!m_hoofd)
+        return DrukAf(m_programma, this, m_document, m_bladzijden);
+    const QString naam = m_programma.Waarden().LijstNaam;
+    const LijstAfdruk afdruk { naam, m_programma.Klok().now(), &m_hoofd->items(),
+        m_hoofd->Label8().text(), m_hoofd->InkLabel().text(), m_hoofd->UitLabel().text(),
         Check1->checkState() != Qt::Unchecked, Check2->checkState() != Qt::Unchecked };
-    return DrukAf(programma, this,
+    return DrukAf(m_programma, this,
         naam.isEmpty() ? QStringLiteral("Geldlog") : QStringLiteral("Geldlog ") + naam,
         [&](Printer &printer, QString *fout) {
             return ::PrintLijst(
@@ -148,17 +164,37 @@ void PrinterForm::PrintKnop_Click()
         accept();
 }
 
-void Afdrukken(HoofdVenster &hoofd, QWidget *parent)
+namespace {
+
+// Before the dialog opens: a current printer, and a word when the one picked before has gone.
+bool KiesPrinterVoorDialoog(Programma &programma, QWidget *parent)
 {
-    Programma &programma = hoofd.programma();
     const bool eerder = programma.HuidigePrinter().has_value();
     if (!KiesHuidigePrinter(programma, parent))
-        return;
+        return false;
     if (eerder && !programma.SysteemPrinters().Installed().contains(*programma.HuidigePrinter()))
         programma.Berichten().tell(parent,
             printerGoneReason(*programma.HuidigePrinter())
                 + QStringLiteral("\nKies een andere printer."),
             QStringLiteral("Geldlog"));
+    return true;
+}
+
+} // namespace
+
+void Afdrukken(HoofdVenster &hoofd, QWidget *parent)
+{
+    if (!KiesPrinterVoorDialoog(hoofd.programma(), parent))
+        return;
     PrinterForm form(hoofd, parent);
+    form.exec();
+}
+
+void Afdrukken(
+    Programma &programma, QWidget *parent, const QString &document, const Bladzijden &bladzijden)
+{
+    if (!KiesPrinterVoorDialoog(programma, parent))
+        return;
+    PrinterForm form(programma, document, bladzijden, parent);
     form.exec();
 }

@@ -60,17 +60,50 @@ QString EuroTekst(double euro)
     return QString::number(euro + 0.0, 'f', 0);
 }
 
+// A bar of income is filled, one of expenses hatched and outlined: the two stay apart on paper
+// without colour, where red and green print as nearly one grey, and for eyes that tell red from
+// green badly. The lines are drawn within the bar, never clipped, so nothing lands outside it.
+void TekenBalk(QPainter &painter, const QRectF &balk, const QColor &kleur, bool gearceerd)
+{
+    if (!gearceerd) {
+        painter.fillRect(balk, kleur);
+        return;
+    }
+    // A month without expenses has no bar, not even its outline on the zero line.
+    if (balk.height() <= 0.0)
+        return;
+    constexpr double Tussen = 3.5;
+    painter.save();
+    // A light tint of the colour under the lines: on paper without colour a light grey.
+    const auto tint = [](int deel) { return 255 - (255 - deel) / 4; };
+    painter.fillRect(balk, QColor(tint(kleur.red()), tint(kleur.green()), tint(kleur.blue())));
+    painter.setPen(QPen(kleur, 1.0));
+    // Lines rising to the right at 45 degrees, each from where it enters the bar to where it
+    // leaves it.
+    const double hoogte = balk.height();
+    for (double begin = balk.left() - hoogte + Tussen; begin < balk.right(); begin += Tussen) {
+        const double van = std::max(begin, balk.left());
+        const double tot = std::min(begin + hoogte, balk.right());
+        painter.drawLine(QPointF(van, balk.bottom() - (van - begin)),
+            QPointF(tot, balk.bottom() - (tot - begin)));
+    }
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(balk.adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.restore();
+}
+
 // The key to the colours, ending at `rechts`, unless it needs more than `ruimte`.
 void TekenLegenda(
     QPainter &painter, const QFontMetricsF &maat, double rechts, double midden, double ruimte)
 {
+    enum class Teken { Vol, Gearceerd, Lijn };
     const struct {
         QString naam;
         QColor kleur;
-        bool lijn;
-    } delen[] = { { QStringLiteral("Inkomsten"), InkomstenKleur, false },
-        { QStringLiteral("Uitgaven"), UitgavenKleur, false },
-        { QStringLiteral("Saldo"), SaldoKleur, true } };
+        Teken teken;
+    } delen[] = { { QStringLiteral("Inkomsten"), InkomstenKleur, Teken::Vol },
+        { QStringLiteral("Uitgaven"), UitgavenKleur, Teken::Gearceerd },
+        { QStringLiteral("Saldo"), SaldoKleur, Teken::Lijn } };
     const double blok = maat.height() * 0.6;
     constexpr double VoorBlok = 4.0;
     constexpr double TussenDelen = 14.0;
@@ -83,11 +116,12 @@ void TekenLegenda(
     double x = rechts - breedte;
     for (const auto &deel : delen) {
         x += TussenDelen;
-        if (deel.lijn) {
+        if (deel.teken == Teken::Lijn) {
             painter.setPen(QPen(deel.kleur, 2));
             painter.drawLine(QPointF(x, midden), QPointF(x + blok, midden));
         } else {
-            painter.fillRect(QRectF(x, midden - blok / 2, blok, blok), deel.kleur);
+            TekenBalk(painter, QRectF(x, midden - blok / 2, blok, blok), deel.kleur,
+                deel.teken == Teken::Gearceerd);
         }
         x += blok + VoorBlok;
         const double tekst = maat.horizontalAdvance(deel.naam);
@@ -170,14 +204,14 @@ void TekenGrafiek(QPainter &painter, const QRectF &vlak, const QString &titel, c
     for (int maand = 0; maand < 12; ++maand) {
         const Telling &telling = rij.maanden[maand];
         const double midden = raster.left() + (maand + 0.5) * vak;
-        painter.fillRect(
+        TekenBalk(painter,
             QRectF(QPointF(midden - balk - 1, y(Euro(telling.inkomsten))), QPointF(midden - 1, nul))
                 .normalized(),
-            InkomstenKleur);
-        painter.fillRect(
+            InkomstenKleur, false);
+        TekenBalk(painter,
             QRectF(QPointF(midden + 1, y(Euro(telling.uitgaven))), QPointF(midden + balk + 1, nul))
                 .normalized(),
-            UitgavenKleur);
+            UitgavenKleur, true);
         painter.setPen(TekstKleur);
         painter.drawText(QRectF(midden - vak / 2, raster.bottom() + 4, vak, maat.height()),
             Qt::AlignHCenter | Qt::AlignTop, MaandKoppen().at(maand));

@@ -10,11 +10,11 @@
 #include "platform/MessageBoxes.h"
 #include "platform/SafeWrite.h"
 #include "platform/Twips.h"
-#include "printing/HuidigePrinter.h"
-#include "yearview/CelTekenaar.h"
+#include "printing/PrinterForm.h"
 #include "reports/Grafiek.h"
-#include "yearview/JaarAfdruk.h"
 #include "reports/JaarCsv.h"
+#include "yearview/CelTekenaar.h"
+#include "yearview/JaarAfdruk.h"
 #include "yearview/JaarModel.h"
 
 #include <QComboBox>
@@ -221,21 +221,23 @@ void JaaroverzichtForm::CsvKnop_Click()
 
 void JaaroverzichtForm::AfdrukKnop_Click()
 {
-    if (!KiesHuidigePrinter(m_programma, this))
-        return;
-    JaarAfdruk afdruk;
-    afdruk.titel = QStringLiteral("Jaaroverzicht %1").arg(Jaar());
-    if (!Zoektekst().isEmpty())
-        afdruk.titel += QStringLiteral(", omschrijvingen met \"%1\"").arg(Zoektekst());
-    afdruk.moment = m_programma.Klok().now();
-    afdruk.tabel = &m_model->Tabel();
-    afdruk.rijen = m_model->Gevonden();
-    afdruk.nietMeegeteld = NietMeegeteld(m_posten);
-    const GrafiekKeuze keuze = GrafiekRij();
-    afdruk.grafiek = keuze.rij;
-    afdruk.grafiekTitel = keuze.titel;
-    DrukAf(m_programma, this, QStringLiteral("Geldlog Jaaroverzicht %1").arg(Jaar()),
-        [&afdruk](Printer &printer, QString *fout) { return PrintJaar(printer, afdruk, fout); });
+    // The printer picked as for the month's list; the pages as the window shows the year when
+    // "Afdrukken" is pressed there.
+    Afdrukken(m_programma, this, QStringLiteral("Geldlog Jaaroverzicht %1").arg(Jaar()),
+        [this](Printer &printer, QString *fout) {
+            JaarAfdruk afdruk;
+            afdruk.titel = QStringLiteral("Jaaroverzicht %1").arg(Jaar());
+            if (!Zoektekst().isEmpty())
+                afdruk.titel += QStringLiteral(", omschrijvingen met \"%1\"").arg(Zoektekst());
+            afdruk.moment = m_programma.Klok().now();
+            afdruk.tabel = &m_model->Tabel();
+            afdruk.rijen = m_model->Gevonden();
+            afdruk.nietMeegeteld = NietMeegeteld(m_posten);
+            const GrafiekKeuze keuze = GrafiekRij();
+            afdruk.grafiek = keuze.rij;
+            afdruk.grafiekTitel = keuze.titel;
+            return PrintJaar(printer, afdruk, fout);
+        });
 }
 
 void ToonJaaroverzicht(Programma &programma, QWidget *ouder)

@@ -7,6 +7,7 @@
 #include "common/ItemModel.h"
 #include "matching/GeleerdBestand.h"
 
+#include <QDir>
 #include <QTreeView>
 
 class TestMainItems : public QObject {
@@ -222,6 +223,30 @@ private Q_SLOTS:
                      .Inhoud()
                      .EigenWoorden(),
             QStringList { QStringLiteral("Boodschappen") });
+    }
+
+    // A row typed by hand leaves the learning file alone, damaged or not: it is neither read
+    // into a message nor put aside nor written; the bank window and importeer mend and tell.
+    void changeOfAHandTypedRowLeavesTheLearningAlone_data()
+    {
+        QTest::addColumn<QByteArray>("bestand");
+        const QByteArray kop = "Geldlog geleerde omschrijvingen 2\r\n";
+        QTest::newRow("heel") << kop + "Markt\t\tKraam\t\r\n  2026-11-03 -12,34\r\n";
+        QTest::newRow("een regel beschadigd") << kop + "  2026-12-03 -12,34\r\n";
+        QTest::newRow("geen leerbestand") << QByteArray("Markt\r\n");
+    }
+
+    void changeOfAHandTypedRowLeavesTheLearningAlone()
+    {
+        QFETCH(QByteArray, bestand);
+        f.omgeving.schrijfData(QStringLiteral("Geleerde omschrijvingen.txt"), bestand);
+        f.add(QStringLiteral("Markt"), QString(), QStringLiteral("12,34"));
+        selectRow(0);
+        f.fill(QStringLiteral("Kaas"), QString(), QStringLiteral("12,34"));
+        f.click(QStringLiteral("Knop(1)"));
+        QCOMPARE(QDir(f.omgeving.dataMap()).entryList({ QStringLiteral("Geleerde*") }),
+            QStringList { QStringLiteral("Geleerde omschrijvingen.txt") });
+        QCOMPARE(f.omgeving.leesData(QStringLiteral("Geleerde omschrijvingen.txt")), bestand);
     }
 
     void changeWithoutSelectionOnlyTurnsDotsIntoCommas()

@@ -32,11 +32,14 @@ QStringList Meldingen(const Bankafschrift &afschrift)
     return meldingen;
 }
 
+// Each entry, and after it a cash withdrawal's kind.
 QStringList Posten(const Bankafschrift &afschrift)
 {
     QStringList posten;
-    for (const BankPost &post : afschrift.posten)
-        posten.append(Tekst(AlsItem(post)));
+    for (const BankPost &post : afschrift.posten) {
+        posten.append(Tekst(AlsItem(post))
+            + (post.soort == PostSoort::Geldopname ? QStringLiteral("|geldopname") : QString()));
+    }
     return posten;
 }
 
@@ -71,7 +74,7 @@ private Q_SLOTS:
             { "2026-03-01|Albert Heijn 1234||23,45",
                 "2026-03-02|Werkgever B.V. - Salaris maart|1234,56|",
                 "2026-03-03|Eneco Consumenten B.V. - Termijnbedrag maart 2026||84,00",
-                "2026-03-04|ING>Amsterdam Damrak||50,00",
+                "2026-03-04|ING>Amsterdam Damrak||50,00|geldopname",
                 "2026-03-05|Bakker \"De Korenaar\"||0,01" });
         rij("ing-oud.csv", "ING (CSV)", "NL12INGB0001234567",
             { "2026-01-10|Jansen - Terugbetaling etentje|25,00|",
@@ -84,12 +87,15 @@ private Q_SLOTS:
                 "2026-03-31|Rente - Rente over maart|0,75|",
                 "2026-04-02|Naar Oranje Spaarrekening V12345678||50,00" });
         rij("rabobank.csv", "Rabobank (CSV)", "NL11RABO0123456789",
-            { "2026-03-01|Werkgever B.V. - Salaris maart|1000,00|", "2026-03-02|Afronding||0,01",
-                "2026-03-04|Caf\u00e9 de Zwaan - Etentje met vrienden||200,00" });
+            { "2026-03-01|Werkgever B.V. - Salaris maart|1000,00|", "2026-03-01|Afronding||0,01",
+                "2026-03-04|Caf\u00e9 de Zwaan - Etentje met vrienden||200,00",
+                "2026-03-05|Geldmaat Utrecht Centrum||50,00|geldopname" });
         rij("abnamro.tab", "ABN AMRO (TAB)", "123456789",
             { "2026-03-01|J. Jansen - Huur maart||200,00",
                 "2026-03-02|BEA NR:AB1234 01.03.26/10.12 ALBERT HEIJN 1234,PAS123||25,00",
-                "2026-03-03|Werkgever B.V. - Salaris maart|1000,00|" });
+                "2026-03-03|Werkgever B.V. - Salaris maart|1000,00|",
+                "2026-03-04|GEA NR:CD5678 04.03.26/14.02 Geldmaat Grote Markt,PAS123||50,00|"
+                "geldopname" });
         rij("sns.csv", "SNS (CSV)", "NL12SNSB0123456789",
             { "2026-03-01|J. Jansen - Cadeau||20,00",
                 "2026-03-02|Werkgever - Salaris maart|1500,00|",
@@ -161,11 +167,12 @@ private Q_SLOTS:
         QTest::newRow("BOM, CR LF, blank line")
             << "\xEF\xBB\xBF" + kop + "\r\n\r\n" + koffie + "\r\n"
             << QStringList { cafe("", "1,95") } << QStringList();
+        // A day's rows in the order of booking, which ING writes newest first.
         QTest::newRow("amounts") << kop + "\n" + CafeRegel("20260301", "Bij", "123.456,78") + "\n"
                 + CafeRegel("20260301", "Af", "0,01") + "\n" + CafeRegel("20260301", "Bij", "7")
                 + "\n" + CafeRegel("20260301", "Bij", "12,5")
-                                 << QStringList { cafe("123456,78", ""), cafe("", "0,01"),
-                                        cafe("7,00", ""), cafe("12,50", "") }
+                                 << QStringList { cafe("12,50", ""), cafe("7,00", ""),
+                                        cafe("", "0,01"), cafe("123456,78", "") }
                                  << QStringList();
         QTest::newRow("unreadable rows left out")
             << kop + "\n" + CafeRegel("20260301", "Af", "12,5x") + "\n" + koffie + "\n"
@@ -187,13 +194,14 @@ private Q_SLOTS:
         QTest::newRow("MT940 key right after a key")
             << QByteArray(":20:X\n:61:260301D1,00N\n:86:/NAME/IBAN/NL01/REMI/x/\n")
             << QStringList { QStringLiteral("2026-03-01|x||1,00") } << QStringList();
-        // A booking date holds no year; a reversal of a debit (RD) brings the money back.
+        // A booking date holds no year; a reversal of a debit (RD) brings the money back. The
+        // rows in date order.
         QTest::newRow("MT940 turn of the year, reversals")
             << QByteArray(":20:X\n:61:2612310102C1,00N\n:61:2701021231D2,00N\n"
                           ":61:260301RD3,00N\n:61:260301RC4,00N\n")
-            << QStringList { QStringLiteral("2027-01-02||1,00|"),
-                   QStringLiteral("2026-12-31|||2,00"), QStringLiteral("2026-03-01||3,00|"),
-                   QStringLiteral("2026-03-01|||4,00") }
+            << QStringList { QStringLiteral("2026-03-01|||4,00"),
+                   QStringLiteral("2026-03-01||3,00|"), QStringLiteral("2026-12-31|||2,00"),
+                   QStringLiteral("2027-01-02||1,00|") }
             << QStringList();
         const QByteArray camt
             = "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.02\">"
@@ -233,6 +241,9 @@ private Q_SLOTS:
             reinterpret_cast<quint32 *>(willekeurig.data()), willekeurig.size() / 4);
 
         QTest::newRow("100 MB of random bytes") << willekeurig << true;
+        QTest::newRow("SNS's shape, no IBAN second") << QByteArray(
+            "01-03-2026,12345,NL12SNSB0123456789,J. Jansen,,,,,,,-20.00,,,,,,,Cadeau,")
+                                                     << true;
         QTest::newRow("an ING header, then a 10 MB line")
             << IngKop + "\n" + QByteArray(10 * 1024 * 1024, ';') << false;
         QTest::newRow("an XML bomb")

@@ -1,20 +1,26 @@
 // The year overview: which entries count in the table and how, what `geldlog zoek` and
 // `geldlog jaar --csv` print, and the chart's scale on a surface that records what is drawn.
+#include "DialoogBesturing.h"
 #include "LijstGroep.h"
 #include "ModelRows.h"
 #include "TestProgramma.h"
 #include "cli/Opdrachtregel.h"
 #include "lists/LijstBestand.h"
+#include "lists/Posten.h"
+#include "printing/PrinterForm.h"
 #include "reports/Grafiek.h"
 #include "yearview/JaarModel.h"
-#include "lists/Posten.h"
+#include "yearview/JaaroverzichtForm.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QPainter>
 #include <QPicture>
 #include <QTest>
 #include <QTextStream>
+#include <QTimer>
 
 #include <limits>
 
@@ -187,6 +193,41 @@ private Q_SLOTS:
         foutStroom.flush();
         QCOMPARE(gedrukt, uit);
         QCOMPARE(gemeld, fout);
+    }
+
+    // "Afdrukken" has the printer picked as the list's print has it, then prints the year as the
+    // window shows it at that moment (the chart is not recorded).
+    void druktAfOpDeGekozenPrinter()
+    {
+        TestProgramma test;
+        test.printers().geinstalleerd = { { u"Kantoor"_s, u"a"_s }, { u"Thuis"_s, u"b"_s } };
+        test.schrijfData(u"2026 Maart.lst"_s,
+            Groep("2026-03-02", "Bakker", "", "3,5") + Groep("2026-03-25", "Salaris", "20", "")
+                + Groep("2026-04-01", "Bakker", "", "1"));
+        JaaroverzichtForm form(test.programma());
+        QTimer::singleShot(0, this, [&] {
+            auto *dialoog = qobject_cast<PrinterForm *>(QApplication::activeModalWidget());
+            QVERIFY(dialoog && Kind<QCheckBox>(*dialoog, u"Check1"_s)->isHidden());
+            Kind<QComboBox>(*dialoog, u"Combo2"_s)->setCurrentIndex(1);
+            Q_EMIT Kind<QComboBox>(*dialoog, u"Combo2"_s)->activated(1);
+            test.klok().setNow(QDateTime(QDate(2026, 12, 3), QTime(16, 40)));
+            Klik(*dialoog, u"PrintKnop"_s);
+        });
+        Klik(form, u"AfdrukKnop"_s);
+
+        QCOMPARE(test.printers().taken.size(), 1u);
+        const Afdruktaak &taak = test.printers().taken.front();
+        QCOMPARE(taak.printer.key, u"b"_s);
+        QCOMPARE(taak.document, u"Geldlog Jaaroverzicht 2026"_s);
+        QStringList gedrukt;
+        for (const GedruktTekst &tekst : taak.teksten) {
+            if (!tekst.tekst.isEmpty())
+                gedrukt.append(tekst.tekst);
+        }
+        QCOMPARE(gedrukt.join(u" | "),
+            u"Jaaroverzicht 2026 | 16:40:00 / 03-12-2026 | Omschrijving | jan | feb | mrt | apr | "
+            "mei | jun | jul | aug | sep | okt | nov | dec | Totaal | Bakker | -3,50 | -1,00 | "
+            "-4,50 | Salaris | 20,00 | 20,00 | Totaal | 16,50 | -1,00 | 15,50"_s);
     }
 
     // Whatever the amounts, the chart stays within its field; a field too small for the bars holds
