@@ -40,9 +40,9 @@ QString Richting(qint64 centen)
     return centen > 0 ? QStringLiteral("+") : QStringLiteral("-");
 }
 
-// The learned transactions, each answering for one entry of the lists: the entry typed for it, or
-// found for it when its statement was read, or exported from the fixed costs on another day, at
-// the amount the fixed costs hold.
+// The learned transactions, to tell the entries of the lists that are one of them (typed for it,
+// or found for it when its statement was read) or a copy of one (a fixed cost exported at last
+// year's amount beside the bank's) from those only the lists hold.
 class Geleerden {
 public:
     // `gevouwen`: the words, folded, by number.
