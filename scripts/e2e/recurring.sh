@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# A year of statements read in over two months kept by hand: `geldlog importeer` tells the
+# A year of statements read in over three months kept by hand: `geldlog importeer` tells the
 # swimming lessons that stopped and the rent raised, once each, and `geldlog terugkerend --csv`
 # lists the contracts. In "Vast", "Gevonden..." ticks the salary and the rent, whose fixed cost
 # has last year's amount; "Toevoegen aan vaste lasten", "Sluiten" and "Export" leave both there.
@@ -19,6 +19,8 @@ for m in 0 1; do
         "$SEPARATOR" "${M[m]}" Zwemles "" "45,00" "$SEPARATOR" >"$DATA/$(list_name "${M[m]}").lst"
 done
 printf '%s\r\n' - Huur "" "1046,52" "$SEPARATOR" >"$DATA/Vastelasten.vls"
+# The month the rent was raised, the fixed costs exported at the old rent before its statement.
+printf '%s\r\n' "${M[7]}" Huur "" "1046,52" "$SEPARATOR" >"$DATA/$(list_name "${M[7]}").lst"
 
 told=()
 for m in {0..12}; do
