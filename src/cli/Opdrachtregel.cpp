@@ -2,6 +2,7 @@
 
 #include "bank/BankBestand.h"
 #include "bank/Bankafschrift.h"
+#include "cli/BegrotingOpdracht.h"
 #include "cli/ExporteerOpdracht.h"
 #include "cli/ImporteerOpdracht.h"
 #include "cli/JaarOpdracht.h"
@@ -27,6 +28,7 @@ const QString Exporteren = QStringLiteral("exporteer");
 const QString Overzien = QStringLiteral("overzicht");
 const QString JaarOverzien = QStringLiteral("jaar");
 const QString Zoeken = QStringLiteral("zoek");
+const QString Begroten = QStringLiteral("begroting");
 
 // The names of the options that are answered without a command, as the parser knows them.
 const QStringList HulpNamen { QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help") };
@@ -35,6 +37,8 @@ const QString MaandNaam = QStringLiteral("maand");
 const QString ProefNaam = QStringLiteral("proef");
 const QString CsvNaam = QStringLiteral("csv");
 const QString JaarNaam = QStringLiteral("jaar");
+const QString OpNaam = QStringLiteral("op");
+const QString OpslaanNaam = QStringLiteral("opslaan");
 
 // An option's name as typed: "-h", "--help".
 QString OptieTekst(const QString &naam)
@@ -69,7 +73,7 @@ bool IsQtOptie(const QString &woord)
 bool IsOpdrachtNaam(const QString &woord)
 {
     return woord == Importeren || woord == Exporteren || woord == Overzien || woord == JaarOverzien
-        || woord == Zoeken;
+        || woord == Zoeken || woord == Begroten;
 }
 
 // Whether a word that names no command is meant as a file: it names a folder or an extension.
@@ -101,6 +105,19 @@ QString HulpTekst()
         "  zoek <tekst>                     Elke post waarvan de omschrijving de tekst bevat,\n"
         "                                   met datum, lijst en bedrag, en hun totaal.\n"
         "      --jaar JJJJ                  Alleen de posten van dat jaar.\n"
+        "  begroting [JJJJ-MM]              Per omschrijving met een begroting wat er begroot en\n"
+        "                                   uitgegeven is en wat er over is, en wat er in de maand\n"
+        "                                   nog vrij te besteden is.\n"
+        "      --op JJJJ-MM-DD              Zoals de maand er op die dag voor stond (standaard:\n"
+        "                                   vandaag).\n"
+        "      --csv                        Als CSV voor een rekenblad.\n"
+        "  begroting zet <omschrijving> <bedrag>\n"
+        "                                   Begroot een bedrag per maand; 0 haalt het weg.\n"
+        "  begroting voorstel               Per omschrijving wat die in de twaalf maanden voor\n"
+        "                                   deze maand gemiddeld kostte, naar boven afgerond.\n"
+        "      --op JJJJ-MM-DD              De twaalf maanden voor de maand van die dag.\n"
+        "      --opslaan                    Begroot die bedragen voor de omschrijvingen zonder\n"
+        "                                   begroting.\n"
         "\n"
         "Opties:\n"
         "  -h, --help                       Toont deze hulp.\n"
@@ -153,7 +170,8 @@ QString OnleesbareOpties(const QCommandLineParser &parser)
     }
     return QStringLiteral(
         "De opties zijn niet te lezen: --maand neemt een maand (--maand JJJJ-MM), --jaar een "
-        "jaar (--jaar JJJJ); --proef, --csv, --help en --version nemen niets.");
+        "jaar (--jaar JJJJ), --op een dag (--op JJJJ-MM-DD); --proef, --csv, --opslaan, --help "
+        "en --version nemen niets.");
 }
 
 // Words that name no command: a bank file that the window would have shown, or a mistake.
@@ -216,7 +234,10 @@ Afloop VoerOpdrachtUit(
     const QCommandLineOption csv(CsvNaam, QStringLiteral("Als CSV."));
     const QCommandLineOption jaar(
         JaarNaam, QStringLiteral("Alleen de posten van dat jaar."), QStringLiteral("JJJJ"));
-    parser.addOptions({ hulp, versie, maand, proef, csv, jaar });
+    const QCommandLineOption op(
+        OpNaam, QStringLiteral("Zoals het er op die dag voor stond."), QStringLiteral("JJJJ-MM-DD"));
+    const QCommandLineOption opslaan(OpslaanNaam, QStringLiteral("Slaat de voorstellen op."));
+    parser.addOptions({ hulp, versie, maand, proef, csv, jaar, op, opslaan });
     if (!parser.parse(argumenten))
         return VerkeerdGebruikt(fout, OnleesbareOpties(parser));
     if (parser.isSet(hulp)) {
@@ -238,8 +259,14 @@ Afloop VoerOpdrachtUit(
         return VerkeerdGebruikt(
             fout, QStringLiteral("De opties --maand en --proef horen bij \"importeer\"."));
     }
-    if (naam != JaarOverzien && parser.isSet(csv))
-        return VerkeerdGebruikt(fout, QStringLiteral("De optie --csv hoort bij \"jaar\"."));
+    if (naam != JaarOverzien && naam != Begroten && parser.isSet(csv)) {
+        return VerkeerdGebruikt(
+            fout, QStringLiteral("De optie --csv hoort bij \"jaar\" en \"begroting\"."));
+    }
+    if (naam != Begroten && (parser.isSet(op) || parser.isSet(opslaan))) {
+        return VerkeerdGebruikt(
+            fout, QStringLiteral("De opties --op en --opslaan horen bij \"begroting\"."));
+    }
     if (naam != Zoeken && parser.isSet(jaar))
         return VerkeerdGebruikt(fout, QStringLiteral("De optie --jaar hoort bij \"zoek\"."));
     ZonderVenster diensten;
@@ -293,6 +320,12 @@ Afloop VoerOpdrachtUit(
                 return VerkeerdGebruikt(fout, GeenJaartal(parser.value(jaar)));
         }
         return Zoek(programma, opdracht[1], gekozen, uit, fout);
+    }
+    if (naam == Begroten) {
+        return Begroot(programma,
+            { opdracht.mid(1), parser.isSet(op) ? std::optional(parser.value(op)) : std::nullopt,
+                parser.isSet(opslaan), parser.isSet(csv) },
+            uit, fout);
     }
     Q_UNREACHABLE();
     return VerkeerdGebruik;
