@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recurring/Contract.h"
+
 #include <QDate>
 #include <QSet>
 #include <QString>
@@ -9,6 +11,7 @@
 #include <vector>
 
 class Programma;
+struct Posten;
 
 // A payment of a contract still to come.
 struct VerwachteBetaling {
@@ -25,9 +28,11 @@ class Vooruitzicht {
 public:
     // No contracts at all.
     Vooruitzicht() = default;
-    // The contracts as of `op`, found in the learning file and the lists of the Data folder;
-    // `meldingen` gets the Dutch messages of files that could not be used.
-    Vooruitzicht(const Programma &programma, QDate op, QStringList *meldingen);
+    // The contracts as of `op`, found in the learning file of the program's Data folder and the
+    // entries of its lists, `posten`, read already; `meldingen` gets the Dutch message of a
+    // learning file that could not be used.
+    Vooruitzicht(const Programma &programma, const Posten &posten, QDate op, QStringList *meldingen);
+    explicit Vooruitzicht(std::vector<Contract> contracten);
 
     // The payments the running contracts are expected to make after `na` up to and including
     // `totEnMet`, by date.
@@ -36,5 +41,6 @@ public:
     bool IsLopend(QStringView omschrijving) const;
 
 private:
-    QSet<QString> m_lopend; // by OmschrijvingSleutel
+    std::vector<Contract> m_contracten; // those still running
+    QSet<QString> m_lopend; // their descriptions, by OmschrijvingSleutel
 };

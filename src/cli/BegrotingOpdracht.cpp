@@ -185,13 +185,12 @@ Afloop Begroot(const Programma &programma, const BegrotingOpdracht &opdracht, QT
 {
     QDate op = programma.Klok().now().date();
     if (opdracht.op) {
-        const std::optional<IsoDatum> datum = LeesIsoDatum(QStringView(*opdracht.op));
-        if (!datum || !datum->Dag().isValid()) {
+        op = IsoDag(*opdracht.op);
+        if (!op.isValid() || *opdracht.op != IsoDatumTekst(op)) {
             return VerkeerdGebruikt(fout,
                 QStringLiteral("De dag \"%1\" is niet van de vorm JJJJ-MM-DD, zoals 2026-03-12.")
                     .arg(*opdracht.op));
         }
-        op = datum->Dag();
     }
     const QStringList &woorden = opdracht.woorden;
     const QString soort = woorden.value(0);
@@ -235,7 +234,7 @@ Afloop Begroot(const Programma &programma, const BegrotingOpdracht &opdracht, QT
     const BegrotingBestand bestand(programma);
     if (!bestand.Melding().isEmpty())
         meldingen.append(bestand.Melding());
-    const Vooruitzicht vooruitzicht(programma, op, &meldingen);
+    const Vooruitzicht vooruitzicht(programma, posten, op, &meldingen);
     for (const QString &melding : std::as_const(meldingen))
         fout << melding << '\n';
     const BegrotingMaand begroting(posten, bestand.Inhoud(), vooruitzicht, maand, op,

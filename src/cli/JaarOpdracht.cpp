@@ -9,20 +9,6 @@
 #include <QStringDecoder>
 #include <QTextStream>
 
-namespace {
-
-// A description longer than this is cut short, so one long text does not widen every line.
-constexpr qsizetype LangsteOmschrijving = 40;
-
-QString Kort(const QString &omschrijving)
-{
-    if (omschrijving.size() <= LangsteOmschrijving)
-        return omschrijving;
-    return omschrijving.left(LangsteOmschrijving - 1).trimmed() + u'…';
-}
-
-} // namespace
-
 Afloop Jaar(const Programma &programma, int jaar, bool csv, QTextStream &uit, QTextStream &fout)
 {
     const Posten posten = LeesPosten(programma, jaar);
@@ -46,7 +32,7 @@ Afloop Jaar(const Programma &programma, int jaar, bool csv, QTextStream &uit, QT
         return Gedaan;
     std::vector<QStringList> rijen { Koppen() };
     for (const JaarRij &rij : tabel.rijen)
-        rijen.push_back(Cellen(Kort(rij.omschrijving), rij));
+        rijen.push_back(Cellen(KortVoorKolom(rij.omschrijving), rij));
     const JaarRij totaal = Totaal(tabel, alle);
     rijen.push_back(Cellen(totaal.omschrijving, totaal));
     std::vector<bool> rechts(14, true);

@@ -25,3 +25,11 @@ QStringList Uitgelijnd(const std::vector<QStringList> &rijen, const std::vector<
     }
     return regels;
 }
+
+QString KortVoorKolom(const QString &tekst)
+{
+    constexpr qsizetype Langste = 40;
+    if (tekst.size() <= Langste)
+        return tekst;
+    return tekst.left(Langste - 1).trimmed() + u'…';
+}

@@ -7,7 +7,9 @@
 #include "cli/ImporteerOpdracht.h"
 #include "cli/JaarOpdracht.h"
 #include "cli/OverzichtOpdracht.h"
+#include "cli/TerugkerendOpdracht.h"
 #include "cli/ZoekOpdracht.h"
+#include "common/IsoDatum.h"
 #include "common/Programma.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
@@ -28,6 +30,7 @@ const QString Exporteren = QStringLiteral("exporteer");
 const QString Overzien = QStringLiteral("overzicht");
 const QString JaarOverzien = QStringLiteral("jaar");
 const QString Zoeken = QStringLiteral("zoek");
+const QString Terugkeren = QStringLiteral("terugkerend");
 const QString Begroten = QStringLiteral("begroting");
 
 // The names of the options that are answered without a command, as the parser knows them.
@@ -73,7 +76,7 @@ bool IsQtOptie(const QString &woord)
 bool IsOpdrachtNaam(const QString &woord)
 {
     return woord == Importeren || woord == Exporteren || woord == Overzien || woord == JaarOverzien
-        || woord == Zoeken || woord == Begroten;
+        || woord == Zoeken || woord == Terugkeren || woord == Begroten;
 }
 
 // Whether a word that names no command is meant as a file: it names a folder or an extension.
@@ -105,6 +108,10 @@ QString HulpTekst()
         "  zoek <tekst>                     Elke post waarvan de omschrijving de tekst bevat,\n"
         "                                   met datum, lijst en bedrag, en hun totaal.\n"
         "      --jaar JJJJ                  Alleen de posten van dat jaar.\n"
+        "  terugkerend                      De contracten en andere betalingen die terugkomen,\n"
+        "                                   gevonden in de bankafschriften en de lijsten.\n"
+        "      --op JJJJ-MM-DD              Zoals ze op die dag stonden (anders vandaag).\n"
+        "      --csv                        Als CSV voor een rekenblad.\n"
         "  begroting [JJJJ-MM]              Per omschrijving met een begroting wat er begroot en\n"
         "                                   uitgegeven is en wat er over is, en wat er in de maand\n"
         "                                   nog vrij te besteden is.\n"
@@ -235,7 +242,7 @@ Afloop VoerOpdrachtUit(
     const QCommandLineOption jaar(
         JaarNaam, QStringLiteral("Alleen de posten van dat jaar."), QStringLiteral("JJJJ"));
     const QCommandLineOption op(
-        OpNaam, QStringLiteral("Zoals het er op die dag voor stond."), QStringLiteral("JJJJ-MM-DD"));
+        OpNaam, QStringLiteral("Zoals het op die dag stond."), QStringLiteral("JJJJ-MM-DD"));
     const QCommandLineOption opslaan(OpslaanNaam, QStringLiteral("Slaat de voorstellen op."));
     parser.addOptions({ hulp, versie, maand, proef, csv, jaar, op, opslaan });
     if (!parser.parse(argumenten))
@@ -259,13 +266,17 @@ Afloop VoerOpdrachtUit(
         return VerkeerdGebruikt(
             fout, QStringLiteral("De opties --maand en --proef horen bij \"importeer\"."));
     }
-    if (naam != JaarOverzien && naam != Begroten && parser.isSet(csv)) {
-        return VerkeerdGebruikt(
-            fout, QStringLiteral("De optie --csv hoort bij \"jaar\" en \"begroting\"."));
+    if (naam != JaarOverzien && naam != Terugkeren && naam != Begroten && parser.isSet(csv)) {
+        return VerkeerdGebruikt(fout,
+            QStringLiteral("De optie --csv hoort bij \"jaar\", \"terugkerend\" en \"begroting\"."));
     }
-    if (naam != Begroten && (parser.isSet(op) || parser.isSet(opslaan))) {
+    if (naam != Terugkeren && naam != Begroten && parser.isSet(op)) {
         return VerkeerdGebruikt(
-            fout, QStringLiteral("De opties --op en --opslaan horen bij \"begroting\"."));
+            fout, QStringLiteral("De optie --op hoort bij \"terugkerend\" en \"begroting\"."));
+    }
+    if (naam != Begroten && parser.isSet(opslaan)) {
+        return VerkeerdGebruikt(
+            fout, QStringLiteral("De optie --opslaan hoort bij \"begroting voorstel\"."));
     }
     if (naam != Zoeken && parser.isSet(jaar))
         return VerkeerdGebruikt(fout, QStringLiteral("De optie --jaar hoort bij \"zoek\"."));
@@ -320,6 +331,22 @@ Afloop VoerOpdrachtUit(
                 return VerkeerdGebruikt(fout, GeenJaartal(parser.value(jaar)));
         }
         return Zoek(programma, opdracht[1], gekozen, uit, fout);
+    }
+    if (naam == Terugkeren) {
+        if (opdracht.size() != 1) {
+            return VerkeerdGebruikt(
+                fout, QStringLiteral("Gebruik: geldlog terugkerend [--op JJJJ-MM-DD] [--csv]"));
+        }
+        QDate dag = programma.Klok().now().date();
+        if (parser.isSet(op)) {
+            dag = IsoDag(parser.value(op));
+            if (!dag.isValid() || parser.value(op) != IsoDatumTekst(dag)) {
+                return VerkeerdGebruikt(fout,
+                    QStringLiteral("De dag \"%1\" is niet van de vorm JJJJ-MM-DD, zoals 2026-03-12.")
+                        .arg(parser.value(op)));
+            }
+        }
+        return Terugkerend(programma, dag, parser.isSet(csv), uit, fout);
     }
     if (naam == Begroten) {
         return Begroot(programma,
