@@ -20,6 +20,7 @@
 #include "listwindows/OpenForm.h"
 #include "listwindows/SaldoOverzicht.h"
 #include "listwindows/SaveForm.h"
+#include "planning/BegrotingForm.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
@@ -117,6 +118,8 @@ Main::Main(Programma &programma, Tonen tonen)
         &Main::KiesBankafschrift);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), this), &QShortcut::activated, this,
         [this] { ToonJaaroverzicht(m_programma, this); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this), &QShortcut::activated, this,
+        [this] { ToonBegroting(m_programma, this); });
 }
 
 Main::~Main() = default;
