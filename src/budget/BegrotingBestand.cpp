@@ -3,6 +3,7 @@
 #include "common/Bedrag.h"
 #include "common/Programma.h"
 #include "platform/SafeWrite.h"
+#include "platform/TextLines.h"
 #include "platform/WriteError.h"
 
 #include <QDir>
@@ -54,9 +55,9 @@ QString Regels(const std::vector<int> &nummers)
     if (nummers.size() > Genoemd)
         genoemd.append(QStringLiteral("nog %1").arg(nummers.size() - Genoemd));
     const QString laatste = genoemd.takeLast();
-    return genoemd.isEmpty() ? QStringLiteral("regel %1").arg(laatste)
-                             : QStringLiteral("regels %1 en %2")
-                                   .arg(genoemd.join(QStringLiteral(", ")), laatste);
+    return genoemd.isEmpty()
+        ? QStringLiteral("regel %1").arg(laatste)
+        : QStringLiteral("regels %1 en %2").arg(genoemd.join(QStringLiteral(", ")), laatste);
 }
 
 } // namespace
@@ -64,21 +65,10 @@ QString Regels(const std::vector<int> &nummers)
 GelezenBegroting LeesBegroting(QIODevice &in)
 {
     GelezenBegroting gelezen;
-    const QByteArray bytes = in.readAll();
-    QByteArrayView rest(bytes);
-    if (rest.startsWith("\xEF\xBB\xBF"))
-        rest = rest.sliced(3);
-    int nummer = 0;
-    const auto volgendeRegel = [&rest, &nummer] {
-        const qsizetype einde = rest.indexOf('\n');
-        QByteArrayView regel = einde < 0 ? rest : rest.first(einde);
-        rest = einde < 0 ? QByteArrayView() : rest.sliced(einde + 1);
-        if (regel.endsWith('\r'))
-            regel.chop(1);
-        ++nummer;
-        return regel;
-    };
-    const QByteArrayView kop = volgendeRegel();
+    TextLines regels(in);
+    QByteArrayView kop = regels.readBytes();
+    if (kop.startsWith("\xEF\xBB\xBF"))
+        kop = kop.sliced(3);
     if (!kop.startsWith(KopBegin)) {
         gelezen.vreemd = QStringLiteral("het is geen begroting van Geldlog");
         return gelezen;
@@ -87,8 +77,8 @@ GelezenBegroting LeesBegroting(QIODevice &in)
         gelezen.vreemd = QStringLiteral("het is van een andere versie van Geldlog");
         return gelezen;
     }
-    while (!rest.isEmpty()) {
-        const QByteArrayView regel = volgendeRegel();
+    for (int nummer = 2; !regels.atEnd(); ++nummer) {
+        const QByteArrayView regel = regels.readBytes();
         if (regel.trimmed().isEmpty())
             continue;
         std::optional<Begroting> begroting = LeesRegel(regel);
@@ -187,8 +177,7 @@ bool BegrotingBestand::Bewaar(QString *fout)
     }
     return writeFileSafely(
         m_pad,
-        [this](QIODevice &uit, QString *reden) {
-            return SchrijfBegroting(uit, m_begrotingen, reden);
-        },
+        [this](
+            QIODevice &uit, QString *reden) { return SchrijfBegroting(uit, m_begrotingen, reden); },
         fout);
 }

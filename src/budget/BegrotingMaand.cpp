@@ -61,7 +61,7 @@ BegrotingMaand::BegrotingMaand(const Posten &posten, const Begrotingen &begrotin
         if (!erbij)
             continue;
         if (vooruitzicht.IsLopend(rij.omschrijving))
-            rij.voorgesteldeGroep = Groep::VasteLasten;
+            rij.voorgesteldeGroep = Uitgavengroep::VasteLasten;
         if (!rij.groepGekozen)
             rij.groep = rij.voorgesteldeGroep;
         m_rijen.push_back(std::move(rij));
@@ -95,7 +95,7 @@ void BegrotingMaand::ZetBegroot(int rij, std::optional<qint64> begroot)
     m_rijen[rij].begroot = begroot && *begroot > 0 ? begroot : std::nullopt;
 }
 
-int BegrotingMaand::ZetGroep(int rij, std::optional<Groep> gekozen)
+int BegrotingMaand::ZetGroep(int rij, std::optional<Uitgavengroep> gekozen)
 {
     BegrotingRij &gewijzigd = m_rijen[rij];
     gewijzigd.groepGekozen = gekozen.has_value();
@@ -108,7 +108,7 @@ int BegrotingMaand::ZetGroep(int rij, std::optional<Groep> gekozen)
 BegrotingTotaal BegrotingMaand::Totaal() const
 {
     BegrotingTotaal totaal;
-    for (const Groep groep : AlleGroepen) {
+    for (const Uitgavengroep groep : AlleGroepen) {
         const BegrotingTotaal deel = Totaal(groep);
         totaal.begroot = CentenSom(totaal.begroot, deel.begroot);
         totaal.uitgegeven = CentenSom(totaal.uitgegeven, deel.uitgegeven);
@@ -116,7 +116,7 @@ BegrotingTotaal BegrotingMaand::Totaal() const
     return totaal;
 }
 
-BegrotingTotaal BegrotingMaand::Totaal(Groep groep) const
+BegrotingTotaal BegrotingMaand::Totaal(Uitgavengroep groep) const
 {
     BegrotingTotaal totaal;
     for (const BegrotingRij &rij : m_rijen) {
@@ -165,7 +165,8 @@ QString BegrotingMaand::VerwachtZin() const
     for (const VerwachteBetaling &betaling : NogVerwacht()) {
         delen.append(QStringLiteral("%1 € %2 op %3")
                          .arg(betaling.omschrijving,
-                             CentenTekst(betaling.bedrag < 0 ? CentenVerschil(0, betaling.bedrag) : betaling.bedrag),
+                             CentenTekst(betaling.bedrag < 0 ? CentenVerschil(0, betaling.bedrag)
+                                                             : betaling.bedrag),
                              DagTekst(betaling.datum, false)));
     }
     return delen.join(QStringLiteral("; "));

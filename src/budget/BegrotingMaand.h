@@ -1,6 +1,6 @@
 #pragma once
 
-#include "budget/Groep.h"
+#include "budget/Uitgavengroep.h"
 #include "budget/Voorstel.h"
 #include "budget/Vooruitzicht.h"
 
@@ -18,10 +18,10 @@ struct Posten;
 // One description in a month of the budget.
 struct BegrotingRij {
     QString omschrijving;
-    Groep groep = Groep::HuishoudelijkeUitgaven;
+    Uitgavengroep groep = Uitgavengroep::HuishoudelijkeUitgaven;
     bool groepGekozen = false; // by the household; otherwise the one proposed
     // Vaste lasten for the description of a running contract, else Huishoudelijke uitgaven.
-    Groep voorgesteldeGroep = Groep::HuishoudelijkeUitgaven;
+    Uitgavengroep voorgesteldeGroep = Uitgavengroep::HuishoudelijkeUitgaven;
     std::optional<qint64> begroot; // per month, in whole cents; none without a budget
     qint64 uitgegeven = 0; // expenses less incomes under it in the month, up to the reckoning day
     std::optional<Voorstel> voorstel; // what it cost a month in the year before
@@ -62,10 +62,10 @@ public:
     void ZetBegroot(int rij, std::optional<qint64> begroot);
     // The group of a row, chosen or proposed again; the rows keep their order by group, so the
     // row may move: its new place is returned.
-    int ZetGroep(int rij, std::optional<Groep> gekozen);
+    int ZetGroep(int rij, std::optional<Uitgavengroep> gekozen);
 
     BegrotingTotaal Totaal() const;
-    BegrotingTotaal Totaal(Groep groep) const;
+    BegrotingTotaal Totaal(Uitgavengroep groep) const;
 
     // What came in less what went out in the month up to the reckoning day, over every entry.
     qint64 Saldo() const { return m_saldo; }

@@ -28,7 +28,7 @@ void Begrotingen::ZetBedrag(const QString &omschrijving, std::optional<qint64> b
         oud ? oud->groep : std::nullopt });
 }
 
-void Begrotingen::ZetGroep(const QString &omschrijving, std::optional<Groep> groep)
+void Begrotingen::ZetGroep(const QString &omschrijving, std::optional<Uitgavengroep> groep)
 {
     const Begroting *oud = Van(omschrijving);
     Zet({ oud ? oud->omschrijving : omschrijving.trimmed(), oud ? oud->bedrag : std::nullopt,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "budget/Groep.h"
+#include "budget/Uitgavengroep.h"
 
 #include <QString>
 #include <QStringView>
@@ -17,7 +17,7 @@ QString OmschrijvingSleutel(QStringView omschrijving);
 struct Begroting {
     QString omschrijving; // as the household wrote it, without blanks around it
     std::optional<qint64> bedrag; // per month in whole cents, above zero; none: no budget
-    std::optional<Groep> groep; // the household's choice; none: the group proposed for it
+    std::optional<Uitgavengroep> groep; // the household's choice; none: the group proposed for it
 
     friend bool operator==(const Begroting &, const Begroting &) = default;
 };
@@ -34,7 +34,7 @@ public:
     // so does the way the description is written once it has a budget.
     void ZetBedrag(const QString &omschrijving, std::optional<qint64> bedrag);
     // The group chosen for the description, or with none the one proposed again.
-    void ZetGroep(const QString &omschrijving, std::optional<Groep> groep);
+    void ZetGroep(const QString &omschrijving, std::optional<Uitgavengroep> groep);
 
     // All of them, in the order of their descriptions with case folded.
     std::vector<Begroting> Alle() const;

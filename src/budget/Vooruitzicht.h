@@ -31,7 +31,8 @@ public:
     // The contracts as of `op`, found in the learning file of the program's Data folder and the
     // entries of its lists, `posten`, read already; `meldingen` gets the Dutch message of a
     // learning file that could not be used.
-    Vooruitzicht(const Programma &programma, const Posten &posten, QDate op, QStringList *meldingen);
+    Vooruitzicht(
+        const Programma &programma, const Posten &posten, QDate op, QStringList *meldingen);
     explicit Vooruitzicht(std::vector<Contract> contracten);
 
     // The payments the running contracts are expected to make after `na` up to and including

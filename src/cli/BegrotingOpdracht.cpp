@@ -34,21 +34,22 @@ std::optional<QDate> LeesMaand(const QString &tekst)
 Afloop Zet(const Programma &programma, const QString &omschrijving, const QString &bedrag,
     QTextStream &uit, QTextStream &fout)
 {
-    if (const QString waarom = OmschrijvingFout(omschrijving); !waarom.isEmpty())
-        return VerkeerdGebruikt(fout, waarom);
     // An empty amount is no amount here: "0" takes a budget away.
-    const QString bedragFout
-        = bedrag.trimmed().isEmpty() ? BedragFout(bedrag) : BegrotingFout(bedrag);
-    if (!bedragFout.isEmpty()) {
-        fout << bedragFout << '\n';
+    QString waarom = OmschrijvingFout(omschrijving);
+    if (waarom.isEmpty())
+        waarom = bedrag.trimmed().isEmpty() ? BedragFout(bedrag) : BegrotingFout(bedrag);
+    if (!waarom.isEmpty()) {
+        fout << waarom << '\n';
         return VerkeerdGebruik;
     }
     BegrotingBestand bestand(programma);
     if (!bestand.Melding().isEmpty())
         fout << bestand.Melding() << '\n';
     const std::optional<qint64> centen = BegrotingBedrag(bedrag);
-    const QString naam = omschrijving.trimmed();
-    if (!centen && !bestand.Inhoud().Bedrag(naam)) {
+    // A description that has a budget keeps the way it is written there.
+    const Begroting *oud = bestand.Inhoud().Van(omschrijving);
+    const QString naam = oud ? oud->omschrijving : omschrijving.trimmed();
+    if (!centen && (!oud || !oud->bedrag)) {
         uit << QStringLiteral("\"%1\" had geen begroting.").arg(naam) << '\n';
         return Gedaan;
     }
@@ -66,8 +67,8 @@ Afloop Zet(const Programma &programma, const QString &omschrijving, const QStrin
     return Gedaan;
 }
 
-Afloop Voorstellen(const Programma &programma, QDate op, bool opslaan, QTextStream &uit,
-    QTextStream &fout)
+Afloop Voorstellen(
+    const Programma &programma, QDate op, bool opslaan, QTextStream &uit, QTextStream &fout)
 {
     const Posten posten = LeesPosten(programma);
     for (const QString &zin : NietMeegeteld(posten))
@@ -107,9 +108,9 @@ Afloop Voorstellen(const Programma &programma, QDate op, bool opslaan, QTextStre
         fout << reden << '\n';
         return Geweigerd;
     }
-    uit << (opgeslagen == 1 ? QStringLiteral("1 voorstel opgeslagen als begroting.")
-                            : QStringLiteral("%1 voorstellen opgeslagen als begroting.")
-                                  .arg(opgeslagen))
+    uit << (opgeslagen == 1
+            ? QStringLiteral("1 voorstel opgeslagen als begroting.")
+            : QStringLiteral("%1 voorstellen opgeslagen als begroting.").arg(opgeslagen))
         << '\n';
     return Gedaan;
 }
@@ -136,8 +137,8 @@ void SchrijfCsv(const BegrotingMaand &maand, QTextStream &uit)
         }
         csv += "\r\n";
     };
-    voeg({ QStringLiteral("Omschrijving"), QStringLiteral("Begroot"),
-        QStringLiteral("Uitgegeven"), QStringLiteral("Over") });
+    voeg({ QStringLiteral("Omschrijving"), QStringLiteral("Begroot"), QStringLiteral("Uitgegeven"),
+        QStringLiteral("Over") });
     for (const BegrotingRij &rij : maand.Rijen())
         voeg(Cellen(GeenFormule(rij.omschrijving), rij));
     voeg(Cellen(QStringLiteral("Totaal"), maand.Totaal()));
@@ -157,7 +158,7 @@ void SchrijfTabel(const BegrotingMaand &maand, QTextStream &uit)
     } else {
         std::vector<QStringList> regels { { QStringLiteral("Omschrijving"),
             QStringLiteral("Begroot"), QStringLiteral("Uitgegeven"), QStringLiteral("Over") } };
-        for (const Groep groep : AlleGroepen) {
+        for (const Uitgavengroep groep : AlleGroepen) {
             bool kop = false;
             for (const BegrotingRij &rij : maand.Rijen()) {
                 if (rij.groep != groep)
@@ -209,13 +210,14 @@ Afloop Begroot(const Programma &programma, const BegrotingOpdracht &opdracht, QT
     if (soort == QStringLiteral("voorstel")) {
         if (woorden.size() != 1 || opdracht.csv) {
             return VerkeerdGebruikt(fout,
-                QStringLiteral("Gebruik: geldlog begroting voorstel [--op JJJJ-MM-DD] [--opslaan]"));
+                QStringLiteral(
+                    "Gebruik: geldlog begroting voorstel [--op JJJJ-MM-DD] [--opslaan]"));
         }
         return Voorstellen(programma, op, opdracht.opslaan, uit, fout);
     }
     if (woorden.size() > 1 || opdracht.opslaan) {
-        return VerkeerdGebruikt(fout,
-            QStringLiteral("Gebruik: geldlog begroting [JJJJ-MM] [--op JJJJ-MM-DD] [--csv]"));
+        return VerkeerdGebruikt(
+            fout, QStringLiteral("Gebruik: geldlog begroting [JJJJ-MM] [--op JJJJ-MM-DD] [--csv]"));
     }
     QDate maand = op;
     if (!woorden.isEmpty()) {
@@ -237,8 +239,8 @@ Afloop Begroot(const Programma &programma, const BegrotingOpdracht &opdracht, QT
     const Vooruitzicht vooruitzicht(programma, posten, op, &meldingen);
     for (const QString &melding : std::as_const(meldingen))
         fout << melding << '\n';
-    const BegrotingMaand begroting(posten, bestand.Inhoud(), vooruitzicht, maand, op,
-        BegrotingMaand::Omvang::Begroot);
+    const BegrotingMaand begroting(
+        posten, bestand.Inhoud(), vooruitzicht, maand, op, BegrotingMaand::Omvang::Begroot);
     if (opdracht.csv)
         SchrijfCsv(begroting, uit);
     else

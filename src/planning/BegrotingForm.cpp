@@ -54,8 +54,8 @@ BegrotingForm::BegrotingForm(Programma &programma, QWidget *parent)
     , m_vandaag(programma.Klok().now().date())
     , m_bestand(programma)
 {
-    RichtDialoogIn(
-        *this, QStringLiteral("BegrotingForm"), QStringLiteral("Begroting"), 11700, 8400, Achtergrond);
+    RichtDialoogIn(*this, QStringLiteral("BegrotingForm"), QStringLiteral("Begroting"), 11700, 8400,
+        Achtergrond);
     QStringList meldingen;
     {
         BusyCursor bezig;
@@ -65,6 +65,10 @@ BegrotingForm::BegrotingForm(Programma &programma, QWidget *parent)
     }
     if (!m_bestand.Melding().isEmpty())
         meldingen.append(m_bestand.Melding());
+    // The saved lists count, as in the year overview; the main window's changes once saved.
+    if (programma.Waarden().Gewijzigd)
+        meldingen.prepend(
+            QStringLiteral("Wat in de open lijst nog niet is opgeslagen, telt niet mee."));
 
     MaandLabel = MaakLabel(this, "MaandLabel", QStringLiteral("Maand"), twips::point(Links, 240));
     MaandKeuze = new QComboBox(this);
@@ -94,9 +98,8 @@ BegrotingForm::BegrotingForm(Programma &programma, QWidget *parent)
     for (int kolom = 0; kolom < BegrotingModel::AantalKolommen; ++kolom)
         BegrotingTabel->setColumnWidth(kolom, twips::toPixels(breedtes[kolom]));
 
-    MeldingLabel
-        = MaakBreedLabel(this, "MeldingLabel", meldingen.join(QStringLiteral("  ·  ")), Links,
-            6210, Rechts, Arial(8.25), 420);
+    MeldingLabel = MaakBreedLabel(this, "MeldingLabel", meldingen.join(QStringLiteral("  ·  ")),
+        Links, 6210, Rechts, Arial(8.25), 420);
     MeldingLabel->setWordWrap(true);
     MeldingLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ZetKleur(*MeldingLabel, QPalette::WindowText, Grijs);
@@ -143,6 +146,8 @@ void BegrotingForm::ToonVrij()
 void BegrotingForm::VoorstelKnop_Click()
 {
     m_model->VulVoorstellenIn();
+    // Back to the table, where the proposals are changed.
+    BegrotingTabel->setFocus();
 }
 
 bool BegrotingForm::Bewaar()

@@ -78,28 +78,39 @@ void BegrotingModel::ToonBedragen(int tabelRij)
         Q_EMIT dataChanged(index(rij, Begroot), index(rij, Over));
 }
 
-std::optional<int> BegrotingModel::VulVoorstellenIn()
+bool BegrotingModel::Wijzig(const std::function<void(Begrotingen &)> &wijziging)
 {
     const Begrotingen oud = m_begrotingen;
-    std::vector<int> ingevuld;
+    wijziging(m_begrotingen);
+    if (m_bewaar())
+        return true;
+    m_begrotingen = oud;
+    return false;
+}
+
+std::optional<int> BegrotingModel::VulVoorstellenIn()
+{
+    std::vector<int> leeg;
     for (int rij = 0; rij < static_cast<int>(m_maand->Rijen().size()); ++rij) {
         const BegrotingRij &r = m_maand->Rijen()[rij];
-        if (r.begroot || !r.voorstel || !OmschrijvingFout(r.omschrijving).isEmpty())
-            continue;
-        m_begrotingen.ZetBedrag(r.omschrijving, r.voorstel->bedrag);
-        ingevuld.push_back(rij);
+        if (!r.begroot && r.voorstel && OmschrijvingFout(r.omschrijving).isEmpty())
+            leeg.push_back(rij);
     }
-    if (ingevuld.empty())
+    if (leeg.empty())
         return 0;
-    if (!m_bewaar()) {
-        m_begrotingen = oud;
+    const bool bewaard = Wijzig([this, &leeg](Begrotingen &begrotingen) {
+        for (const int rij : leeg) {
+            const BegrotingRij &r = m_maand->Rijen()[rij];
+            begrotingen.ZetBedrag(r.omschrijving, r.voorstel->bedrag);
+        }
+    });
+    if (!bewaard)
         return std::nullopt;
-    }
-    for (const int rij : ingevuld)
+    for (const int rij : leeg)
         m_maand->ZetBegroot(rij, m_maand->Rijen()[rij].voorstel->bedrag);
     Q_EMIT dataChanged(index(0, Begroot), index(rowCount() - 1, Over));
     Q_EMIT VrijGewijzigd();
-    return static_cast<int>(ingevuld.size());
+    return static_cast<int>(leeg.size());
 }
 
 bool BegrotingModel::ZetBegroot(int rij, const QString &invoer)
@@ -115,12 +126,8 @@ bool BegrotingModel::ZetBegroot(int rij, const QString &invoer)
     const std::optional<qint64> bedrag = BegrotingBedrag(invoer);
     if (bedrag == r.begroot)
         return true;
-    const Begrotingen oud = m_begrotingen;
-    m_begrotingen.ZetBedrag(r.omschrijving, bedrag);
-    if (!m_bewaar()) {
-        m_begrotingen = oud;
+    if (!Wijzig([&r, bedrag](Begrotingen &b) { b.ZetBedrag(r.omschrijving, bedrag); }))
         return false;
-    }
     m_maand->ZetBegroot(rij, bedrag);
     ToonBedragen(TabelRij(r.omschrijving));
     Q_EMIT VrijGewijzigd();
@@ -132,26 +139,26 @@ bool BegrotingModel::ZetGroep(int rij, int groep)
     if (groep < 0 || groep >= static_cast<int>(AlleGroepen.size()))
         return false;
     const BegrotingRij &r = m_maand->Rijen()[rij];
-    const Groep gekozen = AlleGroepen[groep];
+    const Uitgavengroep gekozen = AlleGroepen[groep];
     if (r.groepGekozen && r.groep == gekozen)
         return true;
     if (const QString waarom = OmschrijvingFout(r.omschrijving); !waarom.isEmpty()) {
         m_weiger(waarom);
         return false;
     }
-    const Begrotingen oud = m_begrotingen;
-    m_begrotingen.ZetGroep(r.omschrijving, gekozen);
-    if (!m_bewaar()) {
-        m_begrotingen = oud;
+    if (!Wijzig([&r, gekozen](Begrotingen &b) { b.ZetGroep(r.omschrijving, gekozen); }))
         return false;
-    }
     // The row moves to its group once the editor that chose it has closed: the view keeps an
     // editor of a row only until the rows are laid out anew.
     QMetaObject::invokeMethod(
         this,
         [this, omschrijving = r.omschrijving, gekozen] {
+            // Another month chosen meanwhile was made with the group already.
+            const int verplaatst = m_maand->RijVan(omschrijving);
+            if (verplaatst < 0)
+                return;
             beginResetModel();
-            m_maand->ZetGroep(m_maand->RijVan(omschrijving), gekozen);
+            m_maand->ZetGroep(verplaatst, gekozen);
             Plaats();
             endResetModel();
         },
@@ -192,7 +199,7 @@ QVariant BegrotingModel::data(const QModelIndex &index, int role) const
     case Plek::Soort::Rij:
         return RijData(m_maand->Rijen()[plek.index], kolom, role);
     case Plek::Soort::Groep: {
-        const Groep groep = AlleGroepen[plek.index];
+        const Uitgavengroep groep = AlleGroepen[plek.index];
         if (role == Qt::BackgroundRole)
             return GroepKleur;
         if (kolom == Omschrijving && role == Qt::DisplayRole)
@@ -223,7 +230,7 @@ QVariant BegrotingModel::RijData(const BegrotingRij &rij, int kolom, int role) c
         if (role == Qt::ForegroundRole)
             return Grijs;
         if (role == Qt::ToolTipRole) {
-            return rij.voorgesteldeGroep == Groep::VasteLasten
+            return rij.voorgesteldeGroep == Uitgavengroep::VasteLasten
                 ? QStringLiteral("Voorgesteld: er loopt een contract onder deze omschrijving")
                 : QStringLiteral("Voorgesteld");
         }

@@ -55,6 +55,8 @@ private:
         int index; // the group's number, or the row in Maand().Rijen()
     };
 
+    // Changes the budgets and stores them; what cannot be stored is taken back.
+    bool Wijzig(const std::function<void(Begrotingen &)> &wijziging);
     void Plaats();
     void ToonBedragen(int tabelRij);
     QVariant RijData(const BegrotingRij &rij, int kolom, int role) const;

@@ -1,6 +1,6 @@
 #include "planning/GroepKeuze.h"
 
-#include "budget/Groep.h"
+#include "budget/Uitgavengroep.h"
 
 #include <QComboBox>
 
@@ -10,7 +10,7 @@ QWidget *GroepKeuze::createEditor(
     auto *keuze = new QComboBox(parent);
     keuze->setObjectName(QStringLiteral("GroepKeuze"));
     keuze->setFont(option.font);
-    for (const Groep groep : AlleGroepen)
+    for (const Uitgavengroep groep : AlleGroepen)
         keuze->addItem(GroepNaam(groep));
     connect(keuze, &QComboBox::activated, this, [this, keuze] {
         Q_EMIT const_cast<GroepKeuze *>(this)->commitData(keuze);

@@ -18,8 +18,7 @@ BegrootKolom::BegrootKolom(JaarModel &jaar, QObject *parent)
 {
     setSourceModel(&jaar);
     // The year's table changes only as a whole: another year, another search.
-    connect(&jaar, &QAbstractItemModel::modelAboutToBeReset, this,
-        &BegrootKolom::beginResetModel);
+    connect(&jaar, &QAbstractItemModel::modelAboutToBeReset, this, &BegrootKolom::beginResetModel);
     connect(&jaar, &QAbstractItemModel::modelReset, this, [this] {
         ZoekBedragen();
         endResetModel();

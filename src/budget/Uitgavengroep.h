@@ -8,13 +8,13 @@
 
 // The groups a household's spending falls in, as the budget institute names them: what comes back
 // by contract, what is put by for costs that come now and then, and the daily household.
-enum class Groep { VasteLasten, Reserveringsuitgaven, HuishoudelijkeUitgaven };
+enum class Uitgavengroep { VasteLasten, Reserveringsuitgaven, HuishoudelijkeUitgaven };
 
-inline constexpr std::array AlleGroepen { Groep::VasteLasten, Groep::Reserveringsuitgaven,
-    Groep::HuishoudelijkeUitgaven };
+inline constexpr std::array AlleGroepen { Uitgavengroep::VasteLasten,
+    Uitgavengroep::Reserveringsuitgaven, Uitgavengroep::HuishoudelijkeUitgaven };
 
 // "Vaste lasten", "Reserveringsuitgaven", "Huishoudelijke uitgaven".
-QString GroepNaam(Groep groep);
+QString GroepNaam(Uitgavengroep groep);
 
 // The group of such a name, case aside; nothing for any other text.
-std::optional<Groep> GroepVanNaam(QStringView naam);
+std::optional<Uitgavengroep> GroepVanNaam(QStringView naam);

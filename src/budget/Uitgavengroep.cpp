@@ -1,21 +1,21 @@
-#include "budget/Groep.h"
+#include "budget/Uitgavengroep.h"
 
-QString GroepNaam(Groep groep)
+QString GroepNaam(Uitgavengroep groep)
 {
     switch (groep) {
-    case Groep::VasteLasten:
+    case Uitgavengroep::VasteLasten:
         return QStringLiteral("Vaste lasten");
-    case Groep::Reserveringsuitgaven:
+    case Uitgavengroep::Reserveringsuitgaven:
         return QStringLiteral("Reserveringsuitgaven");
-    case Groep::HuishoudelijkeUitgaven:
+    case Uitgavengroep::HuishoudelijkeUitgaven:
         return QStringLiteral("Huishoudelijke uitgaven");
     }
     return {};
 }
 
-std::optional<Groep> GroepVanNaam(QStringView naam)
+std::optional<Uitgavengroep> GroepVanNaam(QStringView naam)
 {
-    for (const Groep groep : AlleGroepen) {
+    for (const Uitgavengroep groep : AlleGroepen) {
         if (naam.compare(GroepNaam(groep), Qt::CaseInsensitive) == 0)
             return groep;
     }
