@@ -39,7 +39,7 @@ BegrotingMaand::BegrotingMaand(const Posten &posten, const Begrotingen &begrotin
         rij.omschrijving = jaarRij.omschrijving;
         rij.uitgegeven = CentenVerschil(0, telling.Saldo());
     }
-    for (Voorstel &voorstel : MaakVoorstellen(posten, m_eersteDag)) {
+    for (BegrotingVoorstel &voorstel : MaakVoorstellen(posten, m_eersteDag)) {
         BegrotingRij &rij = rijen[OmschrijvingSleutel(voorstel.omschrijving)];
         if (rij.omschrijving.isEmpty())
             rij.omschrijving = voorstel.omschrijving;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "budget/BegrotingVoorstel.h"
 #include "budget/Uitgavengroep.h"
-#include "budget/Voorstel.h"
 #include "budget/Vooruitzicht.h"
 
 #include <QDate>
@@ -24,7 +24,7 @@ struct BegrotingRij {
     Uitgavengroep voorgesteldeGroep = Uitgavengroep::HuishoudelijkeUitgaven;
     std::optional<qint64> begroot; // per month, in whole cents; none without a budget
     qint64 uitgegeven = 0; // expenses less incomes under it in the month, up to the reckoning day
-    std::optional<Voorstel> voorstel; // what it cost a month in the year before
+    std::optional<BegrotingVoorstel> voorstel; // what it cost a month in the year before
 
     // What is left of the budget, below zero when it is overspent; none without a budget.
     std::optional<qint64> Over() const;

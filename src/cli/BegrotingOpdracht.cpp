@@ -73,13 +73,13 @@ Afloop Voorstellen(
     const Posten posten = LeesPosten(programma);
     for (const QString &zin : NietMeegeteld(posten))
         fout << zin << '\n';
-    const std::vector<Voorstel> voorstellen = MaakVoorstellen(posten, op);
+    const std::vector<BegrotingVoorstel> voorstellen = MaakVoorstellen(posten, op);
     if (voorstellen.empty()) {
         fout << QStringLiteral("Geen uitgaven in %1, dus geen voorstel.").arg(VoorstelMaanden(op))
              << '\n';
         return Gedaan;
     }
-    for (const Voorstel &voorstel : voorstellen) {
+    for (const BegrotingVoorstel &voorstel : voorstellen) {
         QByteArray regel;
         VoegCsvCel(regel, voorstel.omschrijving);
         uit << QString::fromUtf8(regel) << ';' << CentenTekst(voorstel.bedrag) << '\n';
@@ -91,7 +91,7 @@ Afloop Voorstellen(
     if (!bestand.Melding().isEmpty())
         fout << bestand.Melding() << '\n';
     int opgeslagen = 0;
-    for (const Voorstel &voorstel : voorstellen) {
+    for (const BegrotingVoorstel &voorstel : voorstellen) {
         if (bestand.Inhoud().Bedrag(voorstel.omschrijving)
             || !OmschrijvingFout(voorstel.omschrijving).isEmpty())
             continue;

@@ -84,7 +84,7 @@ BegrotingForm::BegrotingForm(Programma &programma, QWidget *parent)
         },
         this);
     BegrotingTabel = MaakLijst(
-        this, "BegrotingTabel", twips::rect(Links, 660, Rechts - Links, 5460), VlakKleur);
+        this, "BegrotingTabel", twips::rect(Links, 660, Rechts - Links, 5340), VlakKleur);
     BegrotingTabel->setFont(Arial(9));
     BegrotingTabel->setModel(m_model);
     BegrotingTabel->setItemDelegate(new CelTips(BegrotingTabel));
@@ -98,10 +98,14 @@ BegrotingForm::BegrotingForm(Programma &programma, QWidget *parent)
     for (int kolom = 0; kolom < BegrotingModel::AantalKolommen; ++kolom)
         BegrotingTabel->setColumnWidth(kolom, twips::toPixels(breedtes[kolom]));
 
-    MeldingLabel = MaakBreedLabel(this, "MeldingLabel", meldingen.join(QStringLiteral("  ·  ")),
-        Links, 6210, Rechts, Arial(8.25), 420);
+    // Two lines: a damaged budget file is told with what becomes of it.
+    MeldingLabel = new QLabel(meldingen.join(QStringLiteral("  ·  ")), this);
+    MeldingLabel->setObjectName(QStringLiteral("MeldingLabel"));
+    MeldingLabel->setTextFormat(Qt::PlainText);
     MeldingLabel->setWordWrap(true);
     MeldingLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    MeldingLabel->setFont(Arial(8.25));
+    MeldingLabel->setGeometry(twips::rect(Links, 6090, Rechts - Links, 450));
     ZetKleur(*MeldingLabel, QPalette::WindowText, Grijs);
     VrijLabel = MaakBreedLabel(this, "VrijLabel", QString(), Links, 6720, Rechts, Arial(12, true));
 
@@ -113,6 +117,9 @@ BegrotingForm::BegrotingForm(Programma &programma, QWidget *parent)
 
     connect(MaandKeuze, &QComboBox::currentIndexChanged, this, &BegrotingForm::ToonMaand);
     connect(m_model, &BegrotingModel::VrijGewijzigd, this, &BegrotingForm::ToonVrij);
+    connect(m_model, &BegrotingModel::GroepGewijzigd, this, [this](int rij) {
+        BegrotingTabel->setCurrentIndex(m_model->index(rij, BegrotingModel::GroepKolom));
+    });
     connect(VoorstelKnop, &VistaButton::Click, this, &BegrotingForm::VoorstelKnop_Click);
     connect(SluitKnop, &VistaButton::Click, this, &QDialog::reject);
 

@@ -161,6 +161,7 @@ bool BegrotingModel::ZetGroep(int rij, int groep)
             m_maand->ZetGroep(verplaatst, gekozen);
             Plaats();
             endResetModel();
+            Q_EMIT GroepGewijzigd(TabelRij(omschrijving));
         },
         Qt::QueuedConnection);
     return true;

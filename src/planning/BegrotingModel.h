@@ -47,6 +47,8 @@ public:
 Q_SIGNALS:
     // What is free to spend changed with a budget.
     void VrijGewijzigd();
+    // A description moved to the group chosen for it: its row, `tabelRij`, is another one now.
+    void GroepGewijzigd(int tabelRij);
 
 private:
     // What a row of the table shows: a group's totals, a description, or the grand total.

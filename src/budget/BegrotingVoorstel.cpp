@@ -1,4 +1,4 @@
-#include "budget/Voorstel.h"
+#include "budget/BegrotingVoorstel.h"
 
 #include "budget/Begrotingen.h"
 #include "common/Bedrag.h"
@@ -33,7 +33,7 @@ QString VoorstelMaanden(QDate dag)
         .arg(MaandInTekst(begin), MaandInTekst(begin.addMonths(11)));
 }
 
-std::vector<Voorstel> MaakVoorstellen(const Posten &posten, QDate dag)
+std::vector<BegrotingVoorstel> MaakVoorstellen(const Posten &posten, QDate dag)
 {
     struct Netto {
         QString omschrijving;
@@ -63,7 +63,7 @@ std::vector<Voorstel> MaakVoorstellen(const Posten &posten, QDate dag)
         }
     }
 
-    std::vector<Voorstel> voorstellen;
+    std::vector<BegrotingVoorstel> voorstellen;
     for (const Netto &netto : std::as_const(perSleutel)) {
         if (netto.centen <= 0)
             continue;
@@ -71,10 +71,11 @@ std::vector<Voorstel> MaakVoorstellen(const Posten &posten, QDate dag)
         voorstellen.push_back({ netto.omschrijving, Gedeeld(netto.centen, 12, false),
             Gedeeld(netto.centen, 1200, true) * 100 });
     }
-    std::sort(voorstellen.begin(), voorstellen.end(), [](const Voorstel &a, const Voorstel &b) {
-        if (a.bedrag != b.bedrag)
-            return a.bedrag > b.bedrag;
-        return a.omschrijving.compare(b.omschrijving, Qt::CaseInsensitive) < 0;
-    });
+    std::sort(voorstellen.begin(), voorstellen.end(),
+        [](const BegrotingVoorstel &a, const BegrotingVoorstel &b) {
+            if (a.bedrag != b.bedrag)
+                return a.bedrag > b.bedrag;
+            return a.omschrijving.compare(b.omschrijving, Qt::CaseInsensitive) < 0;
+        });
     return voorstellen;
 }
