@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QIODevice>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <cerrno>
@@ -34,9 +35,15 @@ std::optional<Begroting> LeesRegel(QByteArrayView regel)
     }();
     if (velden.size() < 2 || velden.size() > 3)
         return std::nullopt;
-    const QString omschrijving = QString::fromUtf8(velden[0]).trimmed();
-    const QString bedrag = QString::fromUtf8(velden[1]);
-    const QString groep = velden.size() > 2 ? QString::fromUtf8(velden[2]).trimmed() : QString();
+    // Every character as written: QString::fromUtf8 would drop a byte order mark at a field's
+    // start, and the description read back would be another.
+    const auto tekst = [](QByteArrayView veld) {
+        return QString(QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)
+                           .decode(veld));
+    };
+    const QString omschrijving = tekst(velden[0]).trimmed();
+    const QString bedrag = tekst(velden[1]);
+    const QString groep = velden.size() > 2 ? tekst(velden[2]).trimmed() : QString();
     if (!OmschrijvingFout(omschrijving).isEmpty() || !BegrotingFout(bedrag).isEmpty())
         return std::nullopt;
     Begroting begroting { omschrijving, BegrotingBedrag(bedrag), GroepVanNaam(groep) };

@@ -78,7 +78,9 @@ void BegrotingMaand::Orden()
     std::sort(m_rijen.begin(), m_rijen.end(), [](const BegrotingRij &a, const BegrotingRij &b) {
         if (a.groep != b.groep)
             return a.groep < b.groep;
-        return a.omschrijving.compare(b.omschrijving, Qt::CaseInsensitive) < 0;
+        // Alphabetical, capitals and small letters alike; descriptions alike so read in one way.
+        const int volgorde = a.omschrijving.compare(b.omschrijving, Qt::CaseInsensitive);
+        return volgorde != 0 ? volgorde < 0 : a.omschrijving < b.omschrijving;
     });
     m_rijVan.clear();
     for (int rij = 0; rij < static_cast<int>(m_rijen.size()); ++rij)
