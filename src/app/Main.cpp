@@ -21,6 +21,7 @@
 #include "listwindows/SaldoOverzicht.h"
 #include "listwindows/SaveForm.h"
 #include "planning/BegrotingForm.h"
+#include "planning/TerugkerendForm.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
@@ -118,6 +119,8 @@ Main::Main(Programma &programma, Tonen tonen)
         &Main::KiesBankafschrift);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), this), &QShortcut::activated, this,
         [this] { ToonJaaroverzicht(m_programma, this); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this), &QShortcut::activated, this,
+        [this] { ToonTerugkerend(m_programma, nullptr, this); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this), &QShortcut::activated, this,
         [this] { ToonBegroting(m_programma, this); });
 }

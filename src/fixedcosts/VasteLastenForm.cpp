@@ -13,6 +13,7 @@
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
 #include "lists/VasteLastenBestand.h"
+#include "planning/TerugkerendForm.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
@@ -96,6 +97,16 @@ void VasteLastenForm::BouwInvoer()
             twips::rect(180 + 1260 * index, 2160, 1200, 360));
         connect(Knop[index], &VistaButton::Click, this, [this, index] { Knop_Click(index); });
     }
+
+    // In the row's free room after Verwijderen, as far from it as Verwijderen from Toevoegen.
+    // What it adds is in the table as if typed, until Export stores it or Annuleren drops it.
+    GevondenKnop = MaakKnop(Frame1, QStringLiteral("GevondenKnop"), QStringLiteral("Gevonden..."),
+        QStringLiteral(" Terugkerende betalingen uit de bankafschriften en lijsten "),
+        twips::rect(2700, 2160, 1200, 360));
+    connect(GevondenKnop, &VistaButton::Click, this, [this] {
+        ToonTerugkerend(m_hoofd.programma(), &m_vasteLasten, this);
+        TotaalSom();
+    });
 
     CancelKnop = MaakKnop(Frame1, QStringLiteral("CancelKnop"), QStringLiteral("Annuleren"),
         twips::rect(7500, 2160, 990, 360));

@@ -43,6 +43,7 @@ private:
     QLabel *OutLabel = nullptr;
     InvoerPaneel *Frame1 = nullptr;
     std::array<VistaButton *, 2> Knop {};
+    VistaButton *GevondenKnop = nullptr; // the contracts found in what Geldlog read
     VistaButton *CancelKnop = nullptr;
     VistaButton *SaveKnop = nullptr;
     VistaButton *HelpKnop = nullptr;

@@ -9,6 +9,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <tuple>
 
@@ -38,33 +39,91 @@ QString Richting(qint64 centen)
     return centen > 0 ? QStringLiteral("+") : QStringLiteral("-");
 }
 
-// The learned transactions by amount and day, each answering for one entry of the lists: the
-// entry typed for it, found in a statement, or exported from the fixed costs on another day.
+// The learned transactions, each answering for one entry of the lists: the entry typed for it, or
+// found for it when its statement was read, or exported from the fixed costs on another day, at
+// the amount the fixed costs hold.
 class Geleerden {
 public:
-    Geleerden(const Geleerd &geleerd, QDate op)
+    // `gevouwen`: the words, folded, by number.
+    Geleerden(const Geleerd &geleerd, const QStringList &gevouwen, QDate op)
     {
-        int woorden = 0;
         for (const Geleerd::Voorbeeld &voorbeeld : geleerd.Voorbeelden()) {
-            if (voorbeeld.datum > op)
-                continue;
-            m_rijen.push_back({ voorbeeld.centen, voorbeeld.datum.toJulianDay(), voorbeeld.woord });
-            woorden = std::max(woorden, voorbeeld.woord + 1);
+            if (voorbeeld.datum <= op)
+                m_rijen.push_back(
+                    { voorbeeld.centen, voorbeeld.datum.toJulianDay(), voorbeeld.woord });
         }
         std::sort(m_rijen.begin(), m_rijen.end());
-        for (int woord = 0; woord < woorden; ++woord)
-            m_woorden.append(geleerd.Woord(woord).trimmed().toCaseFolded());
+        for (const Rij &rij : m_rijen)
+            m_dagen.push_back(rij.dag);
+        std::sort(m_dagen.begin(), m_dagen.end());
         m_vrij.resize(m_rijen.size() + 1);
         for (size_t i = 0; i < m_vrij.size(); ++i)
             m_vrij[i] = i;
+        for (size_t i = 0; i < m_rijen.size(); ++i) {
+            if (m_rijen[i].woord != Geleerd::GeenWoord)
+                m_perWoord[Richting(m_rijen[i].centen) + gevouwen[m_rijen[i].woord]].push_back(i);
+        }
+        for (std::vector<size_t> &rijen : m_perWoord) {
+            std::sort(rijen.begin(), rijen.end(),
+                [this](size_t a, size_t b) { return m_rijen[a].dag < m_rijen[b].dag; });
+        }
     }
 
-    // Whether the entry of that amount, day and description (folded) is a learned transaction:
-    // one of the amount a few days away, or of the amount and word within a month; the nearest,
-    // which then answers for no other entry.
-    bool Neem(qint64 centen, qint64 dag, const QString &omschrijving)
+    // Whether an entry is the learned transaction of its amount a few days away, the nearest.
+    bool NeemBedrag(qint64 centen, qint64 dag)
     {
-        return Neem(centen, dag, DagenRondBoeking, {}) || Neem(centen, dag, 31, omschrijving);
+        const auto begin = std::lower_bound(
+            m_rijen.begin(), m_rijen.end(), Rij { centen, dag - DagenRondBoeking, INT_MIN });
+        std::optional<size_t> beste;
+        for (size_t i = Vrij(static_cast<size_t>(begin - m_rijen.begin())); i < m_rijen.size();
+             i = Vrij(i + 1)) {
+            const Rij &rij = m_rijen[i];
+            if (rij.centen != centen || rij.dag > dag + DagenRondBoeking)
+                break;
+            if (!beste || std::llabs(rij.dag - dag) < std::llabs(m_rijen[*beste].dag - dag))
+                beste = i;
+        }
+        if (beste)
+            Neem(*beste);
+        return beste.has_value();
+    }
+
+    // Whether an entry is a learned transaction of its word and direction within a month, of any
+    // amount: a fixed cost exported at last year's amount. Its amount first, then the nearest.
+    bool NeemWoord(qint64 centen, qint64 dag, const QString &woord)
+    {
+        constexpr qint64 Maand = 31;
+        // However many share a word and a day, only a few are looked at.
+        constexpr int MeesteKandidaten = 64;
+        const auto rijen = m_perWoord.constFind(Richting(centen) + woord);
+        if (rijen == m_perWoord.constEnd())
+            return false;
+        auto it = std::lower_bound(rijen->begin(), rijen->end(), dag - Maand,
+            [this](size_t rij, qint64 van) { return m_rijen[rij].dag < van; });
+        std::optional<size_t> beste;
+        const auto afstand = [&](size_t rij) {
+            return std::pair(m_rijen[rij].centen != centen, std::llabs(m_rijen[rij].dag - dag));
+        };
+        for (int gezien = 0;
+             it != rijen->end() && m_rijen[*it].dag <= dag + Maand && gezien < MeesteKandidaten;
+             ++it, ++gezien) {
+            if (m_vrij[*it] == *it && (!beste || afstand(*it) < afstand(*beste)))
+                beste = *it;
+        }
+        if (beste)
+            Neem(*beste);
+        return beste.has_value();
+    }
+
+    // Whether the bank's statements of the days around `dag` were read: a transaction was learned
+    // in the ten days before and in the ten after. An entry then that is no transaction of them is
+    // one the household typed twice (a fixed cost exported at an old amount beside the bank's).
+    bool Gedekt(qint64 dag) const
+    {
+        constexpr qint64 Dagen = 10;
+        const auto na = std::lower_bound(m_dagen.begin(), m_dagen.end(), dag);
+        return na != m_dagen.end() && *na <= dag + Dagen
+            && (*na == dag || (na != m_dagen.begin() && *(na - 1) >= dag - Dagen));
     }
 
 private:
@@ -85,67 +144,68 @@ private:
         return i;
     }
 
-    bool Neem(qint64 centen, qint64 dag, qint64 dagen, const QString &woord)
-    {
-        // However many rows share an amount and a day, only a few are looked at.
-        constexpr int MeesteKandidaten = 64;
-        const auto begin = std::lower_bound(
-            m_rijen.begin(), m_rijen.end(), Rij { centen, dag - dagen, Geleerd::GeenWoord });
-        std::optional<size_t> beste;
-        int gezien = 0;
-        for (size_t i = Vrij(static_cast<size_t>(begin - m_rijen.begin()));
-             i < m_rijen.size() && gezien < MeesteKandidaten; i = Vrij(i + 1), ++gezien) {
-            const Rij &rij = m_rijen[i];
-            if (rij.centen != centen || rij.dag > dag + dagen)
-                break;
-            if (!woord.isEmpty()
-                && (rij.woord == Geleerd::GeenWoord || m_woorden[rij.woord] != woord))
-                continue;
-            if (!beste || std::llabs(rij.dag - dag) < std::llabs(m_rijen[*beste].dag - dag))
-                beste = i;
-        }
-        if (beste)
-            m_vrij[*beste] = *beste + 1;
-        return beste.has_value();
-    }
+    void Neem(size_t rij) { m_vrij[rij] = rij + 1; }
 
-    std::vector<Rij> m_rijen;
-    QStringList m_woorden; // folded, by number
-    std::vector<size_t> m_vrij; // towards the next row that is still free
+    std::vector<Rij> m_rijen; // by amount and day
+    std::vector<qint64> m_dagen; // their days, in order
+    std::vector<size_t> m_vrij; // towards the next row that is still free; itself when free
+    QHash<QString, std::vector<size_t>> m_perWoord; // per direction and folded word, by day
 };
 
 } // namespace
 
 std::vector<Betaling> Betalingen(const Geleerd &geleerd, const Posten &posten, QDate op)
 {
-    std::vector<Betaling> betalingen;
-    std::vector<QString> sleutels;
-    for (const Bron &bron : geleerd.Bronnen())
-        sleutels.push_back(Sleutel(bron));
+    const std::vector<Geleerd::Voorbeeld> &voorbeelden = geleerd.Voorbeelden();
+    int woorden = 0;
+    for (const Geleerd::Voorbeeld &voorbeeld : voorbeelden)
+        woorden = std::max(woorden, voorbeeld.woord + 1);
+    QStringList gevouwen;
+    for (int woord = 0; woord < woorden; ++woord)
+        gevouwen.append(geleerd.Woord(woord).trimmed().toCaseFolded());
+    // The counterparties, by number: kinds of one account share one.
+    QStringList sleutels;
+    std::vector<int> bronSleutels;
+    {
+        QHash<QString, int> nummers;
+        for (const Bron &bron : geleerd.Bronnen()) {
+            const QString sleutel = Sleutel(bron);
+            auto nummer = nummers.constFind(sleutel);
+            if (nummer == nummers.constEnd()) {
+                nummer = nummers.insert(sleutel, int(sleutels.size()));
+                sleutels.append(sleutel);
+            }
+            bronSleutels.push_back(*nummer);
+        }
+    }
 
-    // Per word and direction, how often each counterparty had it.
-    QHash<QString, QHash<QString, int>> woordSleutels;
-    for (const Geleerd::Voorbeeld &voorbeeld : geleerd.Voorbeelden()) {
+    std::vector<Betaling> betalingen;
+    betalingen.reserve(voorbeelden.size());
+    // Per word and direction (2 × word + received), how often each counterparty had it.
+    std::vector<int> woordTotalen(2 * static_cast<size_t>(woorden), 0);
+    QHash<qint64, int> woordSleutelAantallen; // by word and direction, then counterparty
+    for (const Geleerd::Voorbeeld &voorbeeld : voorbeelden) {
         if (voorbeeld.datum > op)
             continue;
         const auto bron = static_cast<size_t>(voorbeeld.bron);
-        const QString woord
-            = voorbeeld.woord == Geleerd::GeenWoord ? QString() : geleerd.Woord(voorbeeld.woord);
-        betalingen.push_back({ sleutels[bron], geleerd.Bronnen()[bron].naam, voorbeeld.datum,
-            voorbeeld.centen, woord });
-        if (!woord.isEmpty())
-            ++woordSleutels[Richting(voorbeeld.centen) + woord.trimmed().toCaseFolded()]
-                           [sleutels[bron]];
+        const bool woord = voorbeeld.woord != Geleerd::GeenWoord;
+        betalingen.push_back(
+            { sleutels[bronSleutels[bron]], geleerd.Bronnen()[bron].naam, voorbeeld.datum,
+                voorbeeld.centen, woord ? geleerd.Woord(voorbeeld.woord) : QString() });
+        if (woord) {
+            const int woordRichting = 2 * voorbeeld.woord + (voorbeeld.centen > 0 ? 1 : 0);
+            ++woordTotalen[static_cast<size_t>(woordRichting)];
+            ++woordSleutelAantallen[(qint64(woordRichting) << 32) | bronSleutels[bron]];
+        }
     }
-    // The counterparty that had the word at least four times in five.
+    // The counterparty that had the word at least four times in five, by direction and word.
     QHash<QString, QString> woordSleutel;
-    for (auto woord = woordSleutels.cbegin(); woord != woordSleutels.cend(); ++woord) {
-        int totaal = 0;
-        for (const int aantal : woord.value())
-            totaal += aantal;
-        for (auto sleutel = woord.value().cbegin(); sleutel != woord.value().cend(); ++sleutel) {
-            if (sleutel.value() * 5 >= totaal * 4)
-                woordSleutel.insert(woord.key(), sleutel.key());
+    for (auto it = woordSleutelAantallen.cbegin(); it != woordSleutelAantallen.cend(); ++it) {
+        const auto woordRichting = static_cast<int>(it.key() >> 32);
+        const auto sleutel = static_cast<int>(it.key() & 0xffffffff);
+        if (it.value() * 5 >= woordTotalen[static_cast<size_t>(woordRichting)] * 4) {
+            woordSleutel.insert(Richting(woordRichting % 2 ? 1 : -1) + gevouwen[woordRichting / 2],
+                sleutels[sleutel]);
         }
     }
 
@@ -156,18 +216,34 @@ std::vector<Betaling> Betalingen(const Geleerd &geleerd, const Posten &posten, Q
     }
     std::stable_sort(lijstPosten.begin(), lijstPosten.end(),
         [](const Post *a, const Post *b) { return a->datum < b->datum; });
-    Geleerden geleerden(geleerd, op);
-    for (const Post *post : lijstPosten) {
-        const qint64 centen = CentenVerschil(post->inkomsten, post->uitgaven);
+    // First every entry that is a transaction of its amount, then those of its word.
+    Geleerden geleerden(geleerd, gevouwen, op);
+    std::vector<bool> geleerdeRij(lijstPosten.size(), false);
+    for (const bool opWoord : { false, true }) {
+        for (size_t i = 0; i < lijstPosten.size(); ++i) {
+            const Post &post = *lijstPosten[i];
+            const qint64 centen = CentenVerschil(post.inkomsten, post.uitgaven);
+            if (geleerdeRij[i] || centen == 0)
+                continue;
+            const qint64 dag = post.datum.Dag().toJulianDay();
+            geleerdeRij[i] = opWoord
+                ? geleerden.NeemWoord(centen, dag,
+                    posten.Tekst(post, ItemModel::Omschrijving).trimmed().toString().toCaseFolded())
+                : geleerden.NeemBedrag(centen, dag);
+        }
+    }
+    for (size_t i = 0; i < lijstPosten.size(); ++i) {
+        const Post &post = *lijstPosten[i];
+        const qint64 centen = CentenVerschil(post.inkomsten, post.uitgaven);
         const QString omschrijving
-            = posten.Tekst(*post, ItemModel::Omschrijving).trimmed().toString();
-        const QString gevouwen = omschrijving.toCaseFolded();
-        if (centen == 0 || omschrijving.isEmpty()
-            || geleerden.Neem(centen, post->datum.Dag().toJulianDay(), gevouwen))
+            = posten.Tekst(post, ItemModel::Omschrijving).trimmed().toString();
+        if (geleerdeRij[i] || centen == 0 || omschrijving.isEmpty()
+            || geleerden.Gedekt(post.datum.Dag().toJulianDay()))
             continue;
+        const QString gevouwen = omschrijving.toCaseFolded();
         const QString sleutel = woordSleutel.value(Richting(centen) + gevouwen);
         betalingen.push_back({ sleutel.isEmpty() ? OmschrijvingSleutel(gevouwen) : sleutel, {},
-            post->datum.Dag(), centen, omschrijving });
+            post.datum.Dag(), centen, omschrijving });
     }
     return betalingen;
 }

@@ -23,8 +23,8 @@ std::vector<Contract> VindContracten(const Geleerd &geleerd, const Posten &poste
 
 // The payments the contracts are found in: every learned bank transaction, keyed by its
 // counterparty's account, else its name as matching knows it (Tegenpartij), and for a payment
-// service by what was paid through it; and the entries of the lists that are no learned
-// transaction, the months kept by hand. Such an entry is keyed by its description, or by the
+// service by what was paid through it; and the entries of the lists of the days kept by hand,
+// without the bank's statements. Such an entry is keyed by its description, or by the
 // counterparty that (nearly) alone has that description as its word, so a contract kept by hand
 // before the bank's statements were read goes on in them.
 std::vector<Betaling> Betalingen(const Geleerd &geleerd, const Posten &posten, QDate op);
