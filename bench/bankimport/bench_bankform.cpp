@@ -1,5 +1,6 @@
 // The window "Bankafschrift inlezen" with a statement of 10,000 transactions over a month of
-// 100,000 entries in the real main window: opening it until it is painted, and adding them all.
+// 100,000 entries in the real main window: opening it until it is painted, and adding them all;
+// and opening it beside a Data folder of 1,000 saved months, each of which it looks in.
 #include "bankimport/BankForm.h"
 
 #include "BenchProgramma.h"
@@ -11,6 +12,7 @@
 #include "controls/VistaButton.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTest>
 
 #include <optional>
@@ -37,6 +39,24 @@ Bankafschrift GrootAfschrift()
                 QString(), i + 2 });
     }
     return afschrift;
+}
+
+// 1,000 saved months of 40 entries, from 1944 on; the last ones hold entries of the statement's
+// month and the months around it, which are read and compared.
+void SchrijfMaanden(const Programma &programma)
+{
+    for (int i = 0; i < 1000; ++i) {
+        const QDate maand = QDate(2027, 4, 1).addMonths(-i - 1);
+        QByteArray lijst;
+        for (int dag = 1; dag <= 40; ++dag) {
+            lijst += maand.addDays(dag % 28).toString(Qt::ISODate).toLatin1()
+                + "\r\nBoodschappen\r\n\r\n12,50\r\n----------------------------\r\n";
+        }
+        QFile bestand(
+            programma.DataMap() + QStringLiteral("%1 %2.lst").arg(maand.year()).arg(maand.month()));
+        if (!bestand.open(QIODevice::WriteOnly) || bestand.write(lijst) != lijst.size())
+            qFatal("cannot write a month");
+    }
 }
 
 } // namespace
@@ -90,5 +110,12 @@ int main(int argc, char **argv)
         });
     ReportFigure(
         "10.000 bankposten toevoegen aan een maand van 100.000 items", toevoegen, "ms", 50);
+
+    hoofd.items().MaakLeeg();
+    SchrijfMaanden(bench.programma);
+    ReportFigure("BankForm openen, 10.000 posten, naast 1.000 opgeslagen maanden",
+        SnelsteMs(
+            Herhalingen, [] {}, openen, [&] { form.reset(); }),
+        "ms", 100);
     return 0;
 }

@@ -42,7 +42,7 @@ void ImporteerBestand(const Programma &programma, const QString &bestand, const 
     QString verslag;
     QTextStream uit(&verslag);
     QTextStream fout(&verslag);
-    if (Importeer(programma, { bestand, lijst, std::nullopt, false }, uit, fout) != Gedaan)
+    if (Importeer(programma, { bestand, lijst, std::nullopt, false, false }, uit, fout) != Gedaan)
         qFatal("%s", qPrintable(verslag));
 }
 

@@ -9,14 +9,6 @@ make_program_folder
 bank=$E2E_TMP/afschrift.csv
 ing_statement "20260302;Bakker;Af;3,15;Brood" "20260325;Werkgever;Bij;2000,00;" >"$bank"
 
-# geldlog_command EXPECTED-STATUS ARGUMENTS...: runs the program without a display; its output is in $OUT.
-geldlog_command() {
-    local expected=$1 status=0
-    shift
-    OUT=$(cd "$PROGRAM_DIR" && env -u DISPLAY -u QT_QPA_PLATFORM ./geldlog "$@" 2>&1) || status=$?
-    ((status == expected)) || fail "geldlog $* ended with $status, not $expected: $OUT"
-}
-
 for already in 0 2; do
     geldlog_command 0 importeer "$bank" "2026 Maart"
     [[ $OUT == "ING (CSV): $((2 - already)) posten toegevoegd aan \"2026 Maart\", $already stonden er al in." ]] ||

@@ -415,6 +415,15 @@ ing_statement() {
     done
 }
 
+# geldlog_command EXPECTED-STATUS ARGUMENTS...: runs the program without a display in the program
+# folder; its output and error output are in $OUT.
+geldlog_command() {
+    local expected=$1 status=0
+    shift
+    OUT=$(cd "$PROGRAM_DIR" && env -u DISPLAY -u QT_QPA_PLATFORM ./geldlog "$@" 2>&1) || status=$?
+    ((status == expected)) || fail "geldlog $* ended with $status, not $expected: $OUT"
+}
+
 # open_statement FILE: Ctrl+I in the main window, FILE typed into the chooser; sets BANK to the
 # window "Bankafschrift inlezen".
 open_statement() {

@@ -2,6 +2,7 @@
 
 #include "common/Bedrag.h"
 #include "common/IsoDatum.h"
+#include "common/Stuurtekens.h"
 #include "platform/Ansi.h"
 
 #include <algorithm>
@@ -40,17 +41,24 @@ Item ItemVan(const BankPost &post, QString omschrijving)
     return item;
 }
 
+// One line of words: a control character from the bank's file (ESC, BEL, …) a blank like any
+// other, so it reaches no list and no terminal.
+QString EenRegelTekst(const QString &tekst)
+{
+    return ZonderStuurtekens(tekst).simplified();
+}
+
 } // namespace
 
 QString LijstOmschrijving(QStringView tekst)
 {
-    return PastInLijst(tekst.toString().simplified());
+    return PastInLijst(EenRegelTekst(tekst.toString()));
 }
 
 Item AlsItem(const BankPost &post)
 {
-    const QString naam = post.naam.simplified();
-    const QString omschrijving = post.omschrijving.simplified();
+    const QString naam = EenRegelTekst(post.naam);
+    const QString omschrijving = EenRegelTekst(post.omschrijving);
     return ItemVan(post,
         PastInLijst(naam.isEmpty()
                 ? omschrijving

@@ -15,6 +15,6 @@ Item AlsItem(const BankPost &post);
 // The same entry under the household's own description, in the same form.
 Item AlsItem(const BankPost &post, QStringView omschrijving);
 
-// A description as a list holds it: one line, runs of white space one blank, at most 100
-// characters, a character the list file cannot hold as "?".
+// A description as a list holds it: one line, control characters and runs of white space one
+// blank, at most 100 characters, a character the list file cannot hold as "?".
 QString LijstOmschrijving(QStringView tekst);

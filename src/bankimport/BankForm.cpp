@@ -17,9 +17,11 @@
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
 #include "lists/LijstBestand.h"
-#include "listwindows/LijstOpenen.h"
+#include "lists/LijstNamen.h"
 #include "lists/VasteLastenBestand.h"
+#include "listwindows/LijstOpenen.h"
 #include "matching/GeleerdBestand.h"
+#include "matching/InDataMap.h"
 #include "matching/Voorsteller.h"
 #include "platform/BusyCursor.h"
 #include "platform/MessageBoxes.h"
@@ -89,6 +91,16 @@ QStringList EigenOmschrijvingen(const Programma &programma, const Geleerd &gelee
     return woorden;
 }
 
+// The transactions as the lists hold them: the table in the main window, in place of the file it
+// was read from, and every other saved list, so a row read into another month before is not added
+// again.
+DataMapTreffers InDeLijsten(HoofdVenster &hoofd, std::span<const BankPost> posten)
+{
+    const Programma &programma = hoofd.programma();
+    return ZoekInDataMap(programma, posten, hoofd.items().Rijen(), programma.Waarden().EigenLijst,
+        LeesVasteLasten(programma));
+}
+
 } // namespace
 
 BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget *parent)
@@ -111,8 +123,8 @@ BankForm::BankForm(HoofdVenster &hoofd, const Bankafschrift &afschrift, QWidget 
     // Chosen, and the month's list opened, before the rows are checked against the list.
     if (hoofd.programma().Waarden().LijstNaam.isEmpty())
         BouwLijstKeuze(afschrift);
-    m_rijen = new BankRijen(afschrift, hoofd.items().Rijen(), LeesVasteLasten(hoofd.programma()),
-        DoelMaand(), Voorsteller(m_geleerd.Inhoud()), this);
+    m_rijen = new BankRijen(afschrift, InDeLijsten(hoofd, afschrift.posten), DoelMaand(),
+        Voorsteller(m_geleerd.Inhoud()), this);
     BouwKop(afschrift);
     BouwTabel();
 
@@ -221,7 +233,7 @@ void BankForm::BouwLijstKeuze(const Bankafschrift &afschrift)
             - lijsten.begin()
         : lijsten.size();
     if (maand.isValid() && vanMaand == lijsten.size()) {
-        m_nieuweLijst = MaandLijstNaam(maand);
+        m_nieuweLijst = MaandLijstNaam(maand, lijsten);
         ToevoegenAan->addItem(QStringLiteral("Nieuwe lijst \"%1\"").arg(m_nieuweLijst));
     }
     for (const QString &naam : lijsten)
@@ -264,7 +276,7 @@ void BankForm::ToevoegenAan_Click(int index)
         return;
     }
     m_gekozenLijst = index;
-    m_rijen->Vergelijk(m_hoofd.items().Rijen(), DoelMaand());
+    m_rijen->Vergelijk(InDeLijsten(m_hoofd, m_rijen->Transacties()), DoelMaand());
     ToonTelling();
     ToonAlleenMaand();
 }
@@ -272,9 +284,14 @@ void BankForm::ToevoegenAan_Click(int index)
 void BankForm::ToonTelling()
 {
     QString telling = m_bestandTelling;
-    if (const int al = m_rijen->AantalAlInLijst(); al > 0) {
+    const int andere = m_rijen->AantalInAndereLijst();
+    if (const int al = m_rijen->AantalAlInLijst() - andere; al > 0) {
         telling += al == 1 ? QStringLiteral(", 1 staat al in de lijst")
                            : QStringLiteral(", %1 staan al in de lijst").arg(al);
+    }
+    if (andere > 0) {
+        telling += andere == 1 ? QStringLiteral(", 1 staat al in een andere lijst")
+                               : QStringLiteral(", %1 staan al in een andere lijst").arg(andere);
     }
     if (const int onleesbaar = m_rijen->AantalOnleesbaar(); onleesbaar > 0) {
         telling += onleesbaar == 1 ? QStringLiteral(", 1 regel is onleesbaar")

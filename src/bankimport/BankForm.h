@@ -17,7 +17,8 @@ struct Bankafschrift;
 
 // "Bankafschrift inlezen": the transactions of a bank's statement file, each with a check box,
 // to add the chosen ones to the open list. The new ones start chosen, those of the list's own
-// month only when the list is named after one. Each goes in under the household's own word where
+// month only when the list is named after one; those that another saved list holds, whichever
+// month it was read into, are not new. Each goes in under the household's own word where
 // Geldlog knows it, or one the user chooses or types, or else under the bank's text. The list is
 // not written: the user saves the month as usual. What the rows teach of the household's words
 // is kept on "Toevoegen".

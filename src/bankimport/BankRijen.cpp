@@ -18,11 +18,10 @@ constexpr qsizetype LangsteRegel = 200;
 
 } // namespace
 
-BankRijen::BankRijen(const Bankafschrift &afschrift, const ItemRijen &lijst, ItemRijen vasteLasten,
-    QDate maand, const Voorsteller &voorsteller, QObject *parent)
+BankRijen::BankRijen(const Bankafschrift &afschrift, DataMapTreffers treffers, QDate maand,
+    const Voorsteller &voorsteller, QObject *parent)
     : QAbstractTableModel(parent)
     , m_posten(afschrift.posten)
-    , m_vasteLasten(std::move(vasteLasten))
     , m_maand(maand)
 {
     // Transactions and unreadable rows merged back into the order of the file.
@@ -51,13 +50,13 @@ BankRijen::BankRijen(const Bankafschrift &afschrift, const ItemRijen &lijst, Ite
         }
         m_rijen.push_back(std::move(rij));
     }
-    ZetStaten(ZoekInLijst(m_posten, lijst, m_vasteLasten));
+    ZetStaten(std::move(treffers));
 }
 
-void BankRijen::Vergelijk(const ItemRijen &lijst, QDate maand)
+void BankRijen::Vergelijk(DataMapTreffers treffers, QDate maand)
 {
     m_maand = maand;
-    ZetStaten(ZoekInLijst(m_posten, lijst, m_vasteLasten));
+    ZetStaten(std::move(treffers));
     if (!m_rijen.empty()) {
         Q_EMIT dataChanged(index(0, 0),
             index(static_cast<int>(m_rijen.size()) - 1, AantalKolommen - 1),
@@ -67,15 +66,18 @@ void BankRijen::Vergelijk(const ItemRijen &lijst, QDate maand)
     Q_EMIT KeuzeGewijzigd();
 }
 
-void BankRijen::ZetStaten(std::vector<std::optional<LijstTreffer>> &&treffers)
+void BankRijen::ZetStaten(DataMapTreffers &&treffers)
 {
     m_aantalAlInLijst = 0;
+    m_aantalInAndereLijst = 0;
     for (Rij &rij : m_rijen) {
         if (rij.staat == Staat::Onleesbaar)
             continue;
-        rij.treffer = std::move(treffers[static_cast<size_t>(rij.post)]);
+        rij.treffer = std::move(treffers.treffers[static_cast<size_t>(rij.post)]);
+        rij.andereLijst = std::move(treffers.andereLijsten[static_cast<size_t>(rij.post)]);
         rij.staat = rij.treffer ? Staat::AlInLijst : Staat::Nieuw;
         m_aantalAlInLijst += rij.treffer ? 1 : 0;
+        m_aantalInAndereLijst += rij.andereLijst.isEmpty() ? 0 : 1;
         rij.gekozen = rij.staat == Staat::Nieuw && InMaand(rij);
     }
     TelGekozen();
@@ -96,8 +98,10 @@ QString BankRijen::TipVan(const Rij &rij) const
 {
     if (rij.staat == Staat::Onleesbaar)
         return rij.reden;
-    if (rij.treffer)
-        return InLijstUitleg(*rij.treffer);
+    if (rij.treffer) {
+        return rij.andereLijst.isEmpty() ? InLijstUitleg(*rij.treffer)
+                                         : InAndereLijstUitleg(*rij.treffer, rij.andereLijst);
+    }
     if (rij.voorstel && !rij.eigen)
         return VoorstelUitleg(*rij.voorstel, m_posten[static_cast<size_t>(rij.post)].datum);
     return {};

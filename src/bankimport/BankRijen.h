@@ -2,7 +2,7 @@
 
 #include "bank/Bankafschrift.h"
 #include "common/ItemModel.h"
-#include "matching/InLijst.h"
+#include "matching/InDataMap.h"
 #include "matching/Voorsteller.h"
 
 #include <QAbstractTableModel>
@@ -14,12 +14,12 @@
 class Geleerd;
 
 // The transactions of a bank statement as the entries they become, each with a check box: which
-// of them the user adds to the open list, and under which description. A transaction the list
-// holds already is shown grey, as the entry it stands as and with the reason. A new one gets the
-// household's word where Geldlog is sure of it, or the user's, or else keeps the bank's text; the
-// column "Bank" shows the bank's text beside any other description. Rows the bank's file holds
-// but Geldlog could not read are red, without a check box that can be set. The rows are fixed
-// once made; the choice and the descriptions change.
+// of them the user adds to the open list, and under which description. A transaction the list,
+// or another saved list, holds already is shown grey, as the entry it stands as and with the
+// reason. A new one gets the household's word where Geldlog is sure of it, or the user's, or else
+// keeps the bank's text; the column "Bank" shows the bank's text beside any other description.
+// Rows the bank's file holds but Geldlog could not read are red, without a check box that can be
+// set. The rows are fixed once made; the choice and the descriptions change.
 class BankRijen final : public QAbstractTableModel {
     Q_OBJECT
 
@@ -27,12 +27,14 @@ public:
     enum Kolom { Datum, Omschrijving, Bank, Inkomsten, Uitgaven, AantalKolommen };
     enum class Staat { Nieuw, AlInLijst, Onleesbaar };
 
-    // The transactions and unreadable rows of `afschrift` in the order of the file, checked
-    // against the open list's entries `lijst` and the fixed costs `vasteLasten` (ZoekInLijst),
-    // the new ones with what `voorsteller` proposes. With a valid `maand` (any day of it) only
-    // the new transactions of that month start chosen, otherwise every new one.
-    BankRijen(const Bankafschrift &afschrift, const ItemRijen &lijst, ItemRijen vasteLasten,
-        QDate maand, const Voorsteller &voorsteller, QObject *parent = nullptr);
+    // The transactions and unreadable rows of `afschrift` in the order of the file, those that
+    // `treffers` found in a list (ZoekInDataMap) as the entries they stand as, the new ones with
+    // what `voorsteller` proposes. With a valid `maand` (any day of it) only the new transactions
+    // of that month start chosen, otherwise every new one.
+    BankRijen(const Bankafschrift &afschrift, DataMapTreffers treffers, QDate maand,
+        const Voorsteller &voorsteller, QObject *parent = nullptr);
+
+    const std::vector<BankPost> &Transacties() const { return m_posten; }
 
     Staat StaatVan(int rij) const { return m_rijen[rij].staat; }
     bool Gekozen(int rij) const { return m_rijen[rij].gekozen; }
@@ -45,12 +47,13 @@ public:
     int AantalGekozen() const { return m_aantalGekozen; }
     qint64 GekozenInkomsten() const { return m_inkomsten; }
     qint64 GekozenUitgaven() const { return m_uitgaven; }
-    int AantalAlInLijst() const { return m_aantalAlInLijst; }
+    int AantalAlInLijst() const { return m_aantalAlInLijst; } // in any list
+    int AantalInAndereLijst() const { return m_aantalInAndereLijst; }
     int AantalOnleesbaar() const { return m_aantalOnleesbaar; }
 
-    // Checks the transactions again, against another list `lijst` of the month `maand`, and
-    // chooses anew as when the rows were made. The descriptions the user gave stay.
-    void Vergelijk(const ItemRijen &lijst, QDate maand);
+    // The transactions as found again for another list, of the month `maand`, chosen anew as
+    // when the rows were made. The descriptions the user gave stay.
+    void Vergelijk(DataMapTreffers treffers, QDate maand);
 
     // The chosen rows as entries of the list, each under its description, in the order of the
     // file.
@@ -81,6 +84,7 @@ private:
         Staat staat = Staat::Nieuw;
         bool gekozen = false;
         std::optional<LijstTreffer> treffer; // the entry of the list it stands as
+        QString andereLijst; // that list, when it is not the list the rows go into
         std::optional<Voorstel> voorstel; // the household's word, when Geldlog is sure of it
         // The user's description, as the list holds it; empty for the bank's text.
         std::optional<QString> eigen;
@@ -93,7 +97,7 @@ private:
     bool InMaand(const Rij &rij) const;
     // Which transactions the list holds already, and the choice they start with: the new ones,
     // of the month only when there is one.
-    void ZetStaten(std::vector<std::optional<LijstTreffer>> &&treffers);
+    void ZetStaten(DataMapTreffers &&treffers);
     // Whether the row's choice changed: an unreadable row stays unchosen.
     static bool ZetGekozen(Rij &rij, bool gekozen);
     // The count and totals of the chosen rows, counted again after a change.
@@ -101,10 +105,10 @@ private:
 
     std::vector<Rij> m_rijen;
     std::vector<BankPost> m_posten;
-    ItemRijen m_vasteLasten;
     QDate m_maand;
     int m_aantalGekozen = 0;
     int m_aantalAlInLijst = 0;
+    int m_aantalInAndereLijst = 0;
     int m_aantalOnleesbaar = 0;
     qint64 m_inkomsten = 0;
     qint64 m_uitgaven = 0;

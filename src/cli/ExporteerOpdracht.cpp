@@ -1,6 +1,7 @@
 #include "cli/ExporteerOpdracht.h"
 
 #include "cli/OpdrachtLijst.h"
+#include "cli/Opdrachttekst.h"
 #include "common/Bedrag.h"
 #include "common/Csv.h"
 #include "common/CsvBestand.h"
@@ -11,6 +12,7 @@
 #include "platform/WriteError.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QTextStream>
 
@@ -52,10 +54,10 @@ bool SchrijfCsv(QIODevice &uit, const ItemRijen &rijen, QString *fout)
 }
 
 Afloop Exporteer(const Programma &programma, const QString &lijst, const QString &bestand,
-    QTextStream &uit, QTextStream &fout)
+    bool vervang, QTextStream &uit, QTextStream &fout)
 {
-    if (!MagCsvWorden(programma, bestand)) {
-        fout << CsvGeweigerd() << '\n';
+    if (const QString weigering = CsvWeigering(programma, bestand); !weigering.isEmpty()) {
+        fout << weigering << '\n';
         return Geweigerd;
     }
     QString reden;
@@ -67,6 +69,16 @@ Afloop Exporteer(const Programma &programma, const QString &lijst, const QString
     }
     if (!gelezen->bestaat) {
         fout << QStringLiteral("De lijst \"%1\" bestaat niet.").arg(gelezen->naam) << '\n';
+        return Geweigerd;
+    }
+    // A spreadsheet of the household's own, say its budget, is not written over by a slip of the
+    // name. A folder of that name is left to the write, which says so.
+    if (!vervang && QFileInfo(bestand).isFile()) {
+        fout << QStringLiteral("\"%1\" bestaat al; %2 schrijft erover.")
+                    .arg(bestand,
+                        Opdrachttekst({ QStringLiteral("exporteer"), gelezen->naam, bestand,
+                            QStringLiteral("--vervang") }))
+             << '\n';
         return Geweigerd;
     }
     if (!writeFileSafely(

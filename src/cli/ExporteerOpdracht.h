@@ -17,6 +17,7 @@ class QTextStream;
 // take for a formula starts with "'". The fixed costs' "-" groups are no entries of the month.
 bool SchrijfCsv(QIODevice &uit, const ItemRijen &rijen, QString *fout);
 
-// Writes the list `lijst` safely to `bestand`; reports to `uit`, refusals to `fout`.
+// Writes the list `lijst` safely to `bestand`, over a file that exists only with `vervang`;
+// reports to `uit`, refusals to `fout`.
 Afloop Exporteer(const Programma &programma, const QString &lijst, const QString &bestand,
-    QTextStream &uit, QTextStream &fout);
+    bool vervang, QTextStream &uit, QTextStream &fout);

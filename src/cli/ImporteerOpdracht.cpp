@@ -4,13 +4,18 @@
 #include "bank/BankPosten.h"
 #include "bank/Bankafschrift.h"
 #include "cli/OpdrachtLijst.h"
+#include "cli/Opdrachttekst.h"
+#include "common/MaandNamen.h"
 #include "lists/LijstBestand.h"
+#include "lists/LijstNamen.h"
 #include "lists/VasteLastenBestand.h"
 #include "matching/GeleerdBestand.h"
-#include "matching/InLijst.h"
+#include "matching/InDataMap.h"
 #include "matching/Voorsteller.h"
 
 #include <QTextStream>
+
+#include <map>
 
 namespace {
 
@@ -22,7 +27,7 @@ QString Aantal(qsizetype aantal, const char *een, const char *meer)
 // "ING (CSV): 14 posten toegevoegd aan "2026 Maart" (11 met een eigen omschrijving), 3 stonden
 // er al in."
 QString Verslag(const Bankafschrift &afschrift, const ImporteerOpdracht &opdracht,
-    const QString &lijst, qsizetype nieuw, qsizetype eigen, qsizetype alIn)
+    const QString &lijst, qsizetype nieuw, qsizetype eigen, qsizetype alIn, qsizetype elders)
 {
     const char *toegevoegd = "toegevoegd aan";
     if (opdracht.proef)
@@ -33,6 +38,8 @@ QString Verslag(const Bankafschrift &afschrift, const ImporteerOpdracht &opdrach
     if (eigen > 0)
         tekst += QStringLiteral(" (%1 met een eigen omschrijving)").arg(eigen);
     tekst += QStringLiteral(", %1 er al in").arg(Aantal(alIn, "stond", "stonden"));
+    if (elders > 0)
+        tekst += QStringLiteral(" (%1 in een andere lijst)").arg(elders);
     if (!afschrift.onleesbaar.empty()) {
         tekst += QStringLiteral(", %1 overgeslagen")
                      .arg(Aantal(static_cast<qsizetype>(afschrift.onleesbaar.size()),
@@ -52,6 +59,23 @@ QString ProefRegel(const Item &item, const BankPost &post)
     if (const QString bank = AlsItem(post).omschrijving; bank != item.omschrijving)
         regel += QStringLiteral("  (%1)").arg(bank);
     return regel;
+}
+
+// "12 posten uit augustus 2026 niet toegevoegd; geldlog importeer afschrift.csv "2026 Augustus"",
+// the list of that month as the household names its months.
+QString NietToegevoegd(
+    const ImporteerOpdracht &opdracht, QDate maand, qsizetype aantal, const QStringList &opgeslagen)
+{
+    return QStringLiteral("%1 uit %2 %3 niet toegevoegd; %4")
+        .arg(Aantal(aantal, "post", "posten"), MaandNaam(maand.month()).toLower())
+        .arg(maand.year())
+        .arg(Opdrachttekst(
+            { QStringLiteral("importeer"), opdracht.bestand, MaandLijstNaam(maand, opgeslagen) }));
+}
+
+bool InMaand(QDate datum, QDate maand)
+{
+    return !maand.isValid() || (datum.year() == maand.year() && datum.month() == maand.month());
 }
 
 } // namespace
@@ -82,16 +106,16 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
     for (const OnleesbareRegel &regel : afschrift->onleesbaar)
         fout << regel.Melding() << '\n';
 
-    std::vector<BankPost> posten;
-    posten.reserve(afschrift->posten.size());
-    for (const BankPost &post : afschrift->posten) {
-        if (!opdracht.maand
-            || (post.datum.year() == opdracht.maand->year()
-                && post.datum.month() == opdracht.maand->month()))
-            posten.push_back(post);
-    }
-    const std::vector<std::optional<LijstTreffer>> treffers
-        = ZoekInLijst(posten, lijst->rijen, LeesVasteLasten(programma));
+    // Into a list named after a month go that month's transactions, as the bank window chooses
+    // them: a statement seldom ends where a month does, and the days of the next month would
+    // count in this one. Every transaction is looked for, so those of another month that a
+    // list holds already are not named as left out.
+    const QDate maand
+        = opdracht.maand.value_or(opdracht.alle ? QDate() : MaandVanLijst(lijst->naam));
+    const std::vector<BankPost> &posten = afschrift->posten;
+    const DataMapTreffers gevonden
+        = ZoekInDataMap(programma, posten, lijst->rijen, lijst->naam, LeesVasteLasten(programma));
+    const std::vector<std::optional<LijstTreffer>> &treffers = gevonden.treffers;
     // A learning file that cannot be used costs the learning, not the import; a trial leaves
     // even a damaged one where it is.
     GeleerdBestand geleerd(programma,
@@ -108,9 +132,19 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
     };
     std::vector<Nieuw> nieuw;
     qsizetype eigen = 0;
+    qsizetype bekend = 0;
+    qsizetype elders = 0;
+    std::map<QDate, qsizetype> anderMaand; // the new ones of other months, by their first day
     for (size_t i = 0; i < posten.size(); ++i) {
-        if (treffers[i])
+        if (treffers[i]) {
+            ++bekend;
+            elders += gevonden.andereLijsten[i].isEmpty() ? 0 : 1;
             continue;
+        }
+        if (!InMaand(posten[i].datum, maand)) {
+            ++anderMaand[QDate(posten[i].datum.year(), posten[i].datum.month(), 1)];
+            continue;
+        }
         const std::optional<Voorstel> voorstel = voorsteller.StelVoor(posten[i]);
         eigen += voorstel ? 1 : 0;
         nieuw.push_back({ posten[i],
@@ -123,7 +157,6 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
             lijst->rijen.Voeg(rij.item);
     }
     const auto aantal = static_cast<qsizetype>(nieuw.size());
-    const qsizetype bekend = static_cast<qsizetype>(posten.size()) - aantal;
 
     // With nothing new the file stays as it is, and no empty list is made.
     if (!opdracht.proef && aantal > 0 && !SaveLijst(programma, lijst->rijen, lijst->naam, &reden)) {
@@ -143,6 +176,11 @@ Afloop Importeer(const Programma &programma, const ImporteerOpdracht &opdracht, 
                  << QStringLiteral("Wat Geldlog ervan leerde, is niet bewaard.") << '\n';
         }
     }
-    uit << Verslag(*afschrift, opdracht, lijst->naam, aantal, eigen, bekend) << '\n';
+    uit << Verslag(*afschrift, opdracht, lijst->naam, aantal, eigen, bekend, elders) << '\n';
+    if (!anderMaand.empty()) {
+        const QStringList opgeslagen = OpgeslagenLijsten(programma);
+        for (const auto &[andere, telling] : anderMaand)
+            uit << NietToegevoegd(opdracht, andere, telling, opgeslagen) << '\n';
+    }
     return Gedaan;
 }

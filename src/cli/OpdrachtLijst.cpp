@@ -1,6 +1,7 @@
 #include "cli/OpdrachtLijst.h"
 
 #include "lists/LijstBestand.h"
+#include "lists/LijstNamen.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,9 @@ std::optional<OpdrachtLijst> LeesOpdrachtLijst(
     std::optional<QString> gekozen = GetypteLijstNaam(naam, fout);
     if (!gekozen)
         return std::nullopt;
+    // "juli 2026" is the saved "Juli 2026": one list, one file.
+    if (std::optional<QString> bestaand = BestaandeLijst(programma, *gekozen))
+        gekozen = std::move(bestaand);
     const QString pad = LijstPad(programma, *gekozen);
     if (!QFileInfo(pad).exists())
         return OpdrachtLijst { std::move(*gekozen), {}, false };

@@ -10,7 +10,9 @@ class Programma;
 
 // A list as a command reads it: whole or not at all, since the command may write it back.
 struct OpdrachtLijst {
-    QString naam; // as the save dialog takes it: without the blanks around it
+    // As the save dialog takes it, without the blanks around it; the saved list's own name when
+    // it differs from one only in capitals or blanks.
+    QString naam;
     ItemRijen rijen; // every group of the file, the fixed costs' "-" groups too
     bool bestaat = false; // false: there is no file of that name yet
 };

@@ -8,6 +8,7 @@
 #include "cli/JaarOpdracht.h"
 #include "cli/OverzichtOpdracht.h"
 #include "cli/TerugkerendOpdracht.h"
+#include "cli/Uitvoer.h"
 #include "cli/ZoekOpdracht.h"
 #include "common/IsoDatum.h"
 #include "common/Programma.h"
@@ -37,7 +38,9 @@ const QString Begroten = QStringLiteral("begroting");
 const QStringList HulpNamen { QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help") };
 const QStringList VersieNamen { QStringLiteral("v"), QStringLiteral("version") };
 const QString MaandNaam = QStringLiteral("maand");
+const QString AlleNaam = QStringLiteral("alle");
 const QString ProefNaam = QStringLiteral("proef");
+const QString VervangNaam = QStringLiteral("vervang");
 const QString CsvNaam = QStringLiteral("csv");
 const QString JaarNaam = QStringLiteral("jaar");
 const QString OpNaam = QStringLiteral("op");
@@ -98,9 +101,14 @@ QString HulpTekst()
         "  importeer <bestand> <lijst>      Zet de nieuwe posten van een bankafschrift in de\n"
         "                                   lijst; een lijst die er nog niet is, wordt gemaakt.\n"
         "                                   Posten die er al in staan, komen er niet nog eens in.\n"
+        "                                   In een lijst die een maand noemt (\"2026 Maart\")\n"
+        "                                   alleen de posten van die maand; de andere worden\n"
+        "                                   genoemd.\n"
         "      --maand JJJJ-MM              Alleen de posten van die maand.\n"
+        "      --alle                       Alle posten, uit welke maand ook.\n"
         "      --proef                      Toont wat er zou worden toegevoegd; schrijft niets.\n"
         "  exporteer <lijst> <bestand.csv>  Schrijft de lijst als CSV voor een rekenblad.\n"
+        "      --vervang                    Schrijft over een bestand dat er al is.\n"
         "  overzicht                        Het saldo van elke opgeslagen lijst en het totaal.\n"
         "  jaar <JJJJ>                      Per omschrijving wat er in elke maand van dat jaar\n"
         "                                   binnenkwam en uitging, met de totalen.\n"
@@ -144,14 +152,15 @@ Afloop VerkeerdGebruikt(QTextStream &fout, const QString &waarom)
     return VerkeerdGebruik;
 }
 
-// "2026-03" as the first day of that month.
+// "2026-03" as the first day of that month, read as every date of Geldlog is.
 std::optional<QDate> Maand(const QString &tekst)
 {
-    static const QRegularExpression vorm(QStringLiteral("^(\\d{4})-(0[1-9]|1[0-2])$"));
-    const QRegularExpressionMatch gevonden = vorm.match(tekst);
-    if (!gevonden.hasMatch())
+    if (tekst.size() != 7)
         return std::nullopt;
-    return QDate(gevonden.captured(1).toInt(), gevonden.captured(2).toInt(), 1);
+    const std::optional<IsoDatum> datum = LeesIsoDatum(tekst + QStringLiteral("-01"));
+    if (!datum)
+        return std::nullopt;
+    return datum->Dag();
 }
 
 // "2026" as a year; nothing for any other text.
@@ -177,8 +186,8 @@ QString OnleesbareOpties(const QCommandLineParser &parser)
     }
     return QStringLiteral(
         "De opties zijn niet te lezen: --maand neemt een maand (--maand JJJJ-MM), --jaar een "
-        "jaar (--jaar JJJJ), --op een dag (--op JJJJ-MM-DD); --proef, --csv, --opslaan, --help "
-        "en --version nemen niets.");
+        "jaar (--jaar JJJJ), --op een dag (--op JJJJ-MM-DD); --alle, --proef, --vervang, --csv, "
+        "--opslaan, --help en --version nemen niets.");
 }
 
 // Words that name no command: a bank file that the window would have shown, or a mistake.
@@ -228,7 +237,9 @@ bool IsOpdracht(const QStringList &argumenten)
     return IsOpdrachtNaam(eerste) || argumenten.size() > 2 || !bestand.exists() || bestand.isDir();
 }
 
-Afloop VoerOpdrachtUit(
+namespace {
+
+Afloop VoerUit(
     const QString &programmaMap, const QStringList &argumenten, QTextStream &uit, QTextStream &fout)
 {
     QCommandLineParser parser;
@@ -236,15 +247,18 @@ Afloop VoerOpdrachtUit(
     const QCommandLineOption versie(VersieNamen, QStringLiteral("Toont de versie."));
     const QCommandLineOption maand(
         MaandNaam, QStringLiteral("Alleen de posten van die maand."), QStringLiteral("JJJJ-MM"));
+    const QCommandLineOption alle(AlleNaam, QStringLiteral("Alle posten, uit welke maand ook."));
     const QCommandLineOption proef(
         ProefNaam, QStringLiteral("Toont wat er zou worden toegevoegd."));
+    const QCommandLineOption vervang(
+        VervangNaam, QStringLiteral("Schrijft over een bestand dat er al is."));
     const QCommandLineOption csv(CsvNaam, QStringLiteral("Als CSV."));
     const QCommandLineOption jaar(
         JaarNaam, QStringLiteral("Alleen de posten van dat jaar."), QStringLiteral("JJJJ"));
     const QCommandLineOption op(
         OpNaam, QStringLiteral("Zoals het op die dag stond."), QStringLiteral("JJJJ-MM-DD"));
     const QCommandLineOption opslaan(OpslaanNaam, QStringLiteral("Slaat de voorstellen op."));
-    parser.addOptions({ hulp, versie, maand, proef, csv, jaar, op, opslaan });
+    parser.addOptions({ hulp, versie, maand, alle, proef, vervang, csv, jaar, op, opslaan });
     if (!parser.parse(argumenten))
         return VerkeerdGebruikt(fout, OnleesbareOpties(parser));
     if (parser.isSet(hulp)) {
@@ -262,10 +276,17 @@ Afloop VoerOpdrachtUit(
     const QString &naam = opdracht.first();
     if (!IsOpdrachtNaam(naam))
         return GeenOpdracht(opdracht, fout);
-    if (naam != Importeren && (parser.isSet(maand) || parser.isSet(proef))) {
+    if (naam != Importeren && (parser.isSet(maand) || parser.isSet(alle) || parser.isSet(proef))) {
         return VerkeerdGebruikt(
-            fout, QStringLiteral("De opties --maand en --proef horen bij \"importeer\"."));
+            fout, QStringLiteral("De opties --maand, --alle en --proef horen bij \"importeer\"."));
     }
+    if (parser.isSet(maand) && parser.isSet(alle)) {
+        return VerkeerdGebruikt(fout,
+            QStringLiteral("Kies --maand voor één maand of --alle voor alle maanden, niet beide."));
+    }
+    if (naam != Exporteren && parser.isSet(vervang))
+        return VerkeerdGebruikt(
+            fout, QStringLiteral("De optie --vervang hoort bij \"exporteer\"."));
     if (naam != JaarOverzien && naam != Terugkeren && naam != Begroten && parser.isSet(csv)) {
         return VerkeerdGebruikt(fout,
             QStringLiteral("De optie --csv hoort bij \"jaar\", \"terugkerend\" en \"begroting\"."));
@@ -288,7 +309,8 @@ Afloop VoerOpdrachtUit(
             return VerkeerdGebruikt(
                 fout, QStringLiteral("Gebruik: geldlog importeer <bestand> <lijst>"));
         }
-        ImporteerOpdracht importeer { opdracht[1], opdracht[2], std::nullopt, parser.isSet(proef) };
+        ImporteerOpdracht importeer { opdracht[1], opdracht[2], std::nullopt, parser.isSet(alle),
+            parser.isSet(proef) };
         if (parser.isSet(maand)) {
             importeer.maand = Maand(parser.value(maand));
             if (!importeer.maand) {
@@ -304,7 +326,7 @@ Afloop VoerOpdrachtUit(
             return VerkeerdGebruikt(
                 fout, QStringLiteral("Gebruik: geldlog exporteer <lijst> <bestand.csv>"));
         }
-        return Exporteer(programma, opdracht[1], opdracht[2], uit, fout);
+        return Exporteer(programma, opdracht[1], opdracht[2], parser.isSet(vervang), uit, fout);
     }
     if (naam == Overzien) {
         if (opdracht.size() != 1)
@@ -356,4 +378,14 @@ Afloop VoerOpdrachtUit(
     }
     Q_UNREACHABLE();
     return VerkeerdGebruik;
+}
+
+} // namespace
+
+Afloop VoerOpdrachtUit(
+    const QString &programmaMap, const QStringList &argumenten, QTextStream &uit, QTextStream &fout)
+{
+    return MetUitvoer(uit, fout, [&](QTextStream &schoonUit, QTextStream &schoonFout) {
+        return VoerUit(programmaMap, argumenten, schoonUit, schoonFout);
+    });
 }

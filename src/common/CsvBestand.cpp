@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringList>
 
 #include <filesystem>
 
@@ -41,26 +40,31 @@ bool LigtIn(const QFileInfo &doel, const QString &map)
     return false;
 }
 
-// The program's own files: a month, the fixed costs, the settings.
-bool IsEigenBestand(const QFileInfo &bestand)
+// What a file of the program's own is, by its extension, for the Dutch reason: a month, the fixed
+// costs, the settings; empty for any other.
+QString EigenSoort(const QFileInfo &bestand)
 {
-    static const QStringList eigen { QStringLiteral("lst"), QStringLiteral("vls"),
-        QStringLiteral("ini") };
-    return eigen.contains(bestand.suffix(), Qt::CaseInsensitive);
+    const QString extensie = bestand.suffix().toLower();
+    if (extensie == u"lst")
+        return QStringLiteral("een lijst van Geldlog");
+    if (extensie == u"vls")
+        return QStringLiteral("de vaste lasten van Geldlog");
+    if (extensie == u"ini")
+        return QStringLiteral("een bestand met instellingen");
+    return {};
 }
 
 } // namespace
 
-bool MagCsvWorden(const Programma &programma, const QString &bestand)
+QString CsvWeigering(const Programma &programma, const QString &bestand)
 {
     for (const QFileInfo &naam : { QFileInfo(bestand), Doel(bestand) }) {
-        if (IsEigenBestand(naam) || LigtIn(naam, programma.DataMap()))
-            return false;
+        if (LigtIn(naam, programma.DataMap()))
+            return QStringLiteral("Geldlog schrijft geen CSV in zijn eigen map Data.");
+        if (const QString soort = EigenSoort(naam); !soort.isEmpty()) {
+            return QStringLiteral("Geldlog schrijft geen CSV over \"%1\": een .%2-bestand is %3.")
+                .arg(bestand, naam.suffix(), soort);
+        }
     }
-    return true;
-}
-
-QString CsvGeweigerd()
-{
-    return QStringLiteral("Geldlog schrijft geen CSV in zijn eigen map Data.");
+    return {};
 }

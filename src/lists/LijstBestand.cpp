@@ -161,8 +161,7 @@ ItemRijen LeesLijst(QIODevice &in, Groepen soort)
 ItemRijen LeesLijst(QIODevice &in, const DatumKeuze &neem)
 {
     ItemRijen rijen;
-    LeesGroepen(
-        in, [&neem](QByteArrayView datum) { return !VasteLast(datum) && neem(datum); }, rijen);
+    LeesGroepen(in, neem, rijen);
     return rijen;
 }
 

@@ -24,10 +24,11 @@ enum class Groepen { Gedateerd, VasteLasten };
 bool SchrijfLijst(QIODevice &uit, const ItemRijen &rijen, QString *fout);
 // Reads the complete groups of the kind asked for; a group cut off ends the read.
 ItemRijen LeesLijst(QIODevice &in, Groepen soort = Groepen::Gedateerd);
-// Whether to take a group, by its date line as the file holds it.
+// Whether to take a group, by its date line as the file holds it ("-" for a fixed cost).
 using DatumKeuze = std::function<bool(QByteArrayView datum)>;
-// The dated groups that `neem` takes, as LeesLijst reads them; the others are passed over without
-// decoding them, so a few entries out of many are read at little more than the cost of the bytes.
+// The groups of either kind that `neem` takes, as LeesLijst reads them; the others are passed
+// over without decoding them, so a few entries out of many are read at little more than the cost
+// of the bytes.
 ItemRijen LeesLijst(QIODevice &in, const DatumKeuze &neem);
 // Income minus expenses in whole cents over every complete group, "-" groups included; a group
 // cut off at the end counts for nothing, as it does when the list is opened. Nothing when

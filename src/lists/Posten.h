@@ -3,6 +3,7 @@
 #include "common/IsoDatum.h"
 #include "common/ItemModel.h"
 
+#include <QDate>
 #include <QStringList>
 #include <QStringView>
 
@@ -13,7 +14,7 @@ class Programma;
 
 // One entry that counts in the year overview and the search: it counts by its own date, not by
 // the name of its list (a list "Kas" spans months), each amount in whole cents as the window
-// counts it.
+// counts it. A fixed cost dated "-" counts on the first of the month its list is named after.
 struct Post {
     IsoDatum datum; // a date typed in another form, or none at all, cannot be read
     int lijst = 0; // its list in Posten::lijsten
@@ -29,6 +30,10 @@ struct Posten {
     std::vector<Post> posten; // in the order of the lists and their rows
     QStringList onleesbaar; // the lists that could not be read: nothing of them counts
     int zonderDatum = 0; // the entries whose date cannot be read: they do not count
+    // The entries dated "-" in lists whose name holds no month, and those lists: they do not
+    // count, as no month is theirs.
+    int zonderMaand = 0;
+    QStringList lijstenZonderMaand;
 
     QStringView Tekst(const Post &post, ItemModel::Kolom kolom) const
     {
@@ -37,12 +42,15 @@ struct Posten {
 };
 
 // Reads every list in the Data folder; with `jaar` only the entries of that year are kept.
-// The fixed costs' groups dated "-" are no entries of any month and are passed over, as opening
-// a list passes over them.
+// A group of empty lines, as an editor may leave at the end of a file, is no entry.
 Posten LeesPosten(const Programma &programma, std::optional<int> jaar = std::nullopt);
+// Only the entries of the months from `van` to `tot` (any day of each, both included), and
+// nothing of the list `behalve`.
+Posten LeesPosten(const Programma &programma, QDate van, QDate tot, const QString &behalve);
 
-// What does not count, in Dutch, one sentence each: the entries without a readable date and
-// the lists that could not be read. Empty when everything counts.
+// What does not count, in Dutch, one sentence each: the entries without a readable date, those
+// dated "-" in a list named after no month, and the lists that could not be read. Empty when
+// everything counts.
 QStringList NietMeegeteld(const Posten &posten);
 
 // "Geen posten in 2026": a year without entries says so.

@@ -9,6 +9,7 @@
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
 #include "lists/LijstBestand.h"
+#include "lists/LijstNamen.h"
 #include "platform/BusyCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
@@ -92,7 +93,9 @@ void SaveForm::SaveKnopClick()
         Text1->setFocus();
         return;
     }
-    const QString &naam = *gekozen;
+    // A name that differs from a saved list's only in capitals or blanks is that list: it is
+    // saved in that file, under that name.
+    const QString naam = BestaandeLijst(programma, *gekozen).value_or(*gekozen);
 
     // Another saved list of that name would be gone with all its entries: only on Ja. The
     // list's own file is brought up to date, also only on Ja when another program (an import, a

@@ -217,8 +217,8 @@ void JaaroverzichtForm::CsvKnop_Click()
             QStringLiteral("Het jaaroverzicht is niet opgeslagen.\n") + reden,
             QStringLiteral("Geldlog"), MessageBoxes::Icon::Critical);
     };
-    if (!MagCsvWorden(m_programma, pad)) {
-        meld(CsvGeweigerd());
+    if (const QString weigering = CsvWeigering(m_programma, pad); !weigering.isEmpty()) {
+        meld(weigering);
         return;
     }
     QString reden;

@@ -216,8 +216,10 @@ private Q_SLOTS:
     }
 
     // Started with the file, no list named: the saved list of the month most rows fall in is
-    // opened first and the rows checked against it; without one, a new list of that month takes
-    // them. A table with unsaved rows that may not make way keeps them.
+    // opened first and the rows checked against it; without one, a new list of that month,
+    // named as the household names its months, takes them. A table with unsaved rows that may
+    // not make way keeps them. A row that another saved list holds (Vakantie holds the same
+    // entries) stands grey as well, with that list in its tooltip.
     void voegtToeAanDeMaandVanDeMeestePosten_data()
     {
         QTest::addColumn<QString>("maandLijst");
@@ -226,12 +228,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("keuze");
         QTest::addColumn<QString>("lijstNaam");
         QTest::addColumn<int>("aantal");
-        QTest::newRow("opgeslagen") << u"maart 2026"_qs << false << u"maart 2026"_qs << u"ogvgro"_qs
-                                    << u"maart 2026"_qs << 3;
+        QTest::newRow("opgeslagen") << u"maart 2026"_qs << false << u"maart 2026"_qs << u"ogggro"_qs
+                                    << u"maart 2026"_qs << 2;
         QTest::newRow("nieuw") << u"2025 Maart"_qs << false << u"Nieuwe lijst \"2026 Maart\""_qs
-                               << u"ovvvro"_qs << u"2026 Maart"_qs << 3;
+                               << u"ogggro"_qs << u"2026 Maart"_qs << 0;
+        QTest::newRow("nieuw, als de andere maanden")
+            << u"FEBRUARI 2026"_qs << false << u"Nieuwe lijst \"MAART 2026\""_qs << u"ogggro"_qs
+            << u"MAART 2026"_qs << 0;
         QTest::newRow("niet vervangen")
-            << u"maart 2026"_qs << true << QString() << u"vvvvrv"_qs << QString() << 6;
+            << u"maart 2026"_qs << true << QString() << u"vgggrv"_qs << QString() << 3;
     }
 
     void voegtToeAanDeMaandVanDeMeestePosten()
@@ -256,6 +261,8 @@ private Q_SLOTS:
 
         QCOMPARE(Kind<QComboBox>(form(), u"ToevoegenAan"_qs)->currentText(), gekozenLijst);
         QCOMPARE(Keuze(), keuze);
+        QCOMPARE(rijen().index(2, 0).data(Qt::ToolTipRole).toString(),
+            u"Staat al in de lijst \"Vakantie\" als \"Albert Heijn - Boodschappen\" (2 maart)"_qs);
         Klik(form(), u"ToevoegenKnop"_qs);
         QCOMPARE(waarden().LijstNaam, lijstNaam);
         QCOMPARE(m->hoofd.items().Aantal(), aantal);

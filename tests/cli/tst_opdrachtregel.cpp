@@ -35,6 +35,18 @@ const QByteArray Salaris = Groep("2026-02-25",
     "2500,00", "");
 const QByteArray Huur = Groep("-", "Huur", "", "800,00");
 
+// A statement of 20 July to 14 August, and the entries its transactions become.
+const QByteArray JuliAugustus = IngKop + "\r\n" + IngRegel("20260720", "Bakker", "Af", "3,15", "")
+    + "\r\n" + IngRegel("20260731", "Werkgever", "Bij", "2000,00", "") + "\r\n"
+    + IngRegel("20260801", "Huur", "Af", "800,00", "") + "\r\n"
+    + IngRegel("20260814", "Bakker", "Af", "4,20", "") + "\r\n";
+const QByteArray Bakker = Groep("2026-07-20", "Bakker", "", "3,15");
+const QByteArray Werkgever = Groep("2026-07-31", "Werkgever", "2000,00", "");
+const QByteArray AugustusHuur = Groep("2026-08-01", "Huur", "", "800,00");
+const QByteArray AugustusBakker = Groep("2026-08-14", "Bakker", "", "4,20");
+
+using Bestanden = QList<QPair<QString, QByteArray>>;
+
 struct Uitkomst {
     int status = -1;
     QString uit;
@@ -87,9 +99,10 @@ private Q_SLOTS:
     void tweedeImportVoegtNietsToe()
     {
         // The list holds a coffee already, and the fixed costs' group that a command keeps.
-        // The empty last lines that an editor may leave are no entry cut off.
+        // The empty last lines that an editor may leave are no entry cut off. February's salary
+        // goes in with the others, as asked.
         m_test->schrijfData(u"2026 Maart.lst"_qs, Huur + Koffie + "\r\n\r\n");
-        QStringList importeer { u"importeer"_qs, u"%afschrift"_qs, u"2026 Maart"_qs };
+        QStringList importeer { u"--alle"_qs, u"importeer"_qs, u"%afschrift"_qs, u"2026 Maart"_qs };
         const QString onleesbaar = u"Regel 6: het bedrag \"12,5x\" is onleesbaar.\n"_qs;
 
         Uitkomst eerste = Draai(importeer);
@@ -113,10 +126,11 @@ private Q_SLOTS:
             (QStringList { u"2026 Maart.lst"_qs, u"Geleerde omschrijvingen.txt"_qs }));
     }
 
-    // Only March's transactions, shown and not written: the household's word where it was
-    // learned twice, the bank's text after it.
+    // Only March 2026's transactions, shown and not written: the household's word where it was
+    // learned twice, the bank's text after it. The others are told per month.
     void proefMetMaand()
     {
+        SchrijfAfschrift(Afschrift + IngRegel("20250305", "Vorig jaar", "Af", "1,00", "") + "\r\n");
         const QByteArray geleerd = "Geldlog geleerde omschrijvingen 1\r\nBoodschappen\t\tAlbert "
                                    "Heijn\t\r\n  2026-02-02 -20,00\r\n  2026-02-09 -90,00\r\n";
         m_test->schrijfData(u"Geleerde omschrijvingen.txt"_qs, geleerd);
@@ -130,7 +144,10 @@ private Q_SLOTS:
             "2026-03-03        -2,50  Koffiebar\n"
             "ING (CSV): 3 posten zouden worden toegevoegd aan \"Nieuw\" (1 met een eigen "
             "omschrijving), 0 stonden er al in, 1 onleesbare regel overgeslagen; er is niets "
-            "geschreven.\n"_qs);
+            "geschreven.\n"
+            "1 post uit maart 2025 niet toegevoegd; geldlog importeer %1 \"2025 Maart\"\n"
+            "1 post uit februari 2026 niet toegevoegd; geldlog importeer %1 \"2026 Februari\"\n"_qs
+                .arg(m_afschrift));
         QVERIFY(!QFile::exists(m_test->dataMap() + u"Nieuw.lst"_qs));
         QCOMPARE(m_test->leesData(u"Geleerde omschrijvingen.txt"_qs), geleerd);
 
@@ -167,14 +184,29 @@ private Q_SLOTS:
         QTest::newRow("naam van blanco's")
             << QStringList { u"importeer"_qs, u"%afschrift"_qs, u"  "_qs } << Afschrift << false
             << u"Naam ontbreekt!\n"_qs;
-        // Every way into Data, and a list's name anywhere.
+        // Every way into Data, a folder in it among them; a list's name anywhere, and any file
+        // that is there already.
         const QString eigenMap = u"Geldlog schrijft geen CSV in zijn eigen map Data.\n"_qs;
         for (const QString &doel :
             { u"%data2026 Maart.lst"_qs, u"%datamaart.csv"_qs, u"%datanieuw/maart.csv"_qs,
-                u"%data../Data/maart.csv"_qs, u"Data/maart.csv"_qs, u"%map/naar-data/maart.csv"_qs,
-                u"%map/naar-lijst.csv"_qs, u"%map/MAART.LST"_qs, u"%map/Geldlog.ini"_qs }) {
+                u"%dataoud/maart.csv"_qs, u"%data../Data/maart.csv"_qs, u"Data/maart.csv"_qs,
+                u"%map/naar-data/maart.csv"_qs, u"%map/naar-lijst.csv"_qs }) {
             QTest::addRow("exporteer naar %s", qPrintable(doel)) << QStringList { u"exporteer"_qs,
                 u"2026 Maart"_qs, doel } << Afschrift << false << eigenMap;
+        }
+        for (const auto &[doel, waarom] :
+            QList<QPair<QString, QString>> {
+                { u"%map/MAART.LST"_qs,
+                    u"Geldlog schrijft geen CSV over \"%map/MAART.LST\": een .LST-bestand is een "
+                    "lijst van Geldlog.\n"_qs },
+                { u"%map/afschrift.csv"_qs,
+                    u"\"%map/afschrift.csv\" bestaat al; geldlog exporteer \"2026 Maart\" "
+                    "%map/afschrift.csv --vervang schrijft erover.\n"_qs },
+                { u"%map/Geldlog.ini"_qs,
+                    u"Geldlog schrijft geen CSV over \"%map/Geldlog.ini\": een .ini-bestand is een "
+                    "bestand met instellingen.\n"_qs } }) {
+            QTest::addRow("exporteer naar %s", qPrintable(doel)) << QStringList { u"exporteer"_qs,
+                u"2026 Maart"_qs, doel } << Afschrift << false << waarom;
         }
     }
 
@@ -195,6 +227,7 @@ private Q_SLOTS:
         QVERIFY(QFile::link(
             m_test->dataMap() + u"2026 Maart.lst"_qs, m_test->map() + u"/naar-lijst.csv"_qs));
         QVERIFY(QDir::setCurrent(m_test->map()));
+        QVERIFY(QDir(m_test->dataMap()).mkdir(u"oud"_qs));
 
         Uitkomst afloop;
         {
@@ -202,7 +235,8 @@ private Q_SLOTS:
             afloop = Draai(argumenten);
         }
         QCOMPARE(afloop.status, 1);
-        QCOMPARE(afloop.fout, fout.replace(u"%data"_qs, m_test->dataMap()));
+        QCOMPARE(afloop.fout,
+            fout.replace(u"%data"_qs, m_test->dataMap()).replace(u"%map"_qs, m_test->map()));
         QCOMPARE(afloop.uit, QString());
         QCOMPARE(m_test->leesData(u"2026 Maart.lst"_qs), lijst);
         QCOMPARE(QDir(m_test->dataMap()).entryList(QDir::Files | QDir::Hidden),
@@ -223,6 +257,9 @@ private Q_SLOTS:
         const Uitkomst afloop = Draai({ u"exporteer"_qs, u"Mei"_qs, csv });
         QCOMPARE(afloop.status, 0);
         QCOMPARE(afloop.uit, u"De lijst \"Mei\" is geëxporteerd naar \"%1\".\n"_qs.arg(csv));
+        // Over its own earlier export only when asked, and the name in any capitals.
+        QCOMPARE(Draai({ u"exporteer"_qs, u"MEI"_qs, csv }).status, 1);
+        QCOMPARE(Draai({ u"exporteer"_qs, u"MEI"_qs, csv, u"--vervang"_qs }).status, 0);
         QFile bestand(csv);
         QVERIFY(bestand.open(QIODevice::ReadOnly));
         QCOMPARE(bestand.readAll(),
@@ -231,6 +268,96 @@ private Q_SLOTS:
             "2026-05-01;\"Koffie; met \"\"slagroom\"\"\";;12,50\r\n"
             "2026-05-02;'=SOM(A1:A9);0,00;\r\n"
             "2026-05-03;Caf\xC3\xA9;1234,56;\r\n");
+    }
+
+    // Into a list named after a month go that month's transactions; the others are told with
+    // the command for their month, named as the household names its months. A transaction any
+    // saved list holds is there already, and a name in other capitals or blanks is that list.
+    void postenPerMaandEnLijst_data()
+    {
+        QTest::addColumn<Bestanden>("lijsten");
+        QTest::addColumn<QString>("lijst"); // as typed
+        QTest::addColumn<QString>("uit");
+        QTest::addColumn<QString>("bestand"); // the file written, and what it holds then
+        QTest::addColumn<QByteArray>("inhoud");
+        QTest::newRow("juli")
+            << Bestanden { { u"2026 Januari.lst"_qs, "" }, { u"Juli 2026.lst"_qs, Bakker } }
+            << u"juli  2026"_qs
+            << u"ING (CSV): 1 post toegevoegd aan \"Juli 2026\", 1 stond er al in.\n"
+               "2 posten uit augustus 2026 niet toegevoegd; geldlog importeer "
+               "%afschrift \"Augustus 2026\"\n"_qs
+            << u"Juli 2026.lst"_qs << Bakker + Werkgever;
+        QTest::newRow("augustus, na juli met --alle")
+            << Bestanden { { u"Juli 2026.lst"_qs, Bakker + Werkgever + AugustusHuur } }
+            << u"2026 Augustus"_qs
+            << u"ING (CSV): 1 post toegevoegd aan \"2026 Augustus\", 3 stonden er al in (3 in een "
+               "andere lijst).\n"_qs
+            << u"2026 Augustus.lst"_qs << AugustusBakker;
+    }
+
+    void postenPerMaandEnLijst()
+    {
+        QFETCH(Bestanden, lijsten);
+        QFETCH(QString, lijst);
+        QFETCH(QString, uit);
+        QFETCH(QString, bestand);
+        QFETCH(QByteArray, inhoud);
+        QStringList namen { bestand };
+        for (const auto &[naam, bytes] : lijsten) {
+            m_test->schrijfData(naam, bytes);
+            namen.append(naam);
+        }
+        SchrijfAfschrift(JuliAugustus);
+        const Uitkomst afloop = Draai({ u"importeer"_qs, u"%afschrift"_qs, lijst });
+        QCOMPARE(afloop.status, 0);
+        QCOMPARE(afloop.uit, uit.replace(u"%afschrift"_qs, m_afschrift));
+        QCOMPARE(m_test->leesData(bestand), inhoud);
+        namen.removeDuplicates();
+        namen.sort();
+        QCOMPARE(QDir(m_test->dataMap()).entryList({ u"*.lst"_qs }), namen);
+    }
+
+    // Output that cannot be written ends every command with 1, said in Dutch.
+    void volleSchijf_data()
+    {
+        QTest::addColumn<QStringList>("argumenten");
+        QTest::newRow("jaar") << QStringList { u"jaar"_qs, u"2026"_qs, u"--csv"_qs };
+        QTest::newRow("zoek") << QStringList { u"zoek"_qs, u"koffie"_qs };
+        QTest::newRow("overzicht") << QStringList { u"overzicht"_qs };
+        QTest::newRow("importeer") << QStringList { u"importeer"_qs, u"%afschrift"_qs, u"Kas"_qs };
+        QTest::newRow("hulp") << QStringList { u"--help"_qs };
+    }
+
+    void volleSchijf()
+    {
+        QFETCH(QStringList, argumenten);
+        m_test->schrijfData(u"2026 Maart.lst"_qs, Koffie);
+        QFile vol(u"/dev/full"_qs);
+        QVERIFY(vol.open(QIODevice::WriteOnly));
+        QTextStream uit(&vol);
+        QString gemeld;
+        QTextStream fout(&gemeld);
+        QCOMPARE(VoerOpdrachtUit(m_test->map(), Regel(argumenten), uit, fout), 1);
+        QVERIFY2(
+            gemeld.endsWith(u"Geldlog kan zijn uitvoer niet schrijven: de schijf is vol.\n"_qs),
+            qPrintable(gemeld));
+    }
+
+    // Control characters of a bank file become blanks in the list; none is printed, not even
+    // from a list that holds them from before.
+    void stuurtekensWordenSpaties()
+    {
+        SchrijfAfschrift(IngKop + "\r\n"
+            + IngRegel("20260302", "Bakker\x1b]0;titel\x07", "Af", "3,15", "Brood\xc2\x9bmooi")
+            + "\r\n");
+        m_test->schrijfData(u"Oud.lst"_qs, Groep("2026-03-01", "Oud\x1b[2J\x07", "", "1"));
+        QCOMPARE(Draai({ u"importeer"_qs, u"%afschrift"_qs, u"Kas"_qs }).status, 0);
+        QCOMPARE(m_test->leesData(u"Kas.lst"_qs),
+            Groep("2026-03-02", "Bakker ]0;titel - Brood mooi", "", "3,15"));
+        QCOMPARE(Draai({ u"zoek"_qs, QString() }).uit,
+            u"2026-03-01  Oud  Oud [2J                       -1,00\n"
+            "2026-03-02  Kas  Bakker ]0;titel - Brood mooi  -3,15\n"
+            "2 posten: inkomsten € 0,00, uitgaven € 4,15, saldo € -4,15\n"_qs);
     }
 
     // The window takes no arguments or one file that exists; anything else is answered without

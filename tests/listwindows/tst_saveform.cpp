@@ -307,13 +307,15 @@ private Q_SLOTS:
     }
 
     // Saving over a list other than the current list's own file asks first, and over its own
-    // file when another program wrote it since it was opened (an import). Nee writes nothing.
+    // file when another program wrote it since it was opened (an import). Nee writes nothing. A
+    // name in other capitals or blanks is that list, saved in its file.
     void andereLijstVervangenVraagtEerst_data()
     {
         QTest::addColumn<QString>("eigenLijst");
         QTest::addColumn<QByteArray>("buiten"); // what another program wrote meanwhile, if any
         QTest::addColumn<bool>("ja");
         QTest::addColumn<QString>("vraag");
+        QTest::addColumn<QString>("getypt");
         const QString vervangen
             = QStringLiteral("De lijst \"2026 September\" bestaat al. Vervangen?");
         const QString gewijzigd = QStringLiteral("De lijst \"2026 September\" is intussen buiten "
@@ -322,13 +324,17 @@ private Q_SLOTS:
         const QString eigen = QStringLiteral("2026 September");
         const QByteArray langer = TweeItemsBestand + TweeItemsBestand + TweeItemsBestand;
         QTest::newRow("andere lijst, Ja")
-            << QStringLiteral("2026 April") << QByteArray() << true << vervangen;
+            << QStringLiteral("2026 April") << QByteArray() << true << vervangen << eigen;
         QTest::newRow("andere lijst, Nee")
-            << QStringLiteral("2026 April") << QByteArray() << false << vervangen;
-        QTest::newRow("buiten gewijzigd, Ja") << eigen << langer << true << gewijzigd;
-        QTest::newRow("buiten gewijzigd, Nee") << eigen << langer << false << gewijzigd;
-        QTest::newRow("alleen later, Nee")
-            << eigen << TweeItemsBestand + TweeItemsBestand << false << gewijzigd;
+            << QStringLiteral("2026 April") << QByteArray() << false << vervangen << eigen;
+        QTest::newRow("andere lijst in kleine letters, Ja")
+            << QStringLiteral("2026 April") << QByteArray() << true << vervangen
+            << QStringLiteral("2026  september");
+        QTest::newRow("buiten gewijzigd, Ja") << eigen << langer << true << gewijzigd << eigen;
+        QTest::newRow("buiten gewijzigd, Nee") << eigen << langer << false << gewijzigd << eigen;
+        QTest::newRow("alleen later, in hoofdletters, Nee")
+            << eigen << TweeItemsBestand + TweeItemsBestand << false << gewijzigd
+            << QStringLiteral("2026 SEPTEMBER");
     }
 
     void andereLijstVervangenVraagtEerst()
@@ -337,6 +343,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, buiten);
         QFETCH(bool, ja);
         QFETCH(QString, vraag);
+        QFETCH(QString, getypt);
         const QString naam = QStringLiteral("2026 September");
         const QByteArray oud = TweeItemsBestand + TweeItemsBestand;
         m->test.schrijfData(naam + QStringLiteral(".lst"), oud);
@@ -355,7 +362,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&form));
 
         m->test.berichten().queue(ja ? MessageBoxes::Answer::Yes : MessageBoxes::Answer::No);
-        typNaam(form, naam);
+        typNaam(form, getypt);
         Klik(form, QStringLiteral("SaveKnop"));
 
         const MessageBoxes::Box box { vraag, QStringLiteral("Geldlog"), MessageBoxes::Icon::None,
@@ -369,6 +376,7 @@ private Q_SLOTS:
         QCOMPARE(waarden().Gewijzigd, !ja);
         // Saved, the file stands as this window left it: the next save asks nothing.
         QCOMPARE(EigenLijstBuitenGewijzigd(m->programma), !ja && !buiten.isNull());
+        QCOMPARE(dataBestanden(), QStringList { naam + QStringLiteral(".lst") });
     }
 
     void animatieStap_data()

@@ -36,17 +36,20 @@ private Q_SLOTS:
         // The lists of 2026 alone, whose balances add up to the year's total.
         QTest::addColumn<QStringList>("jaarLijsten");
 
+        // A fixed cost dated "-" counts in the month its list is named after, in either order,
+        // as the overview counts it in the list's balance.
         QTest::newRow("grouped ignoring case and blanks, as written most, in whole cents")
-            << Bestanden { { u"2026 April.lst"_s,
-                               Groep("2026-04-06", "albert heijn", "1,005", "1,005") },
+            << Bestanden { { u"April 2026.lst"_s,
+                               Groep("2026-04-06", "albert heijn", "1,005", "1,005")
+                                   + Groep("-", "Albert Heijn", "", "1") },
                    { u"2026 Maart.lst"_s,
                        Groep("2026-03-02", "Albert Heijn", "2,675", "")
                            + Groep("2026-03-09", " Albert Heijn ", "0,1", "-12")
                            + Groep("2026-03-16", "Albert Heijn", "0.2", "abc") } }
             << QString()
-            << QStringList { u"Albert Heijn |  |  | 14,98 | 0,00 |  |  |  |  |  |  |  |  | 14,98"_s,
-                   u"Totaal |  |  | 14,98 | 0,00 |  |  |  |  |  |  |  |  | 14,98"_s }
-            << QStringList() << QStringList { u"2026 April.lst"_s, u"2026 Maart.lst"_s };
+            << QStringList { u"Albert Heijn |  |  | 14,98 | -1,00 |  |  |  |  |  |  |  |  | 13,98"_s,
+                   u"Totaal |  |  | 14,98 | -1,00 |  |  |  |  |  |  |  |  | 13,98"_s }
+            << QStringList() << QStringList { u"April 2026.lst"_s, u"2026 Maart.lst"_s };
         QTest::newRow("by the entry's own date, not the list's name")
             << Bestanden { { u"Kas.lst"_s,
                                Groep("2026-01-31", "Kas", "", "5")
@@ -58,17 +61,22 @@ private Q_SLOTS:
                    u"Kas | -5,00 |  |  |  |  |  |  |  |  |  |  | -7,00 | -12,00"_s,
                    u"Totaal | -5,00 |  | -825,00 |  |  |  |  |  |  |  |  | -7,00 | -837,00"_s }
             << QStringList() << QStringList();
-        QTest::newRow("unreadable dates, fixed costs and lists left out")
+        // The empty lines an editor leaves at the end are no entry at all.
+        QTest::newRow("unreadable dates, lists and fixed costs of no month left out")
             << Bestanden { { u"2026 April.lst"_s,
                                Groep("2026-04-01", "Salaris", "2345,50", "")
                                    + Groep("01-04-2026", "Salaris", "1", "")
                                    + Groep("2026-13-01", "Huur", "", "1")
-                                   + Groep("", "Huur", "", "1") + Groep("-", "Huur", "", "825") },
+                                   + Groep("", "Huur", "", "1") + Groep("-", "Huur", "", "825")
+                                   + "\r\n\r\n" },
+                   { u"Kas.lst"_s, Groep("-", "Huur", "", "825") },
                    { u"Kapot.lst"_s, QByteArray() } }
             << QString()
-            << QStringList { u"Salaris |  |  |  | 2345,50 |  |  |  |  |  |  |  |  | 2345,50"_s,
-                   u"Totaal |  |  |  | 2345,50 |  |  |  |  |  |  |  |  | 2345,50"_s }
+            << QStringList { u"Huur |  |  |  | -825,00 |  |  |  |  |  |  |  |  | -825,00"_s,
+                   u"Salaris |  |  |  | 2345,50 |  |  |  |  |  |  |  |  | 2345,50"_s,
+                   u"Totaal |  |  |  | 1520,50 |  |  |  |  |  |  |  |  | 1520,50"_s }
             << QStringList { u"3 posten zonder leesbare datum niet meegeteld"_s,
+                   u"1 post met datum \"-\" niet meegeteld: \"Kas\" noemt geen maand"_s,
                    u"Niet te lezen en niet meegeteld: \"Kapot\""_s }
             << QStringList();
         QTest::newRow("the search keeps the rows that hold it, and their total")
@@ -126,9 +134,10 @@ private Q_SLOTS:
         QTest::newRow("zoek: every year, by date, ignoring case")
             << QStringList { u"zoek"_s, u"ENERGIE"_s } << 0
             << u"2025-12-05  Kas           Energie        -118,00\n"
+               "-           2026 Januari  Energie        -100,00\n"
                "2026-01-05  2026 Januari  Eneco energie  -142,35\n"
                "2026-01-20  2026 Januari  Energie terug    40,00\n"
-               "3 posten: inkomsten € 40,00, uitgaven € 260,35, saldo € -220,35\n"_s
+               "4 posten: inkomsten € 40,00, uitgaven € 360,35, saldo € -320,35\n"_s
             << zonderDatum;
         QTest::newRow("zoek: one year")
             << QStringList { u"zoek"_s, u"energie"_s, u"--jaar"_s, u"2025"_s } << 0
@@ -146,8 +155,9 @@ private Q_SLOTS:
             << u"\uFEFFOmschrijving;jan;feb;mrt;apr;mei;jun;jul;aug;sep;okt;nov;dec;Totaal\r\n"
                "\"'=Huur; \"\"Woning\"\"\";-825,00;;;;;;;;;;;;-825,00\r\n"
                "Eneco energie;-142,35;;;;;;;;;;;;-142,35\r\n"
+               "Energie;-100,00;;;;;;;;;;;;-100,00\r\n"
                "Energie terug;40,00;;;;;;;;;;;;40,00\r\n"
-               "Totaal;-927,35;;;;;;;;;;;;-927,35\r\n"_s
+               "Totaal;-1027,35;;;;;;;;;;;;-1027,35\r\n"_s
             << zonderDatum;
     }
 
