@@ -174,9 +174,10 @@ void SchrijfTabel(const BegrotingMaand &maand, QTextStream &uit)
             uit << regel << '\n';
         uit << '\n';
     }
-    uit << maand.VrijZin() << '\n';
+    // What is still expected first: the table ends in the sentence the window shows.
     if (const QString verwacht = maand.VerwachtZin(); !verwacht.isEmpty())
         uit << QStringLiteral("Nog verwacht: ") << verwacht << '\n';
+    uit << maand.VrijZin() << '\n';
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "budget/BegrotingMaand.h"
 #include "common/CelTips.h"
+#include "common/GewoneTekst.h"
 #include "common/MaandNamen.h"
 #include "common/Opmaak.h"
 #include "common/Programma.h"
@@ -147,7 +148,7 @@ void BegrotingForm::ToonVrij()
     VrijLabel->setToolTip(verwacht.isEmpty()
             ? QStringLiteral("Tot en met %1 wordt geen terugkerende betaling meer verwacht.")
                   .arg(DagTekst(maand.LaatsteDag(), false))
-            : QStringLiteral("Nog verwacht: ") + verwacht);
+            : GewoneTekst(verwacht));
 }
 
 void BegrotingForm::VoorstelKnop_Click()
