@@ -55,13 +55,14 @@ click "$BUDGET" 50 508 # VoorstelKnop (12,496,76,24)
 expect_sentence Zorgverzekering
 before=$SHOWN
 budgets_file "$proposed_groceries" | expect_file "$DATA/Begroting.txt"
-# The only household spending is the groceries, last of the last group: their budget typed anew.
+# The only household spending is the groceries, last of the last group: their budget typed anew,
+# above what four weeks of them ever cost, so what is left of it counts whatever the day.
 xdotool key ctrl+End Up
-xdotool type --delay 20 -- 400
+xdotool type --delay 20 -- 900
 xdotool key Return
-expect_sentence 400,00
+expect_sentence 900,00
 [[ $SHOWN != "$before" ]] || fail "what is free to spend stayed \"$SHOWN\" with another budget"
-budgets_file 400,00 | expect_file "$DATA/Begroting.txt"
+budgets_file 900,00 | expect_file "$DATA/Begroting.txt"
 shot
 
 answer Begroting Escape
