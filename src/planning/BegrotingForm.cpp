@@ -134,8 +134,14 @@ void BegrotingForm::ToonMaand()
 {
     m_model->ZetMaand(BegrotingMaand(m_posten, m_bestand.Inhoud(), m_vooruitzicht,
         MaandKeuze->currentData().toDate(), m_vandaag, BegrotingMaand::Omvang::Alle));
-    // The first description, its budget ready for typing.
-    BegrotingTabel->setCurrentIndex(m_model->index(1, BegrotingModel::Begroot));
+    // The first description, its budget ready for typing; a group without any has its head alone.
+    for (int rij = 0; rij < m_model->rowCount(); ++rij) {
+        const QModelIndex begroot = m_model->index(rij, BegrotingModel::Begroot);
+        if (m_model->flags(begroot) & Qt::ItemIsEditable) {
+            BegrotingTabel->setCurrentIndex(begroot);
+            break;
+        }
+    }
     ToonVrij();
 }
 
