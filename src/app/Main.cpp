@@ -20,6 +20,7 @@
 #include "listwindows/OpenForm.h"
 #include "listwindows/SaldoOverzicht.h"
 #include "listwindows/SaveForm.h"
+#include "planning/BegrotingForm.h"
 #include "planning/TerugkerendForm.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
@@ -120,6 +121,8 @@ Main::Main(Programma &programma, Tonen tonen)
         [this] { ToonJaaroverzicht(m_programma, this); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this), &QShortcut::activated, this,
         [this] { ToonTerugkerend(m_programma, nullptr, this); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this), &QShortcut::activated, this,
+        [this] { ToonBegroting(m_programma, this); });
 }
 
 Main::~Main() = default;

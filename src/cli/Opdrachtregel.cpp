@@ -2,6 +2,7 @@
 
 #include "bank/BankBestand.h"
 #include "bank/Bankafschrift.h"
+#include "cli/BegrotingOpdracht.h"
 #include "cli/ExporteerOpdracht.h"
 #include "cli/ImporteerOpdracht.h"
 #include "cli/JaarOpdracht.h"
@@ -31,6 +32,7 @@ const QString Overzien = QStringLiteral("overzicht");
 const QString JaarOverzien = QStringLiteral("jaar");
 const QString Zoeken = QStringLiteral("zoek");
 const QString Terugkeren = QStringLiteral("terugkerend");
+const QString Begroten = QStringLiteral("begroting");
 
 // The names of the options that are answered without a command, as the parser knows them.
 const QStringList HulpNamen { QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help") };
@@ -42,6 +44,7 @@ const QString VervangNaam = QStringLiteral("vervang");
 const QString CsvNaam = QStringLiteral("csv");
 const QString JaarNaam = QStringLiteral("jaar");
 const QString OpNaam = QStringLiteral("op");
+const QString OpslaanNaam = QStringLiteral("opslaan");
 
 // An option's name as typed: "-h", "--help".
 QString OptieTekst(const QString &naam)
@@ -86,7 +89,7 @@ QtOptie AlsQtOptie(const QString &woord)
 bool IsOpdrachtNaam(const QString &woord)
 {
     return woord == Importeren || woord == Exporteren || woord == Overzien || woord == JaarOverzien
-        || woord == Zoeken || woord == Terugkeren;
+        || woord == Zoeken || woord == Terugkeren || woord == Begroten;
 }
 
 // Whether a word that names no command is meant as a file: it names a folder or an extension.
@@ -130,6 +133,19 @@ QString HulpTekst()
         "                                   gevonden in de bankafschriften en de lijsten.\n"
         "      --op JJJJ-MM-DD              Zoals ze op die dag stonden (anders vandaag).\n"
         "      --csv                        Als CSV voor een rekenblad.\n"
+        "  begroting [JJJJ-MM]              Per omschrijving met een begroting: begroot,\n"
+        "                                   uitgegeven en over, en wat er in de maand nog\n"
+        "                                   vrij te besteden is.\n"
+        "      --op JJJJ-MM-DD              Zoals de maand er op die dag voor stond (standaard:\n"
+        "                                   vandaag).\n"
+        "      --csv                        Als CSV voor een rekenblad.\n"
+        "  begroting zet <omschrijving> <bedrag>\n"
+        "                                   Begroot een bedrag per maand; 0 haalt het weg.\n"
+        "  begroting voorstel               Per omschrijving wat die in de twaalf maanden voor\n"
+        "                                   deze maand gemiddeld kostte, naar boven afgerond.\n"
+        "      --op JJJJ-MM-DD              De twaalf maanden voor de maand van die dag.\n"
+        "      --opslaan                    Begroot die bedragen voor de omschrijvingen zonder\n"
+        "                                   begroting.\n"
         "\n"
         "Opties:\n"
         "  -h, --help                       Toont deze hulp.\n"
@@ -184,7 +200,7 @@ QString OnleesbareOpties(const QCommandLineParser &parser)
     return QStringLiteral(
         "De opties zijn niet te lezen: --maand neemt een maand (--maand JJJJ-MM), --jaar een "
         "jaar (--jaar JJJJ), --op een dag (--op JJJJ-MM-DD); --alle, --proef, --vervang, --csv, "
-        "--help en --version nemen niets.");
+        "--opslaan, --help en --version nemen niets.");
 }
 
 // Words that name no command: a bank file that the window would have shown, or a mistake.
@@ -272,7 +288,8 @@ Afloop VoerUit(
         JaarNaam, QStringLiteral("Alleen de posten van dat jaar."), QStringLiteral("JJJJ"));
     const QCommandLineOption op(
         OpNaam, QStringLiteral("Zoals het op die dag stond."), QStringLiteral("JJJJ-MM-DD"));
-    parser.addOptions({ hulp, versie, maand, alle, proef, vervang, csv, jaar, op });
+    const QCommandLineOption opslaan(OpslaanNaam, QStringLiteral("Slaat de voorstellen op."));
+    parser.addOptions({ hulp, versie, maand, alle, proef, vervang, csv, jaar, op, opslaan });
     if (!parser.parse(argumenten))
         return VerkeerdGebruikt(fout, OnleesbareOpties(parser));
     if (parser.isSet(hulp)) {
@@ -301,12 +318,18 @@ Afloop VoerUit(
     if (naam != Exporteren && parser.isSet(vervang))
         return VerkeerdGebruikt(
             fout, QStringLiteral("De optie --vervang hoort bij \"exporteer\"."));
-    if (naam != JaarOverzien && naam != Terugkeren && parser.isSet(csv)) {
-        return VerkeerdGebruikt(
-            fout, QStringLiteral("De optie --csv hoort bij \"jaar\" en \"terugkerend\"."));
+    if (naam != JaarOverzien && naam != Terugkeren && naam != Begroten && parser.isSet(csv)) {
+        return VerkeerdGebruikt(fout,
+            QStringLiteral("De optie --csv hoort bij \"jaar\", \"terugkerend\" en \"begroting\"."));
     }
-    if (naam != Terugkeren && parser.isSet(op))
-        return VerkeerdGebruikt(fout, QStringLiteral("De optie --op hoort bij \"terugkerend\"."));
+    if (naam != Terugkeren && naam != Begroten && parser.isSet(op)) {
+        return VerkeerdGebruikt(
+            fout, QStringLiteral("De optie --op hoort bij \"terugkerend\" en \"begroting\"."));
+    }
+    if (naam != Begroten && parser.isSet(opslaan)) {
+        return VerkeerdGebruikt(
+            fout, QStringLiteral("De optie --opslaan hoort bij \"begroting voorstel\"."));
+    }
     if (naam != Zoeken && parser.isSet(jaar))
         return VerkeerdGebruikt(fout, QStringLiteral("De optie --jaar hoort bij \"zoek\"."));
     ZonderVenster diensten;
@@ -377,6 +400,12 @@ Afloop VoerUit(
             }
         }
         return Terugkerend(programma, dag, parser.isSet(csv), uit, fout);
+    }
+    if (naam == Begroten) {
+        return Begroot(programma,
+            { opdracht.mid(1), parser.isSet(op) ? std::optional(parser.value(op)) : std::nullopt,
+                parser.isSet(opslaan), parser.isSet(csv) },
+            uit, fout);
     }
     Q_UNREACHABLE();
     return VerkeerdGebruik;

@@ -57,7 +57,7 @@ struct Vorm {
 
 } // namespace
 
-JaarTabel MaakJaarTabel(const Posten &posten, int jaar)
+JaarTabel MaakJaarTabel(const Posten &posten, int jaar, std::optional<IsoDatum> totEnMet)
 {
     std::vector<Groep> groepen;
     // Most entries write their description as others did before: the case is folded only for a
@@ -65,7 +65,7 @@ JaarTabel MaakJaarTabel(const Posten &posten, int jaar)
     QHash<QString, Vorm> vormen;
     QHash<QString, int> groepVan;
     for (const Post &post : posten.posten) {
-        if (post.datum.jaar != jaar)
+        if (post.datum.jaar != jaar || (totEnMet && post.datum > *totEnMet))
             continue;
         // Looked up without a copy: the text stays where the list holds it.
         const QStringView omschrijving = posten.Tekst(post, ItemModel::Omschrijving).trimmed();

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "common/IsoDatum.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 struct Posten;
@@ -41,8 +44,10 @@ struct JaarTabel {
     std::vector<JaarRij> rijen;
 };
 
-// The entries of `jaar` among `posten`, per description.
-JaarTabel MaakJaarTabel(const Posten &posten, int jaar);
+// The entries of `jaar` among `posten`, per description; with `totEnMet` only those dated up to
+// and including that day, as a month stands on a day in it.
+JaarTabel MaakJaarTabel(
+    const Posten &posten, int jaar, std::optional<IsoDatum> totEnMet = std::nullopt);
 
 // The rows of the table whose description holds `zoektekst` (ignoring case), by their index; all
 // rows when it is empty.

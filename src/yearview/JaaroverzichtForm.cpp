@@ -1,10 +1,12 @@
 #include "yearview/JaaroverzichtForm.h"
 
+#include "budget/BegrotingBestand.h"
 #include "common/CsvBestand.h"
 #include "common/Opmaak.h"
 #include "common/Programma.h"
 #include "controls/MaakKnop.h"
 #include "controls/VistaButton.h"
+#include "planning/BegrotingForm.h"
 #include "platform/BusyCursor.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
@@ -13,6 +15,7 @@
 #include "printing/PrinterForm.h"
 #include "reports/Grafiek.h"
 #include "reports/JaarCsv.h"
+#include "yearview/BegrootKolom.h"
 #include "yearview/CelTekenaar.h"
 #include "yearview/JaarAfdruk.h"
 #include "yearview/JaarModel.h"
@@ -32,8 +35,9 @@ constexpr QColor Achtergrond(225, 228, 205);
 constexpr QColor VlakKleur(246, 246, 236);
 constexpr QColor Grijs(110, 110, 100);
 
-// The columns in twips: the description, each month, the year's total.
-constexpr int OmschrijvingBreedte = 2700;
+// The columns in twips: the description, its budget, each month, the year's total.
+constexpr int OmschrijvingBreedte = 2040;
+constexpr int BegrootBreedte = 900;
 constexpr int MaandBreedte = 930;
 constexpr int TotaalBreedte = 1140;
 constexpr int Links = 180;
@@ -82,6 +86,8 @@ JaaroverzichtForm::JaaroverzichtForm(Programma &programma, QWidget *parent)
         m_posten = LeesPosten(programma);
     }
     m_model = new JaarModel(this);
+    m_begroot = new BegrootKolom(*m_model, this);
+    m_begroot->ZetBegrotingen(BegrotingBestand(programma).Inhoud());
 
     JaarLabel = MaakLabel(this, "JaarLabel", QStringLiteral("Jaar"), twips::point(Links, 240));
     JaarKeuze = new QComboBox(this);
@@ -100,12 +106,17 @@ JaaroverzichtForm::JaaroverzichtForm(Programma &programma, QWidget *parent)
     PostenTabel
         = MaakLijst(this, "PostenTabel", twips::rect(Links, 660, Rechts - Links, 4500), VlakKleur);
     PostenTabel->setFont(Arial(8.25));
-    PostenTabel->setModel(m_model);
+    PostenTabel->setModel(m_begroot);
     PostenTabel->setItemDelegate(new CelTekenaar(PostenTabel));
-    PostenTabel->setColumnWidth(JaarModel::Omschrijving, twips::toPixels(OmschrijvingBreedte));
-    for (int maand = 0; maand < 12; ++maand)
-        PostenTabel->setColumnWidth(JaarModel::Jan + maand, twips::toPixels(MaandBreedte));
-    PostenTabel->setColumnWidth(JaarModel::Totaalkolom, twips::toPixels(TotaalBreedte));
+    PostenTabel->setColumnWidth(
+        BegrootKolom::Van(JaarModel::Omschrijving), twips::toPixels(OmschrijvingBreedte));
+    PostenTabel->setColumnWidth(BegrootKolom::Kolom, twips::toPixels(BegrootBreedte));
+    for (int maand = 0; maand < 12; ++maand) {
+        PostenTabel->setColumnWidth(
+            BegrootKolom::Van(JaarModel::Jan + maand), twips::toPixels(MaandBreedte));
+    }
+    PostenTabel->setColumnWidth(
+        BegrootKolom::Van(JaarModel::Totaalkolom), twips::toPixels(TotaalBreedte));
 
     StatusLabel = MaakBreedLabel(this, "StatusLabel", QString(), Links, 5250, Rechts, Arial(9));
     MeldingLabel = MaakBreedLabel(this, "MeldingLabel", QString(), Links, 5520, Rechts, Arial(9));
@@ -122,6 +133,9 @@ JaaroverzichtForm::JaaroverzichtForm(Programma &programma, QWidget *parent)
         QStringLiteral(" Tabel en grafiek afdrukken "), twips::rect(13320, 9540, 1140, 360));
     SluitKnop = MaakKnop(this, QStringLiteral("SluitKnop"), QStringLiteral("Sluiten"),
         twips::rect(14580, 9540, 1140, 360));
+    BegrotingKnop = MaakKnop(this, QStringLiteral("BegrotingKnop"), QStringLiteral("Begroting..."),
+        QStringLiteral(" De begroting per omschrijving (Ctrl+B) "),
+        twips::rect(Links, 9540, 1500, 360));
 
     connect(JaarKeuze, &QComboBox::currentIndexChanged, this, &JaaroverzichtForm::ToonJaar);
     connect(ZoekVak, &QLineEdit::textChanged, this, [this](const QString &tekst) {
@@ -133,6 +147,7 @@ JaaroverzichtForm::JaaroverzichtForm(Programma &programma, QWidget *parent)
     connect(CsvKnop, &VistaButton::Click, this, &JaaroverzichtForm::CsvKnop_Click);
     connect(AfdrukKnop, &VistaButton::Click, this, &JaaroverzichtForm::AfdrukKnop_Click);
     connect(SluitKnop, &VistaButton::Click, this, &QDialog::reject);
+    connect(BegrotingKnop, &VistaButton::Click, this, &JaaroverzichtForm::BegrotingKnop_Click);
 
     ToonJaar();
     JaarKeuze->setFocus();
@@ -238,6 +253,13 @@ void JaaroverzichtForm::AfdrukKnop_Click()
             afdruk.grafiekTitel = keuze.titel;
             return PrintJaar(printer, afdruk, fout);
         });
+}
+
+void JaaroverzichtForm::BegrotingKnop_Click()
+{
+    ToonBegroting(m_programma, this);
+    // The budgets as the window left them.
+    m_begroot->ZetBegrotingen(BegrotingBestand(m_programma).Inhoud());
 }
 
 void ToonJaaroverzicht(Programma &programma, QWidget *ouder)

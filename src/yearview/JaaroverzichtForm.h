@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class BegrootKolom;
 class GrafiekVlak;
 class JaarModel;
 class Programma;
@@ -40,10 +41,12 @@ private:
 
     void CsvKnop_Click();
     void AfdrukKnop_Click();
+    void BegrotingKnop_Click();
 
     Programma &m_programma;
     Posten m_posten;
     JaarModel *m_model = nullptr;
+    BegrootKolom *m_begroot = nullptr; // the table as shown, with the budgets
 
     QLabel *JaarLabel = nullptr;
     QComboBox *JaarKeuze = nullptr;
@@ -56,6 +59,7 @@ private:
     VistaButton *CsvKnop = nullptr;
     VistaButton *AfdrukKnop = nullptr;
     VistaButton *SluitKnop = nullptr;
+    VistaButton *BegrotingKnop = nullptr; // opens "Begroting"
 };
 
 // Opens the year overview over `ouder`, modal, on the lists saved in the program's Data folder.
