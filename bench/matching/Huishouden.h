@@ -7,6 +7,7 @@
 // the series that look like contracts and are none.
 
 #include "common/ItemModel.h"
+#include "recurring/Contract.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -31,9 +32,6 @@ struct HuishoudMaand {
     // transactions it never typed.
     ItemRijen lijst;
 };
-
-// How often a contract is paid.
-enum class Elke { Maand, VierWeken, Kwartaal, HalfJaar, Jaar };
 
 // One of the household's contracts, as a finder of contracts should report it from the year.
 struct HuishoudContract {

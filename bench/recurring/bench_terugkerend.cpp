@@ -17,7 +17,6 @@
 // opening to its painted table.
 #include "BenchProgramma.h"
 #include "Figure.h"
-#include "HuishoudWaarheid.h"
 #include "SnelsteTijd.h"
 #include "app/VensterTijd.h"
 #include "bank/BankPosten.h"
@@ -28,6 +27,7 @@
 #include "lists/LijstBestand.h"
 #include "lists/VasteLastenBestand.h"
 #include "matching/GeleerdBestand.h"
+#include "matching/Huishouden.h"
 #include "matching/InLijst.h"
 #include "planning/TerugkerendForm.h"
 #include "recurring/ContractTekst.h"
@@ -121,7 +121,7 @@ struct Uitslag {
 
 // Whether a contract found can be the true one: of its direction, under its word or its
 // counterparty's name.
-bool Past(const Contract &gevonden, const WaarContract &waar)
+bool Past(const Contract &gevonden, const HuishoudContract &waar)
 {
     return (gevonden.bedrag > 0) == (waar.centen > 0)
         && (Gevouwen(gevonden.omschrijving) == Gevouwen(waar.woord)
@@ -133,13 +133,13 @@ void Toon(const char *wat, const Contract &contract)
     std::printf("    %-10s %s\n", wat, qPrintable(ContractCellen(contract).join(u'|')));
 }
 
-Uitslag Vergelijk(const std::vector<Contract> &gevonden, const std::vector<WaarContract> &waar,
+Uitslag Vergelijk(const std::vector<Contract> &gevonden, const std::vector<HuishoudContract> &waar,
     bool bank, bool toon)
 {
     Uitslag uitslag;
     uitslag.jaren = 1;
     std::vector<bool> gebruikt(gevonden.size(), false);
-    for (const WaarContract &contract : waar) {
+    for (const HuishoudContract &contract : waar) {
         ++uitslag.contracten;
         const qint64 bedrag
             = contract.gewijzigd.isValid() ? contract.nieuweCenten : contract.centen;
@@ -147,7 +147,7 @@ Uitslag Vergelijk(const std::vector<Contract> &gevonden, const std::vector<WaarC
         int beste = -1;
         const auto score = [&](const Contract &c) {
             return (Gevouwen(c.omschrijving) == Gevouwen(contract.woord) ? 4 : 0)
-                + (static_cast<int>(c.elke) == contract.elke ? 2 : 0)
+                + (c.elke == contract.elke ? 2 : 0)
                 + (c.wisselend == contract.wisselend && (contract.wisselend || c.bedrag == bedrag)
                         ? 1
                         : 0);
@@ -161,8 +161,8 @@ Uitslag Vergelijk(const std::vector<Contract> &gevonden, const std::vector<WaarC
         uitslag.eindes += contract.gestopt.isValid() ? 1 : 0;
         if (beste < 0) {
             if (toon) {
-                std::printf("    missed     %s (%s) elke %d\n", qPrintable(contract.woord),
-                    qPrintable(contract.naam), contract.elke);
+                std::printf("    missed     %s (%s) elke %s\n", qPrintable(contract.woord),
+                    qPrintable(contract.naam), qPrintable(ElkeTekst(contract.elke)));
             }
             continue;
         }
@@ -188,9 +188,9 @@ Uitslag Vergelijk(const std::vector<Contract> &gevonden, const std::vector<WaarC
                 || c.wijziging.has_value() != contract.gewijzigd.isValid()
                 || eindeVerteld != contract.gestopt.isValid()
                 || c.gestopt != contract.gestopt.isValid())) {
-            std::printf("    %s (%s) elke %d, %lld, gewijzigd %s %lld, gestopt %s\n",
-                qPrintable(contract.woord), qPrintable(contract.naam), contract.elke,
-                static_cast<long long>(contract.centen),
+            std::printf("    %s (%s) elke %s, %lld, gewijzigd %s %lld, gestopt %s\n",
+                qPrintable(contract.woord), qPrintable(contract.naam),
+                qPrintable(ElkeTekst(contract.elke)), static_cast<long long>(contract.centen),
                 qPrintable(contract.gewijzigd.toString(Qt::ISODate)),
                 static_cast<long long>(contract.nieuweCenten),
                 qPrintable(contract.gestopt.toString(Qt::ISODate)));
@@ -220,18 +220,19 @@ void Importeer(const Programma &programma, const QString &bestand, const QString
 // the year's last day, compared with the truth.
 Uitslag Meet(quint32 zaad, bool bank, bool toon)
 {
-    const Huishouding huis = MaakHuishouding(Jaar, zaad);
+    const HuishoudJaar huis = MaakHuishoudJaar(Jaar, zaad);
     BenchProgramma<> bench;
     const Programma &programma = bench.programma;
     SchrijfLijstBestand(VasteLastenPad(programma), huis.vasteLasten);
     for (int maand = 0; maand < 12; ++maand) {
         if (!bank || maand < 6)
-            SchrijfLijstBestand(LijstPad(programma, LijstNaam(Jaar, maand)), huis.lijsten[maand]);
+            SchrijfLijstBestand(LijstPad(programma, LijstNaam(Jaar, maand)),
+                huis.maanden[static_cast<size_t>(maand)].lijst);
     }
     if (bank) {
         const QString afschrift = bench.map.path() + QStringLiteral("/afschrift.csv");
         for (int maand = 0; maand < 12; ++maand) {
-            Schrijf(afschrift, huis.afschriften[static_cast<size_t>(maand)]);
+            Schrijf(afschrift, huis.maanden[static_cast<size_t>(maand)].afschrift);
             Importeer(programma, afschrift, LijstNaam(Jaar, maand));
         }
     }
@@ -244,8 +245,8 @@ Uitslag Meet(quint32 zaad, bool bank, bool toon)
         std::printf("  household %u, %s:\n", zaad, bank ? "with the bank" : "by hand only");
     // By hand the household exports its fixed costs at the amounts of January: what its lists
     // show of them is that amount, every month.
-    std::vector<WaarContract> waar = huis.contracten;
-    for (WaarContract &contract : waar) {
+    std::vector<HuishoudContract> waar = huis.contracten;
+    for (HuishoudContract &contract : waar) {
         for (int rij = 0; !bank && rij < huis.vasteLasten.Aantal(); ++rij) {
             const Item vast = huis.vasteLasten.Rij(rij);
             if (Gevouwen(vast.omschrijving) == Gevouwen(contract.woord)) {
@@ -263,17 +264,19 @@ void VulDataMap(const Programma &programma)
 {
     Geleerd geleerd;
     for (int jaar = LaatsteJaar; geleerd.Voorbeelden().size() < GroteLeerschat; --jaar) {
-        const Huishouding huis = MaakHuishouding(jaar, static_cast<quint32>(1000 + jaar));
+        const HuishoudJaar huis = MaakHuishoudJaar(jaar, static_cast<quint32>(1000 + jaar));
         const bool lijsten = jaar > LaatsteJaar - Jaren;
         for (size_t maand = 0; maand < 12; ++maand) {
-            std::optional<Bankafschrift> afschrift = LeesBankafschrift(huis.afschriften[maand]);
+            std::optional<Bankafschrift> afschrift
+                = LeesBankafschrift(huis.maanden[maand].afschrift);
             if (!afschrift)
                 qFatal("the generated statement did not read");
             const std::vector<BankPost> &posten = afschrift->posten;
             if (lijsten) {
                 SchrijfLijstBestand(LijstPad(programma, LijstNaam(jaar, static_cast<int>(maand))),
-                    huis.lijsten[maand]);
-                const auto treffers = ZoekInLijst(posten, huis.lijsten[maand], huis.vasteLasten);
+                    huis.maanden[maand].lijst);
+                const auto treffers
+                    = ZoekInLijst(posten, huis.maanden[maand].lijst, huis.vasteLasten);
                 geleerd.Leer(posten, treffers);
                 for (size_t i = 0; i < posten.size(); ++i) {
                     if (!treffers[i])
