@@ -3,6 +3,7 @@
 #include "budget/BegrotingBestand.h"
 #include "budget/BegrotingMaand.h"
 #include "cli/Kolommen.h"
+#include "cli/OpDag.h"
 #include "common/Bedrag.h"
 #include "common/Csv.h"
 #include "common/IsoDatum.h"
@@ -187,12 +188,11 @@ Afloop Begroot(const Programma &programma, const BegrotingOpdracht &opdracht, QT
 {
     QDate op = programma.Klok().now().date();
     if (opdracht.op) {
-        op = IsoDag(*opdracht.op);
-        if (!op.isValid() || *opdracht.op != IsoDatumTekst(op)) {
-            return VerkeerdGebruikt(fout,
-                QStringLiteral("De dag \"%1\" is niet van de vorm JJJJ-MM-DD, zoals 2026-03-12.")
-                    .arg(*opdracht.op));
-        }
+        QString waarom;
+        const std::optional<QDate> gekozen = LeesOpDag(*opdracht.op, &waarom);
+        if (!gekozen)
+            return VerkeerdGebruikt(fout, waarom);
+        op = *gekozen;
     }
     const QStringList &woorden = opdracht.woorden;
     const QString soort = woorden.value(0);

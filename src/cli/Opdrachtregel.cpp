@@ -6,6 +6,7 @@
 #include "cli/ExporteerOpdracht.h"
 #include "cli/ImporteerOpdracht.h"
 #include "cli/JaarOpdracht.h"
+#include "cli/OpDag.h"
 #include "cli/OverzichtOpdracht.h"
 #include "cli/TerugkerendOpdracht.h"
 #include "cli/Uitvoer.h"
@@ -392,12 +393,11 @@ Afloop VoerUit(
         }
         QDate dag = programma.Klok().now().date();
         if (parser.isSet(op)) {
-            dag = IsoDag(parser.value(op));
-            if (!dag.isValid() || parser.value(op) != IsoDatumTekst(dag)) {
-                return VerkeerdGebruikt(fout,
-                    QStringLiteral("De dag \"%1\" is niet van de vorm JJJJ-MM-DD, zoals 2026-03-12.")
-                        .arg(parser.value(op)));
-            }
+            QString waarom;
+            const std::optional<QDate> gekozen = LeesOpDag(parser.value(op), &waarom);
+            if (!gekozen)
+                return VerkeerdGebruikt(fout, waarom);
+            dag = *gekozen;
         }
         return Terugkerend(programma, dag, parser.isSet(csv), uit, fout);
     }

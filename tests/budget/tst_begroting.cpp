@@ -142,6 +142,12 @@ private Q_SLOTS:
                 << QStringList { u"zet"_s, u"Boodschappen"_s, u"--"_s, bedrag } << 2 << QString()
                 << melding + u'\n' << boodschappen;
         }
+        QTest::newRow("refused: a reckoning day that is none")
+            << Bestanden {} << QByteArray()
+            << QStringList { u"2026-03"_s, u"--op"_s, u"2026-02-30"_s } << 2 << QString()
+            << u"De dag \"2026-02-30\" is niet van de vorm JJJJ-MM-DD, zoals 2026-03-12.\n"
+               "Zie \"geldlog --help\".\n"_s
+            << QByteArray();
         QTest::newRow("refused: a control character")
             << Bestanden {} << QByteArray() << QStringList { u"zet"_s, u"Uit\teten"_s, u"40"_s }
             << 2 << QString()
