@@ -91,6 +91,27 @@ private Q_SLOTS:
             << Maart("Huur;825,00;0,00;825,00\r\nBoodschappen;200,00;45,00;155,00\r\n"
                      "Totaal;1025,00;45,00;980,00\r\nVrij te besteden;;;1730,40\r\n")
             << QString() << begroting;
+        // The salary is late on the day, swimming stopped, the gym comes every four weeks.
+        const Bestanden contracten { { u"Vast.lst"_s,
+            Maandelijks(december, februari, 5, "Salaris", "2000", "")
+                + Maandelijks(QDate(2025, 10, 1), QDate(2026, 1, 1), 20, "Zwemles", "", "45")
+                + Groep("2026-01-07", "Sport", "", "30") + Groep("2026-02-04", "Sport", "", "30")
+                + Groep("2026-03-04", "Sport", "", "30") } };
+        const QString geen = u"Er is nog geen begroting; \"geldlog begroting voorstel --opslaan\" "
+                             "stelt er een op.\n"_s;
+        QTest::newRow("still expected: a late payment the day after")
+            << contracten << QByteArray() << maart.first(3) << 0
+            << geen
+                + u"Nog verwacht: Salaris € 2000,00 op 11 maart\n"
+                  "Vrij te besteden tot en met 31 maart: € 1970,00\n"_s
+            << QString() << QByteArray();
+        QTest::newRow("still expected in the month after: four weeks twice, the late one once")
+            << contracten << QByteArray()
+            << QStringList { u"2026-04"_s, u"--op"_s, u"2026-03-10"_s } << 0
+            << geen
+                + u"Nog verwacht: Salaris € 2000,00 op 5 april; Sport € 30,00 op 1 april; "
+                  "Sport € 30,00 op 29 april\nVrij te besteden tot en met 30 april: € 1940,00\n"_s
+            << QString() << QByteArray();
         begroting = Kop + "Huur\t800\t\r\n";
         QTest::newRow("a month without lists")
             << Bestanden {} << begroting << maart << 0
