@@ -148,3 +148,13 @@ TERUG=$(wait_window "$TERUG_TITLE")
 sleep 0.5
 window_shot "$TERUG" contracts
 answer "$TERUG_TITLE" Escape
+
+# This month's budget over those years, its empty budgets filled from the twelve months before.
+xdotool windowfocus --sync "$MAIN"
+xdotool key ctrl+b
+BUDGET=$(wait_window Begroting)
+[[ -n $BUDGET ]] || fail "Ctrl+B opened no budget"
+click "$BUDGET" 50 508 # VoorstelKnop (12,496,76,24)
+sleep 0.5
+window_shot "$BUDGET" budget
+answer Begroting Escape
