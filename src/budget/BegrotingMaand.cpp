@@ -68,12 +68,7 @@ BegrotingMaand::BegrotingMaand(const Posten &posten, const Begrotingen &begrotin
     }
     Orden();
 
-    // The rest of the month, reckoned from the day: a payment late on it comes the day after, and
-    // one expected before a month that lies ahead is not expected in that month too.
-    for (VerwachteBetaling &betaling : vooruitzicht.Verwacht(op, LaatsteDag())) {
-        if (betaling.datum >= m_eersteDag)
-            m_verwacht.push_back(std::move(betaling));
-    }
+    m_verwacht = vooruitzicht.Verwacht(posten, m_eersteDag, op);
 }
 
 void BegrotingMaand::Orden()

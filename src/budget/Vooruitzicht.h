@@ -35,9 +35,13 @@ public:
         const Programma &programma, const Posten &posten, QDate op, QStringList *meldingen);
     explicit Vooruitzicht(std::vector<Contract> contracten);
 
-    // The payments the running contracts are expected to make after `na` up to and including
-    // `totEnMet`, by date.
-    std::vector<VerwachteBetaling> Verwacht(QDate na, QDate totEnMet) const;
+    // The payments the running contracts are still expected to make in the month that begins on
+    // `eersteDag`, after the reckoning day `op`, by date. A payment late on `op` comes the day
+    // after; one expected before the month is not expected in it too. An entry of the month up to
+    // `op` under a contract's description, in its direction and within a quarter of its amount,
+    // beyond the contract's own payments there, has made one of them already: the fixed costs
+    // exported on the first, the salary typed before the bank paid it.
+    std::vector<VerwachteBetaling> Verwacht(const Posten &posten, QDate eersteDag, QDate op) const;
     // Whether the description, case and blanks aside, is that of a running contract.
     bool IsLopend(QStringView omschrijving) const;
 

@@ -91,6 +91,18 @@ private Q_SLOTS:
             << Maart("Huur;825,00;0,00;825,00\r\nBoodschappen;200,00;45,00;155,00\r\n"
                      "Totaal;1025,00;45,00;980,00\r\nVrij te besteden;;;1730,40\r\n")
             << QString() << begroting;
+        QTest::newRow("still expected: not what the month holds already near its amount")
+            << Bestanden { { u"Vast.lst"_s,
+                               Maandelijks(december, februari, 24, "Salaris", "2875,40", "")
+                                   + Maandelijks(december, februari, 18, "Energie", "", "120") },
+                   { u"2026 Maart.lst"_s,
+                       Groep("2026-03-01", "salaris", "2800", "")
+                           + Groep("2026-03-02", "Energie", "", "400") } }
+            << QByteArray() << maart.first(3) << 0
+            << u"Er is nog geen begroting; \"geldlog begroting voorstel --opslaan\" stelt er een "
+               "op.\nNog verwacht: Energie € 120,00 op 18 maart\n"
+               "Vrij te besteden tot en met 31 maart: € 2280,00\n"_s
+            << QString() << QByteArray();
         // The salary is late on the day, swimming stopped, the gym comes every four weeks.
         const Bestanden contracten { { u"Vast.lst"_s,
             Maandelijks(december, februari, 5, "Salaris", "2000", "")
