@@ -152,7 +152,7 @@ void TerugkerendForm::ToevoegenKnop_Click()
         if (QString fout; !SaveVasteLasten(m_programma, nieuw, &fout)) {
             m_programma.Berichten().tell(this,
                 QStringLiteral("De vaste lasten zijn niet opgeslagen.\n") + fout,
-                QStringLiteral("Error"), MessageBoxes::Icon::Critical);
+                QStringLiteral("Geldlog"), MessageBoxes::Icon::Critical);
             return;
         }
         m_eigenVasteLasten.MaakLeeg();

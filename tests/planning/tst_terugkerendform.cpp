@@ -126,7 +126,7 @@ private Q_SLOTS:
         if (schijfVol) {
             const MessageBoxes::Box box { melding.arg(QDir::toNativeSeparators(
                                               VasteLastenPad(test.programma()))),
-                u"Error"_s, MessageBoxes::Icon::Critical, MessageBoxes::Buttons::Ok };
+                u"Geldlog"_s, MessageBoxes::Icon::Critical, MessageBoxes::Buttons::Ok };
             QCOMPARE(test.berichten().shown(), QList { box });
         } else {
             QCOMPARE(Kind<QLabel>(form, u"MeldingLabel"_s)->text(), melding);
