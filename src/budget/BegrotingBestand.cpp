@@ -181,6 +181,8 @@ bool BegrotingBestand::Bewaar(QString *fout)
             return false;
         }
         m_opzijZetten = false;
+        m_melding = QStringLiteral("Wat er in %1 stond, is bewaard als \"%2\".")
+                        .arg(QDir::toNativeSeparators(m_pad), opzij);
     }
     return writeFileSafely(
         m_pad,

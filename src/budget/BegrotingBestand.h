@@ -45,7 +45,8 @@ public:
 
     Begrotingen &Inhoud() { return m_begrotingen; }
     const Begrotingen &Inhoud() const { return m_begrotingen; }
-    // What was wrong with the file, in Dutch, for the caller to show; empty when all was well.
+    // What was wrong with the file, in Dutch, for the caller to show; once it was kept aside, where
+    // it went. Empty when all was well.
     const QString &Melding() const { return m_melding; }
 
     // Writes the budgets, replacing the file only once it is written whole; on failure the old

@@ -57,18 +57,15 @@ BegrotingForm::BegrotingForm(Programma &programma, QWidget *parent)
 {
     RichtDialoogIn(*this, QStringLiteral("BegrotingForm"), QStringLiteral("Begroting"), 11700, 8400,
         Achtergrond);
-    QStringList meldingen;
     {
         BusyCursor bezig;
         m_posten = LeesPosten(programma);
-        meldingen = NietMeegeteld(m_posten);
-        m_vooruitzicht = Vooruitzicht(programma, m_posten, m_vandaag, &meldingen);
+        m_meldingen = NietMeegeteld(m_posten);
+        m_vooruitzicht = Vooruitzicht(programma, m_posten, m_vandaag, &m_meldingen);
     }
-    if (!m_bestand.Melding().isEmpty())
-        meldingen.append(m_bestand.Melding());
     // The saved lists count, as in the year overview; the main window's changes once saved.
     if (programma.Waarden().Gewijzigd)
-        meldingen.prepend(
+        m_meldingen.prepend(
             QStringLiteral("Wat in de open lijst nog niet is opgeslagen, telt niet mee."));
 
     MaandLabel = MaakLabel(this, "MaandLabel", QStringLiteral("Maand"), twips::point(Links, 240));
@@ -100,7 +97,7 @@ BegrotingForm::BegrotingForm(Programma &programma, QWidget *parent)
         BegrotingTabel->setColumnWidth(kolom, twips::toPixels(breedtes[kolom]));
 
     // Two lines: a damaged budget file is told with what becomes of it.
-    MeldingLabel = new QLabel(meldingen.join(QStringLiteral("  ·  ")), this);
+    MeldingLabel = new QLabel(this);
     MeldingLabel->setObjectName(QStringLiteral("MeldingLabel"));
     MeldingLabel->setTextFormat(Qt::PlainText);
     MeldingLabel->setWordWrap(true);
@@ -108,6 +105,7 @@ BegrotingForm::BegrotingForm(Programma &programma, QWidget *parent)
     MeldingLabel->setFont(Arial(8.25));
     MeldingLabel->setGeometry(twips::rect(Links, 6090, Rechts - Links, 450));
     ZetKleur(*MeldingLabel, QPalette::WindowText, Grijs);
+    ToonMeldingen();
     VrijLabel = MaakBreedLabel(this, "VrijLabel", QString(), Links, 6720, Rechts, Arial(12, true));
 
     VoorstelKnop = MaakKnop(this, QStringLiteral("VoorstelKnop"), QStringLiteral("Voorstel"),
@@ -157,6 +155,14 @@ void BegrotingForm::ToonVrij()
             : GewoneTekst(verwacht));
 }
 
+void BegrotingForm::ToonMeldingen()
+{
+    QStringList meldingen = m_meldingen;
+    if (!m_bestand.Melding().isEmpty())
+        meldingen.append(m_bestand.Melding());
+    MeldingLabel->setText(meldingen.join(QStringLiteral("  ·  ")));
+}
+
 void BegrotingForm::VoorstelKnop_Click()
 {
     m_model->VulVoorstellenIn();
@@ -167,7 +173,10 @@ void BegrotingForm::VoorstelKnop_Click()
 bool BegrotingForm::Bewaar()
 {
     QString reden;
-    if (m_bestand.Bewaar(&reden))
+    const bool bewaard = m_bestand.Bewaar(&reden);
+    // A damaged file's sentence now tells where what it held was kept.
+    ToonMeldingen();
+    if (bewaard)
         return true;
     m_programma.Berichten().tell(this, QStringLiteral("De begroting is niet opgeslagen.\n") + reden,
         QStringLiteral("Geldlog"), MessageBoxes::Icon::Critical);

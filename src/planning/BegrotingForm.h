@@ -6,6 +6,7 @@
 
 #include <QDate>
 #include <QDialog>
+#include <QStringList>
 
 class BegrotingModel;
 class Programma;
@@ -29,6 +30,7 @@ public:
 private:
     void ToonMaand();
     void ToonVrij();
+    void ToonMeldingen();
     void VoorstelKnop_Click();
     bool Bewaar();
 
@@ -37,6 +39,7 @@ private:
     Posten m_posten;
     BegrotingBestand m_bestand;
     Vooruitzicht m_vooruitzicht;
+    QStringList m_meldingen; // what does not count; the budgets file's own is told beside them
     BegrotingModel *m_model = nullptr;
 
     QLabel *MaandLabel = nullptr;
