@@ -125,6 +125,7 @@ BegrotingBestand::BegrotingBestand(const Programma &programma)
     : m_dataMap(programma.DataMap())
     , m_pad(BegrotingPad(programma))
 {
+    m_stempel = FileStamp::of(m_pad);
     QFile bestand(m_pad);
     if (!bestand.exists())
         return;
@@ -142,6 +143,7 @@ BegrotingBestand::BegrotingBestand(const Programma &programma)
         reden = gelezen.vreemd;
     } else {
         m_begrotingen = std::move(gelezen.begrotingen);
+        m_gelezen = m_begrotingen;
         if (gelezen.beschadigd.empty())
             return;
         deels = true;
@@ -169,6 +171,21 @@ QString BegrotingBestand::OpzijNaam() const
 
 bool BegrotingBestand::Bewaar(QString *fout)
 {
+    // Another Geldlog wrote the file since it was read (geldlog begroting zet): its budgets stay,
+    // with this one's changes made to them. A file that is no sound one now is not taken.
+    if (const FileStamp nu = FileStamp::of(m_pad); nu != m_stempel && nu.exists()) {
+        QFile bestand(m_pad);
+        if (bestand.open(QIODevice::ReadOnly)) {
+            GelezenBegroting opSchijf = LeesBegroting(bestand);
+            if (bestand.error() == QFileDevice::NoError && opSchijf.vreemd.isEmpty()
+                && opSchijf.beschadigd.empty()) {
+                opSchijf.begrotingen.NeemOver(m_gelezen, m_begrotingen);
+                m_begrotingen = std::move(opSchijf.begrotingen);
+                // What was damaged here was written over, and kept aside, by that Geldlog.
+                m_opzijZetten = false;
+            }
+        }
+    }
     if (m_opzijZetten) {
         const QString opzij = OpzijNaam();
         // Copied rather than moved: should the new file fail, the old one still stands.
@@ -184,9 +201,14 @@ bool BegrotingBestand::Bewaar(QString *fout)
         m_melding = QStringLiteral("Wat er in %1 stond, is bewaard als \"%2\".")
                         .arg(QDir::toNativeSeparators(m_pad), opzij);
     }
-    return writeFileSafely(
-        m_pad,
-        [this](
-            QIODevice &uit, QString *reden) { return SchrijfBegroting(uit, m_begrotingen, reden); },
-        fout);
+    if (!writeFileSafely(
+            m_pad,
+            [this](QIODevice &uit, QString *reden) {
+                return SchrijfBegroting(uit, m_begrotingen, reden);
+            },
+            fout))
+        return false;
+    m_gelezen = m_begrotingen;
+    m_stempel = FileStamp::of(m_pad);
+    return true;
 }

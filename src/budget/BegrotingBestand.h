@@ -1,6 +1,7 @@
 #pragma once
 
 #include "budget/Begrotingen.h"
+#include "platform/FileStamp.h"
 
 #include <QString>
 
@@ -50,7 +51,8 @@ public:
     const QString &Melding() const { return m_melding; }
 
     // Writes the budgets, replacing the file only once it is written whole; on failure the old
-    // file is untouched and `fout` says why, in Dutch.
+    // file is untouched and `fout` says why, in Dutch. What another Geldlog stored in the file
+    // since it was read stays, beside what changed here.
     bool Bewaar(QString *fout);
 
 private:
@@ -59,6 +61,8 @@ private:
     QString m_dataMap;
     QString m_pad;
     Begrotingen m_begrotingen;
+    Begrotingen m_gelezen; // as the file held them when last read or written
+    FileStamp m_stempel;
     QString m_melding;
     bool m_opzijZetten = false; // the file holds what was not read: keep it before writing
 };

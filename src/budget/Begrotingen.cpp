@@ -3,6 +3,7 @@
 #include "common/Bedrag.h"
 
 #include <algorithm>
+#include <set>
 
 QString OmschrijvingSleutel(QStringView omschrijving)
 {
@@ -44,6 +45,23 @@ void Begrotingen::Zet(Begroting begroting)
         m_begrotingen.erase(sleutel);
     else
         m_begrotingen.insert_or_assign(std::move(sleutel), std::move(begroting));
+}
+
+void Begrotingen::NeemOver(const Begrotingen &eerder, const Begrotingen &nu)
+{
+    std::set<QString> sleutels;
+    for (const auto *begrotingen : { &eerder, &nu }) {
+        for (const auto &[sleutel, begroting] : begrotingen->m_begrotingen)
+            sleutels.insert(sleutel);
+    }
+    for (const QString &sleutel : sleutels) {
+        const Begroting *was = eerder.Van(sleutel);
+        const Begroting *is = nu.Van(sleutel);
+        if (is && (!was || *was != *is))
+            Zet(*is);
+        else if (!is && was)
+            m_begrotingen.erase(sleutel);
+    }
 }
 
 std::vector<Begroting> Begrotingen::Alle() const

@@ -36,6 +36,10 @@ public:
     // The group chosen for the description, or with none the one proposed again.
     void ZetGroep(const QString &omschrijving, std::optional<Uitgavengroep> groep);
 
+    // The changes that made `nu` of `eerder`, made here too: a description's budget and group as
+    // `nu` has them, or none where `nu` took them away. The others stay as they are here.
+    void NeemOver(const Begrotingen &eerder, const Begrotingen &nu);
+
     // All of them, in the order of their descriptions with case folded.
     std::vector<Begroting> Alle() const;
     bool IsLeeg() const { return m_begrotingen.empty(); }

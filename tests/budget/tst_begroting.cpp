@@ -231,6 +231,25 @@ private Q_SLOTS:
             QCOMPARE(test.leesData(u"Begroting (beschadigd).txt"_s), voor);
     }
 
+    // A window's budgets written while `geldlog begroting zet` changed the file: both stay.
+    void andereGeldlogBlijft()
+    {
+        TestProgramma test;
+        test.schrijfData(u"Begroting.txt"_s, Kop + "Huur\t800,00\t\r\nKleding\t40,00\t\r\n");
+        BegrotingBestand venster(test.programma());
+        QString uit;
+        QTextStream stroom(&uit);
+        for (const auto &[omschrijving, bedrag] :
+            { std::pair { u"Boodschappen"_s, u"600"_s }, std::pair { u"Huur"_s, u"0"_s } }) {
+            VoerOpdrachtUit(test.map(),
+                { u"geldlog"_s, u"begroting"_s, u"zet"_s, omschrijving, bedrag }, stroom, stroom);
+        }
+        venster.Inhoud().ZetBedrag(u"Kleding"_s, 5000);
+        QVERIFY(venster.Bewaar(nullptr));
+        QCOMPARE(test.leesData(u"Begroting.txt"_s),
+            Kop + "Boodschappen\t600,00\t\r\nKleding\t50,00\t\r\n");
+    }
+
     // What is read of a file, and written back.
     void bestand_data()
     {
