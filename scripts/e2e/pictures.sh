@@ -156,5 +156,5 @@ BUDGET=$(wait_window Begroting)
 [[ -n $BUDGET ]] || fail "Ctrl+B opened no budget"
 click "$BUDGET" 50 508 # VoorstelKnop (12,496,76,24)
 sleep 0.5
-window_shot "$BUDGET" budget
+window_shot "$BUDGET" budget-window
 answer Begroting Escape
