@@ -315,25 +315,32 @@ void Zoeker::VasteLasten(const ItemRijen &vasteLasten, QDate lijstMaand)
         metRichting[{ std::move(omschrijving), maand, Richting(centen) }].Voeg(
             datum.toJulianDay(), rij);
     }
+    // The fixed costs each transaction's counterparty is known by; where it is known by other
+    // words only, none; where nothing is known of it, those of its amount and direction.
+    std::vector<QSet<QString>> vast(m_posten.size());
     for (size_t p = 0; p < m_posten.size(); ++p) {
         const BankPost &post = m_posten[p];
         if (m_treffers[p] || !post.datum.isValid())
             continue;
-        // The fixed costs the counterparty is known by; where it is known by other words only,
-        // none; where nothing is known of it, those of its amount and direction.
-        QSet<QString> vast;
         const QStringList &woorden = m_geleerd ? WoordenVan(p) : QStringList();
         for (const QString &woord : woorden) {
             if (richtingen.value(woord).contains(Richting(post.centen)))
-                vast.insert(woord);
+                vast[p].insert(woord);
         }
         if (woorden.isEmpty())
-            vast = perBedrag.value(post.centen);
-        // The nearest day first, and on it the first entry of the list.
-        std::optional<std::pair<qint64, int>> beste;
-        for (auto [perMaand, centen] :
-            { std::pair { &metBedrag, post.centen }, { &metRichting, Richting(post.centen) } }) {
-            for (const QString &omschrijving : vast) {
+            vast[p] = perBedrag.value(post.centen);
+    }
+    // Every transaction of an entry's own amount first, over the whole month: an excess billed
+    // before the premium takes the premium's entry only when no transaction of its amount came.
+    for (auto [perMaand, opBedrag] : { std::pair { &metBedrag, true }, { &metRichting, false } }) {
+        for (size_t p = 0; p < m_posten.size(); ++p) {
+            const BankPost &post = m_posten[p];
+            if (m_treffers[p] || vast[p].isEmpty())
+                continue;
+            const qint64 centen = opBedrag ? post.centen : Richting(post.centen);
+            // The nearest day first, and on it the first entry of the list.
+            std::optional<std::pair<qint64, int>> beste;
+            for (const QString &omschrijving : std::as_const(vast[p])) {
                 const auto rijen = perMaand->find({ omschrijving, MaandVan(post.datum), centen });
                 if (rijen == perMaand->end())
                     continue;
@@ -342,10 +349,8 @@ void Zoeker::VasteLasten(const ItemRijen &vasteLasten, QDate lijstMaand)
                     beste = dichtste;
             }
             if (beste)
-                break;
+                Treffer(p, beste->second);
         }
-        if (beste)
-            Treffer(p, beste->second);
     }
 }
 

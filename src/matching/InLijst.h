@@ -36,9 +36,10 @@ struct LijstTreffer {
 // description in the same month, as the fixed costs are exported on any day, of the fixed cost's
 // direction: for a transaction whose counterparty is known by that description, whatever its
 // amount; for one whose counterparty is known by no word, when its amount and direction are the
-// fixed cost's. An entry of the transaction's own amount goes first. A fixed cost that a list named
-// after a month holds dated "-" stands in that month, `lijstMaand` (any day of it). An entry answers
-// for one transaction only. Near-linear in the sizes of both, however many entries are alike.
+// fixed cost's. Entries go to the transactions of their own amounts first, over the whole month,
+// so a bill of another amount booked before the premium never takes its entry. A fixed cost that a
+// list named after a month holds dated "-" stands in that month, `lijstMaand` (any day of it). An
+// entry answers for one transaction only. Near-linear in the sizes of both, however many entries are alike.
 std::vector<std::optional<LijstTreffer>> ZoekInLijst(std::span<const BankPost> posten,
     const ItemRijen &lijst, const ItemRijen &vasteLasten = {}, const Voorsteller *geleerd = nullptr,
     QDate lijstMaand = {});

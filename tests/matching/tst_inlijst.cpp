@@ -106,6 +106,12 @@ private Q_SLOTS:
                    u"nieuw"_qs, u"nieuw"_qs }
             << QStringList { u"2026-08-01|Stichting Portaal|-95000|huur"_qs,
                    u"2026-03-09|Noor Visser|-2250|Oppas"_qs };
+        // The excess billed before the premium leaves the premium its entry.
+        QTest::newRow("een vaste last eerst voor zijn eigen bedrag")
+            << QStringList { u"2026-03-01|Energie||145,00"_qs }
+            << QStringList { u"2026-03-05|Eneco|-30000"_qs, u"2026-03-12|Eneco|-14500"_qs }
+            << QStringList { u"nieuw"_qs, u"Staat al in de lijst als \"Energie\" (1 maart)"_qs }
+            << QStringList { u"2026-02-12|Eneco|-14500|Energie"_qs };
         // A list named after March holds its rent undated, as the fixed costs' file has it.
         QTest::newRow("een vaste last zonder datum in de maand van de lijst")
             << QStringList { u"-|Huur||950,00"_qs } << QStringList { u"2026-03-02|Portaal|-95000"_qs }
