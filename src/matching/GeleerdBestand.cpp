@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QIODevice>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
@@ -88,7 +89,10 @@ std::optional<qint64> LeesCenten(QByteArrayView tekst)
 // A text field of a kind's line: one line without control characters, at most `lengste` long.
 std::optional<QString> LeesTekst(QByteArrayView bytes, qsizetype lengste)
 {
-    const QString tekst = QString::fromUtf8(bytes);
+    // Every character as written: QString::fromUtf8 drops a byte order mark at a field's start,
+    // and a name read back would be another kind than the one learned.
+    const QString tekst
+        = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom).decode(bytes);
     if (tekst.size() > lengste || tekst != tekst.trimmed()
         || std::any_of(tekst.begin(), tekst.end(), IsStuurteken))
         return std::nullopt;

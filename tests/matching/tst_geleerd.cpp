@@ -236,15 +236,16 @@ private Q_SLOTS:
     }
 
     // What was learned is written in the file's order and read back whole: a word as the
-    // household wrote it each time, Geldlog's proposal and a cash withdrawal marked. A file of
-    // the first version is read as it is, its words one whatever their capitals.
+    // household wrote it each time, a name that starts with a byte order mark, Geldlog's proposal
+    // and a cash withdrawal marked. A file of the first version is read as it is, its words one
+    // whatever their capitals.
     void bestandHeenEnTerug()
     {
         TestProgramma test;
         GeleerdBestand bestand(test.programma(), GeleerdBestand::Gebruik::Leren);
         bestand.Inhoud() = Leer({ u"2026-01-12|Eneco Consumenten B.V."_qs + Eneco,
             u"2026-02-12|Eneco"_qs + Eneco, u"2026-01-02"_qs + Ah + u"|Boodschappen"_qs,
-            u"2026-01-05"_qs + Ah + u"|"_qs, u"2026-01-09|Café \"Zürich\"|||350|Koffie"_qs,
+            u"2026-01-05"_qs + Ah + u"|"_qs, u"2026-01-09|\uFEFFCafé \"Zürich\"|||350|Koffie"_qs,
             u"2026-01-16"_qs + Ah + u"|boodschappen"_qs,
             u"2026-01-20|Geldmaat Grote Markt|||-5000|Pinnen"_qs });
         bestand.Inhoud().LeerVoorstel(Post(u"2026-03-12|Eneco"_qs + Eneco), u"Energie"_qs);
