@@ -2,7 +2,6 @@
 
 #include "common/Bedrag.h"
 #include "common/IsoDatum.h"
-#include "matching/Woorden.h"
 
 #include <QCollator>
 
@@ -11,22 +10,6 @@
 #include <tuple>
 
 namespace {
-
-// AlsItem cuts a bank's text at 100 characters; a text about that long may be such a cut one.
-constexpr qsizetype AfgekapteTekst = 95;
-
-// Whether an entry's text is the bank's own text of a transaction of this kind: all of its words,
-// or the start of them where the text was cut to fit a list; capitals and small letters alike.
-bool IsBankTekst(const Bron &bron, QStringView tekst)
-{
-    const QString naam = WoordenTekst(bron.naam);
-    const QString bank = naam.isEmpty() ? bron.omschrijving
-        : bron.omschrijving.isEmpty()   ? naam
-                                        : naam + u' ' + bron.omschrijving;
-    const QString woorden = WoordenTekst(tekst);
-    return woorden.compare(bank, Qt::CaseInsensitive) == 0
-        || (tekst.size() >= AfgekapteTekst && bank.startsWith(woorden, Qt::CaseInsensitive));
-}
 
 // One word, whatever its capitals and the blanks around it, as the year overview groups them.
 QString Gevouwen(QStringView tekst)

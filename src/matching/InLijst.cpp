@@ -175,11 +175,13 @@ public:
         , m_lijst(lijst)
         , m_geleerd(geleerd)
         , m_bezet(static_cast<size_t>(lijst.Aantal()), false)
+        , m_vanAnder(static_cast<size_t>(lijst.Aantal()), false)
         , m_treffers(posten.size())
         , m_woorden(posten.size())
     {
     }
 
+    void Bekend();
     void ZelfdeTekst();
     void BinnenDagen();
     void VasteLasten(const ItemRijen &vasteLasten, QDate lijstMaand);
@@ -209,9 +211,25 @@ private:
     const ItemRijen &m_lijst;
     const Voorsteller *m_geleerd;
     std::vector<bool> m_bezet;
+    // Entries known as the record of a transaction not asked about: no day or amount makes them
+    // another's.
+    std::vector<bool> m_vanAnder;
     std::vector<std::optional<LijstTreffer>> m_treffers;
     std::vector<std::optional<QStringList>> m_woorden;
 };
+
+void Zoeker::Bekend()
+{
+    if (!m_geleerd)
+        return;
+    const std::vector<qsizetype> eigenaars = m_geleerd->Bekend().Eigenaars(m_lijst, m_posten);
+    for (int rij = 0; rij < m_lijst.Aantal(); ++rij) {
+        const qsizetype eigenaar = eigenaars[static_cast<size_t>(rij)];
+        if (eigenaar >= 0 && !m_treffers[static_cast<size_t>(eigenaar)])
+            Treffer(static_cast<size_t>(eigenaar), rij);
+        m_vanAnder[static_cast<size_t>(rij)] = eigenaar == BekendePosten::Ander;
+    }
+}
 
 void Zoeker::ZelfdeTekst()
 {
@@ -237,7 +255,7 @@ void Zoeker::BinnenDagen()
     VrijeRijen<WoordSleutel> perWoord(m_bezet);
     for (int rij = 0; rij < m_lijst.Aantal(); ++rij) {
         const QDate datum = IsoDag(m_lijst.Cel(rij, 0));
-        if (!Vrij(rij) || !datum.isValid())
+        if (!Vrij(rij) || m_vanAnder[static_cast<size_t>(rij)] || !datum.isValid())
             continue;
         perDag.Voeg({ Centen(m_lijst, rij), datum.toJulianDay() }, rij);
         if (m_geleerd)
@@ -361,6 +379,7 @@ std::vector<std::optional<LijstTreffer>> ZoekInLijst(std::span<const BankPost> p
     QDate lijstMaand)
 {
     Zoeker zoeker(posten, lijst, geleerd);
+    zoeker.Bekend();
     zoeker.ZelfdeTekst();
     zoeker.BinnenDagen();
     zoeker.VasteLasten(vasteLasten, lijstMaand);

@@ -30,7 +30,8 @@ struct LijstTreffer {
 };
 
 // For each of `posten`, the entry of `lijst` that holds it, or nothing when it is new. In turn:
-// an entry of the same date, amount and text as the transaction becomes (AlsItem); an entry of
+// the entry known as its record from what was learned (BekendePosten), while an entry known as
+// another transaction's takes no part in the days around it; an entry of the same date, amount and text as the transaction becomes (AlsItem); an entry of
 // the same direction and amount at most DagenRondBoeking away, the nearest first, one under a
 // word its counterparty is known by (`geleerd`) before any other; and an entry of a fixed cost's
 // description in the same month, as the fixed costs are exported on any day, of the fixed cost's

@@ -200,6 +200,7 @@ const std::array<Voorsteller::RegelStap, 7> Voorsteller::Tabel { {
 
 Voorsteller::Voorsteller(const Geleerd &geleerd, Regels regels)
     : m_regels(regels)
+    , m_bekend(geleerd)
 {
     // Per kind, once: its groups, its words' numbers, and its transactions counted per direction
     // and word. Many transactions share a kind.
@@ -602,6 +603,9 @@ QStringList Voorsteller::WoordenVan(const BankPost &post) const
     const Kant *kant = nullptr;
     if (!naam.dienst && !bron.rekening.isEmpty())
         kant = KantVan(RekeningSleutel(bron.rekening), Richting(post.centen), &groep);
+    // Cash is one kind wherever the machine stands, as StelVoor knows it.
+    if (!kant && bron.soort == PostSoort::Geldopname)
+        kant = KantVan(GeldopnameSleutel, Richting(post.centen), &groep);
     if (!kant && !naam.sleutel.isEmpty())
         kant = KantVan(NaamSleutel(naam.sleutel), Richting(post.centen), &groep);
     QStringList woorden;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bank/Bankafschrift.h"
+#include "matching/BekendePosten.h"
 #include "matching/Geleerd.h"
 
 #include <QDate>
@@ -66,9 +67,11 @@ public:
 
     std::optional<Voorstel> StelVoor(const BankPost &post) const;
     // The words the household gave the earlier transactions of this one's counterparty (its
-    // account, else its name) in its direction, as it wrote them most; none when nothing of it
+    // account, else any cash machine for cash, else its name) in its direction, as it wrote them most; none when nothing of it
     // was learned, or it is a payment service.
     QStringList WoordenVan(const BankPost &post) const;
+    // The transactions learned, to know the entries that are already the record of one.
+    const BekendePosten &Bekend() const { return m_bekend; }
 
 private:
     struct WoordTelling {
@@ -132,6 +135,7 @@ private:
     bool IsIetsAnders(const Vraag &vraag, const Kant &kant, const WoordTelling &woord) const;
 
     Regels m_regels;
+    BekendePosten m_bekend;
     QStringList m_woorden; // per word as the household writes it most
     QHash<QString, int> m_sleutels;
     std::vector<Groep> m_groepen;
