@@ -51,7 +51,8 @@ BekendePosten::BekendePosten(const Geleerd &geleerd)
                 m_woorden.append(std::move(gevouwen));
             }
         }
-        m_posten.push_back({ voorbeeld.centen, voorbeeld.datum.toJulianDay(), voorbeeld.bron, woord });
+        m_posten.push_back(
+            { voorbeeld.centen, voorbeeld.datum.toJulianDay(), voorbeeld.bron, woord });
     }
     std::sort(m_posten.begin(), m_posten.end());
 }
@@ -78,7 +79,8 @@ std::vector<qsizetype> BekendePosten::Eigenaars(
         const QDate datum = IsoDag(lijst.Cel(rij, ItemModel::Datum));
         if (!datum.isValid())
             continue;
-        const Post van { CentenVerschil(BedragCenten(lijst.Cel(rij, 2)), BedragCenten(lijst.Cel(rij, 3))),
+        const Post van { CentenVerschil(
+                             BedragCenten(lijst.Cel(rij, 2)), BedragCenten(lijst.Cel(rij, 3))),
             datum.toJulianDay() - DagenRondBoeking };
         const QString tekst = Gevouwen(lijst.Cel(rij, 1));
         for (auto post = std::lower_bound(m_posten.begin(), m_posten.end(), van);

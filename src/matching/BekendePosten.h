@@ -27,7 +27,8 @@ public:
 
     // Per entry of `lijst`, the transaction of `posten` it is the record of, or Vrij or Ander. A
     // transaction is the record of one entry at most, the nearest in days, and the other way round.
-    std::vector<qsizetype> Eigenaars(const ItemRijen &lijst, std::span<const BankPost> posten) const;
+    std::vector<qsizetype> Eigenaars(
+        const ItemRijen &lijst, std::span<const BankPost> posten) const;
 
 private:
     struct Post {

@@ -315,9 +315,8 @@ void Zoeker::VasteLasten(const ItemRijen &vasteLasten, QDate lijstMaand)
     QHash<MaandSleutel, NaarDag> metRichting;
     // A fixed cost the list holds undated, as the fixed costs' file has it, stands on the first
     // of the list's month.
-    const QDate eersteVanMaand = lijstMaand.isValid()
-        ? QDate(lijstMaand.year(), lijstMaand.month(), 1)
-        : QDate();
+    const QDate eersteVanMaand
+        = lijstMaand.isValid() ? QDate(lijstMaand.year(), lijstMaand.month(), 1) : QDate();
     for (int rij = 0; rij < m_lijst.Aantal(); ++rij) {
         QDate datum = IsoDag(m_lijst.Cel(rij, 0));
         if (!datum.isValid() && m_lijst.Cel(rij, 0).trimmed() == u"-")

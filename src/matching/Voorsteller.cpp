@@ -302,6 +302,7 @@ Voorsteller::Voorsteller(const Geleerd &geleerd, Regels regels)
             ++kant.aantal;
             kant.sinds = kant.nieuwste == voorbeeld->woord ? kant.sinds + 1 : 1;
             kant.nieuwste = voorbeeld->woord;
+            kant.verbeterd = voorbeeld->verbeterd;
         }
         tel(soort.tellingen[richting], *voorbeeld);
     }
@@ -420,6 +421,12 @@ std::optional<Voorstel> Voorsteller::DoorGroep(
     if (kant->woorden.size() == 1 && kant->aantal >= 2)
         gekozen = &kant->woorden.front();
     else if (kant->woorden.size() == 2 && kant->sinds >= 2
+        && van(kant->nieuwste)->aantal == kant->sinds)
+        gekozen = van(kant->nieuwste);
+    // An account's word never given it before, that the household gave in place of another: a
+    // wrong word corrected once stays corrected. A word it had before is no new name, and a shop
+    // known by its name gets a present now and then; the rules below choose for those.
+    else if (regel == Regel::Rekening && kant->verbeterd
         && van(kant->nieuwste)->aantal == kant->sinds)
         gekozen = van(kant->nieuwste);
     const bool twijfel = gekozen && IsIetsAnders(vraag, *kant, *gekozen);

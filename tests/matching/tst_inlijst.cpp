@@ -133,7 +133,8 @@ private Q_SLOTS:
             << QStringList { u"2026-02-12|Eneco|-14500|Energie"_qs };
         // A list named after March holds its rent undated, as the fixed costs' file has it.
         QTest::newRow("een vaste last zonder datum in de maand van de lijst")
-            << QStringList { u"-|Huur||950,00"_qs } << QStringList { u"2026-03-02|Portaal|-95000"_qs }
+            << QStringList { u"-|Huur||950,00"_qs }
+            << QStringList { u"2026-03-02|Portaal|-95000"_qs }
             << QStringList { u"Staat al in de lijst als \"Huur\" (-)"_qs } << QStringList();
     }
 
