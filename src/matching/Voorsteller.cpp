@@ -300,9 +300,10 @@ Voorsteller::Voorsteller(const Geleerd &geleerd, Regels regels)
             tel(kant.woorden, *voorbeeld);
             kant.bedragen.emplace_back(Grootte(voorbeeld->centen), voorbeeld->woord);
             ++kant.aantal;
-            kant.sinds = kant.nieuwste == voorbeeld->woord ? kant.sinds + 1 : 1;
+            const bool zelfde = kant.nieuwste == voorbeeld->woord;
+            kant.sinds = zelfde ? kant.sinds + 1 : 1;
+            kant.verbeterd = (zelfde && kant.verbeterd) || voorbeeld->verbeterd;
             kant.nieuwste = voorbeeld->woord;
-            kant.verbeterd = voorbeeld->verbeterd;
         }
         tel(soort.tellingen[richting], *voorbeeld);
     }

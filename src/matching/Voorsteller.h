@@ -91,7 +91,7 @@ private:
         int aantal = 0;
         int nieuwste = Geleerd::GeenWoord; // the word of the last transaction
         int sinds = 0; // how many of the last ones had it
-        bool verbeterd = false; // the household gave the last its word in place of another
+        bool verbeterd = false; // the last ones' word was given in place of another
     };
     struct Groep {
         QString naam; // as the tooltip names it

@@ -137,9 +137,11 @@ private Q_SLOTS:
         QTest::newRow("een keer verbeterd")
             << QStringList { u"2026-05-18|Odido|NL95INGB0000090490|Abonnement|-2371|Telefoon"_qs,
                    u"2026-06-18|Odido|NL95INGB0000090490|Abonnement|-2708|Telefoon"_qs,
-                   u"2026-07-18|Odido|NL95INGB0000090490|Abonnement|-2797|!Mobiel"_qs }
-            << u"2026-08-18|Odido|NL95INGB0000090490|Abonnement|-3057"_qs
-            << u"Mobiel: Zo genoemd bij 1 eerdere betaling aan Odido (laatst 18 juli)"_qs;
+                   u"2026-06-28|Odido|NL95INGB0000090490|Bundel|-500|Bundel"_qs,
+                   u"2026-07-18|Odido|NL95INGB0000090490|Abonnement|-2797|!Mobiel"_qs,
+                   u"2026-08-18|Odido|NL95INGB0000090490|Abonnement|-3057|Mobiel"_qs }
+            << u"2026-09-18|Odido|NL95INGB0000090490|Abonnement|-3378"_qs
+            << u"Mobiel: Zo genoemd bij 2 eerdere betalingen aan Odido (laatst 18 augustus)"_qs;
         QTest::newRow("een cadeau bij de winkel van de boodschappen")
             << QStringList { u"2026-01-05|ALBERT HEIJN 1234|||-500|Boodschappen"_qs,
                    u"2026-01-12|ALBERT HEIJN 1234|||-700|Boodschappen"_qs,
