@@ -267,11 +267,16 @@ private Q_SLOTS:
         GeleerdBestand bestand(test.programma(), GeleerdBestand::Gebruik::Leren);
         bestand.Inhoud() = Leer({ u"2026-01-12|Eneco Consumenten B.V."_qs + Eneco,
             u"2026-02-12|Eneco"_qs + Eneco, u"2026-01-02"_qs + Ah + u"|Boodschappen"_qs,
-            u"2026-01-05"_qs + Ah + u"|"_qs, u"2026-01-09|\uFEFFCafé \"Zürich\"|||350|Koffie"_qs,
+            u"2026-01-05"_qs + Ah + u"|"_qs, u"2026-01-09|Café \"Zürich\"|||350|Koffie"_qs,
             u"2026-01-16"_qs + Ah + u"|boodschappen"_qs,
             u"2026-01-20|Geldmaat Grote Markt|||-5000|Pinnen"_qs,
             u"2026-04-12|Eneco|NL29ABNA0244468733|Termijnbedrag|-14500|!Gas en licht"_qs });
         bestand.Inhoud().LeerVoorstel(Post(u"2026-03-12|Eneco"_qs + Eneco), u"Energie"_qs);
+        // A name an older Geldlog kept with a byte order mark at its start.
+        Geleerd::Voorbeeld oud { QDate(2026, 1, 10), 350,
+            bestand.Inhoud().BronNummer({ {}, u"\uFEFFCafé \"Zürich\""_qs, {} }) };
+        oud.spelling = bestand.Inhoud().SpellingNummer(u"Koffie"_qs);
+        bestand.Inhoud().VoegToe(oud);
         QVERIFY(bestand.Bewaar(nullptr));
         QCOMPARE(test.leesData(u"Geleerde omschrijvingen.txt"_qs), Voorbeeld());
         GeleerdBestand gelezen(test.programma(), GeleerdBestand::Gebruik::Leren);
