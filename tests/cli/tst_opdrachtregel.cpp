@@ -378,8 +378,10 @@ private Q_SLOTS:
     void stuurtekensWordenSpaties()
     {
         SchrijfAfschrift(IngKop + "\r\n"
-            + IngRegel("20260302", "\xef\xbb\xbf" "Bakker\x1b]0;titel\x07", "Af", "3,15",
-                "Brood\xc2\x9bmooi")
+            + IngRegel("20260302",
+                "\xef\xbb\xbf"
+                "Bakker\x1b]0;titel\x07",
+                "Af", "3,15", "Brood\xc2\x9bmooi")
             + "\r\n");
         m_test->schrijfData(u"Oud.lst"_qs, Groep("2026-03-01", "Oud\x1b[2J\x07", "", "1"));
         QCOMPARE(Draai({ u"importeer"_qs, u"%afschrift"_qs, u"Kas"_qs }).status, 0);
