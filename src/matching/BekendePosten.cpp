@@ -4,15 +4,25 @@
 #include "common/IsoDatum.h"
 #include "matching/Geleerd.h"
 #include "matching/InLijst.h"
+#include "matching/Woorden.h"
 
-#include <algorithm>
-#include <tuple>
+#include <array>
 
 namespace {
 
-QString Gevouwen(QStringView tekst)
+// The bank's words of a text, as far as an entry cut to fit a list always holds them: the start
+// tells one bank text from another.
+constexpr qsizetype BankBegin = 32;
+
+QString WoordTekst(QStringView tekst)
 {
     return tekst.trimmed().toString().toCaseFolded();
+}
+
+// Told apart from any word by a character no word holds.
+QString BankTekst(QStringView woorden)
+{
+    return u'\x01' + woorden.left(BankBegin).toString().toCaseFolded();
 }
 
 // A transaction as the learning knows it: its kind, its day and its amount.
@@ -31,30 +41,46 @@ struct Identiteit {
 } // namespace
 
 BekendePosten::BekendePosten(const Geleerd &geleerd)
-    : m_bronnen(geleerd.Bronnen())
 {
-    m_bronNummers.reserve(static_cast<qsizetype>(m_bronnen.size()));
-    for (size_t bron = 0; bron < m_bronnen.size(); ++bron)
-        m_bronNummers.insert(m_bronnen[bron], static_cast<int>(bron));
-    QHash<QString, int> woordNummers;
+    const std::vector<Bron> &bronnen = geleerd.Bronnen();
+    m_bronNummers.reserve(static_cast<qsizetype>(bronnen.size()));
+    for (size_t bron = 0; bron < bronnen.size(); ++bron)
+        m_bronNummers.insert(bronnen[bron], static_cast<int>(bron));
+    const auto nummer = [this](const QString &tekst) {
+        const auto plek = m_teksten.constFind(tekst);
+        return plek != m_teksten.cend()
+            ? *plek
+            : *m_teksten.insert(tekst, static_cast<int>(m_teksten.size()));
+    };
+    // The bank's text of each kind, as IsBankTekst reads it, once.
+    std::vector<int> bankTekst(bronnen.size(), -1);
     m_posten.reserve(geleerd.Voorbeelden().size());
     for (const Geleerd::Voorbeeld &voorbeeld : geleerd.Voorbeelden()) {
-        int woord = -1;
-        if (voorbeeld.spelling != Geleerd::GeenWoord) {
-            QString gevouwen = Gevouwen(geleerd.Spelling(voorbeeld.spelling));
-            woord = static_cast<int>(woordNummers.size());
-            const auto plek = woordNummers.constFind(gevouwen);
-            if (plek != woordNummers.cend()) {
-                woord = *plek;
-            } else {
-                woordNummers.insert(gevouwen, woord);
-                m_woorden.append(std::move(gevouwen));
-            }
+        int &bank = bankTekst[static_cast<size_t>(voorbeeld.bron)];
+        if (voorbeeld.spelling == Geleerd::GeenWoord && bank < 0) {
+            const Bron &bron = bronnen[static_cast<size_t>(voorbeeld.bron)];
+            const QString naam = WoordenTekst(bron.naam);
+            bank = nummer(BankTekst(naam.isEmpty() ? bron.omschrijving
+                    : bron.omschrijving.isEmpty()  ? naam
+                                                   : naam + u' ' + bron.omschrijving));
         }
-        m_posten.push_back(
-            { voorbeeld.centen, voorbeeld.datum.toJulianDay(), voorbeeld.bron, woord });
+        const int tekst = voorbeeld.spelling == Geleerd::GeenWoord
+            ? bank
+            : nummer(WoordTekst(geleerd.Spelling(voorbeeld.spelling)));
+        m_perSleutel[{ voorbeeld.centen, voorbeeld.datum.toJulianDay(), tekst }].push_back(
+            static_cast<int>(m_posten.size()));
+        m_posten.push_back({ voorbeeld.bron, voorbeeld.datum.toJulianDay(), voorbeeld.centen });
     }
-    std::sort(m_posten.begin(), m_posten.end());
+}
+
+int BekendePosten::WoordNummer(QStringView tekst) const
+{
+    return m_teksten.value(WoordTekst(tekst), -1);
+}
+
+int BekendePosten::BankNummer(QStringView tekst) const
+{
+    return m_teksten.value(BankTekst(WoordenTekst(tekst)), -1);
 }
 
 std::vector<qsizetype> BekendePosten::Eigenaars(
@@ -64,42 +90,27 @@ std::vector<qsizetype> BekendePosten::Eigenaars(
     if (m_posten.empty())
         return eigenaars;
 
-    // Each entry with the learned transactions it can be the record of, the nearest first.
-    struct Paar {
-        qint64 afstand;
-        int rij;
-        size_t post;
-        bool operator<(const Paar &ander) const
-        {
-            return std::tie(afstand, rij, post) < std::tie(ander.afstand, ander.rij, ander.post);
-        }
+    // Per entry what may make it a learned transaction's: its day, amount and texts.
+    struct Rij {
+        bool bekend = false; // whether its date and a text can be a learned transaction's
+        qint64 dag = 0;
+        qint64 centen = 0;
+        std::array<int, 2> teksten { -1, -1 };
     };
-    std::vector<Paar> paren;
+    std::vector<Rij> rijen;
+    rijen.reserve(static_cast<size_t>(lijst.Aantal()));
     for (int rij = 0; rij < lijst.Aantal(); ++rij) {
+        Rij &r = rijen.emplace_back();
         const QDate datum = IsoDag(lijst.Cel(rij, ItemModel::Datum));
-        if (!datum.isValid())
+        r.teksten = { WoordNummer(lijst.Cel(rij, 1)), BankNummer(lijst.Cel(rij, 1)) };
+        if (!datum.isValid() || (r.teksten[0] < 0 && r.teksten[1] < 0))
             continue;
-        const Post van { CentenVerschil(
-                             BedragCenten(lijst.Cel(rij, 2)), BedragCenten(lijst.Cel(rij, 3))),
-            datum.toJulianDay() - DagenRondBoeking };
-        const QString tekst = Gevouwen(lijst.Cel(rij, 1));
-        for (auto post = std::lower_bound(m_posten.begin(), m_posten.end(), van);
-             post != m_posten.end() && post->centen == van.centen
-             && post->dag <= van.dag + 2 * DagenRondBoeking;
-             ++post) {
-            const bool zelfde = post->woord >= 0
-                ? m_woorden[post->woord] == tekst
-                : IsBankTekst(m_bronnen[static_cast<size_t>(post->bron)], tekst);
-            if (zelfde) {
-                paren.push_back({ std::abs(post->dag - datum.toJulianDay()), rij,
-                    static_cast<size_t>(post - m_posten.begin()) });
-            }
-        }
+        r.bekend = true;
+        r.dag = datum.toJulianDay();
+        r.centen = CentenVerschil(BedragCenten(lijst.Cel(rij, 2)), BedragCenten(lijst.Cel(rij, 3)));
     }
-    if (paren.empty())
-        return eigenaars;
 
-    // The transactions asked about, by what the learning knows them by.
+    // The learned transactions asked about.
     QHash<Identiteit, qsizetype> gevraagd;
     for (size_t p = 0; p < posten.size(); ++p) {
         const auto bron = m_bronNummers.constFind(BronVan(posten[p]));
@@ -107,15 +118,26 @@ std::vector<qsizetype> BekendePosten::Eigenaars(
             gevraagd.insert({ *bron, posten[p].datum.toJulianDay(), posten[p].centen },
                 static_cast<qsizetype>(p));
     }
-    std::sort(paren.begin(), paren.end());
-    std::vector<bool> bezet(m_posten.size(), false);
-    for (const Paar &paar : paren) {
-        qsizetype &eigenaar = eigenaars[static_cast<size_t>(paar.rij)];
-        if (eigenaar != Vrij || bezet[paar.post])
-            continue;
-        bezet[paar.post] = true;
-        const Post &post = m_posten[paar.post];
-        eigenaar = gevraagd.value({ post.bron, post.dag, post.centen }, Ander);
+
+    // The nearest day first over all entries, a transaction booked after the entry before one
+    // booked before it, as a household types ahead of its bank; per key the transactions in turn,
+    // each taken once.
+    QHash<Sleutel, size_t> genomen;
+    for (const qint64 verschuiving : { 0, 1, -1, 2, -2, 3, -3 }) {
+        for (size_t rij = 0; rij < rijen.size(); ++rij) {
+            const Rij &r = rijen[rij];
+            for (size_t t = 0; r.bekend && eigenaars[rij] == Vrij && t < r.teksten.size(); ++t) {
+                const Sleutel sleutel { r.centen, r.dag + verschuiving, r.teksten[t] };
+                const auto keten = m_perSleutel.constFind(sleutel);
+                if (sleutel.tekst < 0 || keten == m_perSleutel.cend())
+                    continue;
+                size_t &volgende = genomen[sleutel];
+                if (volgende == keten->size())
+                    continue;
+                const Post &post = m_posten[static_cast<size_t>((*keten)[volgende++])];
+                eigenaars[rij] = gevraagd.value({ post.bron, post.dag, post.centen }, Ander);
+            }
+        }
     }
     return eigenaars;
 }

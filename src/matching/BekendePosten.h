@@ -5,7 +5,6 @@
 #include "matching/Bron.h"
 
 #include <QHash>
-#include <QStringList>
 
 #include <span>
 #include <vector>
@@ -27,24 +26,36 @@ public:
 
     // Per entry of `lijst`, the transaction of `posten` it is the record of, or Vrij or Ander. A
     // transaction is the record of one entry at most, the nearest in days, and the other way round.
+    // Near-linear in the sizes of both, however many entries are alike.
     std::vector<qsizetype> Eigenaars(
         const ItemRijen &lijst, std::span<const BankPost> posten) const;
 
 private:
-    struct Post {
+    // Transactions of an amount on a day under one text: a word, folded, or the start of the
+    // bank's words.
+    struct Sleutel {
         qint64 centen = 0;
         qint64 dag = 0;
-        int bron = 0;
-        int woord = -1; // folded, a number into m_woorden; -1 for the bank's text
+        int tekst = 0;
 
-        bool operator<(const Post &ander) const
+        friend bool operator==(const Sleutel &, const Sleutel &) = default;
+        friend size_t qHash(const Sleutel &sleutel, size_t seed = 0)
         {
-            return centen != ander.centen ? centen < ander.centen : dag < ander.dag;
+            return qHashMulti(seed, sleutel.centen, sleutel.dag, sleutel.tekst);
         }
     };
+    struct Post {
+        int bron = 0;
+        qint64 dag = 0;
+        qint64 centen = 0;
+    };
 
-    std::vector<Post> m_posten; // by amount, then day
-    std::vector<Bron> m_bronnen;
+    // The number of a text as an entry holds it, or -1 when no transaction was learned so.
+    int WoordNummer(QStringView tekst) const;
+    int BankNummer(QStringView tekst) const;
+
+    std::vector<Post> m_posten;
+    QHash<Sleutel, std::vector<int>> m_perSleutel; // the transactions of each, in learned order
+    QHash<QString, int> m_teksten;
     QHash<Bron, int> m_bronNummers;
-    QStringList m_woorden;
 };
