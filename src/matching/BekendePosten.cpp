@@ -6,7 +6,9 @@
 #include "matching/InLijst.h"
 #include "matching/Woorden.h"
 
+#include <algorithm>
 #include <array>
+#include <limits>
 
 namespace {
 
@@ -27,7 +29,7 @@ QString BankTekst(QStringView woorden)
 
 // A transaction as the learning knows it: its kind, its day and its amount.
 struct Identiteit {
-    int bron = 0;
+    Bron bron;
     qint64 dag = 0;
     qint64 centen = 0;
 
@@ -41,36 +43,44 @@ struct Identiteit {
 } // namespace
 
 BekendePosten::BekendePosten(const Geleerd &geleerd)
+    : m_bronnen(geleerd.Bronnen())
 {
-    const std::vector<Bron> &bronnen = geleerd.Bronnen();
-    m_bronNummers.reserve(static_cast<qsizetype>(bronnen.size()));
-    for (size_t bron = 0; bron < bronnen.size(); ++bron)
-        m_bronNummers.insert(bronnen[bron], static_cast<int>(bron));
+    const std::vector<Bron> &bronnen = m_bronnen;
     const auto nummer = [this](const QString &tekst) {
         const auto plek = m_teksten.constFind(tekst);
         return plek != m_teksten.cend()
             ? *plek
             : *m_teksten.insert(tekst, static_cast<int>(m_teksten.size()));
     };
-    // The bank's text of each kind, as IsBankTekst reads it, once.
+    // The bank's text of each kind, as IsBankTekst reads it, and each way of writing a word, once.
     std::vector<int> bankTekst(bronnen.size(), -1);
+    std::vector<int> woordTekst;
     m_posten.reserve(geleerd.Voorbeelden().size());
+    m_sleutels.reserve(geleerd.Voorbeelden().size());
     for (const Geleerd::Voorbeeld &voorbeeld : geleerd.Voorbeelden()) {
-        int &bank = bankTekst[static_cast<size_t>(voorbeeld.bron)];
-        if (voorbeeld.spelling == Geleerd::GeenWoord && bank < 0) {
-            const Bron &bron = bronnen[static_cast<size_t>(voorbeeld.bron)];
-            const QString naam = WoordenTekst(bron.naam);
-            bank = nummer(BankTekst(naam.isEmpty() ? bron.omschrijving
-                    : bron.omschrijving.isEmpty()  ? naam
-                                                   : naam + u' ' + bron.omschrijving));
+        int *tekst = nullptr;
+        if (voorbeeld.spelling == Geleerd::GeenWoord) {
+            tekst = &bankTekst[static_cast<size_t>(voorbeeld.bron)];
+            if (*tekst < 0) {
+                const Bron &bron = bronnen[static_cast<size_t>(voorbeeld.bron)];
+                const QString naam = WoordenTekst(bron.naam);
+                *tekst = nummer(BankTekst(naam.isEmpty() ? bron.omschrijving
+                        : bron.omschrijving.isEmpty()    ? naam
+                                                         : naam + u' ' + bron.omschrijving));
+            }
+        } else {
+            const auto spelling = static_cast<size_t>(voorbeeld.spelling);
+            if (spelling >= woordTekst.size())
+                woordTekst.resize(spelling + 1, -1);
+            tekst = &woordTekst[spelling];
+            if (*tekst < 0)
+                *tekst = nummer(WoordTekst(geleerd.Spelling(voorbeeld.spelling)));
         }
-        const int tekst = voorbeeld.spelling == Geleerd::GeenWoord
-            ? bank
-            : nummer(WoordTekst(geleerd.Spelling(voorbeeld.spelling)));
-        m_perSleutel[{ voorbeeld.centen, voorbeeld.datum.toJulianDay(), tekst }].push_back(
-            static_cast<int>(m_posten.size()));
+        m_sleutels.push_back({ { voorbeeld.centen, voorbeeld.datum.toJulianDay(), *tekst },
+            static_cast<int>(m_posten.size()) });
         m_posten.push_back({ voorbeeld.bron, voorbeeld.datum.toJulianDay(), voorbeeld.centen });
     }
+    std::sort(m_sleutels.begin(), m_sleutels.end());
 }
 
 int BekendePosten::WoordNummer(QStringView tekst) const
@@ -113,29 +123,34 @@ std::vector<qsizetype> BekendePosten::Eigenaars(
     // The learned transactions asked about.
     QHash<Identiteit, qsizetype> gevraagd;
     for (size_t p = 0; p < posten.size(); ++p) {
-        const auto bron = m_bronNummers.constFind(BronVan(posten[p]));
-        if (bron != m_bronNummers.cend() && posten[p].datum.isValid())
-            gevraagd.insert({ *bron, posten[p].datum.toJulianDay(), posten[p].centen },
+        if (posten[p].datum.isValid())
+            gevraagd.insert({ BronVan(posten[p]), posten[p].datum.toJulianDay(), posten[p].centen },
                 static_cast<qsizetype>(p));
     }
 
     // The nearest day first over all entries, a transaction booked after the entry before one
     // booked before it, as a household types ahead of its bank; per key the transactions in turn,
-    // each taken once.
-    QHash<Sleutel, size_t> genomen;
+    // each taken once: how many are taken is kept at the key's first place.
+    std::vector<int> genomen(m_sleutels.size(), 0);
     for (const qint64 verschuiving : { 0, 1, -1, 2, -2, 3, -3 }) {
         for (size_t rij = 0; rij < rijen.size(); ++rij) {
             const Rij &r = rijen[rij];
             for (size_t t = 0; r.bekend && eigenaars[rij] == Vrij && t < r.teksten.size(); ++t) {
                 const Sleutel sleutel { r.centen, r.dag + verschuiving, r.teksten[t] };
-                const auto keten = m_perSleutel.constFind(sleutel);
-                if (sleutel.tekst < 0 || keten == m_perSleutel.cend())
+                if (sleutel.tekst < 0)
                     continue;
-                size_t &volgende = genomen[sleutel];
-                if (volgende == keten->size())
+                const auto begin = std::lower_bound(
+                    m_sleutels.begin(), m_sleutels.end(), std::pair { sleutel, -1 });
+                const auto eind = std::upper_bound(begin, m_sleutels.end(),
+                    std::pair { sleutel, std::numeric_limits<int>::max() });
+                if (begin == eind)
                     continue;
-                const Post &post = m_posten[static_cast<size_t>((*keten)[volgende++])];
-                eigenaars[rij] = gevraagd.value({ post.bron, post.dag, post.centen }, Ander);
+                int &aantal = genomen[static_cast<size_t>(begin - m_sleutels.begin())];
+                if (aantal == eind - begin)
+                    continue;
+                const Post &post = m_posten[static_cast<size_t>((begin + aantal++)->second)];
+                eigenaars[rij] = gevraagd.value(
+                    { m_bronnen[static_cast<size_t>(post.bron)], post.dag, post.centen }, Ander);
             }
         }
     }

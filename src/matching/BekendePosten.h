@@ -38,11 +38,7 @@ private:
         qint64 dag = 0;
         int tekst = 0;
 
-        friend bool operator==(const Sleutel &, const Sleutel &) = default;
-        friend size_t qHash(const Sleutel &sleutel, size_t seed = 0)
-        {
-            return qHashMulti(seed, sleutel.centen, sleutel.dag, sleutel.tekst);
-        }
+        friend auto operator<=>(const Sleutel &, const Sleutel &) = default;
     };
     struct Post {
         int bron = 0;
@@ -55,7 +51,9 @@ private:
     int BankNummer(QStringView tekst) const;
 
     std::vector<Post> m_posten;
-    QHash<Sleutel, std::vector<int>> m_perSleutel; // the transactions of each, in learned order
+    // The transactions by key, those of one key in learned order: sorted, not hashed, as a year
+    // of transactions has nearly as many keys.
+    std::vector<std::pair<Sleutel, int>> m_sleutels;
     QHash<QString, int> m_teksten;
-    QHash<Bron, int> m_bronNummers;
+    std::vector<Bron> m_bronnen;
 };
