@@ -31,6 +31,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QMultiHash>
 #include <QTextStream>
@@ -229,6 +230,9 @@ void SchrijfHuishouden(quint32 zaad, const QString &map)
     SystemClock klok;
     QtPrinters printers;
     const Programma programma(map, berichten, klok, printers);
+    // A folder to try the household in, as the program lays it out.
+    if (!QDir().mkpath(programma.DataMap()))
+        qFatal("cannot make %s", qPrintable(programma.DataMap()));
     SchrijfHuishoudenIn(MaakHuishoudJaar(Jaar, zaad), programma, map);
 }
 
