@@ -118,13 +118,17 @@ private Q_SLOTS:
                    u"nieuw"_qs, u"nieuw"_qs }
             << QStringList { u"2026-08-01|Stichting Portaal|-95000|huur"_qs,
                    u"2026-03-09|Noor Visser|-2250|Oppas"_qs };
-        // The cash withdrawal the last statement put in is no other transaction's entry.
+        // The cash withdrawal and the bakery's bread the last statement put in, the one under a
+        // word, the other under the bank's text, are no other transaction's entries.
         QTest::newRow("de post van een eerder afschrift")
-            << QStringList { u"2026-02-27|Pinnen||20,00"_qs, u"2026-02-27|Pinnen||50,00"_qs }
-            << QStringList { u"2026-03-02|L de Vries|-2000"_qs, u"2026-02-27|Geldmaat|-5000"_qs }
-            << QStringList { u"nieuw"_qs, u"Staat al in de lijst als \"Pinnen\" (27 februari)"_qs }
+            << QStringList { u"2026-02-27|Pinnen||20,00"_qs, u"2026-02-27|Pinnen||50,00"_qs,
+                   u"2026-02-26|Bakker||3,15"_qs }
+            << QStringList { u"2026-03-02|L de Vries|-2000"_qs, u"2026-02-27|Geldmaat|-5000"_qs,
+                   u"2026-02-27|Bakker|-315"_qs }
+            << QStringList { u"nieuw"_qs, u"Staat al in de lijst als \"Pinnen\" (27 februari)"_qs,
+                   u"nieuw"_qs }
             << QStringList { u"2026-02-27|Geldmaat|-2000|Pinnen"_qs,
-                   u"2026-02-27|Geldmaat|-5000|Pinnen"_qs };
+                   u"2026-02-27|Geldmaat|-5000|Pinnen"_qs, u"2026-02-26|Bakker|-315|"_qs };
         // The excess billed before the premium leaves the premium its entry.
         QTest::newRow("een vaste last eerst voor zijn eigen bedrag")
             << QStringList { u"2026-03-01|Energie||145,00"_qs }
