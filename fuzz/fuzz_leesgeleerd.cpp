@@ -27,7 +27,8 @@ QStringList Inhoud(const Geleerd &geleerd)
             QStringList { voorbeeld.datum.toString(Qt::ISODate), QString::number(voorbeeld.centen),
                 voorbeeld.spelling == Geleerd::GeenWoord ? QString()
                                                          : geleerd.Spelling(voorbeeld.spelling),
-                voorbeeld.voorgesteld ? QStringLiteral("voorstel") : QString(), bron.rekening,
+                voorbeeld.voorgesteld ? QStringLiteral("voorstel") : QString(),
+                voorbeeld.verbeterd ? QStringLiteral("verbeterd") : QString(), bron.rekening,
                 bron.naam, bron.omschrijving, QString::number(static_cast<int>(bron.soort)) }
                 .join(u'\t'));
     }

@@ -42,10 +42,13 @@ Item ItemVan(const BankPost &post, QString omschrijving)
 }
 
 // One line of words: a control character from the bank's file (ESC, BEL, …) a blank like any
-// other, so it reaches no list and no terminal.
+// other, so it reaches no list and no terminal; an invisible one (a byte order mark, a zero width
+// space) nothing, as a list would hold it as "?".
 QString EenRegelTekst(const QString &tekst)
 {
-    return ZonderStuurtekens(tekst).simplified();
+    QString regel = ZonderStuurtekens(tekst);
+    regel.removeIf([](QChar c) { return c.category() == QChar::Other_Format; });
+    return regel.simplified();
 }
 
 } // namespace

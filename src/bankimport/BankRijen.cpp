@@ -189,10 +189,14 @@ bool BankRijen::Leer(Geleerd &geleerd) const
     for (const Rij &rij : m_rijen) {
         if (!rij.gekozen)
             continue;
-        // Under the bank's text is said as nothing of its own, which spares telling it apart.
+        // Under the bank's text is said as nothing of its own, which spares telling it apart. A
+        // word given in place of the one Geldlog proposed is a correction.
         const QString &omschrijving = OmschrijvingVan(rij);
+        const bool verbeterd = rij.voorstel && rij.eigen && !rij.eigen->isEmpty()
+            && rij.eigen->trimmed().compare(rij.voorstel->woord.trimmed(), Qt::CaseInsensitive)
+                != 0;
         geleerd.Leer(m_posten[static_cast<size_t>(rij.post)],
-            omschrijving == rij.item.omschrijving ? QString() : omschrijving);
+            omschrijving == rij.item.omschrijving ? QString() : omschrijving, verbeterd);
     }
     return true;
 }

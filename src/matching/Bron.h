@@ -36,3 +36,7 @@ inline bool IsStuurteken(QChar c)
 }
 
 Bron BronVan(const BankPost &post);
+
+// Whether an entry's text is the bank's own text of a transaction of this kind: all of its words,
+// or the start of them where the text was cut to fit a list; capitals and small letters alike.
+bool IsBankTekst(const Bron &bron, QStringView tekst);

@@ -2,7 +2,6 @@
 
 #include "common/Bedrag.h"
 #include "common/IsoDatum.h"
-#include "matching/Woorden.h"
 
 #include <QCollator>
 
@@ -11,22 +10,6 @@
 #include <tuple>
 
 namespace {
-
-// AlsItem cuts a bank's text at 100 characters; a text about that long may be such a cut one.
-constexpr qsizetype AfgekapteTekst = 95;
-
-// Whether an entry's text is the bank's own text of a transaction of this kind: all of its words,
-// or the start of them where the text was cut to fit a list; capitals and small letters alike.
-bool IsBankTekst(const Bron &bron, QStringView tekst)
-{
-    const QString naam = WoordenTekst(bron.naam);
-    const QString bank = naam.isEmpty() ? bron.omschrijving
-        : bron.omschrijving.isEmpty()   ? naam
-                                        : naam + u' ' + bron.omschrijving;
-    const QString woorden = WoordenTekst(tekst);
-    return woorden.compare(bank, Qt::CaseInsensitive) == 0
-        || (tekst.size() >= AfgekapteTekst && bank.startsWith(woorden, Qt::CaseInsensitive));
-}
 
 // One word, whatever its capitals and the blanks around it, as the year overview groups them.
 QString Gevouwen(QStringView tekst)
@@ -69,17 +52,23 @@ size_t Geleerd::Plek(int bron, QDate datum, qint64 centen, bool *nieuw)
     return m_voorbeelden.size() - 1;
 }
 
-void Geleerd::Geef(size_t nummer, int spelling, bool voorgesteld, bool nieuw)
+void Geleerd::Geef(size_t nummer, int spelling, bool voorgesteld, bool nieuw, bool verbeterd)
 {
     Voorbeeld &voorbeeld = m_voorbeelden[nummer];
     const bool eigen = voorbeeld.woord != GeenWoord && !voorbeeld.voorgesteld;
     bool veranderd = nieuw;
-    if (spelling != GeenWoord && !(voorgesteld && eigen)
-        && (spelling != voorbeeld.spelling || voorgesteld != voorbeeld.voorgesteld)) {
-        voorbeeld.spelling = spelling;
-        voorbeeld.woord = m_woordVan[static_cast<size_t>(spelling)];
-        voorbeeld.voorgesteld = voorgesteld;
-        veranderd = true;
+    if (spelling != GeenWoord && !(voorgesteld && eigen)) {
+        const int woord = m_woordVan[static_cast<size_t>(spelling)];
+        verbeterd
+            = !voorgesteld && (verbeterd || (woord == voorbeeld.woord && voorbeeld.verbeterd));
+        if (spelling != voorbeeld.spelling || voorgesteld != voorbeeld.voorgesteld
+            || verbeterd != voorbeeld.verbeterd) {
+            voorbeeld.spelling = spelling;
+            voorbeeld.woord = woord;
+            voorbeeld.voorgesteld = voorgesteld;
+            voorbeeld.verbeterd = verbeterd;
+            veranderd = true;
+        }
     }
     if (veranderd) {
         m_veranderd.push_back(nummer);
@@ -99,10 +88,10 @@ std::optional<Geleerd::Gevonden> Geleerd::Vind(const BankPost &post, const QStri
     return gevonden;
 }
 
-void Geleerd::Leer(const BankPost &post, const QString &omschrijving)
+void Geleerd::Leer(const BankPost &post, const QString &omschrijving, bool verbeterd)
 {
     if (const std::optional<Gevonden> gevonden = Vind(post, omschrijving))
-        Geef(gevonden->voorbeeld, gevonden->spelling, false, gevonden->nieuw);
+        Geef(gevonden->voorbeeld, gevonden->spelling, false, gevonden->nieuw, verbeterd);
 }
 
 void Geleerd::Leer(
@@ -161,9 +150,13 @@ bool Geleerd::LeerWijziging(const Item &oud, const Item &nieuw)
         = SpellingVoor(nieuw.omschrijving, m_bronnen[static_cast<size_t>(voorbeeld.bron)]);
     if (spelling == voorbeeld.spelling && !voorbeeld.voorgesteld)
         return false;
-    // Changed back to the bank's text, it is no longer called what it was.
+    // Changed back to the bank's text, it is no longer called what it was; given another word,
+    // it is corrected.
+    const int woord = spelling == GeenWoord ? GeenWoord : m_woordVan[static_cast<size_t>(spelling)];
+    voorbeeld.verbeterd = woord != GeenWoord
+        && (woord == voorbeeld.woord ? voorbeeld.verbeterd : voorbeeld.woord != GeenWoord);
     voorbeeld.spelling = spelling;
-    voorbeeld.woord = spelling == GeenWoord ? GeenWoord : m_woordVan[static_cast<size_t>(spelling)];
+    voorbeeld.woord = woord;
     voorbeeld.voorgesteld = false;
     m_veranderd.push_back(gevonden);
     m_voorkeurKlopt = false;
@@ -183,7 +176,7 @@ void Geleerd::NeemOver(const Geleerd &ander)
             : SpellingNummer(ander.m_spellingen[voorbeeld.spelling]);
         bool nieuw = false;
         const size_t plek = Plek(bron, voorbeeld.datum, voorbeeld.centen, &nieuw);
-        Geef(plek, spelling, voorbeeld.voorgesteld, nieuw);
+        Geef(plek, spelling, voorbeeld.voorgesteld, nieuw, voorbeeld.verbeterd);
     }
 }
 

@@ -34,13 +34,17 @@ public:
         int spelling = GeenWoord; // that word as written there, a number for Spelling()
         // The word is Geldlog's proposal that no one looked at yet, not the household's.
         bool voorgesteld = false;
+        // The household gave the word in place of another, Geldlog's or its own: a counterparty
+        // may go by it from now on.
+        bool verbeterd = false;
     };
 
     // `post` stands in the list as `omschrijving`, the household's: chosen, typed or left
     // standing in the bank window, or found there by ZoekInLijst; an empty one, for a caller
     // that knows the row kept the bank's text, spares telling that text from a word. A
     // transaction learned before takes the new word; the bank's text never replaces a word.
-    void Leer(const BankPost &post, const QString &omschrijving);
+    // `verbeterd`: the household gave it in place of the word Geldlog proposed.
+    void Leer(const BankPost &post, const QString &omschrijving, bool verbeterd = false);
     // The transactions of a statement that ZoekInLijst found in a list, each as its entry; an
     // entry that holds Geldlog's own proposal for it still waits for the household.
     void Leer(
@@ -50,8 +54,9 @@ public:
     void LeerVoorstel(const BankPost &post, const QString &woord);
     // An entry changed with Wijzigen in the main window. When it is a transaction learned before,
     // known by its amount, its date and the text it stood as (its word, a few days around; or the
-    // bank's text, on the day), the new description is its word from now on; a proposal left
-    // standing is confirmed. Whether anything was learned, so the caller saves only then.
+    // bank's text, on the day), the new description is its word from now on, a correction where
+    // it had another word; a proposal left standing is confirmed. Whether anything was learned, so
+    // the caller saves only then.
     bool LeerWijziging(const Item &oud, const Item &nieuw);
 
     // What `ander`, read from the same file earlier, learned since, taken over: for a file that
@@ -105,9 +110,10 @@ private:
     std::optional<Gevonden> Vind(const BankPost &post, const QString &omschrijving);
     // The transaction of this kind, day and amount, added when new; its number.
     size_t Plek(int bron, QDate datum, qint64 centen, bool *nieuw);
-    // Gives the transaction a way of writing its word, as the household's or as a proposal;
-    // GeenWoord never replaces a word, a proposal never a household's.
-    void Geef(size_t voorbeeld, int spelling, bool voorgesteld, bool nieuw);
+    // Gives the transaction a way of writing its word, as the household's or as a proposal, and
+    // whether it is a correction (the same word keeps that mark); GeenWoord never replaces a
+    // word, a proposal never a household's.
+    void Geef(size_t voorbeeld, int spelling, bool voorgesteld, bool nieuw, bool verbeterd = false);
 
     std::vector<Voorbeeld> m_voorbeelden;
     std::vector<Bron> m_bronnen;

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QIODevice>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
@@ -25,6 +26,7 @@ const QByteArray Versie = QByteArrayLiteral("2");
 const QByteArray EersteVersie = QByteArrayLiteral("1");
 const QByteArray Geldopname = QByteArrayLiteral("geldopname");
 const QByteArray Voorstel = QByteArrayLiteral("voorstel");
+const QByteArray Verbeterd = QByteArrayLiteral("verbeterd");
 const QString Bestand = QStringLiteral("Geleerde omschrijvingen.txt");
 // Where a damaged file is put aside; %1 is empty, or a number for the second and later.
 const QString Opzij = QStringLiteral("Geleerde omschrijvingen (beschadigd%1).txt");
@@ -88,7 +90,11 @@ std::optional<qint64> LeesCenten(QByteArrayView tekst)
 // A text field of a kind's line: one line without control characters, at most `lengste` long.
 std::optional<QString> LeesTekst(QByteArrayView bytes, qsizetype lengste)
 {
-    const QString tekst = QString::fromUtf8(bytes);
+    // Every character as written: QString::fromUtf8 drops a byte order mark at a field's start,
+    // and a name read back would be another kind than the one learned.
+    const QString tekst
+        = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)
+              .decode(bytes);
     if (tekst.size() > lengste || tekst != tekst.trimmed()
         || std::any_of(tekst.begin(), tekst.end(), IsStuurteken))
         return std::nullopt;
@@ -121,23 +127,25 @@ std::vector<QByteArrayView> Delen(QByteArrayView tekst, char scheiding)
 }
 
 // The marks of a kind's line, "geldopname voorstel", into its kind and whether its word is a
-// proposal; false for a mark no version of Geldlog writes.
-bool LeesKenmerken(QByteArrayView kenmerken, Bron &bron, bool &voorgesteld)
+// proposal or a correction; false for a mark no version of Geldlog writes.
+bool LeesKenmerken(QByteArrayView kenmerken, Bron &bron, Geleerd::Voorbeeld &soort)
 {
     for (const QByteArrayView kenmerk : Delen(kenmerken, ' ')) {
         if (kenmerk == Geldopname)
             bron.soort = PostSoort::Geldopname;
         else if (kenmerk == Voorstel)
-            voorgesteld = true;
+            soort.voorgesteld = true;
+        else if (kenmerk == Verbeterd)
+            soort.verbeterd = true;
         else
             return false;
     }
     return true;
 }
 
-// The order of the file: by word as written (those without one last), its proposals after it,
-// then by kind, then by date, so that whoever reads it finds a word's transactions together. Per
-// transaction its number.
+// The order of the file: by word as written (those without one last), its corrections and its
+// proposals after it, then by kind, then by date, so that whoever reads it finds a word's
+// transactions together. Per transaction its number.
 std::vector<size_t> Volgorde(const Geleerd &geleerd)
 {
     const std::vector<Geleerd::Voorbeeld> &voorbeelden = geleerd.Voorbeelden();
@@ -185,9 +193,9 @@ std::vector<size_t> Volgorde(const Geleerd &geleerd)
     for (size_t i = 0; i < voorbeelden.size(); ++i) {
         const Geleerd::Voorbeeld &v = voorbeelden[i];
         const qint64 woord = v.spelling == Geleerd::GeenWoord
-            ? 2 * static_cast<qint64>(woorden)
-            : 2 * static_cast<qint64>(woordRang[static_cast<size_t>(v.spelling)])
-                + (v.voorgesteld ? 1 : 0);
+            ? 3 * static_cast<qint64>(woorden)
+            : 3 * static_cast<qint64>(woordRang[static_cast<size_t>(v.spelling)])
+                + (v.voorgesteld ? 2 : (v.verbeterd ? 1 : 0));
         plekken.push_back(
             { woord * static_cast<qint64>(bronnen.size()) + bronRang[static_cast<size_t>(v.bron)],
                 v.datum.toJulianDay(), v.centen, i });
@@ -217,12 +225,14 @@ bool SchrijfGeleerd(QIODevice &uit, const Geleerd &geleerd, QString *fout)
     const std::vector<Geleerd::Voorbeeld> &voorbeelden = geleerd.Voorbeelden();
     QByteArray tekst = KopBegin + Versie + "\r\n";
     tekst.reserve(tekst.size() + static_cast<qsizetype>(voorbeelden.size()) * 24);
-    std::optional<std::tuple<int, bool, int>> soort;
+    std::optional<std::tuple<int, bool, bool, int>> soort;
     for (const size_t i : Volgorde(geleerd)) {
         const Geleerd::Voorbeeld &voorbeeld = voorbeelden[i];
-        const bool voorgesteld = voorbeeld.spelling != Geleerd::GeenWoord && voorbeeld.voorgesteld;
-        if (soort != std::tuple { voorbeeld.spelling, voorgesteld, voorbeeld.bron }) {
-            soort = std::tuple { voorbeeld.spelling, voorgesteld, voorbeeld.bron };
+        const bool woord = voorbeeld.spelling != Geleerd::GeenWoord;
+        const bool voorgesteld = woord && voorbeeld.voorgesteld;
+        const bool verbeterd = woord && !voorgesteld && voorbeeld.verbeterd;
+        if (soort != std::tuple { voorbeeld.spelling, voorgesteld, verbeterd, voorbeeld.bron }) {
+            soort = std::tuple { voorbeeld.spelling, voorgesteld, verbeterd, voorbeeld.bron };
             const Bron &bron = geleerd.Bronnen()[static_cast<size_t>(voorbeeld.bron)];
             if (voorbeeld.spelling != Geleerd::GeenWoord)
                 tekst += geleerd.Spelling(voorbeeld.spelling).toUtf8();
@@ -237,6 +247,8 @@ bool SchrijfGeleerd(QIODevice &uit, const Geleerd &geleerd, QString *fout)
                 kenmerken.append(Geldopname);
             if (voorgesteld)
                 kenmerken.append(Voorstel);
+            if (verbeterd)
+                kenmerken.append(Verbeterd);
             if (!kenmerken.isEmpty())
                 tekst += '\t' + kenmerken.join(' ');
             tekst += "\r\n";
@@ -320,8 +332,8 @@ std::optional<Geleerd> LeesGeleerd(QIODevice &in, QString *reden, int *overgesla
             : std::nullopt;
         std::optional<Bron> gelezen
             = eigen ? LeesBron(velden[1], velden[2], velden[3]) : std::nullopt;
-        bool voorgesteld = false;
-        if (!gelezen || (vijfde && !LeesKenmerken(velden[4], *gelezen, voorgesteld))) {
+        Geleerd::Voorbeeld kenmerken;
+        if (!gelezen || (vijfde && !LeesKenmerken(velden[4], *gelezen, kenmerken))) {
             ++weggelaten;
             continue;
         }
@@ -329,7 +341,8 @@ std::optional<Geleerd> LeesGeleerd(QIODevice &in, QString *reden, int *overgesla
         soort->bron = geleerd.BronNummer(*gelezen);
         if (!eigen->isEmpty()) {
             soort->spelling = geleerd.SpellingNummer(*eigen);
-            soort->voorgesteld = voorgesteld;
+            soort->voorgesteld = kenmerken.voorgesteld;
+            soort->verbeterd = kenmerken.verbeterd && !kenmerken.voorgesteld;
         }
     }
     if (overgeslagen)

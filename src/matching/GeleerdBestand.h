@@ -15,10 +15,10 @@ class QIODevice;
 // that names the file and its version, then per kind of transaction a line of its word as written
 // (empty when it kept the bank's text), the counterparty's account, its name and the words of its
 // description, separated by tabs, and where there is something to say a fifth field of marks:
-// "geldopname" for a cash withdrawal, "voorstel" for a word Geldlog proposed and no one confirmed;
-// under it a line per transaction, indented by two blanks: its date and amount,
-// "  2026-03-12 -145,00". Every line ends in CR LF. Files of version 1, without marks, are read
-// as they are.
+// "geldopname" for a cash withdrawal, "voorstel" for a word Geldlog proposed and no one confirmed,
+// "verbeterd" for a word the household gave in place of another; under it a line per transaction,
+// indented by two blanks: its date and amount, "  2026-03-12 -145,00". Every line ends in CR LF.
+// Files of version 1, without marks, are read as they are.
 
 // The stream forms, testable on a buffer.
 bool SchrijfGeleerd(QIODevice &uit, const Geleerd &geleerd, QString *fout);

@@ -175,11 +175,13 @@ public:
         , m_lijst(lijst)
         , m_geleerd(geleerd)
         , m_bezet(static_cast<size_t>(lijst.Aantal()), false)
+        , m_vanAnder(static_cast<size_t>(lijst.Aantal()), false)
         , m_treffers(posten.size())
         , m_woorden(posten.size())
     {
     }
 
+    void Bekend();
     void ZelfdeTekst();
     void BinnenDagen();
     void VasteLasten(const ItemRijen &vasteLasten, QDate lijstMaand);
@@ -209,9 +211,25 @@ private:
     const ItemRijen &m_lijst;
     const Voorsteller *m_geleerd;
     std::vector<bool> m_bezet;
+    // Entries known as the record of a transaction not asked about: no day or amount makes them
+    // another's.
+    std::vector<bool> m_vanAnder;
     std::vector<std::optional<LijstTreffer>> m_treffers;
     std::vector<std::optional<QStringList>> m_woorden;
 };
+
+void Zoeker::Bekend()
+{
+    if (!m_geleerd)
+        return;
+    const std::vector<qsizetype> eigenaars = m_geleerd->Bekend().Eigenaars(m_lijst, m_posten);
+    for (int rij = 0; rij < m_lijst.Aantal(); ++rij) {
+        const qsizetype eigenaar = eigenaars[static_cast<size_t>(rij)];
+        if (eigenaar >= 0 && !m_treffers[static_cast<size_t>(eigenaar)])
+            Treffer(static_cast<size_t>(eigenaar), rij);
+        m_vanAnder[static_cast<size_t>(rij)] = eigenaar == BekendePosten::Ander;
+    }
+}
 
 void Zoeker::ZelfdeTekst()
 {
@@ -237,7 +255,7 @@ void Zoeker::BinnenDagen()
     VrijeRijen<WoordSleutel> perWoord(m_bezet);
     for (int rij = 0; rij < m_lijst.Aantal(); ++rij) {
         const QDate datum = IsoDag(m_lijst.Cel(rij, 0));
-        if (!Vrij(rij) || !datum.isValid())
+        if (!Vrij(rij) || m_vanAnder[static_cast<size_t>(rij)] || !datum.isValid())
             continue;
         perDag.Voeg({ Centen(m_lijst, rij), datum.toJulianDay() }, rij);
         if (m_geleerd)
@@ -297,9 +315,8 @@ void Zoeker::VasteLasten(const ItemRijen &vasteLasten, QDate lijstMaand)
     QHash<MaandSleutel, NaarDag> metRichting;
     // A fixed cost the list holds undated, as the fixed costs' file has it, stands on the first
     // of the list's month.
-    const QDate eersteVanMaand = lijstMaand.isValid()
-        ? QDate(lijstMaand.year(), lijstMaand.month(), 1)
-        : QDate();
+    const QDate eersteVanMaand
+        = lijstMaand.isValid() ? QDate(lijstMaand.year(), lijstMaand.month(), 1) : QDate();
     for (int rij = 0; rij < m_lijst.Aantal(); ++rij) {
         QDate datum = IsoDag(m_lijst.Cel(rij, 0));
         if (!datum.isValid() && m_lijst.Cel(rij, 0).trimmed() == u"-")
@@ -315,25 +332,32 @@ void Zoeker::VasteLasten(const ItemRijen &vasteLasten, QDate lijstMaand)
         metRichting[{ std::move(omschrijving), maand, Richting(centen) }].Voeg(
             datum.toJulianDay(), rij);
     }
+    // The fixed costs each transaction's counterparty is known by; where it is known by other
+    // words only, none; where nothing is known of it, those of its amount and direction.
+    std::vector<QSet<QString>> vast(m_posten.size());
     for (size_t p = 0; p < m_posten.size(); ++p) {
         const BankPost &post = m_posten[p];
         if (m_treffers[p] || !post.datum.isValid())
             continue;
-        // The fixed costs the counterparty is known by; where it is known by other words only,
-        // none; where nothing is known of it, those of its amount and direction.
-        QSet<QString> vast;
         const QStringList &woorden = m_geleerd ? WoordenVan(p) : QStringList();
         for (const QString &woord : woorden) {
             if (richtingen.value(woord).contains(Richting(post.centen)))
-                vast.insert(woord);
+                vast[p].insert(woord);
         }
         if (woorden.isEmpty())
-            vast = perBedrag.value(post.centen);
-        // The nearest day first, and on it the first entry of the list.
-        std::optional<std::pair<qint64, int>> beste;
-        for (auto [perMaand, centen] :
-            { std::pair { &metBedrag, post.centen }, { &metRichting, Richting(post.centen) } }) {
-            for (const QString &omschrijving : vast) {
+            vast[p] = perBedrag.value(post.centen);
+    }
+    // Every transaction of an entry's own amount first, over the whole month: an excess billed
+    // before the premium takes the premium's entry only when no transaction of its amount came.
+    for (auto [perMaand, opBedrag] : { std::pair { &metBedrag, true }, { &metRichting, false } }) {
+        for (size_t p = 0; p < m_posten.size(); ++p) {
+            const BankPost &post = m_posten[p];
+            if (m_treffers[p] || vast[p].isEmpty())
+                continue;
+            const qint64 centen = opBedrag ? post.centen : Richting(post.centen);
+            // The nearest day first, and on it the first entry of the list.
+            std::optional<std::pair<qint64, int>> beste;
+            for (const QString &omschrijving : std::as_const(vast[p])) {
                 const auto rijen = perMaand->find({ omschrijving, MaandVan(post.datum), centen });
                 if (rijen == perMaand->end())
                     continue;
@@ -342,10 +366,8 @@ void Zoeker::VasteLasten(const ItemRijen &vasteLasten, QDate lijstMaand)
                     beste = dichtste;
             }
             if (beste)
-                break;
+                Treffer(p, beste->second);
         }
-        if (beste)
-            Treffer(p, beste->second);
     }
 }
 
@@ -356,6 +378,7 @@ std::vector<std::optional<LijstTreffer>> ZoekInLijst(std::span<const BankPost> p
     QDate lijstMaand)
 {
     Zoeker zoeker(posten, lijst, geleerd);
+    zoeker.Bekend();
     zoeker.ZelfdeTekst();
     zoeker.BinnenDagen();
     zoeker.VasteLasten(vasteLasten, lijstMaand);

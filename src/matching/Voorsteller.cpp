@@ -200,6 +200,7 @@ const std::array<Voorsteller::RegelStap, 7> Voorsteller::Tabel { {
 
 Voorsteller::Voorsteller(const Geleerd &geleerd, Regels regels)
     : m_regels(regels)
+    , m_bekend(geleerd)
 {
     // Per kind, once: its groups, its words' numbers, and its transactions counted per direction
     // and word. Many transactions share a kind.
@@ -299,7 +300,9 @@ Voorsteller::Voorsteller(const Geleerd &geleerd, Regels regels)
             tel(kant.woorden, *voorbeeld);
             kant.bedragen.emplace_back(Grootte(voorbeeld->centen), voorbeeld->woord);
             ++kant.aantal;
-            kant.sinds = kant.nieuwste == voorbeeld->woord ? kant.sinds + 1 : 1;
+            const bool zelfde = kant.nieuwste == voorbeeld->woord;
+            kant.sinds = zelfde ? kant.sinds + 1 : 1;
+            kant.verbeterd = (zelfde && kant.verbeterd) || voorbeeld->verbeterd;
             kant.nieuwste = voorbeeld->woord;
         }
         tel(soort.tellingen[richting], *voorbeeld);
@@ -419,6 +422,12 @@ std::optional<Voorstel> Voorsteller::DoorGroep(
     if (kant->woorden.size() == 1 && kant->aantal >= 2)
         gekozen = &kant->woorden.front();
     else if (kant->woorden.size() == 2 && kant->sinds >= 2
+        && van(kant->nieuwste)->aantal == kant->sinds)
+        gekozen = van(kant->nieuwste);
+    // An account's word never given it before, that the household gave in place of another: a
+    // wrong word corrected once stays corrected. A word it had before is no new name, and a shop
+    // known by its name gets a present now and then; the rules below choose for those.
+    else if (regel == Regel::Rekening && kant->verbeterd
         && van(kant->nieuwste)->aantal == kant->sinds)
         gekozen = van(kant->nieuwste);
     const bool twijfel = gekozen && IsIetsAnders(vraag, *kant, *gekozen);
@@ -602,6 +611,9 @@ QStringList Voorsteller::WoordenVan(const BankPost &post) const
     const Kant *kant = nullptr;
     if (!naam.dienst && !bron.rekening.isEmpty())
         kant = KantVan(RekeningSleutel(bron.rekening), Richting(post.centen), &groep);
+    // Cash is one kind wherever the machine stands, as StelVoor knows it.
+    if (!kant && bron.soort == PostSoort::Geldopname)
+        kant = KantVan(GeldopnameSleutel, Richting(post.centen), &groep);
     if (!kant && !naam.sleutel.isEmpty())
         kant = KantVan(NaamSleutel(naam.sleutel), Richting(post.centen), &groep);
     QStringList woorden;

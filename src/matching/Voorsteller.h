@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bank/Bankafschrift.h"
+#include "matching/BekendePosten.h"
 #include "matching/Geleerd.h"
 
 #include <QDate>
@@ -16,7 +17,8 @@
 // The rules by which the household's word for a transaction is known, tried in this order; the
 // first that is sure decides.
 enum class Regel {
-    // The counterparty's account always had this word, or has since the household changed it.
+    // The counterparty's account always had this word, or has since the household changed it:
+    // twice, or once in place of another word in the bank window or by Wijzigen.
     Rekening = 0x1,
     // So has the kind of transaction: cash from any machine.
     Soort = 0x2,
@@ -66,9 +68,11 @@ public:
 
     std::optional<Voorstel> StelVoor(const BankPost &post) const;
     // The words the household gave the earlier transactions of this one's counterparty (its
-    // account, else its name) in its direction, as it wrote them most; none when nothing of it
-    // was learned, or it is a payment service.
+    // account, else any cash machine for cash, else its name) in its direction, as it wrote them
+    // most; none when nothing of it was learned, or it is a payment service.
     QStringList WoordenVan(const BankPost &post) const;
+    // The transactions learned, to know the entries that are already the record of one.
+    const BekendePosten &Bekend() const { return m_bekend; }
 
 private:
     struct WoordTelling {
@@ -87,6 +91,7 @@ private:
         int aantal = 0;
         int nieuwste = Geleerd::GeenWoord; // the word of the last transaction
         int sinds = 0; // how many of the last ones had it
+        bool verbeterd = false; // the last ones' word was given in place of another
     };
     struct Groep {
         QString naam; // as the tooltip names it
@@ -132,6 +137,7 @@ private:
     bool IsIetsAnders(const Vraag &vraag, const Kant &kant, const WoordTelling &woord) const;
 
     Regels m_regels;
+    BekendePosten m_bekend;
     QStringList m_woorden; // per word as the household writes it most
     QHash<QString, int> m_sleutels;
     std::vector<Groep> m_groepen;

@@ -322,9 +322,21 @@ private Q_SLOTS:
     }
 
     // One word whatever its capitals: offered once, as the household wrote it most; the box keeps
-    // the spelling typed, and the learning takes it as the same word.
+    // the spelling typed, and the learning takes it as the same word. Another word typed over the
+    // proposal is kept as a correction.
+    void eenWoordWatDeHoofdlettersOokZijn_data()
+    {
+        QTest::addColumn<QString>("getypt");
+        QTest::addColumn<QStringList>("geleerd");
+        QTest::newRow("hoofdletters") << u"huur"_qs << QStringList { u"huur"_qs };
+        QTest::newRow("verbeterd")
+            << u"Woonlasten"_qs << QStringList { u"Huur"_qs, u"Woonlasten"_qs };
+    }
+
     void eenWoordWatDeHoofdlettersOokZijn()
     {
+        QFETCH(QString, getypt);
+        QFETCH(QStringList, geleerd);
         m->test.schrijfData(u"Geleerde omschrijvingen.txt"_qs,
             "Geldlog geleerde omschrijvingen 2\r\nHuur\t\tWoonstichting\tHuur\r\n"
             "  2026-01-01 -825,00\r\n  2026-02-01 -825,00\r\nhuur\t\tWoonstichting\tHuur\r\n"
@@ -338,15 +350,17 @@ private Q_SLOTS:
         for (int i = 0; i < keuze->count(); ++i)
             woorden.append(keuze->itemText(i));
         QCOMPARE(woorden, QStringList { u"Huur"_qs });
-        keuze->setEditText(u"huur"_qs);
+        keuze->setEditText(getypt);
         QTest::keyClick(keuze->lineEdit(), Qt::Key_Return);
-        QCOMPARE(huur.data().toString(), u"huur"_qs);
+        QCOMPARE(huur.data().toString(), getypt);
         Klik(form(), u"ToevoegenKnop"_qs);
-        QCOMPARE(m->hoofd.items().Rij(0).omschrijving, u"huur"_qs);
+        QCOMPARE(m->hoofd.items().Rij(0).omschrijving, getypt);
         QCOMPARE(GeleerdBestand(m->test.programma(), GeleerdBestand::Gebruik::AlleenLezen)
                      .Inhoud()
                      .EigenWoorden(),
-            QStringList { u"huur"_qs });
+            geleerd);
+        QCOMPARE(m->test.leesData(u"Geleerde omschrijvingen.txt"_qs).contains("\tverbeterd\r\n"),
+            geleerd.size() > 1);
     }
 
     // A cell too narrow for its text shows the whole text under the row's note, as written: why

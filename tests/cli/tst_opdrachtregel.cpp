@@ -373,12 +373,15 @@ private Q_SLOTS:
             qPrintable(gemeld));
     }
 
-    // Control characters of a bank file become blanks in the list; none is printed, not even
-    // from a list that holds them from before.
+    // Control characters of a bank file become blanks in the list, a byte order mark nothing; none
+    // is printed, not even from a list that holds them from before.
     void stuurtekensWordenSpaties()
     {
         SchrijfAfschrift(IngKop + "\r\n"
-            + IngRegel("20260302", "Bakker\x1b]0;titel\x07", "Af", "3,15", "Brood\xc2\x9bmooi")
+            + IngRegel("20260302",
+                "\xef\xbb\xbf"
+                "Bakker\x1b]0;titel\x07",
+                "Af", "3,15", "Brood\xc2\x9bmooi")
             + "\r\n");
         m_test->schrijfData(u"Oud.lst"_qs, Groep("2026-03-01", "Oud\x1b[2J\x07", "", "1"));
         QCOMPARE(Draai({ u"importeer"_qs, u"%afschrift"_qs, u"Kas"_qs }).status, 0);

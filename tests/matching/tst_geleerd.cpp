@@ -11,8 +11,8 @@
 
 namespace {
 
-// "2026-03-02|naam|rekening|omschrijving|centen", a learned one with "|woord" after it; a name
-// that starts with "Geldmaat" is a cash machine's.
+// "2026-03-02|naam|rekening|omschrijving|centen", a learned one with "|woord" after it ("|!woord"
+// given in place of Geldlog's proposal); a name that starts with "Geldmaat" is a cash machine's.
 BankPost Post(const QString &regel)
 {
     const QStringList delen = regel.split(u'|');
@@ -26,8 +26,11 @@ BankPost Post(const QString &regel)
 Geleerd Leer(const QStringList &regels)
 {
     Geleerd geleerd;
-    for (const QString &regel : regels)
-        geleerd.Leer(Post(regel), regel.section(u'|', 5));
+    for (const QString &regel : regels) {
+        const QString woord = regel.section(u'|', 5);
+        geleerd.Leer(
+            Post(regel), woord.startsWith(u'!') ? woord.mid(1) : woord, woord.startsWith(u'!'));
+    }
     return geleerd;
 }
 
@@ -130,6 +133,24 @@ private Q_SLOTS:
                    u"2026-03-01|Stichting Portaal|NL72RABO0309284711|Huur|-104652|Huur "_qs }
             << u"2026-07-01|Stichting Portaal|NL72RABO0309284711|Huur juli|-108838"_qs
             << u"Huur: Zo genoemd bij 3 eerdere betalingen aan Stichting Portaal (laatst 1 maart)"_qs;
+        // A wrong word corrected once stays corrected; a shop known by its name gets a present.
+        QTest::newRow("een keer verbeterd")
+            << QStringList { u"2026-05-18|Odido|NL95INGB0000090490|Abonnement|-2371|Telefoon"_qs,
+                   u"2026-06-18|Odido|NL95INGB0000090490|Abonnement|-2708|Telefoon"_qs,
+                   u"2026-06-28|Odido|NL95INGB0000090490|Bundel|-500|Bundel"_qs,
+                   u"2026-07-18|Odido|NL95INGB0000090490|Abonnement|-2797|!Mobiel"_qs,
+                   u"2026-08-18|Odido|NL95INGB0000090490|Abonnement|-3057|Mobiel"_qs }
+            << u"2026-09-18|Odido|NL95INGB0000090490|Abonnement|-3378"_qs
+            << u"Mobiel: Zo genoemd bij 2 eerdere betalingen aan Odido (laatst 18 augustus)"_qs;
+        QTest::newRow("een cadeau bij de winkel van de boodschappen")
+            << QStringList { u"2026-01-05|ALBERT HEIJN 1234|||-500|Boodschappen"_qs,
+                   u"2026-01-12|ALBERT HEIJN 1234|||-700|Boodschappen"_qs,
+                   u"2026-01-19|ALBERT HEIJN 1234|||-900|Boodschappen"_qs,
+                   u"2026-01-26|ALBERT HEIJN 1234|||-800|Boodschappen"_qs,
+                   u"2026-02-02|ALBERT HEIJN 1234|||-2500|!Cadeaus"_qs }
+            << u"2026-02-09|ALBERT HEIJN 1234|||-600"_qs
+            << u"Boodschappen: Meestal zo genoemd: 4 van 5 eerdere betalingen aan ALBERT HEIJN "
+               u"(laatst 26 januari)"_qs;
         QTest::newRow("twijfel laat de tekst van de bank")
             << QStringList { u"2026-01-02|HEMA 1234 Haarlem|||-500|Huishouden"_qs,
                    u"2026-01-09|HEMA 1234 Haarlem|||-900|Kleding"_qs,
@@ -195,6 +216,7 @@ private Q_SLOTS:
         QVERIFY(wijzig(u"2026-01-05"_qs, bank, u"Boodschappen"_qs));
         QVERIFY(wijzig(u"2026-01-04"_qs, u"Boodschappen"_qs, u"Eten"_qs));
         QCOMPARE(geleerd.Woord(geleerd.Voorbeelden()[1].woord), u"Eten"_qs);
+        QVERIFY(geleerd.Voorbeelden()[1].verbeterd && !geleerd.Voorbeelden()[0].verbeterd);
         // Typed three days before the bank booked it.
         QVERIFY(wijzig(u"2025-12-30"_qs, u"Boodschappen"_qs, u"Eten"_qs));
     }
@@ -236,8 +258,9 @@ private Q_SLOTS:
     }
 
     // What was learned is written in the file's order and read back whole: a word as the
-    // household wrote it each time, Geldlog's proposal and a cash withdrawal marked. A file of
-    // the first version is read as it is, its words one whatever their capitals.
+    // household wrote it each time, a name that starts with a byte order mark, Geldlog's proposal,
+    // a correction and a cash withdrawal marked. A file of the first version is read as it is, its
+    // words one whatever their capitals.
     void bestandHeenEnTerug()
     {
         TestProgramma test;
@@ -246,8 +269,14 @@ private Q_SLOTS:
             u"2026-02-12|Eneco"_qs + Eneco, u"2026-01-02"_qs + Ah + u"|Boodschappen"_qs,
             u"2026-01-05"_qs + Ah + u"|"_qs, u"2026-01-09|Café \"Zürich\"|||350|Koffie"_qs,
             u"2026-01-16"_qs + Ah + u"|boodschappen"_qs,
-            u"2026-01-20|Geldmaat Grote Markt|||-5000|Pinnen"_qs });
+            u"2026-01-20|Geldmaat Grote Markt|||-5000|Pinnen"_qs,
+            u"2026-04-12|Eneco|NL29ABNA0244468733|Termijnbedrag|-14500|!Gas en licht"_qs });
         bestand.Inhoud().LeerVoorstel(Post(u"2026-03-12|Eneco"_qs + Eneco), u"Energie"_qs);
+        // A name an older Geldlog kept with a byte order mark at its start.
+        Geleerd::Voorbeeld oud { QDate(2026, 1, 10), 350,
+            bestand.Inhoud().BronNummer({ {}, u"\uFEFFCafé \"Zürich\""_qs, {} }) };
+        oud.spelling = bestand.Inhoud().SpellingNummer(u"Koffie"_qs);
+        bestand.Inhoud().VoegToe(oud);
         QVERIFY(bestand.Bewaar(nullptr));
         QCOMPARE(test.leesData(u"Geleerde omschrijvingen.txt"_qs), Voorbeeld());
         GeleerdBestand gelezen(test.programma(), GeleerdBestand::Gebruik::Leren);

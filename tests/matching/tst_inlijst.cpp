@@ -17,7 +17,8 @@ ItemRijen Rijen(const QStringList &regels)
     return rijen;
 }
 
-// "2026-03-04|ALBERT HEIJN 1403 HAARLEM|-2345"
+// "2026-03-04|ALBERT HEIJN 1403 HAARLEM|-2345"; a name that starts with "Geldmaat" is a cash
+// machine's.
 std::vector<BankPost> Posten(const QStringList &regels)
 {
     std::vector<BankPost> posten;
@@ -27,6 +28,8 @@ std::vector<BankPost> Posten(const QStringList &regels)
         post.datum = QDate::fromString(delen[0], Qt::ISODate);
         post.naam = delen[1];
         post.centen = delen[2].toLongLong();
+        if (post.naam.startsWith(u"Geldmaat"))
+            post.soort = PostSoort::Geldopname;
         posten.push_back(post);
     }
     return posten;
@@ -85,6 +88,15 @@ private Q_SLOTS:
             << QStringList { u"2026-03-04|ALBERT HEIJN|-2345"_qs }
             << QStringList { u"Staat al in de lijst als \"Boodschappen\" (1 maart)"_qs }
             << QStringList();
+        // Cash from a machine never seen is known by its kind: pocket money of the same amount,
+        // whose entry is in another list, does not take its entry.
+        QTest::newRow("pinnen bij een nieuwe geldautomaat")
+            << QStringList { u"2026-02-28|Pinnen||20,00"_qs }
+            << QStringList { u"2026-03-03|L de Vries|-2000"_qs,
+                   u"2026-03-03|Geldmaat Kalverstraat|-2000"_qs }
+            << QStringList { u"nieuw"_qs, u"Staat al in de lijst als \"Pinnen\" (28 februari)"_qs }
+            << QStringList { u"2026-01-01|L de Vries|-2000|Zakgeld"_qs,
+                   u"2026-01-09|Geldmaat Zijlstraat|-5000|Pinnen"_qs };
         // Known by its word before any entry of its amount, however near.
         QTest::newRow("zakgeld en pinnen van een bedrag, een dag uiteen")
             << QStringList { u"2026-03-01|Pinnen||20,00"_qs, u"2026-03-02|Zakgeld||20,00"_qs }
@@ -106,9 +118,27 @@ private Q_SLOTS:
                    u"nieuw"_qs, u"nieuw"_qs }
             << QStringList { u"2026-08-01|Stichting Portaal|-95000|huur"_qs,
                    u"2026-03-09|Noor Visser|-2250|Oppas"_qs };
+        // The cash withdrawal and the bakery's bread the last statement put in, the one under a
+        // word, the other under the bank's text, are no other transaction's entries.
+        QTest::newRow("de post van een eerder afschrift")
+            << QStringList { u"2026-02-27|Pinnen||20,00"_qs, u"2026-02-27|Pinnen||50,00"_qs,
+                   u"2026-02-26|Bakker||3,15"_qs }
+            << QStringList { u"2026-03-02|L de Vries|-2000"_qs, u"2026-02-27|Geldmaat|-5000"_qs,
+                   u"2026-02-27|Bakker|-315"_qs }
+            << QStringList { u"nieuw"_qs, u"Staat al in de lijst als \"Pinnen\" (27 februari)"_qs,
+                   u"nieuw"_qs }
+            << QStringList { u"2026-02-27|Geldmaat|-2000|Pinnen"_qs,
+                   u"2026-02-27|Geldmaat|-5000|Pinnen"_qs, u"2026-02-26|Bakker|-315|"_qs };
+        // The excess billed before the premium leaves the premium its entry.
+        QTest::newRow("een vaste last eerst voor zijn eigen bedrag")
+            << QStringList { u"2026-03-01|Energie||145,00"_qs }
+            << QStringList { u"2026-03-05|Eneco|-30000"_qs, u"2026-03-12|Eneco|-14500"_qs }
+            << QStringList { u"nieuw"_qs, u"Staat al in de lijst als \"Energie\" (1 maart)"_qs }
+            << QStringList { u"2026-02-12|Eneco|-14500|Energie"_qs };
         // A list named after March holds its rent undated, as the fixed costs' file has it.
         QTest::newRow("een vaste last zonder datum in de maand van de lijst")
-            << QStringList { u"-|Huur||950,00"_qs } << QStringList { u"2026-03-02|Portaal|-95000"_qs }
+            << QStringList { u"-|Huur||950,00"_qs }
+            << QStringList { u"2026-03-02|Portaal|-95000"_qs }
             << QStringList { u"Staat al in de lijst als \"Huur\" (-)"_qs } << QStringList();
     }
 
